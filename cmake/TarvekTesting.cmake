@@ -1,0 +1,53 @@
+# Helpers for registering tests. One executable per unit, all run by CTest.
+
+# tarvek_add_gtest(NAME SOURCES ... LIBS ... [WIDGET])
+# WIDGET tests get a QApplication (from tests/support) and run offscreen.
+function(tarvek_add_gtest name)
+  cmake_parse_arguments(ARG "WIDGET" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest)
+  if(ARG_WIDGET)
+    target_link_libraries(${name} PRIVATE tarvek_widget_test_main Qt6::Test)
+  else()
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
+  target_compile_definitions(${name} PRIVATE
+    TARVEK_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")
+  add_test(NAME ${name} COMMAND ${name})
+  set(env "LC_ALL=C.UTF-8")
+  if(ARG_WIDGET)
+    list(APPEND env "QT_QPA_PLATFORM=offscreen" "ASAN_OPTIONS=detect_leaks=0")
+  endif()
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
+endfunction()
+
+# tarvek_add_fuzzer(NAME SOURCE file LIBS ... [SECONDS n])
+# The SOURCE defines LLVMFuzzerTestOneInput. With TARVEK_FUZZ on a clang build
+# it becomes a libFuzzer binary run for a bounded time; otherwise it is linked
+# with a replay driver that feeds it a fixed number of pseudo-random inputs, so
+# the same target runs in every build.
+if(TARVEK_FUZZ AND NOT TARGET fuzzers)
+  add_custom_target(fuzzers)
+endif()
+
+function(tarvek_add_fuzzer name)
+  cmake_parse_arguments(ARG "" "SOURCE;SECONDS" "LIBS" ${ARGN})
+  if(NOT ARG_SECONDS)
+    set(ARG_SECONDS 20)
+  endif()
+  if(TARVEK_FUZZ AND CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    add_executable(${name} ${ARG_SOURCE})
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+    add_test(NAME ${name} COMMAND ${name} -max_total_time=${ARG_SECONDS}
+             -rss_limit_mb=2048 -timeout=10 -print_final_stats=1)
+    set_tests_properties(${name} PROPERTIES LABELS fuzz TIMEOUT 600)
+    add_dependencies(fuzzers ${name})
+  else()
+    add_executable(${name} ${ARG_SOURCE} ${PROJECT_SOURCE_DIR}/tests/support/FuzzReplayMain.cpp)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+    add_test(NAME ${name} COMMAND ${name} 20000)
+    set_tests_properties(${name} PROPERTIES TIMEOUT 300)
+  endif()
+endfunction()

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building (and, with "test", testing)
+# needs, asking apt only for what is missing. Run as root or through sudo.
+set -euo pipefail
+
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev
+          libqt6serialport6 fonts-dejavu-core)
+if [[ "${1:-}" == "test" ]]; then
+  packages+=(libgtest-dev libgmock-dev clang libclang-rt-14-dev clang-format)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  as_root=()
+  [[ $(id -u) -eq 0 ]] || as_root=(sudo)
+  "${as_root[@]}" apt-get update
+  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,12 @@
+#include "Commands.h"
+
+namespace tarvek::cli {
+
+// Placeholder until this verb is built; reports a usage error.
+int RunSend(const QStringList &)
+{
+    PrintErr(QStringLiteral("tarvek-cli: this verb is not available in this build\n"));
+    return ExitUsage;
+}
+
+} // namespace tarvek::cli

@@ -1,0 +1,58 @@
+#include "SettingsInputs.h"
+
+#include "ControlAccess.h"
+
+namespace tarvek::cli {
+
+bool ParseSettingsInputs(const QStringList &args, SettingsInputs &inputs, QString &error)
+{
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args.at(i);
+        if (arg == QLatin1String("--cfg") || arg == QLatin1String("--set")) {
+            if (i + 1 >= args.size()) {
+                error = QStringLiteral("%1 needs a value").arg(arg);
+                return false;
+            }
+            const QString value = args.at(++i);
+            if (arg == QLatin1String("--cfg")) {
+                if (!inputs.cfgPath.isEmpty()) {
+                    error = QStringLiteral("--cfg given twice");
+                    return false;
+                }
+                inputs.cfgPath = value;
+                continue;
+            }
+            const qsizetype eq = value.indexOf(u'=');
+            if (eq <= 0) {
+                error = QStringLiteral("--set takes NAME=VALUE, not \"%1\"").arg(value);
+                return false;
+            }
+            inputs.sets.append({value.left(eq), value.mid(eq + 1)});
+            continue;
+        }
+        inputs.rest << arg;
+    }
+    return true;
+}
+
+ApplyOutcome ApplySettingsInputs(const SettingsInputs &inputs, SettingsModel &model,
+                                 QString &error)
+{
+    LoadDefaults(model.tracker);
+    if (!inputs.cfgPath.isEmpty()) {
+        error = QStringLiteral("--cfg is not available in this build");
+        return ApplyOutcome::CfgFailed;
+    }
+    for (const auto &[name, value] : inputs.sets) {
+        const auto control = FindControl(model, name);
+        if (!control) {
+            error = QStringLiteral("unknown control name \"%1\"").arg(name);
+            return ApplyOutcome::SetRefused;
+        }
+        if (!WriteControl(*control, value, &error))
+            return ApplyOutcome::SetRefused;
+    }
+    return ApplyOutcome::Applied;
+}
+
+} // namespace tarvek::cli

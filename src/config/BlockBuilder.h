@@ -1,0 +1,32 @@
+#pragma once
+// Validates the settings, writes their normalised texts back into the fields
+// and packs them into the configuration block, as SEND does before anything
+// is sent.
+#include "ConfigBlock.h"
+
+#include <QString>
+#include <optional>
+
+namespace tarvek {
+
+class TrackerSettings;
+
+// Clears the block and fills it step by step from the settings, writing each
+// normalised text back into its field as it goes. Returns false at the first
+// value that cannot be carried; the block is then left partly filled and the
+// texts normalised so far stay in their fields.
+bool BuildConfigBlock(TrackerSettings &settings, ConfigBlock &block);
+
+// Writes the Windows-1252 codes of `text` from `position` on, then a 0.
+// Returns false, having written nothing, when a byte would fall beyond the
+// block.
+bool PackText(ConfigBlock &block, int position, const QString &text);
+
+// Writes the six callsign characters and the SSID character of the
+// normalised callsign from `position` on, and a 0 after them when `addEnd`.
+// Returns the text to write back, or an empty optional when the SSID is
+// refused (nothing written then).
+std::optional<QString> PackCallsign(ConfigBlock &block, int position, const QString &text,
+                                    bool addEnd);
+
+} // namespace tarvek

@@ -1,0 +1,57 @@
+#include "Callsign.h"
+
+#include "NumericReading.h"
+
+namespace tarvek {
+namespace {
+
+constexpr int kCallsignLength = 6;
+constexpr int kSsidBase = 48;
+
+// Spaces only, as the field shows them; other blanks belong to the text.
+QString TrimSpaces(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text.at(first) == u' ')
+        ++first;
+    while (last > first && text.at(last - 1) == u' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
+QString RightTrimSpaces(const QString &text)
+{
+    qsizetype last = text.size();
+    while (last > 0 && text.at(last - 1) == u' ')
+        --last;
+    return text.left(last);
+}
+
+} // namespace
+
+std::optional<NormalizedCallsign> NormalizeCallsign(const QString &input)
+{
+    const QString text = TrimSpaces(input);
+    const qsizetype dash = text.size() > 1 ? text.indexOf(u'-', 1) : -1;
+    int ssid = 0;
+    QString call = text;
+    if (dash >= 0) {
+        call = text.left(dash);
+        const double value = RoundHalfEven(ReadNumber(text.mid(dash + 1)));
+        if (!(value >= 0.0 && value <= 32767.0))
+            return std::nullopt;
+        ssid = static_cast<int>(value);
+    }
+    NormalizedCallsign out;
+    out.ssidCode = kSsidBase + ssid;
+    if (out.ssidCode >= 64)
+        out.ssidCode = kSsidBase;
+    out.callsign = call.left(kCallsignLength).leftJustified(kCallsignLength, u' ');
+    out.text = RightTrimSpaces(out.callsign);
+    if (out.ssidCode > kSsidBase)
+        out.text += text.mid(dash);
+    return out;
+}
+
+} // namespace tarvek

@@ -1,0 +1,22 @@
+#pragma once
+// Callsign normalisation, shared by the own callsign, the digipeaters and the
+// message destination: six callsign characters and one SSID character.
+#include <QString>
+#include <optional>
+
+namespace tarvek {
+
+struct NormalizedCallsign {
+    QString callsign;  // exactly six characters, padded with spaces
+    int ssidCode = 48; // 48 + SSID, 48 to 63
+    QString text;      // the text written back into the field
+};
+
+// Blanks around the text are removed; the first "-" from the second character
+// on separates the callsign from the SSID, which is read by the numeric
+// reading rule and rounded half to even. SSIDs of 16 and above become 0.
+// A negative SSID, or one beyond a 16-bit whole number, is refused (nullopt):
+// its character would not be an SSID, or a 0 would end the field early.
+std::optional<NormalizedCallsign> NormalizeCallsign(const QString &text);
+
+} // namespace tarvek

@@ -1,0 +1,41 @@
+#pragma once
+// Access to every stored control by its name, for the command line and the
+// tests: the same writes, refusals and change notifications as in the window.
+#include "TrackerSettings.h"
+
+#include <QString>
+#include <optional>
+#include <variant>
+#include <vector>
+
+namespace tarvek {
+
+struct ControlRef {
+    QString name;
+    MaskedField *field = nullptr;   // text controls
+    CheckBox *checkBox = nullptr;   // 0, 1 or 2
+    ListChoice *list = nullptr;     // list position
+    OptionButton *option = nullptr; // 1 selected, 0 not
+};
+
+// Every control, in the order the command line lists them.
+std::vector<ControlRef> AllControls(SettingsModel &model);
+std::optional<ControlRef> FindControl(SettingsModel &model, const QString &name);
+
+// Writes `value` into the control as the program would: text for masked
+// fields, a whole number for the others. On refusal returns false with the
+// reason in `error` and leaves the control as it was.
+bool WriteControl(const ControlRef &control, const QString &value, QString *error);
+
+// A text control's text (with "_" in unfilled positions) or a number.
+std::variant<QString, int> ReadControl(const ControlRef &control);
+
+// {"edComm": "1", ..., "optLLtoNorm": 0} on one line, in control order.
+QString ControlsAsJson(SettingsModel &model);
+// NAME=VALUE lines, in control order.
+QString ControlsAsLines(SettingsModel &model);
+
+// A JSON string literal for `text`, quotes included.
+QString JsonQuote(const QString &text);
+
+} // namespace tarvek

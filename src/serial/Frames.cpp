@@ -1,0 +1,31 @@
+#include "Frames.h"
+
+namespace tarvek {
+
+std::uint8_t FrameChecksum(const std::uint8_t *data, int size)
+{
+    unsigned sum = kChecksumStart;
+    for (int i = 0; i < size; ++i)
+        sum = (sum + data[i]) & 0xFFu;
+    return static_cast<std::uint8_t>(sum);
+}
+
+QByteArray BuildFrame(const ConfigBlock &block, int frameIndex)
+{
+    const std::uint8_t *data = block.data() + frameIndex * kFrameDataSize;
+    QByteArray frame(reinterpret_cast<const char *>(data), kFrameDataSize);
+    frame.append(static_cast<char>(FrameChecksum(data, kFrameDataSize)));
+    return frame;
+}
+
+QByteArray BuildWire(const ConfigBlock &block)
+{
+    const QByteArray preamble(reinterpret_cast<const char *>(kPreamble.data()), kPreambleSize);
+    QByteArray wire;
+    wire.reserve(kWireSize);
+    for (int frame = 0; frame < 2; ++frame)
+        wire += preamble + BuildFrame(block, frame);
+    return wire;
+}
+
+} // namespace tarvek

@@ -1,0 +1,33 @@
+#pragma once
+// The configuration block on the wire: two frames of 57 block bytes and a
+// checksum, each announced by the two-byte preamble 255, 255.
+#include "ConfigBlock.h"
+
+#include <QByteArray>
+#include <array>
+#include <cstdint>
+
+namespace tarvek {
+
+constexpr int kFrameDataSize = 57;
+constexpr int kFrameSize = kFrameDataSize + 1;
+constexpr int kPreambleSize = 2;
+constexpr int kWireSize = 2 * (kPreambleSize + kFrameSize); // 120
+constexpr std::uint8_t kPreambleByte = 255;
+constexpr std::uint8_t kChecksumStart = 254;
+
+using Preamble = std::array<std::uint8_t, kPreambleSize>;
+constexpr Preamble kPreamble = {kPreambleByte, kPreambleByte};
+
+// (254 + the sum of the bytes) modulo 256.
+std::uint8_t FrameChecksum(const std::uint8_t *data, int size);
+
+// Frame 0 carries block bytes 0 to 56, frame 1 bytes 57 to 113; each ends
+// with its own checksum.
+QByteArray BuildFrame(const ConfigBlock &block, int frameIndex);
+
+// Everything one upload puts on the line, in order: preamble, frame 1,
+// preamble, frame 2.
+QByteArray BuildWire(const ConfigBlock &block);
+
+} // namespace tarvek
