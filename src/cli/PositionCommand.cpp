@@ -1,12 +1,151 @@
+// tarvek-cli position: the GPSless position text exactly as the calculator's
+// write command composes it.
+#include "AngleValidation.h"
 #include "Commands.h"
+#include "ConversionError.h"
+#include "PositionText.h"
 
-namespace tarvek::cli {
+#include <optional>
 
-// Placeholder until this verb is built; reports a usage error.
-int RunPosition(const QStringList &)
+namespace tarvek::cli
 {
-    PrintErr(QStringLiteral("tarvek-cli: this verb is not available in this build\n"));
+namespace
+{
+
+using geo::AngleNotation;
+using geo::PositionForm;
+
+struct PositionOptions {
+    std::optional<QString> lat;
+    std::optional<QString> lon;
+    std::optional<QString> symbol;
+    bool seconds = false;
+    bool normal = false;
+    bool alternate = false;
+};
+
+int UsageError(const QString &reason)
+{
+    PrintErr(QStringLiteral("tarvek-cli position: %1\n"
+                            "usage: tarvek-cli position --lat TEXT --lon TEXT [--seconds] "
+                            "[--normal] [--symbol C] [--alternate]\n")
+                 .arg(reason));
     return ExitUsage;
+}
+
+// Sets a flag once; a repeated option is refused as ambiguous.
+bool SetOnce(bool &flag)
+{
+    if (flag)
+        return false;
+    flag = true;
+    return true;
+}
+
+// Fills options from args; returns the reason for a usage error, if any.
+std::optional<QString> ParseOptions(const QStringList &args, PositionOptions &options)
+{
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        std::optional<QString> *valued = nullptr;
+        if (arg == QLatin1String("--lat"))
+            valued = &options.lat;
+        else if (arg == QLatin1String("--lon"))
+            valued = &options.lon;
+        else if (arg == QLatin1String("--symbol"))
+            valued = &options.symbol;
+        if (valued != nullptr) {
+            if (i + 1 >= args.size())
+                return QStringLiteral("%1 needs a value").arg(arg);
+            if (valued->has_value())
+                return QStringLiteral("%1 given more than once").arg(arg);
+            *valued = args[++i];
+            continue;
+        }
+        bool *flag = nullptr;
+        if (arg == QLatin1String("--seconds"))
+            flag = &options.seconds;
+        else if (arg == QLatin1String("--normal"))
+            flag = &options.normal;
+        else if (arg == QLatin1String("--alternate"))
+            flag = &options.alternate;
+        if (flag == nullptr)
+            return QStringLiteral("unknown argument '%1'").arg(arg);
+        if (!SetOnce(*flag))
+            return QStringLiteral("%1 given more than once").arg(arg);
+    }
+    if (!options.lat || !options.lon)
+        return QStringLiteral("--lat and --lon are required");
+    return std::nullopt;
+}
+
+// A symbol code is one character with a single-byte code: printable ASCII or
+// Latin-1 (control characters are refused).
+bool IsSymbolCharacter(const QString &symbol)
+{
+    if (symbol.size() != 1)
+        return false;
+    const char16_t code = symbol.front().unicode();
+    return (code >= 0x20 && code < 0x7F) || (code >= 0xA0 && code <= 0xFF);
+}
+
+// Field texts are single-byte; a character without a Latin-1 code becomes "?",
+// which no validator accepts.
+std::string ToSingleByte(const QString &text)
+{
+    return text.toLatin1().toStdString();
+}
+
+void ReportInvalid(const QString &what, const QString &text, AngleNotation notation)
+{
+    const QString form = notation == AngleNotation::Hundredths
+                             ? QStringLiteral("degrees.minutes.hundredths")
+                             : QStringLiteral("degrees.minutes.seconds");
+    PrintErr(QStringLiteral("tarvek-cli position: the %1 \"%2\" is not valid as %3\n")
+                 .arg(what, text, form));
+}
+
+} // namespace
+
+int RunPosition(const QStringList &args)
+{
+    PositionOptions options;
+    if (const std::optional<QString> reason = ParseOptions(args, options))
+        return UsageError(*reason);
+    const QString symbol = options.symbol.value_or(QStringLiteral(">"));
+    if (!IsSymbolCharacter(symbol))
+        return UsageError(QStringLiteral("--symbol takes exactly one single-byte character"));
+
+    const AngleNotation notation =
+        options.seconds ? AngleNotation::Seconds : AngleNotation::Hundredths;
+    const std::string lat = ToSingleByte(*options.lat);
+    const std::string lon = ToSingleByte(*options.lon);
+    const bool latOk =
+        notation == AngleNotation::Hundredths ? geo::IsValidLatCent(lat) : geo::IsValidLatSec(lat);
+    const bool lonOk =
+        notation == AngleNotation::Hundredths ? geo::IsValidLonCent(lon) : geo::IsValidLonSec(lon);
+    if (!latOk)
+        ReportInvalid(QStringLiteral("latitude"), *options.lat, notation);
+    if (!lonOk)
+        ReportInvalid(QStringLiteral("longitude"), *options.lon, notation);
+    if (!latOk || !lonOk)
+        return ExitFailed;
+
+    const PositionForm form = options.normal ? PositionForm::Normal : PositionForm::Compressed;
+    std::string text;
+    try {
+        text = geo::ComposePositionText(lat, lon, notation, form,
+                                        geo::SymbolTableId(options.alternate),
+                                        symbol.toLatin1().toStdString());
+    } catch (const geo::ConversionError &error) {
+        // Not expected for validated texts; reported rather than ending abruptly.
+        PrintErr(
+            QStringLiteral("tarvek-cli position: %1\n").arg(QString::fromStdString(error.what())));
+        return ExitFailed;
+    }
+    PrintOut(QString::fromLatin1(text.c_str(), static_cast<qsizetype>(text.size())) +
+             QLatin1Char('\n'));
+    return ExitOk;
 }
 
 } // namespace tarvek::cli

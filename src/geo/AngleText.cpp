@@ -1,0 +1,102 @@
+#include "AngleText.h"
+
+#include "ConversionError.h"
+#include "NumberText.h"
+#include "TextCuts.h"
+
+#include <cmath>
+
+namespace tarvek::geo
+{
+
+namespace
+{
+
+constexpr std::string_view kPackSigns = "EWSN-+";
+
+std::string SignPrefix(const std::optional<char> &sign)
+{
+    return sign ? std::string(1, *sign) : std::string();
+}
+
+} // namespace
+
+std::string PackGradMinSec(std::string text)
+{
+    const std::optional<char> sign = TakeSignChar(text, kPackSigns);
+    // "7.05.00" becomes "007.05.00"; the characters at positions 4 and 7 are
+    // the separators and are skipped unseen.
+    const std::string padded = RightChars("00" + text, 9);
+    return SignPrefix(sign) + MidChars(padded, 1, 3) + MidChars(padded, 5, 2) +
+           RightChars(padded, 2);
+}
+
+double PackedSecToDegrees(std::string packed)
+{
+    const bool negative = TakeParserSign(packed);
+    const std::string padded = RightChars("0000000" + packed, 7);
+    const float degrees = TextToSingle(MidChars(padded, 1, 3));
+    const float minutes = TextToSingle(MidChars(padded, 4, 2));
+    const float seconds = TextToSingle(MidChars(padded, 6, 2));
+    const double result = static_cast<double>(minutes) / 60 + static_cast<double>(degrees) +
+                          static_cast<double>(seconds) / 3600;
+    return negative ? -result : result;
+}
+
+double ParseGradMinSec(std::string text)
+{
+    return PackedSecToDegrees(PackGradMinSec(std::move(text)));
+}
+
+double ParseGradMinCent(std::string text)
+{
+    const bool negative = TakeParserSign(text);
+    const size_t dot = text.find('.');
+    if (dot == std::string::npos)
+        throw ConversionError("no \".\" in the angle text \"" + text + "\"");
+    const float degrees = TextToSingle(std::string_view(text).substr(0, dot));
+    const float minutes = NarrowToSingle(LeadingNumber(std::string_view(text).substr(dot + 1)));
+    const double result = static_cast<double>(minutes) / 60 + static_cast<double>(degrees);
+    return negative ? -result : result;
+}
+
+std::string DegreesToPackedCent(double value)
+{
+    const bool negative = value < 0;
+    const double a = std::fabs(value);
+    if (!(a < 2147483648.0))
+        throw ConversionError("angle out of range");
+    double deg = std::floor(a);
+    double min = std::floor((a - deg) * 60);
+    double cent = std::nearbyint(((a - deg) * 60 - min) * 100);
+    if (cent == 100) {
+        cent = 0;
+        min += 1;
+    }
+    if (min == 60) {
+        min = 0;
+        deg += 1;
+    }
+    return (negative ? "-" : "") + ZeroPadded(static_cast<std::int64_t>(deg), 3) +
+           ZeroPadded(static_cast<std::int64_t>(min), 2) +
+           ZeroPadded(static_cast<std::int64_t>(cent), 2);
+}
+
+std::string UnpackCent(std::string packed)
+{
+    const std::optional<char> sign = TakeSignChar(packed, kPackSigns);
+    const std::string padded = RightChars("0000000" + packed, 7);
+    std::string text =
+        MidChars(padded, 1, 3) + "." + MidChars(padded, 4, 2) + "." + MidChars(padded, 6, 2);
+    // Up to two leading zeros go, so the degrees keep at least one digit.
+    for (int i = 0; i < 2 && text.front() == '0'; ++i)
+        text.erase(0, 1);
+    return SignPrefix(sign) + text;
+}
+
+std::string FormatGradMinCent(double value)
+{
+    return UnpackCent(DegreesToPackedCent(value));
+}
+
+} // namespace tarvek::geo

@@ -1,0 +1,96 @@
+#include "AngleValidation.h"
+
+#include "AngleText.h"
+#include "NumberText.h"
+#include "TextCuts.h"
+
+namespace tarvek::geo
+{
+
+namespace
+{
+
+constexpr std::string_view kLatSigns = "NS-+";
+constexpr std::string_view kLonSigns = "EW-+";
+
+// A part of at most two characters that are all digits, valued below limit.
+bool IsDigitPartBelow(const std::string &part, int limit)
+{
+    if (!IsAllDigits(part))
+        return false;
+    int value = 0;
+    for (const char c : part)
+        value = value * 10 + (c - '0');
+    return value < limit;
+}
+
+// Checks degrees "." minutes "." last-part from the right end of the text.
+// Every check runs; an impossible cut throws and the caller answers false.
+bool HasThreeParts(std::string text, int lastPartLimit)
+{
+    bool ok = IsDigitPartBelow(RightChars(text, 2), lastPartLimit);
+    text = DropRight(text, 2);
+    ok = RightChars(text, 1) == "." && ok;
+    text = DropRight(text, 1);
+    ok = IsDigitPartBelow(RightChars(text, 2), 60) && ok;
+    text = DropRight(text, 2);
+    ok = RightChars(text, 1) == "." && ok;
+    text = DropRight(text, 1);
+    return IsAllDigits(text) && ok;
+}
+
+bool IsValidSec(std::string text, std::string_view signs, float limit, size_t lengthLimit) noexcept
+{
+    try {
+        TakeSignChar(text, signs);
+        bool ok = NarrowToSingle(ParseGradMinSec(text)) <= limit;
+        ok = text.size() < lengthLimit && ok;
+        return HasThreeParts(text, 60) && ok;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool IsValidCent(std::string text, std::string_view signs, float limit) noexcept
+{
+    try {
+        TakeSignChar(text, signs);
+        const bool ok = NarrowToSingle(ParseGradMinCent(text)) <= limit;
+        return HasThreeParts(text, 100) && ok;
+    } catch (...) {
+        return false;
+    }
+}
+
+} // namespace
+
+bool IsAllDigits(std::string_view text) noexcept
+{
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+    }
+    return !text.empty();
+}
+
+bool IsValidLatSec(std::string text) noexcept
+{
+    return IsValidSec(std::move(text), kLatSigns, 90, 9);
+}
+
+bool IsValidLonSec(std::string text) noexcept
+{
+    return IsValidSec(std::move(text), kLonSigns, 180, 10);
+}
+
+bool IsValidLatCent(std::string text) noexcept
+{
+    return IsValidCent(std::move(text), kLatSigns, 90);
+}
+
+bool IsValidLonCent(std::string text) noexcept
+{
+    return IsValidCent(std::move(text), kLonSigns, 180);
+}
+
+} // namespace tarvek::geo
