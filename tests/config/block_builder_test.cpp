@@ -1,0 +1,272 @@
+#include "BlockBuilder.h"
+#include "ControlAccess.h"
+#include "Frames.h"
+#include "TrackerSettings.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+using namespace tarvek;
+
+namespace {
+
+QByteArray Bytes(const ConfigBlock &block)
+{
+    return QByteArray(reinterpret_cast<const char *>(block.data()), kConfigBlockSize);
+}
+
+struct Built {
+    bool ok;
+    ConfigBlock block;
+};
+
+class BlockBuilderTest : public ::testing::Test {
+protected:
+    void SetUp() override { LoadDefaults(model.tracker); }
+
+    void Set(const char *name, const QString &value)
+    {
+        const auto control = FindControl(model, QString::fromLatin1(name));
+        ASSERT_TRUE(control) << name;
+        QString error;
+        ASSERT_TRUE(WriteControl(*control, value, &error)) << error.toStdString();
+    }
+    void Set(const char *name, const char *value) { Set(name, QString::fromLatin1(value)); }
+
+    Built Build()
+    {
+        Built b{};
+        b.ok = BuildConfigBlock(model.tracker, b.block);
+        return b;
+    }
+
+    SettingsModel model;
+    TrackerSettings &s = model.tracker;
+};
+
+} // namespace
+
+TEST_F(BlockBuilderTest, DefaultsGiveTheFactoryBlock)
+{
+    QByteArray expected;
+    expected += QByteArray::fromHex("1e08003e2f0a302419120d0b091e1903");
+    expected += "NOCALL9WIDE1 1WIDE2 2";
+    expected += '\0';
+    expected += "Tarvek, ver3.0, by QX0ZZZ Max";
+    expected += '\0';
+    expected += "NOCALL0";
+    expected += "Message sent using Tarvek, version 3.0";
+    expected += '\0';
+    ASSERT_EQ(expected.size(), kConfigBlockSize);
+    const Built b = Build();
+    ASSERT_TRUE(b.ok);
+    EXPECT_EQ(Bytes(b.block).toHex(), expected.toHex());
+}
+
+TEST_F(BlockBuilderTest, NormalisedTextsAreWrittenBack)
+{
+    Set("edNumFlagsAuto", "5");
+    Set("edMsgRepeat", "8");
+    Set("esSpeedTable(2)", "15");
+    Set("esSpeedTable(3)", "25");
+    Set("esSpeedTable(4)", "35");
+    Set("esSpeedTable(0)", "15");
+    Set("esSpeedTable(1)", "0485");
+    Set("edManualTime", "0495");
+    Set("edBcnEvery", "200");
+    const Built b = Build();
+    ASSERT_TRUE(b.ok);
+    EXPECT_EQ(s.edNumFlagsAuto.text(), QStringLiteral("007"));
+    EXPECT_EQ(b.block[offset::TxDelay], 1);
+    EXPECT_EQ(s.edMsgRepeat.text(), QStringLiteral("008"));
+    EXPECT_EQ(s.esSpeedTable[2].text(), QStringLiteral("020"));
+    EXPECT_EQ(s.esSpeedTable[3].text(), QStringLiteral("020"));
+    EXPECT_EQ(s.esSpeedTable[4].text(), QStringLiteral("040"));
+    EXPECT_EQ(s.esSpeedTable[0].text(), QStringLiteral("0020"));
+    EXPECT_EQ(s.esSpeedTable[1].text(), QStringLiteral("0480"));
+    EXPECT_EQ(b.block[offset::SpeedTable + 1], 48);
+    EXPECT_EQ(s.edManualTime.text(), QStringLiteral("0500"));
+    EXPECT_EQ(b.block[offset::ManualInterval], 50);
+    EXPECT_EQ(s.edBcnEvery.text(), QStringLiteral("127"));
+}
+
+TEST_F(BlockBuilderTest, TxDelayIsRewrittenAsTheDelayReallyUsed)
+{
+    for (const auto &[typed, written] : {std::pair{"250", "253"}, {"150", "147"}, {"10", "013"}}) {
+        Set("edNumFlagsAuto", typed);
+        ASSERT_TRUE(Build().ok) << typed;
+        EXPECT_EQ(s.edNumFlagsAuto.text(), QString::fromLatin1(written)) << typed;
+    }
+}
+
+TEST_F(BlockBuilderTest, PathShapes)
+{
+    Set("edAprsPath", "WIDE1-1");
+    Built b = Build();
+    ASSERT_TRUE(b.ok);
+    EXPECT_EQ(Bytes(b.block).mid(23, 15).toHex(), QByteArray("WIDE1 1").toHex() + QByteArray(16, '0'));
+
+    Set("edAprsPath", "");
+    b = Build();
+    ASSERT_TRUE(b.ok);
+    EXPECT_EQ(Bytes(b.block).mid(23, 15), QByteArray(15, '\0'));
+    EXPECT_EQ(b.block[22], '9');
+    EXPECT_TRUE(s.edAprsPath.text().isEmpty());
+
+    Set("edAprsPath", "WIDE1-1,");
+    b = Build();
+    ASSERT_TRUE(b.ok);
+    EXPECT_EQ(Bytes(b.block).mid(30, 8), QByteArray("      0") + '\0');
+    EXPECT_EQ(s.edAprsPath.text(), QStringLiteral("WIDE1-1,"));
+
+    // Everything after the first comma is one callsign: the second
+    // digipeater keeps its SSID, the third is not sent.
+    Set("edAprsPath", "WIDE1-1,W2-2,W3-3");
+    b = Build();
+    ASSERT_TRUE(b.ok);
+    EXPECT_EQ(Bytes(b.block).mid(30, 8), QByteArray("W2    2") + '\0');
+    EXPECT_EQ(s.edAprsPath.text(), QStringLiteral("WIDE1-1,W2-2,W3-3"));
+}
+
+TEST_F(BlockBuilderTest, GpslessModeSendsTheMarker)
+{
+    Set("edGpsAcqTime", "000");
+    Set("edGpsCheckTime", "5");
+    const Built b = Build();
+    ASSERT_TRUE(b.ok);
+    EXPECT_EQ(b.block[offset::GpsCheckInterval], kGpslessMarker);
+    EXPECT_EQ(b.block[offset::GpsAcqTimeout], 0);
+    EXPECT_EQ(s.edGpsCheckTime.text(), QStringLiteral("010"));
+}
+
+TEST_F(BlockBuilderTest, FlagsAndTable)
+{
+    Set("edBcnEvery", "127");
+    Set("chkRxPosition", "1");
+    Set("chkAutoReply", "1");
+    Set("cbMicEMsg", "2");
+    Set("chkTable", "1");
+    Set("edSymbol", "_");
+    const Built b = Build();
+    ASSERT_TRUE(b.ok);
+    EXPECT_EQ(b.block[offset::StatusEvery], 255);
+    EXPECT_EQ(s.edBcnEvery.text(), QStringLiteral("127"));
+    EXPECT_EQ(b.block[offset::MsgOptions], 18);
+    EXPECT_EQ(b.block[offset::SymbolTable], '\\');
+    EXPECT_EQ(b.block[offset::SymbolCode], 95) << "a typed underscore is the weather symbol";
+}
+
+struct FailureCase {
+    const char *name;
+    const char *control;
+    const char *value;
+};
+
+class BuildFailure : public BlockBuilderTest, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(BuildFailure, RejectsTheSettings)
+{
+    Set(GetParam().control, GetParam().value);
+    EXPECT_FALSE(Build().ok);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Causes, BuildFailure,
+    ::testing::Values(FailureCase{"retries_256", "edMsgRepeat", "256"},
+                      FailureCase{"timeout_256", "edGpsAcqTime", "256"},
+                      FailureCase{"speed_2555", "esSpeedTable(0)", "2555"},
+                      FailureCase{"manual_2555", "edManualTime", "2555"},
+                      FailureCase{"speed3_995", "esSpeedTable(4)", "995"},
+                      FailureCase{"check_999", "edGpsCheckTime", "999"},
+                      FailureCase{"txdelay_997", "edNumFlagsAuto", "997"},
+                      FailureCase{"empty_symbol", "edSymbol", ""},
+                      FailureCase{"empty_callsign", "edMyCall", ""},
+                      FailureCase{"blank_callsign", "edMyCall", "   "},
+                      FailureCase{"negative_ssid", "edMyCall", "NOCALL--1"},
+                      FailureCase{"ssid_below_48", "edMyCall", "NOCALL--49"},
+                      FailureCase{"ssid_too_big", "edDestCall", "X-99999"},
+                      FailureCase{"path_negative_ssid", "edAprsPath", "WIDE1--2"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(BlockBuilderTest, LateFailureLeavesEarlierTextsNormalised)
+{
+    Set("edNumFlagsAuto", "250");
+    Set("esSpeedTable(2)", "15");
+    Set("edMyCall", "NOCALL-16");
+    Set("edDestCall", "X--1");
+    const Built b = Build();
+    EXPECT_FALSE(b.ok);
+    EXPECT_EQ(s.edNumFlagsAuto.text(), QStringLiteral("253"));
+    EXPECT_EQ(s.esSpeedTable[2].text(), QStringLiteral("020"));
+    EXPECT_EQ(s.edMyCall.text(), QStringLiteral("NOCALL"));
+    EXPECT_EQ(b.block[offset::StatusText], 'T') << "the block stays as far as it was filled";
+    EXPECT_EQ(b.block[offset::Message], 0);
+}
+
+TEST_F(BlockBuilderTest, AnyCharacterInTheTextFieldsBuildsOrFailsCleanly)
+{
+    for (int code = 1; code < 0x2100; code += (code < 256 ? 1 : 97)) {
+        const QString text = QString(QChar(code)) + QStringLiteral("-") + QChar(code);
+        Set("edMyCall", text);
+        Set("edAprsPath", text + u',' + text);
+        Set("edDestCall", text);
+        Set("edBeacon", QString(29, QChar(code)));
+        Set("edAprsMsg", QString(38, QChar(code)));
+        const Built b = Build();
+        EXPECT_TRUE(b.ok) << code;
+        EXPECT_EQ(b.block[113], 0) << code;
+    }
+}
+
+TEST(PackText, RefusesATextRunningPastTheBlock)
+{
+    ConfigBlock block{};
+    EXPECT_TRUE(PackText(block, 75, QString(38, u'm')));
+    EXPECT_FALSE(PackText(block, 75, QString(39, u'm')));
+    EXPECT_TRUE(PackText(block, 38, QString(75, u's')));
+    EXPECT_FALSE(PackText(block, 38, QString(76, u's')));
+}
+
+TEST(ReferenceVectors, EveryCaseBuildsTheSameBlockAndFields)
+{
+    QFile file(QStringLiteral(TARVEK_TEST_DATA_DIR "/encode_vectors.json"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QJsonArray cases = QJsonDocument::fromJson(file.readAll()).array();
+    ASSERT_EQ(cases.size(), 60);
+    int index = 0;
+    for (const auto &entry : cases) {
+        const QJsonObject c = entry.toObject();
+        SettingsModel model;
+        LoadDefaults(model.tracker);
+        for (const auto &w : c[QStringLiteral("writes")].toArray()) {
+            const QJsonArray write = w.toArray();
+            const auto control = FindControl(model, write[0].toString());
+            ASSERT_TRUE(control);
+            const QString value = write[1].isString() ? write[1].toString()
+                                                      : QString::number(write[1].toInt());
+            ASSERT_TRUE(WriteControl(*control, value, nullptr)) << index;
+        }
+        ConfigBlock block{};
+        const bool ok = BuildConfigBlock(model.tracker, block);
+        EXPECT_EQ(ok, c[QStringLiteral("ok")].toBool()) << index;
+        EXPECT_EQ(QString::fromLatin1(Bytes(block).toHex()), c[QStringLiteral("block")].toString())
+            << index;
+        const QJsonValue wire = c[QStringLiteral("wire")];
+        EXPECT_EQ(ok ? QString::fromLatin1(BuildWire(block).toHex()) : QString(),
+                  wire.isNull() ? QString() : wire.toString())
+            << index;
+        const QJsonObject fields = c[QStringLiteral("fields")].toObject();
+        for (const ControlRef &ref : AllControls(model)) {
+            const auto value = ReadControl(ref);
+            const QJsonValue expected = fields[ref.name];
+            if (std::holds_alternative<QString>(value))
+                EXPECT_EQ(std::get<QString>(value), expected.toString()) << index;
+            else
+                EXPECT_EQ(std::get<int>(value), expected.toInt()) << index;
+        }
+        ++index;
+    }
+}

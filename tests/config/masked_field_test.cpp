@@ -1,0 +1,122 @@
+#include "ControlAccess.h"
+#include "MaskedField.h"
+#include "TrackerSettings.h"
+
+#include <gtest/gtest.h>
+
+using tarvek::MaskedField;
+
+namespace {
+
+int CountChanges(MaskedField &field, const std::function<void()> &action)
+{
+    int changes = 0;
+    QObject::connect(&field, &MaskedField::changed, &field, [&] { ++changes; });
+    action();
+    return changes;
+}
+
+} // namespace
+
+TEST(MaskedField, ShortWriteLeavesPromptInOpenPositions)
+{
+    MaskedField field(QStringLiteral("999"), 3);
+    ASSERT_TRUE(field.setText(QStringLiteral("25")));
+    EXPECT_EQ(field.text(), QStringLiteral("25_"));
+    EXPECT_EQ(field.content(), QStringLiteral("25"));
+    ASSERT_TRUE(field.setText(QString()));
+    EXPECT_EQ(field.text(), QStringLiteral("___"));
+}
+
+TEST(MaskedField, RefusedWriteKeepsTextAndRaisesNoChange)
+{
+    MaskedField field(QStringLiteral("999"), 3);
+    ASSERT_TRUE(field.setText(QStringLiteral("100")));
+    const int changes = CountChanges(field, [&] {
+        EXPECT_FALSE(field.setText(QStringLiteral("1000")));
+        EXPECT_FALSE(field.setText(QStringLiteral("1a")));
+        EXPECT_FALSE(field.setText(QStringLiteral("-1")));
+    });
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(field.text(), QStringLiteral("100"));
+}
+
+TEST(MaskedField, EveryAcceptedWriteRaisesChangeEvenWhenTextIsTheSame)
+{
+    MaskedField field(QString(), 9);
+    const int changes = CountChanges(field, [&] {
+        EXPECT_TRUE(field.setText(QStringLiteral("NOCALL")));
+        EXPECT_TRUE(field.setText(QStringLiteral("NOCALL")));
+    });
+    EXPECT_EQ(changes, 2);
+}
+
+TEST(MaskedField, SymbolUnfilledIsEmptyButTypedUnderscoreIsASymbol)
+{
+    MaskedField symbol(QStringLiteral("&"), 1);
+    EXPECT_EQ(symbol.text(), QStringLiteral("_"));
+    EXPECT_TRUE(symbol.content().isEmpty());
+    ASSERT_TRUE(symbol.setText(QStringLiteral("_")));
+    EXPECT_EQ(symbol.text(), QStringLiteral("_"));
+    EXPECT_EQ(symbol.content(), QStringLiteral("_"));
+    EXPECT_FALSE(symbol.setText(QStringLiteral("\t"))) << "control characters are not printable";
+    EXPECT_FALSE(symbol.setText(QStringLiteral(">>")));
+}
+
+TEST(MaskedField, DigitMaskTakesPromptAsOpenPosition)
+{
+    MaskedField field(QStringLiteral("#"), 1);
+    ASSERT_TRUE(field.setText(QStringLiteral("_")));
+    EXPECT_EQ(field.text(), QStringLiteral("_"));
+    EXPECT_TRUE(field.content().isEmpty());
+}
+
+TEST(MaskedField, FreeTextRefusesMoreThanMaxLength)
+{
+    MaskedField beacon(QString(), 29);
+    EXPECT_TRUE(beacon.setText(QString(29, u'x')));
+    EXPECT_FALSE(beacon.setText(QString(30, u'y')));
+    EXPECT_EQ(beacon.text(), QString(29, u'x'));
+}
+
+TEST(ListChoice, RefusesPositionsOutsideTheList)
+{
+    tarvek::TrackerSettings settings;
+    EXPECT_EQ(settings.cbMicEMsg.index(), 0);
+    EXPECT_TRUE(settings.cbMicEMsg.setIndex(7));
+    EXPECT_FALSE(settings.cbMicEMsg.setIndex(8));
+    EXPECT_FALSE(settings.cbMicEMsg.setIndex(-1));
+    EXPECT_EQ(settings.cbMicEMsg.index(), 7);
+    EXPECT_FALSE(settings.chkTable.setValue(3));
+    EXPECT_EQ(settings.chkTable.value(), 0);
+}
+
+TEST(LoadDefaults, FillsTextFieldsExactlyAndLeavesCalculatorAlone)
+{
+    tarvek::SettingsModel model;
+    ASSERT_TRUE(model.calculator.txtLat.setText(QStringLiteral("45.30.50")));
+    tarvek::LoadDefaults(model.tracker);
+    EXPECT_EQ(model.tracker.edBeacon.text().size(), 29);
+    EXPECT_EQ(model.tracker.edAprsMsg.text().size(), 38);
+    EXPECT_EQ(model.calculator.txtLat.text(), QStringLiteral("45.30.50"));
+    ASSERT_TRUE(model.tracker.edGpsAcqTime.setText(QStringLiteral("000")));
+    tarvek::LoadDefaults(model.tracker);
+    EXPECT_EQ(model.tracker.edGpsAcqTime.text(), QStringLiteral("025"));
+}
+
+TEST(ControlAccess, WritesByNameWithTheControlsRefusals)
+{
+    tarvek::SettingsModel model;
+    QString error;
+    const auto speed = tarvek::FindControl(model, QStringLiteral("esSpeedTable(6)"));
+    ASSERT_TRUE(speed);
+    EXPECT_TRUE(tarvek::WriteControl(*speed, QStringLiteral("77"), &error));
+    EXPECT_EQ(model.tracker.esSpeedTable[6].text(), QStringLiteral("77_"));
+    const auto mic = tarvek::FindControl(model, QStringLiteral("cbMicEMsg"));
+    EXPECT_FALSE(tarvek::WriteControl(*mic, QStringLiteral("8"), &error));
+    EXPECT_FALSE(tarvek::WriteControl(*mic, QStringLiteral("x"), &error));
+    const auto norm = tarvek::FindControl(model, QStringLiteral("optLLtoNorm"));
+    EXPECT_TRUE(tarvek::WriteControl(*norm, QStringLiteral("1"), &error));
+    EXPECT_TRUE(model.calculator.optLLtoNorm.isSelected());
+    EXPECT_FALSE(tarvek::FindControl(model, QStringLiteral("edNothing")));
+}
