@@ -186,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{"empty_callsign", "edMyCall", ""},
                       FailureCase{"blank_callsign", "edMyCall", "   "},
                       FailureCase{"negative_ssid", "edMyCall", "NOCALL--1"},
-                      FailureCase{"ssid_below_48", "edMyCall", "NOCALL--49"},
+                      FailureCase{"ssid_below_48", "edMyCall", "NOCAL--49"},
                       FailureCase{"ssid_too_big", "edDestCall", "X-99999"},
                       FailureCase{"path_negative_ssid", "edAprsPath", "WIDE1--2"}),
     [](const auto &info) { return std::string(info.param.name); });
