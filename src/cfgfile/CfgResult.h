@@ -1,0 +1,43 @@
+#pragma once
+// The outcome of a file command: success, or the failure with the text shown
+// to the operator. The texts are the classic run-time error descriptions that
+// operators of this program know ("Type mismatch", "File not found", ...).
+#include <QString>
+
+namespace tarvek
+{
+
+enum class CfgError {
+    None,
+    InputPastEnd,         // "Input past end of file": a value asked for, none left
+    TypeMismatch,         // a value that does not convert to the kind needed
+    InvalidPropertyValue, // a value that its control refuses
+    Overflow,             // a whole number outside the range of its conversion
+    FileNotFound,         // the file to load does not exist
+    PathNotFound,         // its folder does not exist
+    PermissionDenied,     // no right to read or replace the file
+    PathFileAccess,       // the name is a folder, or the file cannot be opened otherwise
+    BadFileName,          // an empty file name
+    ValueTooLong,         // a value far longer than any setting (damaged file)
+    DeviceIo,             // reading or writing the file failed
+};
+
+// The description of `error` as shown in the failure message box.
+QString CfgErrorDescription(CfgError error);
+
+struct CfgResult {
+    CfgError error = CfgError::None;
+    QString description; // empty on success
+
+    bool ok() const { return error == CfgError::None; }
+
+    static CfgResult Success() { return {}; }
+    static CfgResult Failure(CfgError error) { return {error, CfgErrorDescription(error)}; }
+    // A failure with the platform's own wording (for example a write error).
+    static CfgResult Failure(CfgError error, const QString &description)
+    {
+        return {error, description.isEmpty() ? CfgErrorDescription(error) : description};
+    }
+};
+
+} // namespace tarvek

@@ -1,0 +1,55 @@
+#pragma once
+// Saving and loading complete configurations as .cfg files.
+//
+// A .cfg file is Windows-1252 text of ten lines, each ending with CR LF, that
+// hold 25 comma-separated values in a fixed order: line 1 the TX delay group
+// (edComm, edNumFlagsAuto, edMsgRepeat, the message code, edSymbol, chkTable),
+// lines 2 to 8 the seven speed-band intervals, line 9 the timing and text
+// group (edManualTime, the status code, edGpsAcqTime, edMyCall, edAprsPath,
+// edBeacon, edDestCall, edAprsMsg), line 10 the calculator's txtLat, txtLng,
+// chkCent and whether optLLtoNorm is selected. Texts are in double quotes (a
+// double quote inside a text is written twice), numbers are plain whole
+// numbers, truth values "#TRUE#" / "#FALSE#". edGpsCheckTime is not stored.
+//
+// Both commands take the paths as given; the window's commands add the file
+// dialogs, the current-directory handling and the failure message box.
+#include "CfgResult.h"
+#include "TrackerSettings.h"
+
+#include <QString>
+#include <functional>
+
+class QIODevice;
+
+namespace tarvek
+{
+
+// What the file commands need of the calculator window, whose four stored
+// controls live in SettingsModel::calculator. Empty functions are skipped
+// (the command line has no calculator window).
+struct CalculatorHooks {
+    // Makes sure the calculator window exists (created hidden if it does
+    // not). Called before its controls are read (Save) or written (Load).
+    std::function<void()> obtain;
+    // The calculator's chkCent_Click: called once at the end of every
+    // successful Load, whether or not anything there changed.
+    std::function<void()> chkCentClick;
+};
+
+// Writes the settings to `path`. The file is replaced only when every line
+// has been written: on any failure the file that was there stays exactly as
+// it was (or stays absent). The settings are never changed.
+CfgResult SaveConfigFile(const QString &path, SettingsModel &model,
+                         const CalculatorHooks &hooks = {});
+
+// Reads `path` (relative names resolve against the current directory) and
+// writes its values into the controls group by group, each through the
+// control so that its change notification fires. A failure stops the load at
+// the failing value; what was applied before it stays.
+CfgResult LoadConfigFile(const QString &path, SettingsModel &model,
+                         const CalculatorHooks &hooks = {});
+
+// The same load from an open device (for tests and the fuzz target).
+CfgResult LoadConfig(QIODevice &input, SettingsModel &model, const CalculatorHooks &hooks = {});
+
+} // namespace tarvek
