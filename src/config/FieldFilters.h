@@ -1,0 +1,37 @@
+#pragma once
+// The keystroke rules of the main window's text fields and the two things
+// shown from field texts (remaining-character counters, GPSless Mode).
+// Each filter receives the typed character as its Windows-1252 code by
+// reference, as the field's typed-character hook delivers it: it may replace
+// the code or set it to 0 to drop the character. A character that the code
+// page cannot hold arrives as a code above 255.
+#include <QString>
+
+namespace tarvek
+{
+
+constexpr int kBackspaceCode = 8;
+
+// Own and destination callsign: Backspace, "-", digits and letters; small
+// letters become capitals; everything else is dropped.
+void FilterCallsignKey(int &code);
+
+// Digipeater path: the callsign rule plus "," between the addresses.
+void FilterPathKey(int &code);
+
+// Message text: drops "{", "|", "~" and every code from 126 up.
+void FilterMessageKey(int &code);
+
+// Status text. In GPSless Mode (the acquisition timeout reads 0) the field
+// holds an APRS position, so "{", "'" and "`" are allowed; otherwise they
+// are dropped. "|", "~" and every code above 126 are always dropped.
+void FilterStatusTextKey(int &code, const QString &acquisitionTimeoutText);
+
+// GPSless Mode holds exactly when the acquisition timeout text reads 0 by
+// the numeric reading rule ("000", "0__", "___", "" and "0" all do).
+bool IsGpslessMode(const QString &acquisitionTimeoutText);
+
+// "[n]", n being how many more characters the field takes.
+QString CounterText(int maxLength, int textLength);
+
+} // namespace tarvek
