@@ -1,12 +1,42 @@
 #include "Commands.h"
+#include "ConfigFile.h"
+#include "SettingsInputs.h"
 
-namespace tarvek::cli {
-
-// Placeholder until this verb is built; reports a usage error.
-int RunSave(const QStringList &)
+namespace tarvek::cli
 {
-    PrintErr(QStringLiteral("tarvek-cli: this verb is not available in this build\n"));
-    return ExitUsage;
+
+// save OUTFILE [inputs]: writes OUTFILE as the window's Save does. A failed
+// save leaves OUTFILE exactly as it was (or absent).
+int RunSave(const QStringList &args)
+{
+    SettingsInputs inputs;
+    QString error;
+    if (!ParseSettingsInputs(args, inputs, error)) {
+        PrintErr(QStringLiteral("tarvek-cli save: %1\n").arg(error));
+        return ExitUsage;
+    }
+    if (inputs.rest.size() != 1 || inputs.rest.first().startsWith(QLatin1String("--"))) {
+        PrintErr(
+            QStringLiteral("usage: tarvek-cli save OUTFILE [--cfg FILE] [--set NAME=VALUE]...\n"));
+        return ExitUsage;
+    }
+    SettingsModel model;
+    switch (ApplySettingsInputs(inputs, model, error)) {
+    case ApplyOutcome::SetRefused:
+        PrintErr(QStringLiteral("tarvek-cli save: %1\n").arg(error));
+        return ExitUsage;
+    case ApplyOutcome::CfgFailed:
+        PrintErr(error + u'\n');
+        return ExitCfgFailed;
+    case ApplyOutcome::Applied:
+        break;
+    }
+    const CfgResult saved = SaveConfigFile(inputs.rest.first(), model);
+    if (!saved.ok()) {
+        PrintErr(saved.description + u'\n');
+        return ExitCfgFailed;
+    }
+    return ExitOk;
 }
 
 } // namespace tarvek::cli

@@ -1,5 +1,6 @@
 #include "SettingsInputs.h"
 
+#include "ConfigFile.h"
 #include "ControlAccess.h"
 
 namespace tarvek::cli {
@@ -40,8 +41,13 @@ ApplyOutcome ApplySettingsInputs(const SettingsInputs &inputs, SettingsModel &mo
 {
     LoadDefaults(model.tracker);
     if (!inputs.cfgPath.isEmpty()) {
-        error = QStringLiteral("--cfg is not available in this build");
-        return ApplyOutcome::CfgFailed;
+        // As the window's Load: same reader, same stop at the first failing
+        // value, nothing taken back. There is no calculator window to notify.
+        const CfgResult loaded = LoadConfigFile(inputs.cfgPath, model);
+        if (!loaded.ok()) {
+            error = loaded.description;
+            return ApplyOutcome::CfgFailed;
+        }
     }
     for (const auto &[name, value] : inputs.sets) {
         const auto control = FindControl(model, name);

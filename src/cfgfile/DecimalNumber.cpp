@@ -1,0 +1,93 @@
+#include "DecimalNumber.h"
+
+namespace tarvek
+{
+namespace
+{
+
+bool IsDigit(QChar ch)
+{
+    return ch >= u'0' && ch <= u'9';
+}
+
+QStringView TrimSpaces(QStringView text)
+{
+    while (!text.isEmpty() && text.front() == u' ')
+        text = text.mid(1);
+    while (!text.isEmpty() && text.back() == u' ')
+        text.chop(1);
+    return text;
+}
+
+QStringView TakeDigits(QStringView &text)
+{
+    qsizetype n = 0;
+    while (n < text.size() && IsDigit(text.at(n)))
+        ++n;
+    const QStringView digits = text.first(n);
+    text = text.mid(n);
+    return digits;
+}
+
+} // namespace
+
+std::optional<DecimalNumber> ParseDecimal(QStringView text)
+{
+    text = TrimSpaces(text);
+    DecimalNumber number;
+    if (!text.isEmpty() && (text.front() == u'-' || text.front() == u'+')) {
+        number.negative = text.front() == u'-';
+        text = text.mid(1);
+    }
+    QStringView whole = TakeDigits(text);
+    QStringView fraction;
+    if (!text.isEmpty() && text.front() == u'.') {
+        text = text.mid(1);
+        fraction = TakeDigits(text);
+    }
+    if (!text.isEmpty() || (whole.isEmpty() && fraction.isEmpty()))
+        return std::nullopt;
+    while (!whole.isEmpty() && whole.front() == u'0')
+        whole = whole.mid(1);
+    while (!fraction.isEmpty() && fraction.back() == u'0')
+        fraction.chop(1);
+    number.whole = whole.toString();
+    number.fraction = fraction.toString();
+    if (number.isZero())
+        number.negative = false;
+    return number;
+}
+
+QString DecimalText(const DecimalNumber &number)
+{
+    QString text = number.negative ? QStringLiteral("-") : QString();
+    text += number.whole.isEmpty() ? QStringLiteral("0") : number.whole;
+    if (!number.fraction.isEmpty())
+        text += u'.' + number.fraction;
+    return text;
+}
+
+std::optional<long long> RoundDecimal(const DecimalNumber &number, long long min, long long max)
+{
+    // 18 digits always fit a long long; anything longer is out of any range
+    // used here.
+    if (number.whole.size() > 18)
+        return std::nullopt;
+    long long value = 0;
+    for (QChar digit : number.whole)
+        value = value * 10 + (digit.unicode() - u'0');
+    if (!number.fraction.isEmpty()) {
+        const QChar first = number.fraction.front();
+        // Trailing zeros are stripped, so a "5" with more digits is above a half.
+        const bool half = first == u'5' && number.fraction.size() == 1;
+        if (first > u'5' || (first == u'5' && !half) || (half && value % 2 != 0))
+            ++value;
+    }
+    if (number.negative)
+        value = -value;
+    if (value < min || value > max)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace tarvek

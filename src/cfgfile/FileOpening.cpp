@@ -1,0 +1,62 @@
+#include "FileOpening.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace tarvek
+{
+namespace
+{
+
+bool FolderExists(const QFileInfo &info)
+{
+    return QFileInfo(info.absolutePath()).isDir();
+}
+
+// Failures that can be told before opening, or None.
+CfgError CheckPath(const QString &path, bool forLoad)
+{
+    if (path.isEmpty())
+        return CfgError::BadFileName;
+    const QFileInfo info(path);
+    if (info.isDir())
+        return CfgError::PathFileAccess;
+    if (!FolderExists(info))
+        return CfgError::PathNotFound;
+    if (forLoad && !info.exists())
+        return CfgError::FileNotFound;
+    if (forLoad && !info.isReadable())
+        return CfgError::PermissionDenied;
+    if (!forLoad && info.exists() && !info.isWritable())
+        return CfgError::PermissionDenied;
+    return CfgError::None;
+}
+
+} // namespace
+
+CfgResult OpenForLoad(QFile &file, const QString &path)
+{
+    if (const CfgError error = CheckPath(path, true); error != CfgError::None)
+        return CfgResult::Failure(error);
+    file.setFileName(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return CfgResult::Failure(CfgError::PathFileAccess);
+    return CfgResult::Success();
+}
+
+CfgResult OpenForSave(QSaveFile &file, const QString &path)
+{
+    if (const CfgError error = CheckPath(path, false); error != CfgError::None)
+        return CfgResult::Failure(error);
+    file.setFileName(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        const bool folderWritable = QFileInfo(QFileInfo(path).absolutePath()).isWritable();
+        return CfgResult::Failure(folderWritable ? CfgError::PathFileAccess
+                                                 : CfgError::PermissionDenied);
+    }
+    return CfgResult::Success();
+}
+
+} // namespace tarvek

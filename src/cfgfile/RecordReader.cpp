@@ -1,0 +1,145 @@
+#include "RecordReader.h"
+
+#include "Cp1252.h"
+
+#include <QIODevice>
+
+namespace tarvek
+{
+namespace
+{
+
+constexpr qint64 kChunkSize = 16 * 1024;
+
+QChar CharOf(int byte)
+{
+    return QChar(static_cast<char16_t>(Cp1252Char(static_cast<unsigned char>(byte))));
+}
+
+} // namespace
+
+RecordReader::RecordReader(QIODevice &input) : m_input(input)
+{
+}
+
+int RecordReader::peek()
+{
+    if (m_pos >= m_buffer.size()) {
+        if (m_exhausted)
+            return kEnd;
+        m_buffer = m_input.read(kChunkSize);
+        m_pos = 0;
+        if (m_buffer.isEmpty()) {
+            m_exhausted = true;
+            m_readError = !m_input.atEnd();
+            return kEnd;
+        }
+    }
+    return static_cast<unsigned char>(m_buffer.at(m_pos));
+}
+
+void RecordReader::advance()
+{
+    if (m_pos < m_buffer.size())
+        ++m_pos;
+}
+
+CfgError RecordReader::consume()
+{
+    if (--m_budget < 0)
+        return CfgError::ValueTooLong;
+    advance();
+    return CfgError::None;
+}
+
+bool RecordReader::atSeparator()
+{
+    const int c = peek();
+    return c == ',' || c == '\r' || c == '\n' || c == kEnd;
+}
+
+void RecordReader::takeSeparator()
+{
+    const int c = peek();
+    if (c == kEnd)
+        return;
+    advance();
+    if (c == '\r' && peek() == '\n')
+        advance();
+}
+
+CfgError RecordReader::next(CfgValue &value)
+{
+    m_budget = kMaxValueBytes;
+    while (peek() == ' ') {
+        if (const CfgError e = consume(); e != CfgError::None)
+            return e;
+    }
+    if (peek() == kEnd)
+        return m_readError ? CfgError::DeviceIo : CfgError::InputPastEnd;
+    QString text;
+    if (peek() == '"') {
+        advance();
+        if (const CfgError e = readQuoted(text); e != CfgError::None)
+            return e;
+        value = CfgValue::Text(std::move(text));
+        return CfgError::None;
+    }
+    if (const CfgError e = readUnquoted(text); e != CfgError::None)
+        return e;
+    value = ClassifyUnquoted(text);
+    return CfgError::None;
+}
+
+CfgError RecordReader::readQuoted(QString &text)
+{
+    for (int c = peek(); c != kEnd; c = peek()) {
+        if (const CfgError e = consume(); e != CfgError::None)
+            return e;
+        if (c == '"') {
+            if (peek() != '"')
+                return skipToSeparator();
+            advance(); // a doubled quote stands for one
+        }
+        text.append(CharOf(c));
+    }
+    return CfgError::None; // a quote that never closes ends with the input
+}
+
+CfgError RecordReader::skipToSeparator()
+{
+    while (!atSeparator()) {
+        if (const CfgError e = consume(); e != CfgError::None)
+            return e;
+    }
+    takeSeparator();
+    return CfgError::None;
+}
+
+CfgError RecordReader::readUnquoted(QString &text)
+{
+    while (!atSeparator()) {
+        text.append(CharOf(peek()));
+        if (const CfgError e = consume(); e != CfgError::None)
+            return e;
+    }
+    takeSeparator();
+    while (text.endsWith(u' '))
+        text.chop(1);
+    return CfgError::None;
+}
+
+CfgValue ClassifyUnquoted(const QString &text)
+{
+    if (text.isEmpty())
+        return CfgValue::Empty();
+    if (text == QLatin1String("#TRUE#"))
+        return CfgValue::Truth(true);
+    if (text == QLatin1String("#FALSE#"))
+        return CfgValue::Truth(false);
+    if (auto number = ParseDecimal(text))
+        return CfgValue::Number(std::move(*number));
+    return CfgValue::Text(text);
+}
+
+} // namespace tarvek
