@@ -1,0 +1,82 @@
+#include "ConfigFileCommands.h"
+
+#include "MessagePresenter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace tarvek::ui
+{
+namespace
+{
+
+const char *const kFilter = "File di configurazione (*.cfg)|*.cfg|Tutti i files|*.*";
+
+FileDialogRequest DialogRequest(FileDialogKind kind, const char *title)
+{
+    FileDialogRequest request;
+    request.kind = kind;
+    request.title = QString::fromUtf8(title);
+    request.filters = ParseFileTypeFilters(QString::fromUtf8(kFilter));
+    request.folder = QCoreApplication::applicationDirPath();
+    request.fileName = QStringLiteral("Tarvek.cfg");
+    request.confirmOverwrite = kind == FileDialogKind::Save;
+    return request;
+}
+
+} // namespace
+
+ConfigFileCommands::ConfigFileCommands(SettingsModel &model, MessagePresenter &messages,
+                                       FileDialogs &dialogs, QWidget *owner,
+                                       CalculatorHooks calculator)
+    : m_model(model), m_messages(messages), m_dialogs(dialogs), m_owner(owner),
+      m_calculator(std::move(calculator))
+{
+}
+
+FileDialogRequest ConfigFileCommands::SaveDialogRequest()
+{
+    return DialogRequest(FileDialogKind::Save, "Salva File");
+}
+
+FileDialogRequest ConfigFileCommands::LoadDialogRequest()
+{
+    return DialogRequest(FileDialogKind::Open, "Apertura File");
+}
+
+// Shows the dialog; a chosen file's folder becomes the current directory for
+// the rest of the run (the help file and Load's bare name resolve there).
+std::optional<QString> ConfigFileCommands::choose(const FileDialogRequest &request)
+{
+    std::optional<QString> path = m_dialogs.chooseFile(m_owner, request);
+    if (path)
+        QDir::setCurrent(QFileInfo(*path).absolutePath());
+    return path;
+}
+
+void ConfigFileCommands::report(const CfgResult &result)
+{
+    if (!result.ok())
+        m_messages.showMessage(m_owner, QStringLiteral("Tarvek"), result.description,
+                               MessageIcon::None);
+}
+
+void ConfigFileCommands::cmdSave_Click()
+{
+    const std::optional<QString> path = choose(SaveDialogRequest());
+    if (!path)
+        return; // cancel: nothing shown, nothing changed
+    report(SaveConfigFile(*path, m_model, m_calculator));
+}
+
+void ConfigFileCommands::cmdLoad_Click()
+{
+    const std::optional<QString> path = choose(LoadDialogRequest());
+    if (!path)
+        return;
+    // The bare file name, opened against the folder the dialog made current.
+    report(LoadConfigFile(QFileInfo(*path).fileName(), m_model, m_calculator));
+}
+
+} // namespace tarvek::ui

@@ -1,0 +1,53 @@
+#include "FileDialogs.h"
+
+#include <QFileDialog>
+
+namespace tarvek::ui
+{
+
+std::vector<FileTypeFilter> ParseFileTypeFilters(const QString &pairs)
+{
+    const QStringList parts = pairs.split(u'|');
+    std::vector<FileTypeFilter> filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters.push_back({parts.at(i), parts.at(i + 1)});
+    return filters;
+}
+
+namespace
+{
+
+// Qt takes the patterns from the last parenthesised group of an entry and,
+// with HideNameFilterDetails, shows what stands before it; so every entry is
+// written as "description (pattern)" and the list shows the description alone.
+QStringList QtNameFilters(const std::vector<FileTypeFilter> &filters)
+{
+    QStringList out;
+    for (const FileTypeFilter &filter : filters)
+        out << QStringLiteral("%1 (%2)").arg(filter.description, filter.pattern);
+    return out;
+}
+
+} // namespace
+
+std::optional<QString> QtFileDialogs::chooseFile(QWidget *parent, const FileDialogRequest &request)
+{
+    QFileDialog dialog(parent, request.title, request.folder);
+    const bool save = request.kind == FileDialogKind::Save;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile); // the chosen name need not exist
+    // Qt's own dialog, so that the list shows the descriptions exactly.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    const QStringList filters = QtNameFilters(request.filters);
+    dialog.setNameFilters(filters);
+    if (!filters.isEmpty())
+        dialog.selectNameFilter(filters.first());
+    dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+} // namespace tarvek::ui
