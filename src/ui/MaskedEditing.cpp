@@ -1,0 +1,116 @@
+#include "MaskedEditing.h"
+
+#include <algorithm>
+
+namespace tarvek::ui
+{
+
+namespace
+{
+
+using Cells = std::vector<MaskedField::Cell>;
+
+// Removes `count` cells from `start`, moving the later ones left; a cell that
+// its new position would not take leaves the removed range blank instead.
+Cells RemoveCells(const MaskedField &field, Cells cells, int start, int count)
+{
+    const auto begin = cells.begin() + start;
+    Cells shifted(cells.begin(), begin);
+    shifted.insert(shifted.end(), begin + count, cells.end());
+    shifted.resize(cells.size());
+    for (size_t i = static_cast<size_t>(start); i < shifted.size(); ++i) {
+        if (shifted[i] && !field.acceptsAt(static_cast<int>(i), *shifted[i])) {
+            std::fill(begin, begin + count, MaskedField::Cell{});
+            return cells;
+        }
+    }
+    return shifted;
+}
+
+std::optional<EditResult> InsertMasked(const MaskedField &field, const Caret &caret,
+                                       const QString &chars)
+{
+    Cells cells = field.cells();
+    const int size = static_cast<int>(cells.size());
+    const int start = caret.hasSelection() ? caret.selectionStart : caret.position;
+    if (start + chars.size() > size)
+        return std::nullopt;
+    for (int i = 0; i < caret.selectionLength; ++i)
+        cells[static_cast<size_t>(caret.selectionStart + i)].reset();
+    for (int i = 0; i < chars.size(); ++i) {
+        if (!field.acceptsAt(start + i, chars.at(i)))
+            return std::nullopt;
+        cells[static_cast<size_t>(start + i)] = chars.at(i);
+    }
+    return EditResult{cells, QString(), start + static_cast<int>(chars.size())};
+}
+
+std::optional<EditResult> InsertFree(const MaskedField &field, const Caret &caret,
+                                     const QString &chars)
+{
+    QString text = field.text();
+    const int start = caret.hasSelection() ? caret.selectionStart : caret.position;
+    text.remove(start, caret.selectionLength);
+    QString added = chars;
+    if (field.maxLength() > 0) {
+        const qsizetype room = field.maxLength() - text.size();
+        if (room <= 0)
+            return std::nullopt;
+        added.truncate(room);
+    }
+    text.insert(start, added);
+    return EditResult{{}, text, start + static_cast<int>(added.size())};
+}
+
+std::optional<EditResult> RemoveRange(const MaskedField &field, int start, int count)
+{
+    if (count <= 0)
+        return std::nullopt;
+    if (!field.isMasked())
+        return EditResult{{}, field.text().remove(start, count), start};
+    return EditResult{RemoveCells(field, field.cells(), start, count), QString(), start};
+}
+
+Caret Clamped(const MaskedField &field, Caret caret)
+{
+    const int size = static_cast<int>(field.text().size());
+    caret.position = std::clamp(caret.position, 0, size);
+    caret.selectionStart = std::clamp(caret.selectionStart, 0, size);
+    caret.selectionLength = std::clamp(caret.selectionLength, 0, size - caret.selectionStart);
+    return caret;
+}
+
+} // namespace
+
+bool ApplyEdit(MaskedField &field, const EditResult &edit)
+{
+    return field.isMasked() ? field.setCells(edit.cells) : field.setText(edit.text);
+}
+
+std::optional<EditResult> InsertChars(const MaskedField &field, const Caret &caret,
+                                      const QString &chars)
+{
+    if (chars.isEmpty())
+        return std::nullopt;
+    const Caret c = Clamped(field, caret);
+    return field.isMasked() ? InsertMasked(field, c, chars) : InsertFree(field, c, chars);
+}
+
+std::optional<EditResult> Backspace(const MaskedField &field, const Caret &caret)
+{
+    const Caret c = Clamped(field, caret);
+    if (c.hasSelection())
+        return RemoveRange(field, c.selectionStart, c.selectionLength);
+    return RemoveRange(field, c.position - 1, c.position > 0 ? 1 : 0);
+}
+
+std::optional<EditResult> DeleteForward(const MaskedField &field, const Caret &caret)
+{
+    const Caret c = Clamped(field, caret);
+    if (c.hasSelection())
+        return RemoveRange(field, c.selectionStart, c.selectionLength);
+    const int size = static_cast<int>(field.text().size());
+    return RemoveRange(field, c.position, c.position < size ? 1 : 0);
+}
+
+} // namespace tarvek::ui

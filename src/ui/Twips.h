@@ -1,0 +1,34 @@
+#pragma once
+// Window geometry is laid out in twips (1/1440 inch). They become pixels
+// through the screen's logical DPI, so the window keeps its proportions on a
+// high-DPI screen: 15 twips per pixel at 96 DPI, 10 at 144 DPI.
+#include <QRect>
+#include <QSize>
+#include <cmath>
+
+namespace tarvek::ui
+{
+
+constexpr double kTwipsPerInch = 1440.0;
+
+inline int TwipsToPixels(int twips, double logicalDpi)
+{
+    return static_cast<int>(std::lround(twips * logicalDpi / kTwipsPerInch));
+}
+
+// Left, top, width, height in twips. Width and height are taken from the
+// rounded edges, so neighbouring controls that touch in twips touch in pixels.
+inline QRect TwipsRect(int left, int top, int width, int height, double logicalDpi)
+{
+    const int x = TwipsToPixels(left, logicalDpi);
+    const int y = TwipsToPixels(top, logicalDpi);
+    return QRect(x, y, TwipsToPixels(left + width, logicalDpi) - x,
+                 TwipsToPixels(top + height, logicalDpi) - y);
+}
+
+inline QSize TwipsSize(int width, int height, double logicalDpi)
+{
+    return QSize(TwipsToPixels(width, logicalDpi), TwipsToPixels(height, logicalDpi));
+}
+
+} // namespace tarvek::ui
