@@ -1,6 +1,7 @@
 #include "Frames.h"
 
-namespace tarvek {
+namespace tarvek
+{
 
 std::uint8_t FrameChecksum(const std::uint8_t *data, int size)
 {

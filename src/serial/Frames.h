@@ -7,7 +7,8 @@
 #include <array>
 #include <cstdint>
 
-namespace tarvek {
+namespace tarvek
+{
 
 constexpr int kFrameDataSize = 57;
 constexpr int kFrameSize = kFrameDataSize + 1;

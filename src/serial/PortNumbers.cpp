@@ -1,0 +1,120 @@
+#include "PortNumbers.h"
+
+#include "NumericReading.h"
+
+#include <QRegularExpression>
+#include <QSerialPortInfo>
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace tarvek
+{
+namespace
+{
+
+// Sort key of a device: its group (USB adapters, USB modems, on-board
+// ports, anything else), its number within the group, its name.
+struct PortKey {
+    int group;
+    long long number;
+    QString name;
+
+    bool operator<(const PortKey &other) const
+    {
+        return std::tie(group, number, name) < std::tie(other.group, other.number, other.name);
+    }
+};
+
+PortKey KeyOf(const QString &device)
+{
+    static const QRegularExpression pattern(QStringLiteral("^tty(USB|ACM|S)(\\d+)$"));
+    const QString name = device.mid(device.lastIndexOf(u'/') + 1);
+    const QRegularExpressionMatch match = pattern.match(name);
+    if (!match.hasMatch())
+        return {3, 0, name};
+    const QString kind = match.captured(1);
+    const int group = kind == QLatin1String("USB") ? 0 : kind == QLatin1String("ACM") ? 1 : 2;
+    return {group, match.captured(2).toLongLong(), name};
+}
+
+QString ProcessEnvironment(const QString &name)
+{
+    return qEnvironmentVariable(name.toLatin1().constData());
+}
+
+QStringList SystemSerialPorts()
+{
+    QStringList devices;
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
+        devices << info.systemLocation();
+    return OrderSerialPorts(devices);
+}
+
+QString InvalidPortNumber()
+{
+    return QStringLiteral("Invalid port number");
+}
+
+} // namespace
+
+std::optional<int> PortNumberFromText(const QString &text)
+{
+    const double value = RoundHalfEven(ReadNumber(text));
+    if (!std::isfinite(value) || value < std::numeric_limits<qint16>::min() ||
+        value > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    return static_cast<int>(value);
+}
+
+QStringList OrderSerialPorts(QStringList devices)
+{
+    std::stable_sort(devices.begin(), devices.end(),
+                     [](const QString &a, const QString &b) { return KeyOf(a) < KeyOf(b); });
+    return devices;
+}
+
+PortLookup MapPortNumber(int number, const QStringList &orderedDevices,
+                         const EnvironmentLookup &environment)
+{
+    if (number < 1)
+        return {QString(), InvalidPortNumber()};
+    const QString overridden = environment(QStringLiteral("TARVEK_COM%1").arg(number));
+    if (!overridden.isEmpty())
+        return {overridden, QString()};
+#ifdef Q_OS_WIN
+    Q_UNUSED(orderedDevices);
+    return {QStringLiteral("COM%1").arg(number), QString()};
+#else
+    if (number > orderedDevices.size()) {
+        const auto count = orderedDevices.size();
+        return {QString(), QStringLiteral("No serial port %1: %2 %3 found")
+                               .arg(number)
+                               .arg(count)
+                               .arg(count == 1 ? QStringLiteral("port") : QStringLiteral("ports"))};
+    }
+    return {orderedDevices.at(number - 1), QString()};
+#endif
+}
+
+PortLookup ResolvePortNumber(int number)
+{
+    if (number < 1)
+        return {QString(), InvalidPortNumber()};
+#ifdef Q_OS_WIN
+    return MapPortNumber(number, {}, ProcessEnvironment);
+#else
+    return MapPortNumber(number, SystemSerialPorts(), ProcessEnvironment);
+#endif
+}
+
+QString DescribePortNumber(const QString &commText)
+{
+    const std::optional<int> number = PortNumberFromText(commText);
+    if (!number)
+        return InvalidPortNumber();
+    const PortLookup lookup = ResolvePortNumber(*number);
+    return lookup.found() ? lookup.device : lookup.error;
+}
+
+} // namespace tarvek

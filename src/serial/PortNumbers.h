@@ -1,0 +1,49 @@
+#pragma once
+// How the window's "Comm num:" (and tarvek-cli send --port N) becomes a
+// device. On Windows N is COMN. Elsewhere N counts the serial ports the
+// system reports: USB serial adapters first (ttyUSB0, ttyUSB1, ...), then USB
+// modems (ttyACM*), then on-board ports with hardware behind them (ttyS*),
+// each group in numeric order, then any other kind by name; so 1 is normally
+// the adapter just plugged in. TARVEK_COM<N>, holding a device path,
+// overrides the mapping of N.
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+namespace tarvek
+{
+
+struct PortLookup {
+    QString device; // the device path (or COMn name) when found
+    QString error;  // why there is none, e.g. "No serial port 3: 2 ports found"
+
+    bool found() const { return error.isEmpty(); }
+};
+
+// The port number in the text of "Comm num:": its numeric reading taken to
+// the nearest whole number (ties to even), as a 16-bit whole number. Empty
+// when the value does not fit 16 bits.
+std::optional<int> PortNumberFromText(const QString &text);
+
+// Puts device paths (or bare names such as "ttyUSB0") in port-number order.
+QStringList OrderSerialPorts(QStringList devices);
+
+// Looks up the environment variable by name; empty when unset.
+using EnvironmentLookup = std::function<QString(const QString &name)>;
+
+// The device for port `number` among `orderedDevices` (already in order),
+// unless the environment overrides it. Numbers below 1 give
+// "Invalid port number".
+PortLookup MapPortNumber(int number, const QStringList &orderedDevices,
+                         const EnvironmentLookup &environment);
+
+// The same, with the ports the system reports now and the process
+// environment.
+PortLookup ResolvePortNumber(int number);
+
+// For the "Comm num:" tooltip: the device that the field's text means now,
+// or the reason there is none.
+QString DescribePortNumber(const QString &commText);
+
+} // namespace tarvek

@@ -1,0 +1,118 @@
+#include "Upload.h"
+
+#include "PortNumbers.h"
+
+#include <chrono>
+#include <thread>
+
+namespace tarvek
+{
+namespace
+{
+
+QByteArray PreambleBytes(const Preamble &preamble)
+{
+    return QByteArray(reinterpret_cast<const char *>(preamble.data()), kPreambleSize);
+}
+
+// Runs the steps from opening the port to closing it. Returns false at the
+// first serial error, with its description left in the port.
+class UploadSteps
+{
+public:
+    UploadSteps(SerialPort &port, UploadView &view, const UploadHooks &hooks)
+        : m_port(port), m_view(view), m_hooks(hooks)
+    {
+    }
+
+    bool open(const QString &portText)
+    {
+        const std::optional<int> number = PortNumberFromText(portText);
+        return m_port.setPortNumber(number.value_or(0)) && m_port.open();
+    }
+
+    void showProgress(const QString &portText)
+    {
+        m_view.setInfoText(ProgressText(portText));
+        m_view.setOkVisible(false);
+        m_view.showNonModal();
+        m_hooks.processEvents();
+        m_hooks.sleep(pause::BeforeFirstFrame);
+        m_view.appendInfoText(QStringLiteral("."));
+    }
+
+    bool sendFrame(const QByteArray &preamble, const QByteArray &frame)
+    {
+        m_hooks.processEvents();
+        if (!m_port.write(preamble))
+            return false;
+        m_hooks.sleep(pause::AfterPreamble);
+        if (!m_port.write(frame))
+            return false;
+        m_hooks.sleep(pause::AfterFrame);
+        m_view.appendInfoText(QStringLiteral("."));
+        return true;
+    }
+
+    bool close()
+    {
+        m_hooks.processEvents();
+        if (!m_port.close())
+            return false;
+        m_hooks.sleep(pause::AfterClose);
+        return true;
+    }
+
+private:
+    SerialPort &m_port;
+    UploadView &m_view;
+    const UploadHooks &m_hooks;
+};
+
+} // namespace
+
+UploadHooks BlockingHooks()
+{
+    return {[](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }, [] {}};
+}
+
+QString ProgressText(const QString &portText)
+{
+    return QStringLiteral("\r\nSending data on COM") + portText + QStringLiteral("...");
+}
+
+QString SentText()
+{
+    return QStringLiteral("Data sent !\r\n Be shure that the word '*OK*' appears on LCD");
+}
+
+UploadResult UploadConfigBlock(const ConfigBlock &block, const QString &portText, SerialPort &port,
+                               UploadView &view, const UploadHooks &hooks, const Preamble &preamble)
+{
+    const QByteArray frame1 = BuildFrame(block, 0);
+    const QByteArray frame2 = BuildFrame(block, 1);
+    const QByteArray preambleBytes = PreambleBytes(preamble);
+
+    UploadSteps steps(port, view, hooks);
+    bool ok = steps.open(portText);
+    if (ok && !port.isOpen())
+        return {UploadOutcome::NotOpened, QString()};
+    if (ok) {
+        steps.showProgress(portText);
+        ok = steps.sendFrame(preambleBytes, frame1) && steps.sendFrame(preambleBytes, frame2) &&
+             steps.close();
+    }
+    if (!ok) {
+        // The description is taken before closing, which may replace it. The
+        // port is closed so that a failure never leaves it open: the main
+        // window refuses to close while it is.
+        const QString description = port.errorDescription();
+        (void)port.close();
+        return {UploadOutcome::Failed, description};
+    }
+    view.setInfoText(SentText());
+    view.setOkVisible(true);
+    return {UploadOutcome::Sent, QString()};
+}
+
+} // namespace tarvek

@@ -1,0 +1,72 @@
+#pragma once
+// The upload of one configuration block, step by step: open the port, show
+// the progress, preamble and frame 1, preamble and frame 2, close the port,
+// show the result. The pauses, the event processing and the dialog are
+// hooks, so the window, tarvek-cli and the tests each supply their own.
+#include "ConfigBlock.h"
+#include "Frames.h"
+#include "SerialPort.h"
+
+#include <QString>
+#include <functional>
+
+namespace tarvek
+{
+
+// Pauses of the wire sequence, in milliseconds.
+namespace pause
+{
+constexpr int BeforeFirstFrame = 400; // after the progress text is shown
+constexpr int AfterPreamble = 10;
+constexpr int AfterFrame = 500;
+constexpr int AfterClose = 400;
+constexpr int Total = BeforeFirstFrame + 2 * (AfterPreamble + AfterFrame) + AfterClose; // 1820
+} // namespace pause
+
+// The information dialog as the upload drives it.
+class UploadView
+{
+public:
+    virtual ~UploadView() = default;
+    virtual void setInfoText(const QString &text) = 0;
+    virtual void appendInfoText(const QString &text) = 0;
+    virtual void setOkVisible(bool visible) = 0;
+    // Shows the dialog without blocking its owner.
+    virtual void showNonModal() = 0;
+};
+
+struct UploadHooks {
+    // Blocks the calling thread; window events do not run meanwhile.
+    std::function<void(int milliseconds)> sleep;
+    // Lets pending window events run.
+    std::function<void()> processEvents;
+};
+
+// A blocking sleep and no event processing: for programs without windows.
+UploadHooks BlockingHooks();
+
+// "\r\nSending data on COM" + the port text as typed + "..."
+QString ProgressText(const QString &portText);
+// "Data sent !\r\n Be shure that the word '*OK*' appears on LCD"
+QString SentText();
+
+enum class UploadOutcome {
+    Sent,
+    NotOpened, // the port reported closed right after opening: nothing happens
+    Failed,    // a serial error; its description is in the result
+};
+
+struct UploadResult {
+    UploadOutcome outcome = UploadOutcome::Failed;
+    QString errorDescription;
+};
+
+// Sends `block` on the port whose number is in `portText` (the text of
+// "Comm num:" as typed). On a serial error the remaining steps are skipped
+// and the port is closed, so that it is never left open by a failure; the
+// dialog keeps its progress text. The caller shows the error.
+UploadResult UploadConfigBlock(const ConfigBlock &block, const QString &portText, SerialPort &port,
+                               UploadView &view, const UploadHooks &hooks,
+                               const Preamble &preamble = kPreamble);
+
+} // namespace tarvek

@@ -1,0 +1,163 @@
+#include "WireDecoder.h"
+
+#include "Cp1252.h"
+#include "Frames.h"
+#include "NumericReading.h"
+#include "TrackerSettings.h"
+
+#include <algorithm>
+
+namespace tarvek
+{
+namespace
+{
+
+constexpr int kCallsignSize = 6;
+constexpr int kStatusTextSize = offset::DestCall - offset::StatusText; // 30
+constexpr int kMessageSize = kConfigBlockSize - offset::Message;       // 39
+
+const std::uint8_t *Bytes(const QByteArray &bytes, int from)
+{
+    return reinterpret_cast<const std::uint8_t *>(bytes.constData()) + from;
+}
+
+// Checks the preamble and the checksum of frame `index` (0 or 1) of a capture.
+QString CheckFrame(const QByteArray &capture, int index)
+{
+    const int start = index * (kPreambleSize + kFrameSize);
+    const std::uint8_t *preamble = Bytes(capture, start);
+    if (!std::equal(kPreamble.begin(), kPreamble.end(), preamble))
+        return QStringLiteral("preamble %1 is %2 %3, expected 255 255")
+            .arg(index + 1)
+            .arg(preamble[0])
+            .arg(preamble[1]);
+    const std::uint8_t *data = preamble + kPreambleSize;
+    const std::uint8_t expected = FrameChecksum(data, kFrameDataSize);
+    const std::uint8_t found = data[kFrameDataSize];
+    if (found != expected)
+        return QStringLiteral("checksum of frame %1 is %2, expected %3")
+            .arg(index + 1)
+            .arg(found)
+            .arg(expected);
+    return QString();
+}
+
+// The characters from `from` up to the first 0, at most `size` of them.
+QString TextAt(const ConfigBlock &block, int from, int size)
+{
+    const auto begin = block.begin() + from;
+    const auto end = std::find(begin, begin + size, std::uint8_t{0});
+    return DecodeCp1252(QByteArray(reinterpret_cast<const char *>(&*begin), end - begin));
+}
+
+// CALL-SSID, without "-0"; the callsign without its padding spaces.
+QString CallsignAt(const ConfigBlock &block, int from)
+{
+    QString call = DecodeCp1252(
+        QByteArray(reinterpret_cast<const char *>(block.data() + from), kCallsignSize));
+    while (call.endsWith(u' '))
+        call.chop(1);
+    const int ssid = int(block[from + kCallsignSize]) - '0';
+    return ssid == 0 ? call : call + u'-' + QString::number(ssid);
+}
+
+QString PathAt(const ConfigBlock &block)
+{
+    if (block[offset::Digi1] == 0)
+        return QString();
+    const QString first = CallsignAt(block, offset::Digi1);
+    if (block[offset::Digi2] == 0)
+        return first;
+    return first + u',' + CallsignAt(block, offset::Digi2);
+}
+
+QString Digits(double value, int digits)
+{
+    return FormatWithDigits(static_cast<long long>(value), digits);
+}
+
+QString Tens(std::uint8_t tens, int digits)
+{
+    return Digits(tens * 10.0, digits);
+}
+
+QString Flag(bool set)
+{
+    return set ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+QString SymbolTable(std::uint8_t code)
+{
+    if (code == '/' || code == '\\')
+        return Flag(code == '\\');
+    return QStringLiteral("invalid (%1)").arg(code);
+}
+
+QString AcquisitionInterval(const ConfigBlock &block)
+{
+    const std::uint8_t interval = block[offset::GpsCheckInterval];
+    if (interval == kGpslessMarker && block[offset::GpsAcqTimeout] == 0)
+        return QStringLiteral("GPSless");
+    return Tens(interval, 3);
+}
+
+} // namespace
+
+ParsedCapture ParseCapture(const QByteArray &bytes)
+{
+    ParsedCapture parsed;
+    if (bytes.size() == kConfigBlockSize) {
+        std::copy_n(Bytes(bytes, 0), kConfigBlockSize, parsed.block.begin());
+        parsed.ok = true;
+        return parsed;
+    }
+    if (bytes.size() != kWireSize) {
+        parsed.error = QStringLiteral("%1 bytes: expected %2 (an upload as captured on the "
+                                      "line) or %3 (a configuration block)")
+                           .arg(bytes.size())
+                           .arg(kWireSize)
+                           .arg(kConfigBlockSize);
+        return parsed;
+    }
+    for (int frame = 0; frame < 2; ++frame) {
+        parsed.error = CheckFrame(bytes, frame);
+        if (!parsed.error.isEmpty())
+            return parsed;
+        const int data = frame * (kPreambleSize + kFrameSize) + kPreambleSize;
+        std::copy_n(Bytes(bytes, data), kFrameDataSize,
+                    parsed.block.begin() + frame * kFrameDataSize);
+    }
+    parsed.ok = true;
+    return parsed;
+}
+
+QList<Setting> DecodeSettings(const ConfigBlock &block)
+{
+    QList<Setting> out;
+    const auto add = [&out](const char *name, const QString &value) {
+        out.append({QString::fromLatin1(name), value});
+    };
+    add("edNumFlagsAuto", Digits(RoundHalfEven(block[offset::TxDelay] / 0.15), 3));
+    add("edMsgRepeat", Digits(block[offset::MsgRetries], 3));
+    add("cbMicEMsg", QString::number(block[offset::MsgOptions] & 0x0F));
+    add("chkAutoReply", Flag(block[offset::MsgOptions] & 0x10));
+    add("edSymbol", TextAt(block, offset::SymbolCode, 1));
+    add("chkTable", SymbolTable(block[offset::SymbolTable]));
+    add("edGpsCheckTime", AcquisitionInterval(block));
+    add("edGpsAcqTime", Digits(block[offset::GpsAcqTimeout], 3));
+    for (int i = 0; i < kSpeedBands; ++i) {
+        const QString name = QStringLiteral("esSpeedTable(%1)").arg(i);
+        out.append({name, Tens(block[offset::SpeedTable + i], i < 2 ? 4 : 3)});
+    }
+    add("edManualTime", Tens(block[offset::ManualInterval], 4));
+    add("edBcnEvery", Digits(block[offset::StatusEvery] & 0x7F, 3));
+    add("chkRxPosition", Flag(block[offset::StatusEvery] & 0x80));
+    add("edMyCall", CallsignAt(block, offset::MyCall));
+    add("edAprsPath", PathAt(block));
+    add("edBeacon", TextAt(block, offset::StatusText, kStatusTextSize));
+    add("edDestCall", CallsignAt(block, offset::DestCall));
+    add("edAprsMsg", TextAt(block, offset::Message, kMessageSize));
+    return out;
+}
+
+} // namespace tarvek

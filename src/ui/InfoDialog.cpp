@@ -1,0 +1,76 @@
+#include "InfoDialog.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tarvek::ui
+{
+namespace
+{
+
+// Twips at 96 pixels per inch: 15 twips a pixel.
+constexpr int kWidth = 4680 / 15;
+constexpr int kHeight = 2160 / 15;
+constexpr int kButtonWidth = 1215 / 15;
+constexpr qreal kInfoPointSize = 13.5;
+
+// "MS Sans Serif" where it is installed, the system's sans-serif elsewhere.
+QFont InfoFont()
+{
+    const QString preferred = QStringLiteral("MS Sans Serif");
+    QFont font = QFontDatabase::families().contains(preferred)
+                     ? QFont(preferred)
+                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPointSizeF(kInfoPointSize);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+InfoDialog::InfoDialog(QWidget *owner)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint),
+      m_lblInfo(new QLabel(this)), m_okButton(new QPushButton(QStringLiteral("OK"), this))
+{
+    setObjectName(QStringLiteral("Dialog"));
+    setWindowTitle(QString::fromLatin1(kCaption));
+    setModal(false);
+    setSizeGripEnabled(false);
+
+    m_lblInfo->setObjectName(QStringLiteral("lblInfo"));
+    m_lblInfo->setTextFormat(Qt::PlainText);
+    m_lblInfo->setAlignment(Qt::AlignCenter);
+    m_lblInfo->setWordWrap(true);
+    m_lblInfo->setFont(InfoFont());
+    m_okButton->setObjectName(QStringLiteral("OKButton"));
+    m_okButton->setFixedWidth(kButtonWidth);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_lblInfo, 1);
+    layout->addWidget(m_okButton, 0, Qt::AlignHCenter);
+    setFixedSize(kWidth, kHeight);
+
+    connect(m_okButton, &QPushButton::clicked, this, &InfoDialog::OKButton_Click);
+}
+
+void InfoDialog::OKButton_Click()
+{
+    hide();
+}
+
+void InfoDialog::closeEvent(QCloseEvent *event)
+{
+    if (event->spontaneous()) {
+        event->ignore();
+        OKButton_Click();
+        return;
+    }
+    event->accept();
+}
+
+} // namespace tarvek::ui

@@ -1,0 +1,111 @@
+#include "SendCommand.h"
+
+#include "BlockBuilder.h"
+#include "InfoDialog.h"
+#include "MessagePresenter.h"
+#include "SerialPort.h"
+#include "TrackerSettings.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+
+namespace tarvek::ui
+{
+namespace
+{
+
+// The information dialog as the upload drives it.
+class DialogView final : public UploadView
+{
+public:
+    explicit DialogView(InfoDialog *dialog) : m_dialog(dialog) {}
+
+    void setInfoText(const QString &text) override
+    {
+        if (m_dialog)
+            m_dialog->lblInfo()->setText(text);
+    }
+    void appendInfoText(const QString &text) override
+    {
+        if (m_dialog)
+            m_dialog->lblInfo()->setText(m_dialog->lblInfo()->text() + text);
+    }
+    void setOkVisible(bool visible) override
+    {
+        if (m_dialog)
+            m_dialog->OKButton()->setVisible(visible);
+    }
+    void showNonModal() override
+    {
+        if (!m_dialog)
+            return;
+        m_dialog->show();
+        m_dialog->raise();
+        m_dialog->activateWindow();
+    }
+
+private:
+    QPointer<InfoDialog> m_dialog;
+};
+
+UploadHooks WindowHooks()
+{
+    UploadHooks hooks = BlockingHooks();
+    hooks.processEvents = [] { QCoreApplication::processEvents(); };
+    return hooks;
+}
+
+// Enables the button again when SEND ends, however it ends.
+class ReenableOnExit
+{
+public:
+    explicit ReenableOnExit(QAbstractButton *button) : m_button(button) {}
+    ~ReenableOnExit()
+    {
+        if (m_button)
+            m_button->setEnabled(true);
+    }
+    ReenableOnExit(const ReenableOnExit &) = delete;
+    ReenableOnExit &operator=(const ReenableOnExit &) = delete;
+
+private:
+    QPointer<QAbstractButton> m_button;
+};
+
+} // namespace
+
+SendCommand::SendCommand(Parts parts)
+    : m_settings(parts.settings), m_block(parts.block), m_cmdSend(parts.cmdSend),
+      m_dialog(parts.dialog), m_port(parts.port), m_messages(parts.messages), m_owner(parts.owner),
+      m_preamble(parts.preamble), m_hooks(WindowHooks())
+{
+}
+
+void SendCommand::cmdSend_Click()
+{
+    if (m_cmdSend)
+        m_cmdSend->setEnabled(false);
+    const ReenableOnExit reenable(m_cmdSend);
+    const bool built = BuildConfigBlock(m_settings, m_block);
+    m_hooks.processEvents();
+    if (!built) {
+        m_messages.showMessage(m_owner, QString::fromLatin1(kRejectedTitle),
+                               QString::fromLatin1(kRejectedText), MessageIcon::Information);
+        return;
+    }
+    DialogView view(m_dialog);
+    const UploadResult result =
+        UploadConfigBlock(m_block, m_settings.edComm.text(), m_port, view, m_hooks, m_preamble);
+    if (result.outcome == UploadOutcome::Failed)
+        m_messages.showMessage(m_owner, QString::fromLatin1(kSerialErrorTitle),
+                               result.errorDescription, MessageIcon::None);
+}
+
+bool SendCommand::isPortOpen() const
+{
+    return m_port.isOpen();
+}
+
+} // namespace tarvek::ui
