@@ -1,0 +1,127 @@
+#include "CfgTestSupport.h"
+#include "ConfigFile.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+using namespace tarvek;
+using namespace tarvek::testing;
+
+namespace
+{
+
+class SaveTest : public ::testing::Test
+{
+protected:
+    QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
+    CfgResult Save(const QString &file) { return SaveConfigFile(file, *model, hooks); }
+
+    QTemporaryDir dir;
+    std::unique_ptr<SettingsModel> model = StartupModel();
+    int obtained = 0;
+    CalculatorHooks hooks{[this] { ++obtained; }, [] { FAIL() << "Save never clicks chkCent"; }};
+};
+
+TEST_F(SaveTest, StartupStateGivesTheExampleFile)
+{
+    ASSERT_TRUE(Save(path("Tarvek.cfg")).ok());
+    EXPECT_EQ(ReadBytes(path("Tarvek.cfg")), ExampleFile());
+    EXPECT_EQ(obtained, 1);
+}
+
+TEST_F(SaveTest, MessageAndStatusCodes)
+{
+    Set(*model, "chkAutoReply", "1");
+    Set(*model, "cbMicEMsg", "2");
+    Set(*model, "chkRxPosition", "1");
+    ASSERT_TRUE(Save(path("codes.cfg")).ok());
+    const QList<QByteArray> lines = ReadBytes(path("codes.cfg")).split('\n');
+    EXPECT_EQ(lines[0], QByteArray("\"1\",\"200\",\"008\",18,\">\",0\r"));
+    EXPECT_TRUE(lines[8].startsWith("\"0300\",131,")) << lines[8].toStdString();
+}
+
+TEST_F(SaveTest, ReplacesAnExistingFileWhole)
+{
+    WriteBytes(path("old.cfg"), QByteArray(5000, 'z'));
+    ASSERT_TRUE(Save(path("old.cfg")).ok());
+    EXPECT_EQ(ReadBytes(path("old.cfg")), ExampleFile());
+}
+
+TEST_F(SaveTest, NameWithoutExtensionIsUsedAsGiven)
+{
+    ASSERT_TRUE(Save(path("myconfig")).ok());
+    EXPECT_TRUE(QFile::exists(path("myconfig")));
+    EXPECT_FALSE(QFile::exists(path("myconfig.cfg")));
+}
+
+// Mended: the file used to be emptied first, so a failed save destroyed it.
+TEST_F(SaveTest, UnfilledStatusIntervalIsTypeMismatchAndKeepsThePreviousFile)
+{
+    const QByteArray previous = "previous contents\r\n";
+    WriteBytes(path("keep.cfg"), previous);
+    Set(*model, "edBcnEvery", "3");
+    EXPECT_EQ(model->tracker.edBcnEvery.text(), QStringLiteral("3__"));
+    const CfgResult result = Save(path("keep.cfg"));
+    EXPECT_EQ(result.error, CfgError::TypeMismatch);
+    EXPECT_EQ(result.description, QStringLiteral("Type mismatch"));
+    EXPECT_EQ(ReadBytes(path("keep.cfg")), previous);
+    EXPECT_EQ(Save(path("new.cfg")).error, CfgError::TypeMismatch);
+    EXPECT_FALSE(QFile::exists(path("new.cfg")));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.cfg")});
+    EXPECT_EQ(model->tracker.edBcnEvery.text(), QStringLiteral("3__")); // nothing changed
+}
+
+TEST_F(SaveTest, FilesThatCannotBeWritten)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    EXPECT_EQ(Save(path("folder")).description, QStringLiteral("Path/File access error"));
+    EXPECT_EQ(Save(path("missing/x.cfg")).description, QStringLiteral("Path not found"));
+    EXPECT_EQ(Save(QString()).error, CfgError::BadFileName);
+    EXPECT_EQ(obtained, 0);
+}
+
+TEST_F(SaveTest, ReadOnlyFileIsLeftUntouched)
+{
+    const QByteArray previous = "read only\r\n";
+    WriteBytes(path("ro.cfg"), previous);
+    QFile::setPermissions(path("ro.cfg"), QFileDevice::ReadOwner);
+    if (QFileInfo(path("ro.cfg")).isWritable())
+        GTEST_SKIP() << "running with rights that ignore file permissions";
+    EXPECT_EQ(Save(path("ro.cfg")).description, QStringLiteral("Permission denied"));
+    EXPECT_EQ(ReadBytes(path("ro.cfg")), previous);
+}
+
+// Cases computed independently: control writes after the defaults, then Save.
+TEST_F(SaveTest, ReferenceVectors)
+{
+    QFile json(QStringLiteral(TARVEK_TEST_DATA_DIR "/cfg.json"));
+    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
+    const QJsonArray cases = QJsonDocument::fromJson(json.readAll()).object()[u"save"].toArray();
+    ASSERT_GE(cases.size(), 20);
+    for (qsizetype i = 0; i < cases.size(); ++i) {
+        SCOPED_TRACE("case " + std::to_string(i));
+        const QJsonObject c = cases[i].toObject();
+        auto m = StartupModel();
+        for (const QJsonValue &w : c[u"writes"].toArray()) {
+            const QJsonArray pair = w.toArray();
+            const QString value =
+                pair[1].isString() ? pair[1].toString() : QString::number(pair[1].toInt());
+            Set(*m, pair[0].toString(), value);
+        }
+        const QString file = dir.filePath(QStringLiteral("v%1.cfg").arg(i));
+        WriteBytes(file, "before");
+        const CfgResult result = SaveConfigFile(file, *m);
+        ASSERT_EQ(result.ok(), c[u"ok"].toBool()) << result.description.toStdString();
+        if (!result.ok()) {
+            EXPECT_EQ(result.description.toLower(), c[u"error"].toString());
+        }
+        const QByteArray expected = result.ok()
+                                        ? QByteArray::fromHex(c[u"file_hex"].toString().toLatin1())
+                                        : QByteArray("before");
+        EXPECT_EQ(ReadBytes(file), expected);
+    }
+}
+
+} // namespace
