@@ -25,9 +25,11 @@ bool IsDigitPartBelow(const std::string &part, int limit)
 }
 
 // Checks degrees "." minutes "." last-part from the right end of the text.
-// Every check runs; an impossible cut throws and the caller answers false.
+// Every text shorter than "D.MM.SS" fails; longer ones can take every cut.
 bool HasThreeParts(std::string text, int lastPartLimit)
 {
+    if (text.size() < 7)
+        return false;
     bool ok = IsDigitPartBelow(RightChars(text, 2), lastPartLimit);
     text = DropRight(text, 2);
     ok = RightChars(text, 1) == "." && ok;
@@ -39,13 +41,15 @@ bool HasThreeParts(std::string text, int lastPartLimit)
     return IsAllDigits(text) && ok;
 }
 
+// The value is read only from a well-formed text, where every part is a
+// number; any other text is refused before a conversion could fail. A failure
+// all the same (out of memory) is an answer of false, never an exception.
 bool IsValidSec(std::string text, std::string_view signs, float limit, size_t lengthLimit) noexcept
 {
     try {
         TakeSignChar(text, signs);
-        bool ok = NarrowToSingle(ParseGradMinSec(text)) <= limit;
-        ok = text.size() < lengthLimit && ok;
-        return HasThreeParts(text, 60) && ok;
+        const bool ok = text.size() < lengthLimit && HasThreeParts(text, 60);
+        return ok && NarrowToSingle(ParseGradMinSec(text)) <= limit;
     } catch (...) {
         return false;
     }
@@ -55,8 +59,8 @@ bool IsValidCent(std::string text, std::string_view signs, float limit) noexcept
 {
     try {
         TakeSignChar(text, signs);
-        const bool ok = NarrowToSingle(ParseGradMinCent(text)) <= limit;
-        return HasThreeParts(text, 100) && ok;
+        const bool ok = HasThreeParts(text, 100);
+        return ok && NarrowToSingle(ParseGradMinCent(text)) <= limit;
     } catch (...) {
         return false;
     }

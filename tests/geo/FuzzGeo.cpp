@@ -124,12 +124,12 @@ std::string ShapedText(ByteSource &in)
     static const char *const kSigns[] = {"",  "",  "N", "S", "E", "W", "n",  "s",
                                          "e", "w", "+", "-", "x", " ", "NN", ""};
     std::string text = kSigns[in.Next() % 16];
-    const unsigned degreeDigits = in.Next() % 5;
-    for (unsigned i = 0; i < degreeDigits; ++i)
-        text += static_cast<char>('0' + in.Next() % 10);
+    if (in.Next() % 4 == 0)
+        text += '0';
+    text += std::to_string(in.Next() % 200);
     for (int part = 0; part < 2; ++part) {
         text += '.';
-        text += static_cast<char>('0' + in.Next() % 10);
+        text += static_cast<char>('0' + in.Next() % 7);
         text += static_cast<char>('0' + in.Next() % 10);
     }
     const unsigned mutation = in.Next();
