@@ -1,0 +1,215 @@
+#include "ConfigFileCommands.h"
+#include "ControlAccess.h"
+#include "FileDialogs.h"
+#include "MessagePresenter.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace tarvek;
+using namespace tarvek::ui;
+
+namespace
+{
+
+class FakeFileDialogs : public FileDialogs
+{
+public:
+    std::optional<QString> chooseFile(QWidget *, const FileDialogRequest &request) override
+    {
+        requests.push_back(request);
+        return answer;
+    }
+    std::optional<QString> answer;
+    std::vector<FileDialogRequest> requests;
+};
+
+class FakeMessages : public MessagePresenter
+{
+public:
+    void showMessage(QWidget *, const QString &title, const QString &text,
+                     MessageIcon icon) override
+    {
+        shown.push_back({title, text, icon});
+    }
+    struct Shown {
+        QString title, text;
+        MessageIcon icon;
+    };
+    std::vector<Shown> shown;
+};
+
+QByteArray ReadBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+class ConfigFileCommandsTest : public ::testing::Test
+{
+protected:
+    ConfigFileCommandsTest()
+    {
+        LoadDefaults(model.tracker);
+        startDir = QDir::currentPath();
+    }
+    ~ConfigFileCommandsTest() override { QDir::setCurrent(startDir); }
+
+    QString path(const QString &relative) const { return dir.filePath(relative); }
+
+    QTemporaryDir dir;
+    QString startDir;
+    SettingsModel model;
+    FakeFileDialogs dialogs;
+    FakeMessages messages;
+    int obtained = 0;
+    int clicks = 0;
+    ConfigFileCommands commands{
+        model, messages, dialogs, nullptr, {[this] { ++obtained; }, [this] { ++clicks; }}};
+};
+
+TEST_F(ConfigFileCommandsTest, DialogSetUpOnEveryRun)
+{
+    const std::vector<FileTypeFilter> filters = {
+        {QStringLiteral("File di configurazione (*.cfg)"), QStringLiteral("*.cfg")},
+        {QStringLiteral("Tutti i files"), QStringLiteral("*.*")}};
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("elsewhere")));
+    dialogs.answer = path(QStringLiteral("elsewhere/other.cfg"));
+    commands.cmdSave_Click();
+    commands.cmdLoad_Click();
+    dialogs.answer.reset();
+    commands.cmdSave_Click();
+    commands.cmdLoad_Click();
+    ASSERT_EQ(dialogs.requests.size(), 4u);
+    for (size_t i = 0; i < 4; ++i) {
+        const FileDialogRequest &r = dialogs.requests[i];
+        const bool save = i % 2 == 0;
+        EXPECT_EQ(r.kind, save ? FileDialogKind::Save : FileDialogKind::Open);
+        EXPECT_EQ(r.title, save ? QStringLiteral("Salva File") : QStringLiteral("Apertura File"));
+        EXPECT_EQ(r.filters, filters);
+        EXPECT_EQ(r.folder, QCoreApplication::applicationDirPath());
+        EXPECT_EQ(r.fileName, QStringLiteral("Tarvek.cfg"));
+        EXPECT_EQ(r.confirmOverwrite, save);
+    }
+}
+
+TEST_F(ConfigFileCommandsTest, SaveMakesTheFoldersCurrentAndWritesTheFullPath)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("a")));
+    dialogs.answer = path(QStringLiteral("a/mine"));
+    commands.cmdSave_Click();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(QDir::currentPath(), QDir(path(QStringLiteral("a"))).canonicalPath());
+    EXPECT_TRUE(ReadBytes(path(QStringLiteral("a/mine"))).startsWith("\"1\",\"200\",\"008\",0,"));
+    EXPECT_EQ(obtained, 1);
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(ConfigFileCommandsTest, LoadOpensTheBareNameInTheChosenFolder)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("b")));
+    (void)model.tracker.edMyCall.setText(QStringLiteral("QX0ZZZ-7"));
+    ASSERT_TRUE(SaveConfigFile(path(QStringLiteral("b/saved.cfg")), model).ok());
+    LoadDefaults(model.tracker);
+    // The dialog's answer names the folder by a relative path: the file is
+    // still found, through the current directory that the dialog sets.
+    QDir::setCurrent(dir.path());
+    dialogs.answer = QStringLiteral("b/saved.cfg");
+    commands.cmdLoad_Click();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(QDir::currentPath(), QDir(path(QStringLiteral("b"))).canonicalPath());
+    EXPECT_EQ(model.tracker.edMyCall.text(), QStringLiteral("QX0ZZZ-7"));
+    EXPECT_EQ(obtained, 1);
+    EXPECT_EQ(clicks, 1);
+    // A second run resolves the bare name against the folder now current.
+    dialogs.answer = QStringLiteral("saved.cfg");
+    commands.cmdLoad_Click();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(ConfigFileCommandsTest, CancelIsSilentAndChangesNothing)
+{
+    const QString file = path(QStringLiteral("Tarvek.cfg"));
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("keep");
+    }
+    const QString before = ControlsAsJson(model);
+    const QString cwd = QDir::currentPath();
+    dialogs.answer.reset();
+    commands.cmdSave_Click();
+    commands.cmdLoad_Click();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(ControlsAsJson(model), before);
+    EXPECT_EQ(QDir::currentPath(), cwd);
+    EXPECT_EQ(ReadBytes(file), QByteArray("keep"));
+    EXPECT_EQ(obtained + clicks, 0);
+}
+
+TEST_F(ConfigFileCommandsTest, FailuresShowTheirDescriptionTitledTarvekWithoutIcon)
+{
+    const QString file = path(QStringLiteral("Tarvek.cfg"));
+    {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("\"1\",\"200\",\"008\",8,\">\",0\r\n");
+    }
+    (void)model.tracker.edBcnEvery.setText(QStringLiteral("3"));
+    dialogs.answer = file;
+    commands.cmdSave_Click();
+    commands.cmdLoad_Click();
+    dialogs.answer = path(QStringLiteral("missing.cfg"));
+    commands.cmdLoad_Click();
+    ASSERT_EQ(messages.shown.size(), 3u);
+    const char *texts[] = {"Type mismatch", "Invalid property value", "File not found"};
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(messages.shown[i].title, QStringLiteral("Tarvek"));
+        EXPECT_EQ(messages.shown[i].text, QString::fromLatin1(texts[i]));
+        EXPECT_EQ(messages.shown[i].icon, MessageIcon::None);
+    }
+    EXPECT_EQ(ReadBytes(file), QByteArray("\"1\",\"200\",\"008\",8,\">\",0\r\n"));
+    EXPECT_EQ(clicks, 0);
+}
+
+// The real dialog, answered by a timer: its settings, then cancel.
+TEST(QtFileDialogs, ShowsTheRequestedSettingsAndReportsCancel)
+{
+    FileDialogRequest request = ConfigFileCommands::SaveDialogRequest();
+    QTemporaryDir dir;
+    request.folder = dir.path();
+    bool inspected = false;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        inspected = true;
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Salva File"));
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+        EXPECT_TRUE(dialog->defaultSuffix().isEmpty());
+        EXPECT_EQ(dialog->directory().absolutePath(), QDir(dir.path()).absolutePath());
+        auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        ASSERT_NE(types, nullptr);
+        ASSERT_EQ(types->count(), 2);
+        EXPECT_EQ(types->itemText(0), QStringLiteral("File di configurazione (*.cfg)"));
+        EXPECT_EQ(types->itemText(1), QStringLiteral("Tutti i files"));
+        EXPECT_EQ(types->currentIndex(), 0);
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        EXPECT_EQ(name->text(), QStringLiteral("Tarvek.cfg"));
+        dialog->reject();
+    });
+    QtFileDialogs dialogs;
+    EXPECT_FALSE(dialogs.chooseFile(nullptr, request).has_value());
+    EXPECT_TRUE(inspected);
+}
+
+} // namespace
