@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev
           libqt6serialport6 fonts-dejavu-core)
 if [[ "${1:-}" == "test" ]]; then
-  packages+=(libgtest-dev libgmock-dev clang libclang-rt-14-dev clang-format)
+  packages+=(libgtest-dev libgmock-dev clang libclang-rt-14-dev clang-format locales)
 fi
 
 missing=()
@@ -21,4 +21,13 @@ if ((${#missing[@]})); then
   [[ $(id -u) -eq 0 ]] || as_root=(sudo)
   "${as_root[@]}" apt-get update
   DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# Number handling is tested under an Italian locale (decimal comma).
+if [[ "${1:-}" == "test" ]] && ! locale -a 2>/dev/null | grep -qi '^it_IT\.utf-\?8$'; then
+  as_root=()
+  [[ $(id -u) -eq 0 ]] || as_root=(sudo)
+  "${as_root[@]}" sed -i 's/^# *\(it_IT.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^it_IT.UTF-8 UTF-8' /etc/locale.gen || echo 'it_IT.UTF-8 UTF-8' | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
+  "${as_root[@]}" locale-gen >/dev/null
 fi
