@@ -203,7 +203,10 @@ void MaskedLineEdit::focusInEvent(QFocusEvent *event)
                           event->reason() == Qt::ShortcutFocusReason;
     QFocusEvent plain(QEvent::FocusIn, keyboard ? Qt::OtherFocusReason : event->reason());
     QLineEdit::focusInEvent(&plain);
-    Q_EMIT gotFocus();
+    // Closing a context menu or a list that popped up from this field hands
+    // the focus back without the field ever having lost it to the operator.
+    if (event->reason() != Qt::PopupFocusReason)
+        Q_EMIT gotFocus();
 }
 
 void MaskedLineEdit::contextMenuEvent(QContextMenuEvent *event)

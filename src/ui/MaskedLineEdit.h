@@ -42,7 +42,8 @@ public:
     static int KeyCode(char32_t ch);
 
 Q_SIGNALS:
-    // The widget has received the focus (after the caret is placed).
+    // The widget has received the focus (by Tab, mouse, activation of its
+    // window or a program request; not when a popup hands it back).
     void gotFocus();
 
 protected:

@@ -1,0 +1,30 @@
+// tarvek-config: builds the real services (message boxes, file dialogs, the
+// serial port, the help viewer) and opens the main window.
+#include "FileDialogs.h"
+#include "MainWindow.h"
+#include "MessagePresenter.h"
+#include "QuitAfterShow.h"
+#include "SystemSerialPort.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    Q_INIT_RESOURCE(tarvek_ui);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarvek Config"));
+
+    tarvek::SettingsModel model;
+    tarvek::ui::QtMessagePresenter messages;
+    tarvek::ui::QtFileDialogs fileDialogs;
+    tarvek::SystemSerialPort port;
+    tarvek::ui::MainWindow window(model, {.messages = messages,
+                                          .fileDialogs = fileDialogs,
+                                          .port = port,
+                                          .help = {},
+                                          .uploadHooks = std::nullopt});
+    if (tarvek::app::QuitAfterShowRequested(argc, argv))
+        tarvek::app::QuitAfterShow::Install(&window);
+    window.show();
+    return QApplication::exec();
+}

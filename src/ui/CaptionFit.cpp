@@ -1,0 +1,156 @@
+#include "CaptionFit.h"
+
+#include "WrapButton.h"
+
+#include <QCheckBox>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QStyle>
+#include <QVariant>
+#include <algorithm>
+
+namespace tarvek::ui
+{
+
+namespace
+{
+
+const char *const kDesignRect = "tarvekDesignRect";
+constexpr int kNarrowestStretch = 60;
+constexpr int kStretchStep = 4;
+// Blank pixels kept between a caption and the control to its right.
+constexpr int kGap = 2;
+
+int TextWidth(const QFontMetrics &fm, const QString &text)
+{
+    return std::max(fm.horizontalAdvance(text), fm.boundingRect(text).right() + 1);
+}
+
+int Metric(const QWidget *control, QStyle::PixelMetric metric)
+{
+    return control->style()->pixelMetric(metric, nullptr, control);
+}
+
+// The width a one-line caption needs in `font`; 0 when the control has none.
+int NeededWidth(const QWidget *control, const QFont &font)
+{
+    const QFontMetrics fm(font);
+    if (const auto *label = qobject_cast<const QLabel *>(control))
+        return TextWidth(fm, label->text()) + 2 * label->margin() + 2 * label->frameWidth();
+    if (const auto *box = qobject_cast<const QCheckBox *>(control))
+        return Metric(control, QStyle::PM_IndicatorWidth) +
+               Metric(control, QStyle::PM_CheckBoxLabelSpacing) + TextWidth(fm, box->text()) + 2;
+    if (const auto *button = qobject_cast<const QPushButton *>(control))
+        return TextWidth(fm, button->text()) + Metric(control, QStyle::PM_ButtonMargin) +
+               2 * Metric(control, QStyle::PM_DefaultFrameWidth);
+    if (const auto *frame = qobject_cast<const QGroupBox *>(control))
+        return TextWidth(fm, frame->title()) + 16;
+    return 0;
+}
+
+// A wrapping button's caption fits when every word fits a line and the
+// wrapped lines fit the height.
+bool WrappedFits(const WrapButton *button, const QFont &font, int width)
+{
+    const QFontMetrics fm(font);
+    const QRect area = button->captionRect().adjusted(0, 0, width - button->width(), 0);
+    const QStringList words = button->text().split(u' ', Qt::SkipEmptyParts);
+    for (const QString &word : words) {
+        if (TextWidth(fm, word) > area.width())
+            return false;
+    }
+    const QRect needed = fm.boundingRect(area, WrapButton::captionFlags(), button->text());
+    return needed.height() <= area.height();
+}
+
+bool FitsAt(const QWidget *control, const QFont &font, int width)
+{
+    if (const auto *button = qobject_cast<const WrapButton *>(control))
+        return WrappedFits(button, font, width);
+    return NeededWidth(control, font) <= width;
+}
+
+// How far right a caption may run: to the parent's inner edge, or to the
+// nearest control that starts to its right on the same rows.
+int RightLimit(const QWidget *control, const QRect &place)
+{
+    const QWidget *parent = control->parentWidget();
+    int limit = parent ? parent->width() - 2 : place.right() + 1;
+    if (!parent)
+        return limit;
+    for (const QObject *child : parent->children()) {
+        const auto *sibling = qobject_cast<const QWidget *>(child);
+        if (!sibling || sibling == control || sibling->isWindow())
+            continue;
+        const QRect other = sibling->property(kDesignRect).isValid()
+                                ? sibling->property(kDesignRect).toRect()
+                                : sibling->geometry();
+        const bool sameRows = other.top() < place.bottom() && other.bottom() > place.top();
+        if (sameRows && other.left() > place.left())
+            limit = std::min(limit, other.left() - kGap);
+    }
+    return limit;
+}
+
+bool MayGrow(const QWidget *control)
+{
+    return qobject_cast<const QLabel *>(control) || qobject_cast<const QCheckBox *>(control);
+}
+
+} // namespace
+
+QFont FormFont(const QString &family, qreal points)
+{
+    QFont font = QFontDatabase::hasFamily(family)
+                     ? QFont(family)
+                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    return font;
+}
+
+int CaptionWidth(const QWidget *control)
+{
+    return NeededWidth(control, control->font());
+}
+
+bool CaptionFits(const QWidget *control)
+{
+    return FitsAt(control, control->font(), control->width());
+}
+
+void PlaceCaptioned(QWidget *control, const QRect &rect)
+{
+    control->setProperty(kDesignRect, rect);
+    control->setGeometry(rect);
+}
+
+void FitAllCaptions(QWidget *window)
+{
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if (control->property(kDesignRect).isValid())
+            FitCaption(control);
+    }
+}
+
+void FitCaption(QWidget *control)
+{
+    const QRect place = control->property(kDesignRect).toRect();
+    QFont font = control->font();
+    font.setStretch(QFont::Unstretched);
+    // The room the caption may show in: for labels and check boxes up to the
+    // next control on the right, for buttons and frames their own width.
+    const bool mayGrow = MayGrow(control);
+    const int room = mayGrow ? RightLimit(control, place) - place.left() : place.width();
+    for (int stretch = QFont::Unstretched - kStretchStep;
+         !FitsAt(control, font, room) && stretch >= kNarrowestStretch; stretch -= kStretchStep)
+        font.setStretch(stretch);
+    control->setFont(font);
+    const int width = mayGrow ? std::max(place.width(), std::min(room, NeededWidth(control, font)))
+                              : place.width();
+    control->setGeometry(place.left(), place.top(), width, place.height());
+}
+
+} // namespace tarvek::ui

@@ -1,0 +1,184 @@
+#include "MainWindow.h"
+
+#include "CalculatorWindow.h"
+#include "ConfigFileCommands.h"
+#include "InfoDialog.h"
+#include "MaskedLineEdit.h"
+#include "PortNumbers.h"
+#include "SendCommand.h"
+#include "Twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace tarvek::ui
+{
+
+namespace
+{
+
+constexpr Qt::WindowFlags kFixedWindowFlags =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (const char *size : {"-16", "-32", "", "-256"})
+        icon.addFile(QStringLiteral(":/tarvek/tarvek-config%1.png").arg(QLatin1String(size)));
+    return icon;
+}
+
+} // namespace
+
+MainWindow::MainWindow(SettingsModel &model, MainWindowServices services, QWidget *parent)
+    : QWidget(parent, kFixedWindowFlags), m_model(model), m_services(std::move(services))
+{
+    setObjectName(QStringLiteral("Setup"));
+    setWindowTitle(QString::fromLatin1(kCaption));
+    setWindowIcon(ProgramIcon());
+    setFixedSize(TwipsSize(kClientWidthTwips, kClientHeightTwips, logicalDpiY()));
+    buildControls();
+    bindFieldRules();
+    bindCommands();
+    // Key preview: the window sees every key press before the focused control.
+    qApp->installEventFilter(this);
+    Form_Load();
+    m_c.edNumFlagsAuto->setFocus(Qt::OtherFocusReason);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::Form_Load()
+{
+    LoadDefaults(m_model.tracker);
+    m_preamble = kPreamble;
+    m_infoDialog = std::make_unique<InfoDialog>(this);
+    m_calculator =
+        std::make_unique<CalculatorWindow>(m_model.calculator, m_model.tracker, m_c.edBeacon, this);
+    m_send = std::make_unique<SendCommand>(SendCommand::Parts{.settings = m_model.tracker,
+                                                              .block = m_block,
+                                                              .cmdSend = m_c.cmdSend,
+                                                              .dialog = m_infoDialog.get(),
+                                                              .port = m_services.port,
+                                                              .messages = m_services.messages,
+                                                              .owner = this,
+                                                              .preamble = m_preamble});
+    if (m_services.uploadHooks)
+        m_send->setHooks(*m_services.uploadHooks);
+}
+
+void MainWindow::bindCommands()
+{
+    connect(m_c.cmdDefault, &QPushButton::clicked, this, &MainWindow::cmdDefault_Click);
+    connect(m_c.cmdLatLon, &QPushButton::clicked, this, &MainWindow::cmdLatLon_Click);
+    connect(m_c.cmdSave, &QPushButton::clicked, this, &MainWindow::cmdSave_Click);
+    connect(m_c.cmdLoad, &QPushButton::clicked, this, &MainWindow::cmdLoad_Click);
+    connect(m_c.cmdHelp, &QPushButton::clicked, this, &MainWindow::cmdHelp_Click);
+    m_c.cmdHelp->setEnabled(static_cast<bool>(m_services.help.Apri));
+    connect(m_c.cmdSend, &QPushButton::clicked, this, &MainWindow::cmdSend_Click);
+
+    CalculatorHooks calculator{[] {},
+                               [this] {
+                                   if (m_calculator)
+                                       m_calculator->chkCent_Click();
+                               }};
+    m_fileCommands = std::make_unique<ConfigFileCommands>(
+        m_model, m_services.messages, m_services.fileDialogs, this, std::move(calculator));
+    bindCommPortToolTip();
+}
+
+// "Comm num:" tells which device the number in the field means now.
+void MainWindow::bindCommPortToolTip()
+{
+    const auto describe = [this] {
+        const QString device = DescribePortNumber(m_model.tracker.edComm.text());
+        m_c.Label1->setToolTip(device);
+        m_c.edComm->setToolTip(device);
+    };
+    connect(&m_model.tracker.edComm, &MaskedField::changed, this, describe);
+    describe();
+}
+
+void MainWindow::cmdDefault_Click()
+{
+    LoadDefaults(m_model.tracker);
+}
+
+void MainWindow::cmdHelp_Click()
+{
+    if (m_services.help.Apri)
+        m_services.help.Apri(QString::fromLatin1(kHelpFile), QString::fromLatin1(kHelpTitle));
+}
+
+void MainWindow::cmdLatLon_Click()
+{
+    if (m_calculator)
+        m_calculator->showAndRaise();
+}
+
+void MainWindow::cmdSave_Click()
+{
+    m_fileCommands->cmdSave_Click();
+}
+
+void MainWindow::cmdLoad_Click()
+{
+    m_fileCommands->cmdLoad_Click();
+}
+
+void MainWindow::cmdSend_Click()
+{
+    if (m_send)
+        m_send->cmdSend_Click();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return false;
+    // A key press travels from the focused control up to its parents; the
+    // window takes it once, where it starts.
+    const auto *target = static_cast<QWidget *>(watched);
+    const QWidget *start = focusWidget() ? focusWidget() : this;
+    if (target == start && target->window() == this)
+        Form_KeyDown(static_cast<QKeyEvent *>(event)->key());
+    return false; // never consumed: the control still gets the key
+}
+
+void MainWindow::Form_KeyDown(int key)
+{
+    if (key == Qt::Key_F1)
+        cmdHelp_Click();
+}
+
+bool MainWindow::Form_QueryUnload()
+{
+    return !m_services.port.isOpen();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    // While an upload has the port open the window stays, without a word.
+    if (!Form_QueryUnload()) {
+        event->ignore();
+        return;
+    }
+    Form_Unload();
+    event->accept();
+}
+
+void MainWindow::Form_Unload()
+{
+    m_send.reset();
+    m_infoDialog.reset();
+    m_calculator.reset();
+    if (m_services.help.unload)
+        m_services.help.unload();
+}
+
+} // namespace tarvek::ui
