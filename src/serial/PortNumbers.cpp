@@ -99,13 +99,15 @@ PortLookup MapPortNumber(int number, const QStringList &orderedDevices,
 
 PortLookup ResolvePortNumber(int number)
 {
-    if (number < 1)
-        return {QString(), InvalidPortNumber()};
+    // The override needs no look at the system's ports.
+    const bool overridden =
+        number >= 1 && !ProcessEnvironment(QStringLiteral("TARVEK_COM%1").arg(number)).isEmpty();
 #ifdef Q_OS_WIN
-    return MapPortNumber(number, {}, ProcessEnvironment);
+    const QStringList devices;
 #else
-    return MapPortNumber(number, SystemSerialPorts(), ProcessEnvironment);
+    const QStringList devices = number < 1 || overridden ? QStringList() : SystemSerialPorts();
 #endif
+    return MapPortNumber(number, devices, ProcessEnvironment);
 }
 
 QString DescribePortNumber(const QString &commText)

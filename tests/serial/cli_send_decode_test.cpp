@@ -1,0 +1,111 @@
+// tarvek-cli send and decode as processes: an upload to a pseudo-terminal
+// named by TARVEK_COM1, the capture decoded again, and the exit codes.
+#include "PtyPair.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+using namespace Qt::StringLiterals;
+using tarvek::test::PtyPair;
+
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+CliRun RunCli(const QStringList &args, const QString &com1 = {}, const QByteArray &input = {})
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!com1.isEmpty())
+        env.insert(u"TARVEK_COM1"_s, com1);
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(TARVEK_CLI), args);
+    if (!process.waitForStarted(10000))
+        return {};
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(30000))
+        return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+const char *const kDefaultWireHex =
+    "ffff1e08003e2f0a302419120d0b091e19034e4f43414c4c3957494445312031574944453220320054617276"
+    "656b2c20766572332e302c206279209dffff5158305a5a5a204d6178004e4f43414c4c304d65737361676520"
+    "73656e74207573696e672054617276656b2c2076657273696f6e20332e300089";
+
+TEST(CliSend, UploadsToTheMappedPortAndTheCaptureDecodes)
+{
+    PtyPair pty;
+    ASSERT_TRUE(pty.isValid());
+    const CliRun send =
+        RunCli({u"send"_s, u"--port"_s, u"1"_s, u"--set"_s, u"edMyCall=AB1CD-7"_s}, pty.device());
+    ASSERT_EQ(send.exitCode, 0) << qPrintable(send.err);
+    EXPECT_EQ(send.out, u"Sending data on COM1......\nData sent !\n"
+                        " Be shure that the word '*OK*' appears on LCD\n"_s);
+    ASSERT_TRUE(pty.waitFor(120, std::chrono::milliseconds(500)));
+
+    QTemporaryDir dir;
+    const QString capture = dir.filePath(u"capture.bin"_s);
+    QFile file(capture);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(pty.received());
+    file.close();
+    const CliRun decode = RunCli({u"decode"_s, capture});
+    EXPECT_EQ(decode.exitCode, 0) << qPrintable(decode.err);
+    EXPECT_TRUE(decode.out.contains(u"\nedMyCall=AB1CD-7\n"_s)) << qPrintable(decode.out);
+    EXPECT_TRUE(decode.out.startsWith(u"edNumFlagsAuto=200\n"_s)) << qPrintable(decode.out);
+}
+
+TEST(CliSend, ExitCodes)
+{
+    PtyPair pty;
+    ASSERT_TRUE(pty.isValid());
+    const CliRun rejected =
+        RunCli({u"send"_s, u"--port"_s, u"1"_s, u"--set"_s, u"edMsgRepeat=999"_s}, pty.device());
+    EXPECT_EQ(rejected.exitCode, 1);
+    EXPECT_EQ(rejected.err, u"Parametri incompleti o non corretti\n"_s);
+    EXPECT_TRUE(rejected.out.isEmpty());
+
+    const CliRun zero = RunCli({u"send"_s, u"--port"_s, u"0"_s});
+    EXPECT_EQ(zero.exitCode, 4);
+    EXPECT_EQ(zero.err, u"Invalid port number\n"_s);
+
+    EXPECT_EQ(RunCli({u"send"_s}).exitCode, 2);
+    EXPECT_EQ(RunCli({u"send"_s, u"--port"_s, u"x"_s}).exitCode, 2);
+    EXPECT_EQ(RunCli({u"send"_s, u"--port"_s, u"1"_s, u"--set"_s, u"nosuch=1"_s}).exitCode, 2);
+    EXPECT_TRUE(pty.received().isEmpty());
+}
+
+TEST(CliDecode, StandardInputBlockAndBadCaptures)
+{
+    const QByteArray wire = QByteArray::fromHex(kDefaultWireHex);
+    const QByteArray block = wire.mid(2, 57) + wire.mid(62, 57);
+    const CliRun fromBlock = RunCli({u"decode"_s}, {}, block);
+    EXPECT_EQ(fromBlock.exitCode, 0) << qPrintable(fromBlock.err);
+    EXPECT_EQ(fromBlock.out, RunCli({u"decode"_s}, {}, wire).out);
+    EXPECT_TRUE(fromBlock.out.contains(u"\nedAprsPath=WIDE1-1,WIDE2-2\n"_s));
+
+    QByteArray corrupt = wire;
+    corrupt[119] = 0;
+    const CliRun bad = RunCli({u"decode"_s}, {}, corrupt);
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_TRUE(bad.err.contains(u"checksum of frame 2"_s)) << qPrintable(bad.err);
+    EXPECT_TRUE(bad.out.isEmpty());
+
+    EXPECT_EQ(RunCli({u"decode"_s}, {}, wire.left(100)).exitCode, 1);
+    EXPECT_EQ(RunCli({u"decode"_s, u"a"_s, u"b"_s}).exitCode, 2);
+}
+
+} // namespace

@@ -1,0 +1,118 @@
+// From the "Comm num:" text to a device: reading the number, ordering the
+// system's ports, the TARVEK_COM<n> override and the failure texts.
+#include "PortNumbers.h"
+
+#include <QMap>
+
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvek
+{
+namespace
+{
+
+using namespace Qt::StringLiterals;
+
+struct NumberCase {
+    const char *name;
+    const char *text;
+    std::optional<int> expected;
+};
+
+class PortNumberText : public testing::TestWithParam<NumberCase>
+{
+};
+
+TEST_P(PortNumberText, ReadsLikeANumericField)
+{
+    EXPECT_EQ(PortNumberFromText(QString::fromLatin1(GetParam().text)), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PortNumberText,
+    testing::Values(NumberCase{"Digit", "1", 1}, NumberCase{"UnfilledPosition", "_", 0},
+                    NumberCase{"Empty", "", 0}, NumberCase{"TieToEven", "2.5", 2},
+                    NumberCase{"TieUp", "3.5", 4}, NumberCase{"Negative", "-1", -1},
+                    NumberCase{"Largest", "32767", 32767},
+                    NumberCase{"Beyond16Bits", "32768", std::nullopt}),
+    [](const auto &info) { return info.param.name; });
+
+TEST(PortOrder, UsbAdaptersThenModemsThenOnBoardThenOthers)
+{
+    const QStringList found = {u"/dev/ttyS1"_s,   u"/dev/ttyACM0"_s, u"/dev/ttyUSB10"_s,
+                               u"/dev/ttyUSB2"_s, u"/dev/ttyS0"_s,   u"/dev/ttyAMA0"_s,
+                               u"/dev/ttyUSB0"_s};
+    const QStringList expected = {u"/dev/ttyUSB0"_s, u"/dev/ttyUSB2"_s, u"/dev/ttyUSB10"_s,
+                                  u"/dev/ttyACM0"_s, u"/dev/ttyS0"_s,   u"/dev/ttyS1"_s,
+                                  u"/dev/ttyAMA0"_s};
+    EXPECT_EQ(OrderSerialPorts(found), expected);
+}
+
+struct MapCase {
+    const char *name;
+    int number;
+    QStringList devices;
+    QMap<QString, QString> environment;
+    const char *device;
+    const char *error;
+};
+
+class PortMapping : public testing::TestWithParam<MapCase>
+{
+};
+
+TEST_P(PortMapping, FindsTheDeviceOrSaysWhyNot)
+{
+    const MapCase &c = GetParam();
+    const PortLookup lookup = MapPortNumber(
+        c.number, c.devices, [&c](const QString &name) { return c.environment.value(name); });
+    EXPECT_EQ(lookup.device, QString::fromLatin1(c.device));
+    EXPECT_EQ(lookup.error, QString::fromLatin1(c.error));
+    EXPECT_EQ(lookup.found(), QString::fromLatin1(c.error).isEmpty());
+}
+
+#ifndef Q_OS_WIN
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PortMapping,
+    testing::Values(
+        MapCase{"First", 1, {u"/dev/ttyUSB0"_s, u"/dev/ttyS0"_s}, {}, "/dev/ttyUSB0", ""},
+        MapCase{"Second", 2, {u"/dev/ttyUSB0"_s, u"/dev/ttyS0"_s}, {}, "/dev/ttyS0", ""},
+        MapCase{"Zero", 0, {u"/dev/ttyUSB0"_s}, {}, "", "Invalid port number"},
+        MapCase{"Negative", -2, {u"/dev/ttyUSB0"_s}, {}, "", "Invalid port number"},
+        MapCase{"BeyondTheList",
+                3,
+                {u"/dev/ttyUSB0"_s, u"/dev/ttyS0"_s},
+                {},
+                "",
+                "No serial port 3: 2 ports found"},
+        MapCase{"OnePortOnly", 2, {u"/dev/ttyS0"_s}, {}, "", "No serial port 2: 1 port found"},
+        MapCase{"NoPorts", 1, {}, {}, "", "No serial port 1: 0 ports found"},
+        MapCase{"Overridden", 2, {}, {{u"TARVEK_COM2"_s, u"/dev/pts/7"_s}}, "/dev/pts/7", ""},
+        MapCase{"OverrideOfAnotherNumber",
+                1,
+                {u"/dev/ttyUSB0"_s},
+                {{u"TARVEK_COM2"_s, u"/dev/pts/7"_s}},
+                "/dev/ttyUSB0",
+                ""},
+        MapCase{"ZeroCannotBeOverridden",
+                0,
+                {},
+                {{u"TARVEK_COM0"_s, u"/dev/pts/7"_s}},
+                "",
+                "Invalid port number"}),
+    [](const auto &info) { return info.param.name; });
+#endif
+
+TEST(PortMapping, ProcessEnvironmentOverrides)
+{
+    qputenv("TARVEK_COM9", "/dev/pts/42");
+    EXPECT_EQ(ResolvePortNumber(9).device, u"/dev/pts/42"_s);
+    EXPECT_EQ(DescribePortNumber(u"9"_s), u"/dev/pts/42"_s);
+    qunsetenv("TARVEK_COM9");
+    EXPECT_EQ(DescribePortNumber(u"_"_s), u"Invalid port number"_s);
+}
+
+} // namespace
+} // namespace tarvek

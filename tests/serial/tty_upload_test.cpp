@@ -1,0 +1,227 @@
+// The upload through the real serial code to a pseudo-terminal, read on the
+// far end with the time each byte arrived: the exact bytes, the pauses
+// between them, a port held by someone else and a far end that goes away.
+#include "BlockBuilder.h"
+#include "ControlAccess.h"
+#include "PtyPair.h"
+#include "RecordingPort.h"
+#include "SystemSerialPort.h"
+#include "Upload.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSerialPort>
+
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace tarvek
+{
+namespace
+{
+
+using namespace Qt::StringLiterals;
+using test::Clock;
+using test::MillisBetween;
+using test::PtyPair;
+using test::RecordingView;
+
+// Scheduling noise allowed below a pause, in milliseconds. Only lower bounds
+// are checked: a busy machine may stretch a pause, never shorten it.
+constexpr double kShortTolerance = 4;
+constexpr double kLongTolerance = 15;
+
+SystemSerialPort::Resolver To(const QString &device)
+{
+    return [device](int) { return PortLookup{device, QString()}; };
+}
+
+struct Vector {
+    QList<QPair<QString, QString>> writes;
+    QByteArray wire;
+};
+
+// A case of the reference uploads, by name.
+Vector ReferenceCase(const QString &name)
+{
+    QFile file(QStringLiteral(TARVEK_TEST_DATA_DIR "/upload_vectors.json"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    for (const QJsonValue &entry : QJsonDocument::fromJson(file.readAll()).array()) {
+        const QJsonObject c = entry.toObject();
+        if (c[u"name"_s].toString() != name)
+            continue;
+        Vector v;
+        for (const QJsonValue &w : c[u"writes"_s].toArray()) {
+            const QJsonArray pair = w.toArray();
+            const QJsonValue value = pair[1];
+            v.writes.append({pair[0].toString(),
+                             value.isString() ? value.toString() : QString::number(value.toInt())});
+        }
+        v.wire = QByteArray::fromHex(c[u"wire"_s].toString().toLatin1());
+        return v;
+    }
+    return {};
+}
+
+struct UploadCase {
+    const char *name;
+    const char *reference; // reference case applied over the defaults, or ""
+    const char *wireHex;   // expected bytes when there is no reference case
+};
+
+class TtyUpload : public testing::TestWithParam<UploadCase>
+{
+};
+
+// Both uploads: every byte, in order, nothing more; each frame handed to the
+// system at its step (so it arrives a pause after its preamble, not with the
+// next burst), and the pauses of the sequence between the bursts.
+TEST_P(TtyUpload, ExactBytesWithThePauses)
+{
+    const UploadCase &c = GetParam();
+    SettingsModel model;
+    LoadDefaults(model.tracker);
+    QByteArray expected = QByteArray::fromHex(c.wireHex);
+    if (*c.reference) {
+        const Vector v = ReferenceCase(QString::fromLatin1(c.reference));
+        ASSERT_FALSE(v.wire.isEmpty());
+        for (const auto &[name, value] : v.writes)
+            ASSERT_TRUE(WriteControl(*FindControl(model, name), value, nullptr));
+        expected = v.wire;
+    }
+    ConfigBlock block{};
+    ASSERT_TRUE(BuildConfigBlock(model.tracker, block));
+
+    PtyPair pty;
+    ASSERT_TRUE(pty.isValid());
+    SystemSerialPort port(To(pty.device()));
+    QStringList log;
+    RecordingView view(log);
+    const Clock::time_point start = Clock::now();
+    const UploadResult result = UploadConfigBlock(block, u"1"_s, port, view, BlockingHooks());
+    const double elapsed = MillisBetween(start, Clock::now());
+
+    ASSERT_EQ(result.outcome, UploadOutcome::Sent) << qPrintable(result.errorDescription);
+    EXPECT_FALSE(port.isOpen());
+    ASSERT_TRUE(pty.waitFor(120, std::chrono::milliseconds(500)));
+    EXPECT_EQ(pty.received().toHex(), expected.toHex());
+
+    const std::vector<Clock::time_point> at = pty.arrivals();
+    EXPECT_GE(MillisBetween(start, at[0]), pause::BeforeFirstFrame - kLongTolerance);
+    EXPECT_GE(MillisBetween(at[1], at[2]), pause::AfterPreamble - kShortTolerance);
+    EXPECT_GE(MillisBetween(at[59], at[60]), pause::AfterFrame - kLongTolerance);
+    EXPECT_GE(MillisBetween(at[61], at[62]), pause::AfterPreamble - kShortTolerance);
+    EXPECT_GE(MillisBetween(at[119], Clock::now()),
+              pause::AfterFrame + pause::AfterClose - kLongTolerance);
+    EXPECT_GE(elapsed, double(pause::Total));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Configurations, TtyUpload,
+    testing::Values(
+        UploadCase{"Defaults", "",
+                   "ffff1e08003e2f0a302419120d0b091e19034e4f43414c4c395749444531203157494445"
+                   "3220320054617276656b2c20766572332e302c206279209dffff5158305a5a5a204d6178"
+                   "004e4f43414c4c304d6573736167652073656e74207573696e672054617276656b2c2076"
+                   "657273696f6e20332e300089"},
+        UploadCase{"Gpsless", "case06", ""}),
+    [](const auto &info) { return info.param.name; });
+
+// Holds the pty's slave side the way another program might.
+enum class Holder { QtSerialPort, Flock, Missing };
+
+struct HeldCase {
+    const char *name;
+    Holder holder;
+    const char *errorStart;
+};
+
+class TtyOpenFailure : public testing::TestWithParam<HeldCase>
+{
+};
+
+TEST_P(TtyOpenFailure, FailsAtOpenWithoutShowingAnything)
+{
+    PtyPair pty;
+    ASSERT_TRUE(pty.isValid());
+    QSerialPort other(pty.device());
+    int flocked = -1;
+    QString device = pty.device();
+    switch (GetParam().holder) {
+    case Holder::QtSerialPort:
+        ASSERT_TRUE(other.open(QIODevice::ReadWrite));
+        break;
+    case Holder::Flock:
+        flocked = ::open(pty.device().toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
+        ASSERT_EQ(::flock(flocked, LOCK_EX | LOCK_NB), 0);
+        break;
+    case Holder::Missing:
+        device = u"/dev/tarvek-no-such-port"_s;
+        break;
+    }
+    SystemSerialPort port(To(device));
+    QStringList log;
+    RecordingView view(log);
+    const UploadResult result =
+        UploadConfigBlock(ConfigBlock{}, u"1"_s, port, view, test::RecordingHooks(log));
+    if (flocked >= 0)
+        ::close(flocked);
+
+    EXPECT_EQ(result.outcome, UploadOutcome::Failed);
+    EXPECT_TRUE(result.errorDescription.startsWith(QString::fromLatin1(GetParam().errorStart)))
+        << qPrintable(result.errorDescription);
+    EXPECT_TRUE(result.errorDescription.contains(device)) << qPrintable(result.errorDescription);
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_FALSE(view.shown);
+    EXPECT_TRUE(log.isEmpty()) << qPrintable(log.join(u" | "_s));
+    EXPECT_TRUE(pty.received().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Holders, TtyOpenFailure,
+    testing::Values(HeldCase{"AnotherQtProgram", Holder::QtSerialPort, "Serial port "},
+                    HeldCase{"FlockHolder", Holder::Flock, "Serial port "},
+                    HeldCase{"NoSuchDevice", Holder::Missing, "No serial port "}),
+    [](const auto &info) { return info.param.name; });
+
+// The cable is pulled during the pause after frame 1: the next write fails
+// at once with the device-gone description and the port ends closed, so the
+// window could be closed again.
+TEST(TtyFarEnd, DisappearingMidUploadFailsAndClosesThePort)
+{
+    PtyPair pty;
+    ASSERT_TRUE(pty.isValid());
+    SystemSerialPort port(To(pty.device()));
+    QStringList log;
+    RecordingView view(log);
+    UploadHooks hooks = BlockingHooks();
+    int sleeps = 0;
+    hooks.sleep = [&](int ms) {
+        if (++sleeps == 3) { // the pause after frame 1
+            ASSERT_TRUE(pty.waitFor(60, std::chrono::milliseconds(500)));
+            pty.hangUp();
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    };
+    const Clock::time_point start = Clock::now();
+    const UploadResult result = UploadConfigBlock(ConfigBlock{}, u"1"_s, port, view, hooks);
+
+    EXPECT_EQ(result.outcome, UploadOutcome::Failed);
+    EXPECT_TRUE(result.errorDescription.contains(u"is gone"_s))
+        << qPrintable(result.errorDescription);
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_LT(MillisBetween(start, Clock::now()), 5000.0);
+    EXPECT_EQ(pty.received().size(), 60);
+    EXPECT_FALSE(view.okVisible);
+}
+
+} // namespace
+} // namespace tarvek
