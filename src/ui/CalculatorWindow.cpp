@@ -251,6 +251,9 @@ void CalculatorWindow::bindModel()
         QRadioButton *selected = m_calc.optLLtoNorm.isSelected() ? optLLtoNorm : optLLtoComp;
         if (!selected->isChecked())
             selected->setChecked(true);
+        // Tab enters the group at its selected button; the arrows move within.
+        optLLtoNorm->setFocusPolicy(selected == optLLtoNorm ? Qt::StrongFocus : Qt::ClickFocus);
+        optLLtoComp->setFocusPolicy(selected == optLLtoComp ? Qt::StrongFocus : Qt::ClickFocus);
     };
     showForm();
     connect(&m_calc.optLLtoNorm, &OptionButton::changed, this, showForm);
