@@ -1,0 +1,514 @@
+// The main window driven as an operator would: keys typed and Tab pressed
+// in the real window, buttons clicked, the window closed; message boxes,
+// file dialogs, the serial port and the help viewer are stand-ins, except in
+// the SEND test, which writes to a pseudo-terminal through the real port.
+#include "BlockBuilder.h"
+#include "CalculatorWindow.h"
+#include "CaptionFit.h"
+#include "FileDialogs.h"
+#include "Frames.h"
+#include "InfoDialog.h"
+#include "MainWindow.h"
+#include "MaskedLineEdit.h"
+#include "MessagePresenter.h"
+#include "SerialPort.h"
+#include "SystemSerialPort.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace tarvek::ui
+{
+namespace
+{
+
+class FakeMessages final : public MessagePresenter
+{
+public:
+    void showMessage(QWidget *, const QString &title, const QString &text, MessageIcon) override
+    {
+        shown << title + QStringLiteral(": ") + text;
+    }
+    QStringList shown;
+};
+
+class NoFileDialogs final : public FileDialogs
+{
+public:
+    std::optional<QString> chooseFile(QWidget *, const FileDialogRequest &) override
+    {
+        return std::nullopt;
+    }
+};
+
+// A port whose open state the test sets.
+class FakePort final : public SerialPort
+{
+public:
+    bool setPortNumber(int) override { return true; }
+    bool open() override { return opened = true; }
+    bool isOpen() const override { return opened; }
+    bool write(const QByteArray &) override { return true; }
+    bool close() override
+    {
+        opened = false;
+        return true;
+    }
+    QString errorDescription() const override { return {}; }
+    bool opened = false;
+};
+
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    void open(SerialPort &port)
+    {
+        HelpViewerHooks help{[this](const QString &file, const QString &title) {
+                                 helpCalls << file + QStringLiteral("|") + title;
+                             },
+                             [this] { unloaded << QStringLiteral("frmIstruzioni"); }};
+        window = std::make_unique<MainWindow>(
+            model, MainWindowServices{messages, dialogs, port, help, std::nullopt});
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        settle();
+    }
+    void SetUp() override { open(port); }
+
+    // Lets queued input (the select-all keystrokes) run.
+    static void settle() { QCoreApplication::processEvents(); }
+
+    const MainWindow::Controls &c() const { return window->controls(); }
+    QWidget *focused() const { return QApplication::focusWidget(); }
+
+    void typeInto(MaskedLineEdit *field, const QString &keys, bool selectFirst = true)
+    {
+        field->setFocus(Qt::OtherFocusReason);
+        settle();
+        if (selectFirst)
+            field->selectAll();
+        QTest::keyClicks(field, keys);
+    }
+
+    SettingsModel model;
+    FakeMessages messages;
+    NoFileDialogs dialogs;
+    FakePort port;
+    QStringList helpCalls;
+    QStringList unloaded;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, WindowIsFixedWithMinimizeOnly)
+{
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Tarvek Config v3.0 by QX0ZZZ"));
+    const double dpi = window->logicalDpiY();
+    EXPECT_EQ(window->size(), QSize(qRound(4335 * dpi / 1440), qRound(7560 * dpi / 1440)));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(window->windowIcon().isNull());
+    EXPECT_EQ(c().cbMicEMsg->count(), 8);
+    EXPECT_EQ(c().cbMicEMsg->itemText(7), QStringLiteral("Emergency"));
+    EXPECT_FALSE(c().cbMicEMsg->isEditable());
+}
+
+TEST_F(MainWindowTest, StartsWithDefaultsAndFocusOnTxDelaySelected)
+{
+    EXPECT_EQ(focused(), c().edNumFlagsAuto);
+    EXPECT_EQ(c().edNumFlagsAuto->selectedText(), QStringLiteral("200"));
+    EXPECT_EQ(c().edMyCall->text(), QStringLiteral("NOCALL-9"));
+    EXPECT_EQ(c().Label34->text(), QStringLiteral("[0]"));
+    EXPECT_EQ(c().Label13->text(), QStringLiteral("[0]"));
+    EXPECT_FALSE(window->infoDialog()->isVisible());
+    EXPECT_FALSE(window->calculator()->isVisible());
+}
+
+// Every caption shows whole: inside its control, and not running under the
+// next control on its right. Checked in both presentations.
+void ExpectCaptionsWhole(const MainWindow &window)
+{
+    for (QWidget *control : window.findChildren<QWidget *>()) {
+        if (CaptionWidth(control) == 0 || control->isHidden() || control->window() != &window)
+            continue;
+        EXPECT_TRUE(CaptionFits(control)) << control->objectName().toStdString();
+        if (!qobject_cast<QLabel *>(control) && !qobject_cast<QCheckBox *>(control))
+            continue;
+        const QRect own = control->geometry();
+        const int textEnd = own.left() + CaptionWidth(control);
+        for (QObject *other : control->parentWidget()->children()) {
+            auto *sibling = qobject_cast<QWidget *>(other);
+            if (!sibling || sibling == control || sibling->isHidden() ||
+                qobject_cast<QLabel *>(sibling))
+                continue;
+            const QRect g = sibling->geometry();
+            const bool sameRows = g.top() < own.bottom() && g.bottom() > own.top();
+            if (sameRows && g.left() > own.left()) {
+                EXPECT_LE(textEnd, g.left())
+                    << control->objectName().toStdString() << " runs under "
+                    << sibling->objectName().toStdString();
+            }
+        }
+    }
+}
+
+TEST_F(MainWindowTest, NoCaptionIsClipped)
+{
+    ExpectCaptionsWhole(*window);
+    typeInto(c().edGpsAcqTime, QStringLiteral("0"));
+    ASSERT_TRUE(c().cmdLatLon->isVisible());
+    ExpectCaptionsWhole(*window);
+}
+
+TEST_F(MainWindowTest, CallsignFieldsUpperCaseAndDrop)
+{
+    typeInto(c().edMyCall, QStringLiteral("ab1"));
+    EXPECT_EQ(model.tracker.edMyCall.text(), QStringLiteral("AB1"));
+    QTest::keyClicks(c().edMyCall, QStringLiteral("/* ,"));
+    EXPECT_EQ(c().edMyCall->text(), QStringLiteral("AB1"));
+    typeInto(c().edDestCall, QStringLiteral("q-7,"));
+    EXPECT_EQ(model.tracker.edDestCall.text(), QStringLiteral("Q-7"));
+    typeInto(c().edAprsPath, QStringLiteral("wide1-1,wide2-1 "));
+    EXPECT_EQ(model.tracker.edAprsPath.text(), QStringLiteral("WIDE1-1,WIDE2-1"));
+}
+
+// Types one character that has no key of its own in QTest's tables.
+void TypeCharacter(QWidget *widget, const QString &text)
+{
+    QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text, Qt::NoModifier);
+}
+
+TEST_F(MainWindowTest, MessageFilter)
+{
+    typeInto(c().edAprsMsg, QStringLiteral("a}{|~"));
+    TypeCharacter(c().edAprsMsg, QStringLiteral(u"\u00e8"));
+    QTest::keyClicks(c().edAprsMsg, QStringLiteral("b"));
+    EXPECT_EQ(model.tracker.edAprsMsg.text(), QStringLiteral("a}b"));
+    EXPECT_EQ(c().Label13->text(), QStringLiteral("[35]"));
+}
+
+TEST_F(MainWindowTest, StatusTextFilterFollowsTheAcquisitionTimeout)
+{
+    typeInto(c().edBeacon, QStringLiteral("x'`{|~y"));
+    EXPECT_EQ(model.tracker.edBeacon.text(), QStringLiteral("xy"));
+    ASSERT_TRUE(model.tracker.edGpsAcqTime.setText(QStringLiteral("000")));
+    typeInto(c().edBeacon, QStringLiteral("x'`{|~y"));
+    EXPECT_EQ(model.tracker.edBeacon.text(), QStringLiteral("x'`{y"));
+}
+
+struct Presentation {
+    const char *label33;
+    const char *label6;
+    bool bold;
+    bool gpsless;
+};
+
+void ExpectPresentation(const MainWindow::Controls &c, const Presentation &p)
+{
+    EXPECT_EQ(c.Label33->text(), QString::fromLatin1(p.label33));
+    EXPECT_EQ(c.Label6->text(), QString::fromLatin1(p.label6));
+    EXPECT_EQ(c.Label33->font().bold(), p.bold);
+    EXPECT_EQ(c.Label6->font().bold(), p.bold);
+    const QColor colour =
+        p.gpsless ? QColor(0, 128, 0) : QApplication::palette().color(QPalette::ButtonText);
+    EXPECT_EQ(c.Label33->palette().color(QPalette::WindowText), colour);
+    EXPECT_EQ(c.Label6->palette().color(QPalette::WindowText), colour);
+    EXPECT_EQ(c.cbMicEMsg->isVisible(), !p.gpsless);
+    EXPECT_EQ(c.Label12->isVisible(), !p.gpsless);
+    EXPECT_EQ(c.cmdLatLon->isVisible(), p.gpsless);
+}
+
+const Presentation kNormal{"(0=GPSless Mode)", "STATUS Text", false, false};
+const Presentation kGpsless{"GPSless Mode", "GPSless Bcn", true, true};
+
+TEST_F(MainWindowTest, GpslessSwitchFollowsEveryIntermediateText)
+{
+    ExpectPresentation(c(), kNormal);
+    typeInto(c().edGpsAcqTime, QStringLiteral("0"));
+    EXPECT_EQ(model.tracker.edGpsAcqTime.text(), QStringLiteral("0__"));
+    ExpectPresentation(c(), kGpsless);
+    QTest::keyClicks(c().edGpsAcqTime, QStringLiteral("2"));
+    ExpectPresentation(c(), kNormal);
+    QTest::keyClicks(c().edGpsAcqTime, QStringLiteral("5"));
+    EXPECT_EQ(model.tracker.edGpsAcqTime.text(), QStringLiteral("025"));
+    ExpectPresentation(c(), kNormal);
+    // The Mic-E choice stays while its selector is hidden.
+    c().cbMicEMsg->setCurrentIndex(3);
+    typeInto(c().edGpsAcqTime, QStringLiteral("000"));
+    ExpectPresentation(c(), kGpsless);
+    EXPECT_EQ(model.tracker.cbMicEMsg.index(), 3);
+}
+
+TEST_F(MainWindowTest, DefaultRestoresEverythingAndTheCountersFollow)
+{
+    ASSERT_TRUE(model.tracker.edBeacon.setText(QString()));
+    ASSERT_TRUE(model.tracker.edAprsMsg.setText(QString()));
+    EXPECT_EQ(c().Label34->text(), QStringLiteral("[29]"));
+    EXPECT_EQ(c().Label13->text(), QStringLiteral("[38]"));
+    typeInto(c().edGpsAcqTime, QStringLiteral("0"));
+    QTest::mouseClick(c().chkTable, Qt::LeftButton);
+    ASSERT_TRUE(model.tracker.chkTable.isTicked());
+    QTest::mouseClick(c().cmdDefault, Qt::LeftButton);
+    EXPECT_EQ(c().Label34->text(), QStringLiteral("[0]"));
+    EXPECT_EQ(c().Label13->text(), QStringLiteral("[0]"));
+    EXPECT_FALSE(c().chkTable->isChecked());
+    EXPECT_EQ(c().edGpsAcqTime->text(), QStringLiteral("025"));
+    ExpectPresentation(c(), kNormal);
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+TEST_F(MainWindowTest, CheckBoxesAndMicEFollowTheirSettings)
+{
+    QTest::mouseClick(c().chkAutoReply, Qt::LeftButton);
+    EXPECT_EQ(model.tracker.chkAutoReply.value(), CheckBox::Checked);
+    ASSERT_TRUE(model.tracker.chkAutoReply.setValue(CheckBox::Grayed));
+    EXPECT_EQ(c().chkAutoReply->checkState(), Qt::PartiallyChecked);
+    ASSERT_TRUE(model.tracker.chkAutoReply.setValue(CheckBox::Unchecked));
+    EXPECT_EQ(c().chkAutoReply->checkState(), Qt::Unchecked);
+    ASSERT_TRUE(model.tracker.cbMicEMsg.setIndex(7));
+    EXPECT_EQ(c().cbMicEMsg->currentText(), QStringLiteral("Emergency"));
+    c().cbMicEMsg->setCurrentIndex(2);
+    EXPECT_EQ(model.tracker.cbMicEMsg.index(), 2);
+}
+
+TEST_F(MainWindowTest, TabGoesThroughTheKeyboardOrder)
+{
+    QList<QWidget *> expected = window->tabOrder();
+    expected.removeAll(c().cmdLatLon); // hidden outside GPSless Mode
+    c().edNumFlagsAuto->setFocus(Qt::OtherFocusReason);
+    QList<QWidget *> seen{focused()};
+    for (qsizetype i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        seen << focused();
+    }
+    EXPECT_EQ(seen, expected);
+    QTest::keyClick(focused(), Qt::Key_Tab); // wraps round
+    EXPECT_EQ(focused(), c().edNumFlagsAuto);
+}
+
+// Tabbing through the whole order: exactly the listed fields select their
+// text when the focus arrives.
+TEST_F(MainWindowTest, TabSelectsAllOnlyInTheListedFields)
+{
+    const QList<MaskedLineEdit *> selecting = {
+        c().edNumFlagsAuto,  c().edSymbol,        c().edBcnEvery,      c().edManualTime,
+        c().esSpeedTable[0], c().esSpeedTable[1], c().esSpeedTable[2], c().esSpeedTable[3],
+        c().esSpeedTable[4], c().esSpeedTable[5], c().esSpeedTable[6], c().edGpsCheckTime,
+        c().edMsgRepeat,     c().edComm};
+    c().cmdLatLon->setFocus(Qt::OtherFocusReason); // so that Tab wraps into the first field
+    c().edNumFlagsAuto->setFocus(Qt::OtherFocusReason);
+    for (int i = 0; i < 32; ++i) {
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        settle();
+        auto *field = qobject_cast<MaskedLineEdit *>(focused());
+        if (!field)
+            continue;
+        const std::string name = field->objectName().toStdString();
+        if (selecting.contains(field))
+            EXPECT_EQ(field->selectedText(), field->text()) << name;
+        else
+            EXPECT_FALSE(field->hasSelectedText()) << name;
+    }
+}
+
+TEST_F(MainWindowTest, MouseFocusSelectsAllInListedFields)
+{
+    QTest::mouseClick(c().edManualTime, Qt::LeftButton, {}, QPoint(4, 5));
+    settle();
+    EXPECT_EQ(c().edManualTime->selectedText(), QStringLiteral("0300"));
+    QTest::mouseClick(c().edGpsAcqTime, Qt::LeftButton, {}, QPoint(4, 5));
+    settle();
+    EXPECT_FALSE(c().edGpsAcqTime->hasSelectedText());
+    // The next digit replaces the selected text.
+    QTest::mouseClick(c().esSpeedTable[2], Qt::LeftButton, {}, QPoint(4, 5));
+    settle();
+    QTest::keyClicks(c().esSpeedTable[2], QStringLiteral("3"));
+    EXPECT_EQ(model.tracker.esSpeedTable[2].text(), QStringLiteral("3__"));
+}
+
+// Records whether F1 reached a control.
+class KeySeen : public QObject
+{
+public:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent *>(event)->key() == Qt::Key_F1)
+            ++count;
+        return false;
+    }
+    int count = 0;
+};
+
+TEST_F(MainWindowTest, F1OpensHelpWithAnyModifiersAndIsNotConsumed)
+{
+    const QString call = QStringLiteral("Tarvek_Config.rtf|Tarvek Config - Istruzioni");
+    const std::pair<QWidget *, Qt::KeyboardModifiers> presses[] = {
+        {c().edMyCall, Qt::NoModifier},
+        {c().chkTable, Qt::ShiftModifier},
+        {c().cmdSave, Qt::ControlModifier},
+        {c().cbMicEMsg, Qt::AltModifier}};
+    int expected = 0;
+    for (auto [control, modifiers] : presses) {
+        control->setFocus(Qt::OtherFocusReason);
+        KeySeen seen;
+        control->installEventFilter(&seen);
+        QTest::keyClick(control, Qt::Key_F1, modifiers);
+        control->removeEventFilter(&seen);
+        EXPECT_EQ(helpCalls.size(), ++expected) << control->objectName().toStdString();
+        EXPECT_EQ(seen.count, 1) << control->objectName().toStdString();
+    }
+    EXPECT_EQ(helpCalls.value(0), call);
+    QTest::keyClick(c().edMyCall, Qt::Key_F2);
+    EXPECT_EQ(helpCalls.size(), expected);
+    QTest::mouseClick(c().cmdHelp, Qt::LeftButton);
+    EXPECT_EQ(helpCalls.size(), expected + 1);
+    EXPECT_EQ(helpCalls.last(), call);
+}
+
+TEST_F(MainWindowTest, CloseIsRefusedSilentlyWhileThePortIsOpen)
+{
+    port.opened = true;
+    EXPECT_FALSE(window->close());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_NE(window->calculator(), nullptr);
+    EXPECT_TRUE(messages.shown.isEmpty());
+    port.opened = false;
+    QObject::connect(window->infoDialog(), &QObject::destroyed,
+                     [this] { unloaded << QStringLiteral("Dialog"); });
+    QObject::connect(window->calculator(), &QObject::destroyed,
+                     [this] { unloaded << QStringLiteral("frmLatLon"); });
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(unloaded, (QStringList{QStringLiteral("Dialog"), QStringLiteral("frmLatLon"),
+                                     QStringLiteral("frmIstruzioni")}));
+}
+
+TEST_F(MainWindowTest, CalculatorIsOneWindowBroughtToTheFront)
+{
+    typeInto(c().edGpsAcqTime, QStringLiteral("0"));
+    CalculatorWindow *calculator = window->calculator();
+    QTest::mouseClick(c().cmdLatLon, Qt::LeftButton);
+    EXPECT_TRUE(calculator->isVisible());
+    QTest::mouseClick(c().cmdLatLon, Qt::LeftButton);
+    EXPECT_EQ(window->calculator(), calculator);
+    EXPECT_EQ(window->findChildren<CalculatorWindow *>().size(), 1);
+}
+
+TEST_F(MainWindowTest, RejectedSettingsShowTheMessageAndSendNothing)
+{
+    typeInto(c().edMyCall, QString());
+    QTest::keyClick(c().edMyCall, Qt::Key_Delete);
+    ASSERT_TRUE(model.tracker.edMyCall.text().isEmpty());
+    QTest::mouseClick(c().cmdSend, Qt::LeftButton);
+    EXPECT_EQ(messages.shown,
+              QStringList{QStringLiteral(
+                  "Invio non eseguito - Tarvek: Parametri incompleti o non corretti")});
+    EXPECT_TRUE(c().cmdSend->isEnabled());
+}
+
+TEST(MainWindowHelp, HelpButtonIsDisabledWithoutAViewer)
+{
+    SettingsModel model;
+    FakeMessages messages;
+    NoFileDialogs dialogs;
+    FakePort port;
+    MainWindow window(model, {messages, dialogs, port, {}, std::nullopt});
+    EXPECT_FALSE(window.controls().cmdHelp->isEnabled());
+}
+
+TEST(MainWindowPort, CommToolTipNamesTheMappedDevice)
+{
+    qputenv("TARVEK_COM7", "/dev/tarvek-test-port");
+    SettingsModel model;
+    FakeMessages messages;
+    NoFileDialogs dialogs;
+    FakePort port;
+    MainWindow window(model, {messages, dialogs, port, {}, std::nullopt});
+    ASSERT_TRUE(model.tracker.edComm.setText(QStringLiteral("7")));
+    EXPECT_TRUE(
+        window.controls().edComm->toolTip().contains(QStringLiteral("/dev/tarvek-test-port")));
+    EXPECT_TRUE(
+        window.controls().Label1->toolTip().contains(QStringLiteral("/dev/tarvek-test-port")));
+    qunsetenv("TARVEK_COM7");
+}
+
+// A pseudo-terminal: the window writes to its slave side through the real
+// serial port; the test reads the master side.
+class Pty
+{
+public:
+    Pty()
+    {
+        char name[256] = {};
+        if (::openpty(&master, &slave, name, nullptr, nullptr) != 0)
+            return;
+        termios raw{};
+        ::tcgetattr(slave, &raw);
+        ::cfmakeraw(&raw);
+        ::tcsetattr(slave, TCSANOW, &raw);
+        ::fcntl(master, F_SETFL, O_NONBLOCK);
+        device = QByteArray(name);
+    }
+    ~Pty()
+    {
+        if (master >= 0)
+            ::close(master);
+        if (slave >= 0)
+            ::close(slave);
+    }
+    QByteArray readAll() const
+    {
+        QByteArray all;
+        char buffer[256];
+        for (ssize_t n; (n = ::read(master, buffer, sizeof buffer)) > 0;)
+            all.append(buffer, n);
+        return all;
+    }
+    int master = -1;
+    int slave = -1;
+    QByteArray device;
+};
+
+TEST(MainWindowSend, SendDeliversTheBytesToThePort)
+{
+    Pty pty;
+    ASSERT_FALSE(pty.device.isEmpty());
+    qputenv("TARVEK_COM1", pty.device);
+    SettingsModel model;
+    FakeMessages messages;
+    NoFileDialogs dialogs;
+    SystemSerialPort port;
+    MainWindow window(model, {messages, dialogs, port, {}, std::nullopt});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTest::mouseClick(window.controls().cmdSend, Qt::LeftButton);
+
+    SettingsModel expectedModel;
+    LoadDefaults(expectedModel.tracker);
+    ConfigBlock expected{};
+    ASSERT_TRUE(BuildConfigBlock(expectedModel.tracker, expected));
+    EXPECT_EQ(pty.readAll(), BuildWire(expected));
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join(u'\n').toStdString();
+    EXPECT_TRUE(window.infoDialog()->isVisible());
+    EXPECT_TRUE(window.infoDialog()->lblInfo()->text().startsWith(QStringLiteral("Data sent !")));
+    // The normalised TX delay is written back into the window.
+    EXPECT_EQ(window.controls().edNumFlagsAuto->text(), QStringLiteral("200"));
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_TRUE(window.close());
+    qunsetenv("TARVEK_COM1");
+}
+
+} // namespace
+} // namespace tarvek::ui
