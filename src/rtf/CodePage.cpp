@@ -1,0 +1,148 @@
+#include "CodePage.h"
+
+#include <array>
+
+namespace tarvek::rtf
+{
+
+namespace
+{
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F. The five positions
+// Windows leaves undefined keep their Latin-1 value.
+constexpr std::array<char16_t, 32> kCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char16_t cp1252ToUnicode(unsigned char byte)
+{
+    if (byte >= 0x80 && byte <= 0x9F)
+        return kCp1252High[byte - 0x80];
+    return byte;
+}
+
+// The Symbol font has no Unicode mapping of its own; only the bullet matters
+// for the lists that word processors write with it.
+char16_t symbolToUnicode(unsigned char byte)
+{
+    return byte == 0xB7 ? char16_t(0x2022) : cp1252ToUnicode(byte);
+}
+
+const char *codecName(int codePage)
+{
+    switch (codePage) {
+    case 437:
+        return "IBM437";
+    case 850:
+        return "IBM850";
+    case 874:
+        return "windows-874";
+    case 932:
+        return "Shift_JIS";
+    case 936:
+        return "GBK";
+    case 949:
+        return "windows-949";
+    case 950:
+        return "Big5";
+    case 1250:
+        return "windows-1250";
+    case 1251:
+        return "windows-1251";
+    case 1253:
+        return "windows-1253";
+    case 1254:
+        return "windows-1254";
+    case 1255:
+        return "windows-1255";
+    case 1256:
+        return "windows-1256";
+    case 1257:
+        return "windows-1257";
+    case 1258:
+        return "windows-1258";
+    case 10000:
+        return "macintosh";
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+int codePageForCharset(int charset)
+{
+    switch (charset) {
+    case 2:
+        return kSymbolCodePage;
+    case 77:
+        return 10000;
+    case 128:
+        return 932;
+    case 129:
+        return 949;
+    case 134:
+        return 936;
+    case 136:
+        return 950;
+    case 161:
+        return 1253;
+    case 162:
+        return 1254;
+    case 163:
+        return 1258;
+    case 177:
+        return 1255;
+    case 178:
+        return 1256;
+    case 186:
+        return 1257;
+    case 204:
+        return 1251;
+    case 222:
+        return 874;
+    case 238:
+        return 1250;
+    default:
+        return 0;
+    }
+}
+
+CodePageDecoder::CodePageDecoder(int codePage) : codePage_(kDefaultCodePage)
+{
+    if (codePage == kSymbolCodePage) {
+        codePage_ = kSymbolCodePage;
+        return;
+    }
+    if (const char *name = codecName(codePage)) {
+        QStringDecoder decoder(name);
+        if (decoder.isValid()) {
+            codePage_ = codePage;
+            decoder_ = std::move(decoder);
+        }
+    }
+}
+
+void CodePageDecoder::append(std::string_view bytes, QString &out)
+{
+    if (decoder_.isValid()) {
+        out += decoder_.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+        return;
+    }
+    const bool symbol = codePage_ == kSymbolCodePage;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        out += QChar(symbol ? symbolToUnicode(byte) : cp1252ToUnicode(byte));
+    }
+}
+
+CodePageDecoder &CodePageDecoders::forCodePage(int codePage)
+{
+    auto &slot = decoders_[codePage];
+    if (!slot)
+        slot = std::make_unique<CodePageDecoder>(codePage);
+    return *slot;
+}
+
+} // namespace tarvek::rtf

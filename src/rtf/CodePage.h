@@ -1,0 +1,50 @@
+#pragma once
+// Turns the 8-bit text of an RTF file (\'hh escapes and bytes above 127) into
+// Unicode using the code page that is in force: the document's \ansicpgN, or
+// the one implied by the current font's \fcharsetN. Windows-1252 is built in;
+// other code pages use Qt's converters when the platform has them and fall
+// back to Windows-1252 otherwise.
+#include <QString>
+#include <QStringDecoder>
+
+#include <memory>
+#include <string_view>
+#include <unordered_map>
+
+namespace tarvek::rtf
+{
+
+inline constexpr int kDefaultCodePage = 1252;
+// The code page number Windows uses for the Symbol font's private encoding.
+inline constexpr int kSymbolCodePage = 42;
+
+// The code page that a font's \fcharsetN implies; 0 when the charset says
+// nothing beyond the document's default (ANSI or "default").
+int codePageForCharset(int charset);
+
+class CodePageDecoder
+{
+public:
+    explicit CodePageDecoder(int codePage);
+
+    // The code page really used: kDefaultCodePage when the requested one is
+    // not available.
+    int codePage() const { return codePage_; }
+    void append(std::string_view bytes, QString &out);
+
+private:
+    int codePage_;
+    QStringDecoder decoder_;
+};
+
+// Keeps one decoder per code page met in a document.
+class CodePageDecoders
+{
+public:
+    CodePageDecoder &forCodePage(int codePage);
+
+private:
+    std::unordered_map<int, std::unique_ptr<CodePageDecoder>> decoders_;
+};
+
+} // namespace tarvek::rtf

@@ -1,0 +1,42 @@
+#pragma once
+// Collects the text, pictures and breaks the parser meets into paragraphs,
+// list items and table rows of a Document, within the reader's limits.
+#include "RtfDocument.h"
+#include "RtfReader.h"
+
+#include <QStringView>
+
+namespace tarvek::rtf
+{
+
+class DocumentAssembler
+{
+public:
+    DocumentAssembler(Document &document, const ReadLimits &limits);
+
+    void appendText(QStringView text, const CharFormat &format);
+    void appendPicture(int pictureIndex, const CharFormat &format);
+    void setListMarker(const QString &marker);
+    void endParagraph(const ParagraphFormat &format);
+    void endCell(const ParagraphFormat &format);
+    void endRow(const QList<int> &cellRightEdges);
+    // Keeps what is still open when the input ends.
+    void finish(const ParagraphFormat &format);
+
+private:
+    Paragraph takeParagraph(const ParagraphFormat &format);
+    void commitRow(const QList<int> &cellRightEdges);
+    bool roomForInline(qsizetype characters);
+
+    Document &document_;
+    const ReadLimits &limits_;
+    Paragraph paragraph_;
+    TableCell cell_;
+    TableRow row_;
+    bool tableOpen_ = false;
+    int paragraphCount_ = 0;
+    int inlineCount_ = 0;
+    qsizetype textCount_ = 0;
+};
+
+} // namespace tarvek::rtf

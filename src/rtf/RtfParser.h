@@ -1,0 +1,94 @@
+#pragma once
+// The reader's state machine: a stack of group states (destination, character
+// and paragraph format, \uc count) driven by the tokenizer. The stack is an
+// explicit vector with a depth cap, so nesting costs neither recursion nor
+// memory beyond the cap.
+#include "CodePage.h"
+#include "DocumentAssembler.h"
+#include "PictureCollector.h"
+#include "RtfKeywords.h"
+#include "RtfReader.h"
+#include "RtfTokenizer.h"
+
+#include <QHash>
+
+#include <string>
+#include <vector>
+
+namespace tarvek::rtf
+{
+
+class RtfParser
+{
+public:
+    RtfParser(QByteArrayView input, const ReadLimits &limits);
+    Document run();
+
+private:
+    enum class Destination { Body, Skip, FontTable, ColorTable, Picture, ListMarker, WordPadList };
+
+    struct GroupState {
+        Destination destination = Destination::Body;
+        CharFormat character;
+        ParagraphFormat paragraph;
+        int unicodeSkip = 1;
+        bool hidden = false;
+    };
+
+    static bool carriesText(Destination destination)
+    {
+        return destination != Destination::Skip && destination != Destination::Picture &&
+               destination != Destination::WordPadList;
+    }
+    GroupState &state() { return stack_.back(); }
+    const GroupState &state() const { return stack_.back(); }
+    void handle(const Token &token);
+    void openGroup();
+    void closeGroup();
+    void endDestination(const GroupState &closed);
+    void handleText(std::string_view bytes);
+    void handleSymbol(char symbol);
+    void handleWord(const Token &token);
+    bool enterDestination(KeywordInfo info, std::string_view word, bool starred);
+    bool handleDestinationWord(Keyword keyword, const Token &token);
+    bool handleDocumentWord(Keyword keyword, const Token &token);
+    bool handleCharacterWord(Keyword keyword, const Token &token);
+    bool handleParagraphWord(Keyword keyword, const Token &token);
+    bool handleStructureWord(KeywordInfo info, const Token &token);
+    void noteUnknownWord(std::string_view word);
+    void skipBinary(const Token &token);
+
+    void flushBytes();
+    int currentCodePage() const;
+    void deliver(const QString &text);
+    void deliverCharacter(char16_t character);
+    void deliverFontName(const QString &text);
+    void finishFontEntry();
+    void deliverColorText(const QString &text);
+    void finishPicture(const GroupState &closed);
+    void applyWordPadList();
+
+    RtfTokenizer tokenizer_;
+    const ReadLimits limits_;
+    Document document_;
+    DocumentAssembler assembler_;
+    PictureCollector picture_;
+    CodePageDecoders decoders_;
+    std::vector<GroupState> stack_;
+    int overflowDepth_ = 0;
+    bool groupStart_ = false;
+    bool starred_ = false;
+    int skipRemaining_ = 0;
+    std::string pendingBytes_;
+    QHash<int, int> fontCodePages_;
+    FontEntry fontEntry_;
+    bool fontEntryOpen_ = false;
+    ColorEntry colorEntry_;
+    QString marker_;
+    ListKind pnKind_ = ListKind::None;
+    int pnLevel_ = 0;
+    QList<int> rowEdges_;
+    qsizetype pictureBytes_ = 0;
+};
+
+} // namespace tarvek::rtf

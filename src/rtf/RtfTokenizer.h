@@ -1,0 +1,43 @@
+#pragma once
+// Splits RTF bytes into tokens: braces, control words with their optional
+// numeric parameter, control symbols, \'hh bytes and runs of plain text. It
+// never allocates and never looks back, so any input, however damaged, is
+// read in one pass.
+#include <QByteArrayView>
+
+#include <string_view>
+
+namespace tarvek::rtf
+{
+
+enum class TokenType { GroupStart, GroupEnd, ControlWord, ControlSymbol, HexByte, Text, End };
+
+struct Token {
+    TokenType type = TokenType::End;
+    std::string_view word; // control word name, or the text of a Text token
+    bool hasParam = false;
+    int param = 0;
+    char symbol = 0;        // the character of a control symbol
+    unsigned char byte = 0; // value of a HexByte
+};
+
+class RtfTokenizer
+{
+public:
+    explicit RtfTokenizer(QByteArrayView input);
+
+    Token next();
+    // Takes up to count raw bytes that follow \binN; fewer at the end of input.
+    std::string_view takeBinary(long long count);
+
+private:
+    Token readControl();
+    Token readControlWord();
+    Token readHexByte();
+    Token readText();
+
+    const char *pos_;
+    const char *end_;
+};
+
+} // namespace tarvek::rtf

@@ -1,0 +1,62 @@
+// Text decoding: \'hh in the document's or the font's code page, raw 8-bit
+// bytes, \uN with its fallback, and the words that stand for one character.
+#include "RtfTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvek::rtf::test
+{
+namespace
+{
+
+using namespace Qt::Literals::StringLiterals;
+
+struct TextCase {
+    const char *name;
+    std::string rtf;
+    QString expected;
+};
+
+class DecodedText : public ::testing::TestWithParam<TextCase>
+{
+};
+
+TEST_P(DecodedText, ReadsAsExpected)
+{
+    EXPECT_EQ(textOf(GetParam().rtf), GetParam().expected);
+}
+
+const TextCase kTextCases[] = {
+    {"HexInDefault1252", R"({\rtf1\ansi perch\'e8 \'80 5})", u"perchè € 5"_s},
+    {"HexInDeclared1252", R"({\rtf1\ansi\ansicpg1252 citt\'e0})", u"città"_s},
+    {"RawHighByteIs1252", "{\\rtf1\\ansi caff\xe8}", u"caffè"_s},
+    {"HexIn1251", R"({\rtf1\ansi\ansicpg1251 \'c0\'e1})", u"Аб"_s},
+    {"HexIn1250", R"({\rtf1\ansi\ansicpg1250 \'b9})", u"ą"_s},
+    {"FontCharsetOverridesDocument",
+     R"({\rtf1\ansi\ansicpg1252{\fonttbl{\f0 Arial;}{\f1\fcharset238 Arial CE;}}\f1\'b9\f0\'b9})",
+     u"ą¹"_s},
+    {"DoubleByteCodePage", R"({\rtf1\ansi\ansicpg932 \'82\'a0})", u"あ"_s},
+    {"UnknownCodePageFallsBackTo1252", R"({\rtf1\ansi\ansicpg9999 \'e8})", u"è"_s},
+    {"SymbolFontBullet", R"({\rtf1{\fonttbl{\f1\fcharset2 Symbol;}}{\f1\'b7} x})", u"• x"_s},
+    {"UnicodeSkipsOneFallback", R"({\rtf1 A\u8364?B})", u"A€B"_s},
+    {"UnicodeFallbackHexCountsAsOne", R"({\rtf1 caf\u233\'e9!})", u"café!"_s},
+    {"UcTwoSkipsTwo", R"({\rtf1\uc2 A\u8364??B})", u"A€B"_s},
+    {"UcZeroSkipsNothing", R"({\rtf1\uc0 A\u8364 B})", u"A€B"_s},
+    {"UcIsScopedToItsGroup", R"({\rtf1 {\uc2 \u8364xx}\u8364xY})", u"€€Y"_s},
+    {"SkipEndsAtGroupEnd", R"({\rtf1\uc3 \u8364{b}c})", u"€bc"_s},
+    {"NegativeUnicodeIsSurrogatePair", R"({\rtf1 \u-10179?\u-8704?})", u"\U0001F600"_s},
+    {"EscapedBracesAndBackslash", R"({\rtf1 \{a\}\\b})", u"{a}\\b"_s},
+    {"SpecialCharacters",
+     R"({\rtf1 a\emdash b\endash c\~d\_e\lquote f\rquote\ldblquote g\rdblquote\bullet})",
+     u"a—b–c\u00A0d\u2011e‘f’“g”•"_s},
+    {"TabAndLineBreak", R"({\rtf1 a\tab b\line c})", u"a\tb\u2028c"_s},
+    {"OptionalHyphenDropped", R"({\rtf1 ab\-cd})", u"abcd"_s},
+    {"LineEndsInSourceIgnored", "{\\rtf1 ab\r\ncd\nef}", u"abcdef"_s},
+    {"DelimiterSpaceConsumed", R"({\rtf1\b  two})", u" two"_s},
+};
+
+INSTANTIATE_TEST_SUITE_P(Reader, DecodedText, ::testing::ValuesIn(kTextCases),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace tarvek::rtf::test
