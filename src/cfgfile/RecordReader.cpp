@@ -78,16 +78,14 @@ CfgError RecordReader::next(CfgValue &value)
     if (peek() == kEnd)
         return m_readError ? CfgError::DeviceIo : CfgError::InputPastEnd;
     QString text;
-    if (peek() == '"') {
+    const bool quoted = peek() == '"';
+    if (quoted)
         advance();
-        if (const CfgError e = readQuoted(text); e != CfgError::None)
-            return e;
-        value = CfgValue::Text(std::move(text));
-        return CfgError::None;
-    }
-    if (const CfgError e = readUnquoted(text); e != CfgError::None)
+    if (const CfgError e = quoted ? readQuoted(text) : readUnquoted(text); e != CfgError::None)
         return e;
-    value = ClassifyUnquoted(text);
+    if (m_readError)
+        return CfgError::DeviceIo; // the value may be cut short
+    value = quoted ? CfgValue::Text(std::move(text)) : ClassifyUnquoted(text);
     return CfgError::None;
 }
 

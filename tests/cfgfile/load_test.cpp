@@ -530,3 +530,42 @@ TEST_F(LoadTest, EndlessInputIsReadWithinABound)
 }
 
 } // namespace
+
+namespace
+{
+
+// Serves a few bytes, then fails to read.
+class FailingDevice : public QIODevice
+{
+public:
+    explicit FailingDevice(QByteArray head) : m_head(std::move(head)) { open(QIODevice::ReadOnly); }
+    bool isSequential() const override { return true; }
+    bool atEnd() const override { return false; }
+
+protected:
+    qint64 readData(char *data, qint64 max) override
+    {
+        if (m_head.isEmpty())
+            return -1;
+        const qint64 n = std::min<qint64>(max, m_head.size());
+        std::copy_n(m_head.constData(), n, data);
+        m_head.remove(0, n);
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_head;
+};
+
+TEST(LoadConfig, ReadErrorIsReportedNotTakenForAShortValue)
+{
+    SettingsModel model;
+    LoadDefaults(model.tracker);
+    FailingDevice device("\"2\",\"150\",\"005\",0,\">\",1");
+    const CfgResult result = LoadConfig(device, model);
+    EXPECT_EQ(result.error, CfgError::DeviceIo);
+    EXPECT_EQ(model.tracker.edComm.text(), QStringLiteral("1")); // the group was never applied
+}
+
+} // namespace
