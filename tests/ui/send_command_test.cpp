@@ -1,0 +1,240 @@
+// SEND from click to message: the block build, the upload into the
+// information dialog, the two kinds of failure box, and the SEND button.
+#include "../serial/QtPrinters.h"
+#include "../serial/RecordingPort.h"
+#include "Frames.h"
+#include "InfoDialog.h"
+#include "MessagePresenter.h"
+#include "SendCommand.h"
+#include "SystemSerialPort.h"
+#include "TrackerSettings.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QSerialPort>
+#include <QSpontaneKeyEvent>
+
+#include <gtest/gtest.h>
+
+#include <pty.h>
+#include <unistd.h>
+
+namespace tarvek::ui
+{
+namespace
+{
+
+using namespace Qt::StringLiterals;
+using test::RecordingPort;
+
+struct Shown {
+    QString title;
+    QString text;
+    MessageIcon icon;
+    bool sendEnabled;
+    bool dialogVisible;
+};
+
+class RecordingPresenter final : public MessagePresenter
+{
+public:
+    RecordingPresenter(QStringList &log, QAbstractButton &send, InfoDialog *dialog)
+        : m_log(log), m_send(send), m_dialog(dialog)
+    {
+    }
+    QList<Shown> shown;
+
+    void showMessage(QWidget *, const QString &title, const QString &text,
+                     MessageIcon icon) override
+    {
+        m_log << u"box"_s;
+        shown.append({title, text, icon, m_send.isEnabled(), m_dialog->isVisible()});
+    }
+
+private:
+    QStringList &m_log;
+    QAbstractButton &m_send;
+    InfoDialog *m_dialog;
+};
+
+// The main window's part in SEND, with recording doubles around it.
+class SendFixture : public testing::Test
+{
+protected:
+    SendFixture()
+    {
+        LoadDefaults(settings);
+        hooks.sleep = [this](int ms) {
+            log << u"sleep %1"_s.arg(ms);
+            sendEnabledDuringUpload = sendEnabledDuringUpload || cmdSend->isEnabled();
+            portOpenDuringUpload = portOpenDuringUpload || command().isPortOpen();
+        };
+        hooks.processEvents = [this] {
+            log << u"events"_s;
+            QCoreApplication::processEvents();
+        };
+    }
+
+    SendCommand &command(SerialPort *port = nullptr)
+    {
+        if (!m_command) {
+            m_command = std::make_unique<SendCommand>(
+                SendCommand::Parts{.settings = settings,
+                                   .block = block,
+                                   .cmdSend = cmdSend,
+                                   .dialog = dialog,
+                                   .port = port ? *port : recordingPort,
+                                   .messages = presenter,
+                                   .owner = &owner});
+            m_command->setHooks(hooks);
+        }
+        return *m_command;
+    }
+
+    QStringList log;
+    QWidget owner;
+    QPushButton *cmdSend = new QPushButton(u"SEND"_s, &owner);
+    InfoDialog *dialog = new InfoDialog(&owner);
+    TrackerSettings settings;
+    ConfigBlock block{};
+    RecordingPort recordingPort{log};
+    RecordingPresenter presenter{log, *cmdSend, dialog};
+    UploadHooks hooks;
+    bool sendEnabledDuringUpload = false;
+    bool portOpenDuringUpload = false;
+
+private:
+    std::unique_ptr<SendCommand> m_command;
+};
+
+TEST_F(SendFixture, SuccessfulSendShowsTheResultInTheDialog)
+{
+    ASSERT_TRUE(settings.edComm.setText(u"2"_s));
+    command().cmdSend_Click();
+
+    EXPECT_TRUE(presenter.shown.isEmpty());
+    EXPECT_EQ(log.mid(0, 3), QStringList({u"events"_s, u"port 2"_s, u"open"_s}));
+    QByteArray sent;
+    for (const QByteArray &bytes : recordingPort.written)
+        sent += bytes;
+    EXPECT_EQ(sent, BuildWire(block));
+    EXPECT_EQ(block[offset::TxDelay], 30); // the member holds the block just built
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->lblInfo()->text(),
+              u"Data sent !\r\n Be shure that the word '*OK*' appears on LCD"_s);
+    EXPECT_FALSE(dialog->OKButton()->isHidden());
+    EXPECT_FALSE(sendEnabledDuringUpload);
+    EXPECT_TRUE(portOpenDuringUpload);
+    EXPECT_TRUE(cmdSend->isEnabled());
+    EXPECT_FALSE(command().isPortOpen());
+}
+
+TEST_F(SendFixture, RejectedSettingsNeverTouchThePort)
+{
+    ASSERT_TRUE(settings.edMsgRepeat.setText(u"999"_s));
+    command().cmdSend_Click();
+
+    EXPECT_EQ(log, QStringList({u"events"_s, u"box"_s}));
+    ASSERT_EQ(presenter.shown.size(), 1);
+    const Shown &box = presenter.shown.first();
+    EXPECT_EQ(box.title, u"Invio non eseguito - Tarvek"_s);
+    EXPECT_EQ(box.text, u"Parametri incompleti o non corretti"_s);
+    EXPECT_EQ(box.icon, MessageIcon::Information);
+    EXPECT_FALSE(box.sendEnabled);
+    EXPECT_FALSE(box.dialogVisible);
+    EXPECT_TRUE(cmdSend->isEnabled());
+    EXPECT_EQ(settings.edNumFlagsAuto.text(), u"200"_s); // normalised before the failure
+}
+
+struct SerialFailure {
+    const char *name;
+    const char *failAt;
+    const char *description;
+    bool dialogVisible;
+    const char *dialogText;
+};
+
+class SendSerialFailure : public SendFixture, public testing::WithParamInterface<SerialFailure>
+{
+};
+
+// The serial layer's description in a box titled "TARVEK" without icon; the
+// dialog keeps its progress text without OK; the port ends closed.
+TEST_P(SendSerialFailure, ShowsTheDescriptionAndClosesThePort)
+{
+    const SerialFailure &c = GetParam();
+    recordingPort.failAt = QString::fromLatin1(c.failAt);
+    if (recordingPort.failAt == u"zero"_s) {
+        ASSERT_TRUE(settings.edComm.setText(u"0"_s));
+    }
+    command().cmdSend_Click();
+
+    ASSERT_EQ(presenter.shown.size(), 1);
+    const Shown &box = presenter.shown.first();
+    EXPECT_EQ(box.title, u"TARVEK"_s);
+    EXPECT_EQ(box.text, QString::fromLatin1(c.description));
+    EXPECT_EQ(box.icon, MessageIcon::None);
+    EXPECT_FALSE(box.sendEnabled);
+    EXPECT_EQ(box.dialogVisible, c.dialogVisible);
+    EXPECT_EQ(dialog->isVisible(), c.dialogVisible);
+    if (c.dialogVisible) {
+        EXPECT_EQ(dialog->lblInfo()->text(), QString::fromUtf8(c.dialogText));
+        EXPECT_TRUE(dialog->OKButton()->isHidden());
+    }
+    EXPECT_FALSE(command().isPortOpen());
+    EXPECT_TRUE(cmdSend->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SendSerialFailure,
+    testing::Values(SerialFailure{"PortZero", "zero", "Invalid port number", false, ""},
+                    SerialFailure{"InUse", "open",
+                                  "Serial port /dev/x is in use by another program", false, ""},
+                    SerialFailure{"GoneAfterFrame1", "write3", "Serial port /dev/x is gone", true,
+                                  "\r\nSending data on COM1....."}),
+    [](const auto &info) { return info.param.name; });
+
+TEST_F(SendFixture, DialogClosedWithItsCloseBoxComesBackOnTheNextSend)
+{
+    command().cmdSend_Click();
+    ASSERT_TRUE(dialog->isVisible());
+    QCloseEvent event;
+    QSpontaneKeyEvent::setSpontaneous(&event);
+    QCoreApplication::instance()->notify(dialog, &event); // sendEvent would clear the flag
+    ASSERT_FALSE(dialog->isVisible());
+
+    command().cmdSend_Click();
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(recordingPort.written.size(), 8);
+}
+
+// A real pseudo-terminal that another program already holds: the open fails
+// with the serial layer's description, and the dialog never appears.
+TEST_F(SendFixture, PortHeldByAnotherProgram)
+{
+    int master = -1;
+    int slave = -1;
+    char name[256] = {};
+    ASSERT_EQ(::openpty(&master, &slave, name, nullptr, nullptr), 0);
+    const QString device = QString::fromLocal8Bit(name);
+    QSerialPort other(device);
+    ASSERT_TRUE(other.open(QIODevice::ReadWrite));
+    SystemSerialPort port([device](int) { return PortLookup{device, QString()}; });
+
+    command(&port).cmdSend_Click();
+    ::close(master);
+    ::close(slave);
+
+    ASSERT_EQ(presenter.shown.size(), 1);
+    EXPECT_EQ(presenter.shown.first().title, u"TARVEK"_s);
+    EXPECT_EQ(presenter.shown.first().icon, MessageIcon::None);
+    EXPECT_TRUE(presenter.shown.first().text.contains(u"in use by another program"_s));
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_FALSE(port.isOpen());
+    EXPECT_TRUE(cmdSend->isEnabled());
+}
+
+} // namespace
+} // namespace tarvek::ui
