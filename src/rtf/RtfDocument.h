@@ -28,10 +28,15 @@ struct ColorEntry {
     Rgb rgb;
 };
 
+// The generic family a font table entry names, for substituting a font the
+// system lacks.
+enum class FontFamily { Unknown, Roman, Swiss, Modern, Script, Decorative, Technical };
+
 struct FontEntry {
     int number = 0; // the N of \fN
     QString name;
     int charset = 0; // \fcharsetN
+    FontFamily family = FontFamily::Unknown;
 };
 
 enum class Alignment { Left, Center, Right, Justify };

@@ -8,15 +8,15 @@ namespace tarvek::rtf
 namespace
 {
 
-using Table = std::unordered_map<std::string_view, KeywordInfo>;
+using KeywordTable = std::unordered_map<std::string_view, KeywordInfo>;
 
-void addAll(Table &table, std::initializer_list<std::string_view> words, Keyword keyword)
+void addAll(KeywordTable &table, std::initializer_list<std::string_view> words, Keyword keyword)
 {
     for (std::string_view word : words)
         table.emplace(word, KeywordInfo{keyword});
 }
 
-void addDestinations(Table &t)
+void addDestinations(KeywordTable &t)
 {
     addAll(t, {"fonttbl"}, Keyword::FontTable);
     addAll(t, {"colortbl"}, Keyword::ColorTable);
@@ -52,7 +52,7 @@ void addDestinations(Table &t)
            Keyword::SkipGroup);
 }
 
-void addCharacterFormat(Table &t)
+void addCharacterFormat(KeywordTable &t)
 {
     addAll(t, {"b"}, Keyword::Bold);
     addAll(t, {"i"}, Keyword::Italic);
@@ -74,7 +74,7 @@ void addCharacterFormat(Table &t)
     addAll(t, {"plain"}, Keyword::Plain);
 }
 
-void addParagraphFormat(Table &t)
+void addParagraphFormat(KeywordTable &t)
 {
     addAll(t, {"pard"}, Keyword::ParagraphDefault);
     addAll(t, {"ql"}, Keyword::AlignLeft);
@@ -100,9 +100,15 @@ void addParagraphFormat(Table &t)
            Keyword::PnNumberStyle);
 }
 
-void addTablesAndPictures(Table &t)
+void addTablesAndPictures(KeywordTable &t)
 {
     addAll(t, {"fcharset"}, Keyword::FontCharset);
+    const std::pair<std::string_view, FontFamily> families[] = {
+        {"froman", FontFamily::Roman},      {"fswiss", FontFamily::Swiss},
+        {"fmodern", FontFamily::Modern},    {"fscript", FontFamily::Script},
+        {"fdecor", FontFamily::Decorative}, {"ftech", FontFamily::Technical}};
+    for (const auto &[word, family] : families)
+        t.emplace(word, KeywordInfo{Keyword::FontFamilyName, char16_t(family)});
     addAll(t, {"red"}, Keyword::Red);
     addAll(t, {"green"}, Keyword::Green);
     addAll(t, {"blue"}, Keyword::Blue);
@@ -125,7 +131,7 @@ void addTablesAndPictures(Table &t)
     addAll(t, {"cellx"}, Keyword::CellRightEdge);
 }
 
-void addText(Table &t)
+void addText(KeywordTable &t)
 {
     addAll(t, {"par"}, Keyword::Par);
     addAll(t, {"line"}, Keyword::Line);
@@ -151,8 +157,7 @@ void addText(Table &t)
                "langfenp", "nouicompat",  "viewkind",  "widctlpar", "nowidctlpar", "hyphpar",
                "kerning",  "loch",        "hich",      "dbch",      "cs",          "s",
                "ds",       "ts",          "ltrpar",    "ltrch",     "rtlch",       "ltrsect",
-               "sectd",    "fnil",        "froman",    "fswiss",    "fmodern",     "fscript",
-               "fdecor",   "ftech",       "fbidi",     "fprq",      "pnf",         "pnindent",
+               "sectd",    "fnil",        "fbidi",     "fprq",      "pnf",         "pnindent",
                "pnstart",  "pnhang",      "itap",      "trgaph",    "trleft",      "trql",
                "trqc",     "trqr",        "clbrdrt",   "clbrdrl",   "clbrdrb",     "clbrdrr",
                "brdrs",    "brdrw",       "brdrcf",    "trbrdrt",   "trbrdrl",     "trbrdrb",
@@ -169,9 +174,9 @@ void addText(Table &t)
            Keyword::Ignored);
 }
 
-Table buildTable()
+KeywordTable buildTable()
 {
-    Table table;
+    KeywordTable table;
     addDestinations(table);
     addCharacterFormat(table);
     addParagraphFormat(table);
@@ -184,7 +189,7 @@ Table buildTable()
 
 KeywordInfo lookupKeyword(std::string_view word)
 {
-    static const Table table = buildTable();
+    static const KeywordTable table = buildTable();
     const auto found = table.find(word);
     return found == table.end() ? KeywordInfo{} : found->second;
 }

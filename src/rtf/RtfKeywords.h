@@ -1,6 +1,8 @@
 #pragma once
 // The control words the reader acts on. Everything else is an unknown word,
 // which is ignored (and noted in the read report).
+#include "RtfDocument.h"
+
 #include <string_view>
 
 namespace tarvek::rtf
@@ -63,6 +65,7 @@ enum class Keyword {
     PnNumberStyle,
     // Font and colour table entries
     FontCharset,
+    FontFamilyName, // \froman, \fswiss, ...: the family in KeywordInfo::character
     Red,
     Green,
     Blue,

@@ -51,6 +51,7 @@ private:
     void handleWord(const Token &token);
     bool enterDestination(KeywordInfo info, std::string_view word, bool starred);
     bool handleDestinationWord(Keyword keyword, const Token &token);
+    bool handleColorWord(Keyword keyword, int param);
     bool handleDocumentWord(Keyword keyword, const Token &token);
     bool handleCharacterWord(Keyword keyword, const Token &token);
     bool handleParagraphWord(Keyword keyword, const Token &token);

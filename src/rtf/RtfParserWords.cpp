@@ -36,6 +36,26 @@ char16_t unicodeUnit(int param)
 
 } // namespace
 
+bool RtfParser::handleColorWord(Keyword keyword, int param)
+{
+    const int value = std::clamp(param, 0, 255);
+    switch (keyword) {
+    case Keyword::Red:
+        colorEntry_.rgb.red = value;
+        break;
+    case Keyword::Green:
+        colorEntry_.rgb.green = value;
+        break;
+    case Keyword::Blue:
+        colorEntry_.rgb.blue = value;
+        break;
+    default:
+        return false;
+    }
+    colorEntry_.isAuto = false;
+    return true;
+}
+
 bool RtfParser::handleDestinationWord(Keyword keyword, const Token &token)
 {
     switch (state().destination) {
@@ -50,20 +70,13 @@ bool RtfParser::handleDestinationWord(Keyword keyword, const Token &token)
             fontEntry_.charset = token.param;
             return true;
         }
+        if (keyword == Keyword::FontFamilyName) {
+            fontEntry_.family = static_cast<FontFamily>(lookupKeyword(token.word).character);
+            return true;
+        }
         return false;
-    case Destination::ColorTable: {
-        const int value = std::clamp(token.param, 0, 255);
-        colorEntry_.isAuto =
-            colorEntry_.isAuto &&
-            !(keyword == Keyword::Red || keyword == Keyword::Green || keyword == Keyword::Blue);
-        if (keyword == Keyword::Red)
-            colorEntry_.rgb.red = value;
-        else if (keyword == Keyword::Green)
-            colorEntry_.rgb.green = value;
-        else if (keyword == Keyword::Blue)
-            colorEntry_.rgb.blue = value;
-        return keyword == Keyword::Red || keyword == Keyword::Green || keyword == Keyword::Blue;
-    }
+    case Destination::ColorTable:
+        return handleColorWord(keyword, token.param);
     case Destination::Picture:
         if (keyword == Keyword::PngBlip || keyword == Keyword::JpegBlip ||
             keyword == Keyword::OtherPictureFormat) {

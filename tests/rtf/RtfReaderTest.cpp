@@ -31,7 +31,7 @@ TEST(RtfReader, BoldRunsSplitTheParagraph)
 TEST(RtfReader, CharacterFormatsAndTheirResets)
 {
     const Document document = read(
-        R"({\rtf1{\fonttbl{\f0 Arial;}{\f1 Courier New;}}{\colortbl;\red255\green0\blue0;\red0\green0\blue255;})"
+        R"({\rtf1{\fonttbl{\f0\fswiss Arial;}{\f1\fmodern\fcharset0 Courier New;}}{\colortbl;\red255\green0\blue0;\red0\green0\blue255;})"
         R"(\f1\fs28\i\ul\strike\cf1\highlight2 a\plain b\super c\nosupersub\ul0 d})");
     const Paragraph &paragraph = paragraphAt(document, 0);
     ASSERT_EQ(paragraph.inlines.size(), 4);
@@ -47,6 +47,8 @@ TEST(RtfReader, CharacterFormatsAndTheirResets)
 
     ASSERT_EQ(document.fonts.size(), 2);
     EXPECT_EQ(document.findFont(1)->name, u"Courier New"_s);
+    EXPECT_EQ(document.findFont(1)->family, FontFamily::Modern);
+    EXPECT_EQ(document.findFont(0)->family, FontFamily::Swiss);
     ASSERT_EQ(document.colors.size(), 3);
     EXPECT_TRUE(document.colors[0].isAuto);
     EXPECT_EQ(document.colors[1].rgb, (Rgb{255, 0, 0}));
