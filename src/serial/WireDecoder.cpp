@@ -6,6 +6,7 @@
 #include "TrackerSettings.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace tarvek
 {
@@ -16,16 +17,13 @@ constexpr int kCallsignSize = 6;
 constexpr int kStatusTextSize = offset::DestCall - offset::StatusText; // 30
 constexpr int kMessageSize = kConfigBlockSize - offset::Message;       // 39
 
-const std::uint8_t *Bytes(const QByteArray &bytes, int from)
-{
-    return reinterpret_cast<const std::uint8_t *>(bytes.constData()) + from;
-}
+using Bytes = std::vector<std::uint8_t>;
 
 // Checks the preamble and the checksum of frame `index` (0 or 1) of a capture.
-QString CheckFrame(const QByteArray &capture, int index)
+QString CheckFrame(const Bytes &capture, int index)
 {
     const int start = index * (kPreambleSize + kFrameSize);
-    const std::uint8_t *preamble = Bytes(capture, start);
+    const std::uint8_t *preamble = capture.data() + start;
     if (!std::equal(kPreamble.begin(), kPreamble.end(), preamble))
         return QStringLiteral("preamble %1 is %2 %3, expected 255 255")
             .arg(index + 1)
@@ -106,8 +104,9 @@ QString AcquisitionInterval(const ConfigBlock &block)
 ParsedCapture ParseCapture(const QByteArray &bytes)
 {
     ParsedCapture parsed;
+    const Bytes raw(bytes.begin(), bytes.end());
     if (bytes.size() == kConfigBlockSize) {
-        std::copy_n(Bytes(bytes, 0), kConfigBlockSize, parsed.block.begin());
+        std::copy_n(raw.begin(), kConfigBlockSize, parsed.block.begin());
         parsed.ok = true;
         return parsed;
     }
@@ -120,11 +119,11 @@ ParsedCapture ParseCapture(const QByteArray &bytes)
         return parsed;
     }
     for (int frame = 0; frame < 2; ++frame) {
-        parsed.error = CheckFrame(bytes, frame);
+        parsed.error = CheckFrame(raw, frame);
         if (!parsed.error.isEmpty())
             return parsed;
         const int data = frame * (kPreambleSize + kFrameSize) + kPreambleSize;
-        std::copy_n(Bytes(bytes, data), kFrameDataSize,
+        std::copy_n(raw.begin() + data, kFrameDataSize,
                     parsed.block.begin() + frame * kFrameDataSize);
     }
     parsed.ok = true;

@@ -35,7 +35,7 @@ using test::RecordingView;
 
 // Scheduling noise allowed below a pause, in milliseconds. Only lower bounds
 // are checked: a busy machine may stretch a pause, never shorten it.
-constexpr double kShortTolerance = 4;
+constexpr double kShortTolerance = 5;
 constexpr double kLongTolerance = 15;
 
 SystemSerialPort::Resolver To(const QString &device)

@@ -1,0 +1,101 @@
+// bench_serial_upload [RUNS]: uploads the default configuration RUNS times
+// (5 by default) through SystemSerialPort to a pseudo-terminal, with the
+// blocking pauses and event processing the window uses, and prints the wall
+// time of each upload against the 1,820 ms of pauses, plus the gaps seen on
+// the far end of the line.
+#include "BlockBuilder.h"
+#include "PtyPair.h"
+#include "SystemSerialPort.h"
+#include "TrackerSettings.h"
+#include "Upload.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace
+{
+
+using namespace tarvek;
+using test::Clock;
+using test::MillisBetween;
+
+class SilentView final : public UploadView
+{
+public:
+    void setInfoText(const QString &) override {}
+    void appendInfoText(const QString &) override {}
+    void setOkVisible(bool) override {}
+    void showNonModal() override {}
+};
+
+struct Figures {
+    double wall = 0;      // the whole upload, open to the end of the last pause
+    double firstByte = 0; // start to the first byte on the far end
+    double gapFrame1 = 0; // preamble 1 to frame 1
+    double gapBurst = 0;  // frame 1 to preamble 2
+    double gapFrame2 = 0; // preamble 2 to frame 2
+    bool exact = false;   // the 120 bytes as expected
+};
+
+Figures RunOnce(const ConfigBlock &block)
+{
+    Figures f;
+    test::PtyPair pty;
+    if (!pty.isValid())
+        return f;
+    const QString device = pty.device();
+    SystemSerialPort port([device](int) { return PortLookup{device, QString()}; });
+    SilentView view;
+    UploadHooks hooks = BlockingHooks();
+    hooks.processEvents = [] { QCoreApplication::processEvents(); };
+    const Clock::time_point start = Clock::now();
+    const UploadResult result = UploadConfigBlock(block, QStringLiteral("1"), port, view, hooks);
+    f.wall = MillisBetween(start, Clock::now());
+    if (result.outcome != UploadOutcome::Sent || !pty.waitFor(kWireSize, std::chrono::seconds(1)))
+        return f;
+    const std::vector<Clock::time_point> at = pty.arrivals();
+    f.firstByte = MillisBetween(start, at[0]);
+    f.gapFrame1 = MillisBetween(at[1], at[2]);
+    f.gapBurst = MillisBetween(at[59], at[60]);
+    f.gapFrame2 = MillisBetween(at[61], at[62]);
+    f.exact = pty.received() == BuildWire(block);
+    return f;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    TrackerSettings settings;
+    LoadDefaults(settings);
+    ConfigBlock block{};
+    if (!BuildConfigBlock(settings, block))
+        return 1;
+
+    std::printf("upload of the defaults to a pseudo-terminal, %d runs; pauses %d ms\n", runs,
+                pause::Total);
+    std::printf(
+        "run  wall ms  over ms  over %%  first byte  pre>frm1  frm1>pre  pre>frm2  bytes\n");
+    std::vector<double> walls;
+    for (int i = 0; i < runs; ++i) {
+        const Figures f = RunOnce(block);
+        walls.push_back(f.wall);
+        const double over = f.wall - pause::Total;
+        std::printf("%3d  %7.1f  %7.1f  %6.2f  %10.1f  %8.1f  %8.1f  %8.1f  %s\n", i + 1, f.wall,
+                    over, 100.0 * over / pause::Total, f.firstByte, f.gapFrame1, f.gapBurst,
+                    f.gapFrame2, f.exact ? "exact" : "WRONG");
+    }
+    std::sort(walls.begin(), walls.end());
+    const double median = walls[walls.size() / 2];
+    std::printf("wall time min %.1f  median %.1f  max %.1f ms; median over the pauses %.2f%% "
+                "(target: within 3%%)\n",
+                walls.front(), median, walls.back(),
+                100.0 * (median - pause::Total) / pause::Total);
+    return 0;
+}
