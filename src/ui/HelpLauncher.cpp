@@ -1,0 +1,39 @@
+#include "HelpLauncher.h"
+
+#include "HelpViewer.h"
+
+namespace tarvek::ui
+{
+
+HelpLauncher::HelpLauncher(MessagePresenter &messages, QObject *parent)
+    : QObject(parent), m_messages(messages)
+{
+}
+
+HelpLauncher::~HelpLauncher() = default;
+
+void HelpLauncher::Apri(const QString &fileName, const QString &title)
+{
+    if (!m_viewer) {
+        m_viewer = std::make_unique<HelpViewer>(m_messages);
+        connect(m_viewer.get(), &HelpViewer::unloaded, this, &HelpLauncher::forgetViewer);
+    }
+    m_viewer->Apri(fileName, title);
+}
+
+void HelpLauncher::unload()
+{
+    if (m_viewer)
+        m_viewer->close(); // emits unloaded, which forgets it
+    forgetViewer();
+}
+
+void HelpLauncher::forgetViewer()
+{
+    // The signal comes from inside the viewer's own handlers, so it is deleted
+    // once they have returned.
+    if (m_viewer)
+        m_viewer.release()->deleteLater();
+}
+
+} // namespace tarvek::ui

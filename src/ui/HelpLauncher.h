@@ -1,0 +1,39 @@
+#pragma once
+// Owns the help viewer for the main window: creates it at the first request,
+// passes every request to its Apri, forgets it when it unloads (closed by the
+// operator, or after the missing-file message) and unloads it on demand when
+// the main window closes. Wire it to MainWindowServices::help as
+//   help.Apri = [&](const QString &f, const QString &t) { launcher.Apri(f, t); };
+//   help.unload = [&] { launcher.unload(); };
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+namespace tarvek::ui
+{
+
+class HelpViewer;
+class MessagePresenter;
+
+class HelpLauncher : public QObject
+{
+    Q_OBJECT
+public:
+    // `messages` must outlive the launcher.
+    explicit HelpLauncher(MessagePresenter &messages, QObject *parent = nullptr);
+    ~HelpLauncher() override;
+
+    void Apri(const QString &fileName, const QString &title);
+    void unload();
+    // The viewer while it exists, for tests and for bringing it forward.
+    HelpViewer *viewer() const { return m_viewer.get(); }
+
+private:
+    void forgetViewer();
+
+    MessagePresenter &m_messages;
+    std::unique_ptr<HelpViewer> m_viewer;
+};
+
+} // namespace tarvek::ui

@@ -1,0 +1,72 @@
+#pragma once
+// The help viewer, form `frmIstruzioni`: a resizable top-level window that
+// shows the instruction manual, an RTF file looked up by bare name in the
+// current directory, in a read-only rich-text box. The file is read anew each
+// time the window becomes active. A missing file is reported through the
+// MessagePresenter and the window then unloads itself (signal `unloaded`).
+// HelpLauncher creates and forgets the window for the main window.
+#include <QSize>
+#include <QString>
+#include <QWidget>
+
+class QTextEdit;
+
+namespace tarvek::ui
+{
+
+class MessagePresenter;
+
+class HelpViewer : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int kClientWidthTwips = 9330;
+    static constexpr int kClientHeightTwips = 4725;
+    static constexpr int kBoxWidthTwips = 9285;
+    static constexpr int kBoxHeightTwips = 4620;
+    // What the text box leaves of the whole window (border and caption bar).
+    static constexpr int kFrameWidthTwips = 120;
+    static constexpr int kFrameHeightTwips = 480;
+    // Files larger than this are read only up to it.
+    static constexpr qint64 kMaxHelpFileBytes = 128 * 1024 * 1024;
+
+    // Runs Form_Load.
+    explicit HelpViewer(MessagePresenter &messages);
+
+    void Apri(const QString &NFileIstruzioni, const QString &Titolo);
+    static bool FileExists(const QString &name);
+    // Size of rtfIstruzioni for a whole window (frame included) of the given
+    // pixel size, at the given logical DPI.
+    static QSize TextBoxSize(QSize windowSize, double logicalDpi);
+
+    QString helpFileName() const { return m_helpFileName; }
+    QTextEdit *textBox() const { return rtfIstruzioni; }
+
+Q_SIGNALS:
+    // The window has been unloaded: closed by the operator, or after the
+    // missing-file message. Its owner should delete it.
+    void unloaded();
+
+protected:
+    bool event(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Load();
+    void Form_Activate();
+    void Form_Resize();
+    void LoadHelpFile();
+    void Unload();
+    double logicalDpi() const;
+    QSize wholeWindowSize() const;
+
+    MessagePresenter &m_messages;
+    QTextEdit *rtfIstruzioni = nullptr;
+    QString m_helpFileName;
+    bool m_activating = false;
+    bool m_unloaded = false;
+};
+
+} // namespace tarvek::ui

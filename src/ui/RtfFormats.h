@@ -1,0 +1,40 @@
+#pragma once
+// Turns the RTF model's formats into Qt text formats. Lengths in twips become
+// document pixels at 96 per inch (15 twips per pixel), which is how a
+// QTextDocument measures its margins and images.
+#include "RtfDocument.h"
+
+#include <QColor>
+#include <QSizeF>
+#include <QTextFormat>
+
+#include <utility>
+#include <vector>
+
+namespace tarvek::ui
+{
+
+class RtfFormats
+{
+public:
+    explicit RtfFormats(const rtf::Document &document);
+
+    // Character formats repeat a lot; each distinct one is built once.
+    const QTextCharFormat &charFormat(const rtf::CharFormat &format);
+    QTextBlockFormat blockFormat(const rtf::ParagraphFormat &format) const;
+    QTextTableFormat tableFormat(const rtf::Table &table, int columns) const;
+
+    static QTextListFormat listFormat(const rtf::Paragraph &paragraph);
+    static QSizeF pictureSize(const rtf::Picture &picture, QSize natural);
+    static double twipsToPixels(int twips) { return twips / 15.0; }
+
+private:
+    QTextCharFormat makeCharFormat(const rtf::CharFormat &format) const;
+    QColor color(int index) const;
+
+    const rtf::Document &document_;
+    std::vector<std::pair<rtf::CharFormat, QTextCharFormat>> cache_;
+    std::size_t lastHit_ = 0;
+};
+
+} // namespace tarvek::ui

@@ -1,0 +1,284 @@
+// The help window frmIstruzioni driven through HelpLauncher, as the main
+// window drives it: caption, placement, the text box's resize rule, reload on
+// every activation, and the missing-file message followed by the unload. The
+// message box is recorded instead of shown.
+#include "HelpLauncher.h"
+#include "HelpViewer.h"
+#include "MessagePresenter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <gtest/gtest.h>
+
+namespace tarvek::ui
+{
+namespace
+{
+
+const QString kHelpFile = QStringLiteral("Tarvek_Config.rtf");
+const QString kHelpTitle = QStringLiteral("Tarvek Config - Istruzioni");
+
+struct RecordedMessage {
+    QString title;
+    QString text;
+    MessageIcon icon;
+};
+
+class RecordingMessages final : public MessagePresenter
+{
+public:
+    void showMessage(QWidget *, const QString &title, const QString &text,
+                     MessageIcon icon) override
+    {
+        shown.append({title, text, icon});
+    }
+    QList<RecordedMessage> shown;
+};
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+}
+
+int visibleViewers()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    int count = 0;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        count += widget->objectName() == QStringLiteral("frmIstruzioni") ? 1 : 0;
+    return count;
+}
+
+class HelpViewerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        previous = QDir::currentPath();
+        QDir::setCurrent(folder.path());
+    }
+    void TearDown() override
+    {
+        launcher.unload();
+        QDir::setCurrent(previous);
+        visibleViewers();
+    }
+
+    // Opens the viewer and waits until its activation has run.
+    HelpViewer *openHelp()
+    {
+        launcher.Apri(kHelpFile, kHelpTitle);
+        HelpViewer *viewer = launcher.viewer();
+        if (viewer) {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(viewer));
+        }
+        return viewer;
+    }
+
+    void activateOther()
+    {
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    }
+
+    QString shownText() const { return launcher.viewer()->textBox()->toPlainText(); }
+
+    QTemporaryDir folder;
+    QString previous;
+    RecordingMessages messages;
+    HelpLauncher launcher{messages};
+    QWidget other;
+};
+
+TEST_F(HelpViewerTest, ApriShowsTheManualInATopLevelWindow)
+{
+    writeFile(kHelpFile, R"({\rtf1\ansi Hello \b world\b0\par})");
+    HelpViewer *viewer = openHelp();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_EQ(viewer->objectName(), QStringLiteral("frmIstruzioni"));
+    EXPECT_EQ(viewer->windowTitle(), QStringLiteral(" Tarvek Config - Istruzioni"));
+    EXPECT_EQ(viewer->helpFileName(), kHelpFile);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_EQ(viewer->parentWidget(), nullptr);
+    EXPECT_FALSE(viewer->isModal());
+    EXPECT_TRUE(viewer->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(viewer->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(viewer->textBox()->isReadOnly());
+    EXPECT_EQ(shownText(), QStringLiteral("Hello world"));
+    EXPECT_TRUE(messages.shown.isEmpty());
+}
+
+// 9330 x 4725 twips are 622 x 315 pixels at 96 DPI; on the 800 x 800 offscreen
+// screen the left edge is (800 - 622) / 2 = 89 and the top (800 - 315) / 2 =
+// 242.5, which rounds to the even 242.
+TEST_F(HelpViewerTest, OpensCentredEachTimeItIsCreated)
+{
+    writeFile(kHelpFile, "{\\rtf1 x}");
+    ASSERT_EQ(QGuiApplication::primaryScreen()->geometry(), QRect(0, 0, 800, 800));
+    ASSERT_EQ(QGuiApplication::primaryScreen()->logicalDotsPerInch(), 96.0);
+    HelpViewer *viewer = openHelp();
+    EXPECT_EQ(viewer->size(), QSize(622, 315));
+    EXPECT_EQ(viewer->pos(), QPoint(89, 242));
+
+    viewer->move(5, 5);
+    viewer->close();
+    EXPECT_EQ(launcher.viewer(), nullptr);
+    EXPECT_EQ(openHelp()->pos(), QPoint(89, 242));
+}
+
+TEST_F(HelpViewerTest, ApriOnAnOpenViewerReusesAndReloadsIt)
+{
+    writeFile(kHelpFile, "{\\rtf1 first}");
+    HelpViewer *viewer = openHelp();
+    activateOther();
+    writeFile(kHelpFile, "{\\rtf1 second}");
+    launcher.Apri(kHelpFile, QStringLiteral("Other"));
+    EXPECT_EQ(launcher.viewer(), viewer);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(viewer));
+    EXPECT_EQ(viewer->windowTitle(), QStringLiteral(" Other"));
+    EXPECT_EQ(shownText(), QStringLiteral("second"));
+}
+
+TEST_F(HelpViewerTest, ReturningToTheWindowReloadsTheFile)
+{
+    writeFile(kHelpFile, "{\\rtf1 before}");
+    HelpViewer *viewer = openHelp();
+    activateOther();
+    writeFile(kHelpFile, "{\\rtf1 after}");
+    EXPECT_EQ(shownText(), QStringLiteral("before"));
+    viewer->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(viewer));
+    EXPECT_EQ(shownText(), QStringLiteral("after"));
+}
+
+TEST_F(HelpViewerTest, MissingFileIsReportedAndTheViewerUnloaded)
+{
+    launcher.Apri(kHelpFile, kHelpTitle);
+    QTRY_COMPARE(messages.shown.size(), 1);
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("Tarvek"));
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Manca il file di help Tarvek_Config.rtf"));
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(launcher.viewer(), nullptr);
+    EXPECT_EQ(visibleViewers(), 0);
+}
+
+TEST_F(HelpViewerTest, FileRemovedWhileOpenIsReportedAtTheNextActivation)
+{
+    writeFile(kHelpFile, "{\\rtf1 x}");
+    HelpViewer *viewer = openHelp();
+    activateOther();
+    QFile::remove(kHelpFile);
+    viewer->activateWindow();
+    QTRY_COMPARE(messages.shown.size(), 1);
+    EXPECT_EQ(launcher.viewer(), nullptr);
+    EXPECT_EQ(visibleViewers(), 0);
+}
+
+TEST_F(HelpViewerTest, EmptyFileCountsAsPresent)
+{
+    writeFile(kHelpFile, QByteArray());
+    HelpViewer *viewer = openHelp();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_TRUE(shownText().isEmpty());
+}
+
+TEST_F(HelpViewerTest, FileIsLookedUpInTheCurrentDirectory)
+{
+    writeFile(kHelpFile, "{\\rtf1 here}");
+    QTemporaryDir elsewhere;
+    QDir::setCurrent(elsewhere.path());
+    launcher.Apri(kHelpFile, kHelpTitle);
+    QTRY_COMPARE(messages.shown.size(), 1);
+
+    QDir::setCurrent(folder.path());
+    openHelp();
+    EXPECT_EQ(shownText(), QStringLiteral("here"));
+}
+
+TEST_F(HelpViewerTest, FileExistsIsTrueForFilesOnly)
+{
+    writeFile(kHelpFile, QByteArray());
+    EXPECT_TRUE(HelpViewer::FileExists(kHelpFile));
+    EXPECT_FALSE(HelpViewer::FileExists(QStringLiteral("absent.rtf")));
+    EXPECT_FALSE(HelpViewer::FileExists(QStringLiteral(".")));
+    EXPECT_FALSE(HelpViewer::FileExists(QString()));
+}
+
+TEST_F(HelpViewerTest, UnloadClosesTheViewer)
+{
+    writeFile(kHelpFile, "{\\rtf1 x}");
+    openHelp();
+    launcher.unload();
+    EXPECT_EQ(launcher.viewer(), nullptr);
+    EXPECT_EQ(visibleViewers(), 0);
+    launcher.unload(); // nothing open: nothing happens
+}
+
+struct BoxCase {
+    const char *name;
+    QSize window;
+    double dpi;
+    QSize box;
+};
+
+class TextBoxRule : public ::testing::TestWithParam<BoxCase>
+{
+};
+
+// The box is the whole window less 120 x 480 twips: 8 x 32 pixels at 96 DPI,
+// 12 x 48 at 144 DPI; never smaller than 1 x 1.
+TEST_P(TextBoxRule, FollowsTheWindow)
+{
+    EXPECT_EQ(HelpViewer::TextBoxSize(GetParam().window, GetParam().dpi), GetParam().box);
+}
+
+const BoxCase kBoxCases[] = {
+    {"DesignSize", QSize(630, 347), 96, QSize(622, 315)},
+    {"HighDpi", QSize(630, 347), 144, QSize(618, 299)},
+    {"JustAboveTheFrame", QSize(9, 33), 96, QSize(1, 1)},
+    {"ExactlyTheFrame", QSize(8, 32), 96, QSize(1, 1)},
+    {"SmallerThanTheFrame", QSize(3, 3), 96, QSize(1, 1)},
+    {"WidthOnlyVanishes", QSize(4, 300), 96, QSize(1, 268)},
+};
+
+INSTANTIATE_TEST_SUITE_P(HelpViewer, TextBoxRule, ::testing::ValuesIn(kBoxCases),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(HelpViewerTest, TextBoxFillsTheWindowAndIgnoresMinimizing)
+{
+    writeFile(kHelpFile, "{\\rtf1 x}");
+    HelpViewer *viewer = openHelp();
+    viewer->resize(400, 250);
+    QApplication::processEvents();
+    // Without a reported frame the box fills the window; with one, the rule
+    // applies to the whole window.
+    const QSize whole = viewer->frameGeometry().size();
+    const QSize expected =
+        whole == viewer->size() ? viewer->size() : HelpViewer::TextBoxSize(whole, 96);
+    EXPECT_EQ(viewer->textBox()->geometry(), QRect(QPoint(0, 0), expected));
+    viewer->resize(1, 1);
+    QApplication::processEvents();
+    EXPECT_EQ(viewer->textBox()->geometry(), QRect(0, 0, 1, 1));
+
+    viewer->showMinimized();
+    QApplication::processEvents();
+    ASSERT_TRUE(viewer->isMinimized());
+    const QSize minimizedBox = viewer->textBox()->size();
+    viewer->resize(500, 400);
+    QApplication::processEvents();
+    EXPECT_EQ(viewer->textBox()->size(), minimizedBox);
+}
+
+} // namespace
+} // namespace tarvek::ui
