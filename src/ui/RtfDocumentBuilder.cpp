@@ -55,6 +55,8 @@ private:
 
 void Builder::run()
 {
+    // One edit block: the document's layout hears of the new content once.
+    cursor_.beginEditBlock();
     for (const rtf::Block &block : source_.blocks) {
         if (const auto *paragraph = std::get_if<rtf::Paragraph>(&block)) {
             insertParagraph(*paragraph);
@@ -63,6 +65,7 @@ void Builder::run()
             insertTable(std::get<rtf::Table>(block));
         }
     }
+    cursor_.endEditBlock();
 }
 
 void Builder::insertParagraph(const rtf::Paragraph &paragraph)
