@@ -19,13 +19,16 @@ namespace
 
 const char *const kDesignRect = "tarvekDesignRect";
 constexpr int kNarrowestStretch = 60;
-constexpr int kStretchStep = 4;
+constexpr int kStretchStep = 5;
 // Blank pixels kept between a caption and the control to its right.
 constexpr int kGap = 2;
 
+// The advance of the text plus one pixel for the last glyph's overhang; the
+// window uses upright faces only. (The exact ink box would shape and load
+// every glyph twice at start-up.)
 int TextWidth(const QFontMetrics &fm, const QString &text)
 {
-    return std::max(fm.horizontalAdvance(text), fm.boundingRect(text).right() + 1);
+    return fm.horizontalAdvance(text) + 1;
 }
 
 int Metric(const QWidget *control, QStyle::PixelMetric metric)
@@ -103,7 +106,10 @@ bool MayGrow(const QWidget *control)
 
 QFont FormFont(const QString &family, qreal points)
 {
-    QFont font = QFontDatabase::hasFamily(family)
+    // The installed families, listed once: asking the font database about
+    // each name would run the system's substitution rules every time.
+    static const QStringList installed = QFontDatabase::families();
+    QFont font = installed.contains(family, Qt::CaseInsensitive)
                      ? QFont(family)
                      : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font.setStyleHint(QFont::SansSerif);
@@ -144,9 +150,21 @@ void FitCaption(QWidget *control)
     // next control on the right, for buttons and frames their own width.
     const bool mayGrow = MayGrow(control);
     const int room = mayGrow ? RightLimit(control, place) - place.left() : place.width();
-    for (int stretch = QFont::Unstretched - kStretchStep;
-         !FitsAt(control, font, room) && stretch >= kNarrowestStretch; stretch -= kStretchStep)
-        font.setStretch(stretch);
+    if (!FitsAt(control, font, room)) {
+        // Each stretch is a font to look up and load, which is slow; the
+        // stretches come in a few fixed steps so that controls share them,
+        // and the search starts at the step the width ratio suggests.
+        const int needed = NeededWidth(control, font);
+        int stretch = QFont::Unstretched - kStretchStep;
+        if (!qobject_cast<const WrapButton *>(control) && needed > room)
+            stretch = QFont::Unstretched * room / needed / kStretchStep * kStretchStep;
+        for (stretch = std::max(stretch, kNarrowestStretch); stretch >= kNarrowestStretch;
+             stretch -= kStretchStep) {
+            font.setStretch(stretch);
+            if (FitsAt(control, font, room))
+                break;
+        }
+    }
     control->setFont(font);
     const int width = mayGrow ? std::max(place.width(), std::min(room, NeededWidth(control, font)))
                               : place.width();

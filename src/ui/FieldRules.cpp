@@ -117,9 +117,13 @@ void MainWindow::edGpsAcqTime_Change()
     ShowGpslessMode(IsGpslessMode(m_model.tracker.edGpsAcqTime.text()));
 }
 
-// Changes the presentation only; no setting changes.
+// Changes the presentation only; no setting changes. Most changes of the
+// timeout keep the mode, and then there is nothing to redraw.
 void MainWindow::ShowGpslessMode(bool gpsless)
 {
+    if (m_shownGpsless == gpsless)
+        return;
+    m_shownGpsless = gpsless;
     const QColor normal = QApplication::palette().color(QPalette::ButtonText);
     const QColor colour = gpsless ? kGpslessGreen : normal;
     SetLook(m_c.Label33,

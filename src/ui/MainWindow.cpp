@@ -27,9 +27,11 @@ constexpr Qt::WindowFlags kFixedWindowFlags =
 
 QIcon ProgramIcon()
 {
+    // With its size given, an image is read only when that size is drawn.
     QIcon icon;
-    for (const char *size : {"-16", "-32", "", "-256"})
-        icon.addFile(QStringLiteral(":/tarvek/tarvek-config%1.png").arg(QLatin1String(size)));
+    icon.addFile(QStringLiteral(":/tarvek/tarvek-config-16.png"), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/tarvek/tarvek-config-32.png"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/tarvek/tarvek-config.png"), QSize(64, 64));
     return icon;
 }
 
@@ -92,16 +94,22 @@ void MainWindow::bindCommands()
     bindCommPortToolTip();
 }
 
-// "Comm num:" tells which device the number in the field means now.
+// "Comm num:" tells which device the number in the field means. Looking up
+// the system's serial ports takes long enough to matter at start-up, and the
+// answer changes as adapters come and go, so it is looked up when the tooltip
+// is about to show.
 void MainWindow::bindCommPortToolTip()
 {
-    const auto describe = [this] {
-        const QString device = DescribePortNumber(m_model.tracker.edComm.text());
-        m_c.Label1->setToolTip(device);
-        m_c.edComm->setToolTip(device);
-    };
-    connect(&m_model.tracker.edComm, &MaskedField::changed, this, describe);
-    describe();
+    for (QWidget *control :
+         {static_cast<QWidget *>(m_c.Label1), static_cast<QWidget *>(m_c.edComm)})
+        control->installEventFilter(this);
+}
+
+void MainWindow::describeCommPort()
+{
+    const QString device = DescribePortNumber(m_model.tracker.edComm.text());
+    m_c.Label1->setToolTip(device);
+    m_c.edComm->setToolTip(device);
 }
 
 void MainWindow::cmdDefault_Click()
@@ -139,6 +147,8 @@ void MainWindow::cmdSend_Click()
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::ToolTip && (watched == m_c.Label1 || watched == m_c.edComm))
+        describeCommPort();
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return false;
     // A key press travels from the focused control up to its parents; the

@@ -142,6 +142,7 @@ private:
 
     void bindCommands();
     void bindCommPortToolTip();
+    void describeCommPort();
 
     SettingsModel &m_model;
     MainWindowServices m_services;
@@ -153,6 +154,7 @@ private:
     std::unique_ptr<CalculatorWindow> m_calculator;
     std::unique_ptr<ConfigFileCommands> m_fileCommands;
     std::unique_ptr<SendCommand> m_send;
+    std::optional<bool> m_shownGpsless; // the presentation on screen
 };
 
 } // namespace tarvek::ui

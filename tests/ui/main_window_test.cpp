@@ -428,20 +428,29 @@ TEST(MainWindowHelp, HelpButtonIsDisabledWithoutAViewer)
     EXPECT_FALSE(window.controls().cmdHelp->isEnabled());
 }
 
-TEST(MainWindowPort, CommToolTipNamesTheMappedDevice)
+// Shows the tooltip of `control` as hovering the mouse would.
+QString HoverToolTip(QWidget *control)
 {
-    qputenv("TARVEK_COM7", "/dev/tarvek-test-port");
+    QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), control->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(control, &help);
+    return control->toolTip();
+}
+
+TEST(MainWindowPort, CommToolTipNamesTheDeviceOfTheCurrentNumber)
+{
+    qputenv("TARVEK_COM7", "/dev/tarvek-test-port7");
+    qputenv("TARVEK_COM8", "/dev/tarvek-test-port8");
     SettingsModel model;
     FakeMessages messages;
     NoFileDialogs dialogs;
     FakePort port;
     MainWindow window(model, {messages, dialogs, port, {}, std::nullopt});
     ASSERT_TRUE(model.tracker.edComm.setText(QStringLiteral("7")));
-    EXPECT_TRUE(
-        window.controls().edComm->toolTip().contains(QStringLiteral("/dev/tarvek-test-port")));
-    EXPECT_TRUE(
-        window.controls().Label1->toolTip().contains(QStringLiteral("/dev/tarvek-test-port")));
+    EXPECT_EQ(HoverToolTip(window.controls().edComm), QStringLiteral("/dev/tarvek-test-port7"));
+    ASSERT_TRUE(model.tracker.edComm.setText(QStringLiteral("8")));
+    EXPECT_EQ(HoverToolTip(window.controls().Label1), QStringLiteral("/dev/tarvek-test-port8"));
     qunsetenv("TARVEK_COM7");
+    qunsetenv("TARVEK_COM8");
 }
 
 // A pseudo-terminal: the window writes to its slave side through the real
