@@ -1,6 +1,7 @@
 // tarvek-config: builds the real services (message boxes, file dialogs, the
 // serial port, the help viewer) and opens the main window.
 #include "FileDialogs.h"
+#include "HelpLauncher.h"
 #include "MainWindow.h"
 #include "MessagePresenter.h"
 #include "QuitAfterShow.h"
@@ -18,10 +19,15 @@ int main(int argc, char **argv)
     tarvek::ui::QtMessagePresenter messages;
     tarvek::ui::QtFileDialogs fileDialogs;
     tarvek::SystemSerialPort port;
+    // frmIstruzioni, created at the first help request.
+    tarvek::ui::HelpLauncher help(messages);
+    tarvek::ui::HelpViewerHooks helpHooks{
+        [&help](const QString &file, const QString &title) { help.Apri(file, title); },
+        [&help] { help.unload(); }};
     tarvek::ui::MainWindow window(model, {.messages = messages,
                                           .fileDialogs = fileDialogs,
                                           .port = port,
-                                          .help = {},
+                                          .help = helpHooks,
                                           .uploadHooks = std::nullopt});
     if (tarvek::app::QuitAfterShowRequested(argc, argv))
         tarvek::app::QuitAfterShow::Install(&window);
