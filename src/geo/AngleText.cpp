@@ -77,9 +77,13 @@ std::string DegreesToPackedCent(double value)
         min = 0;
         deg += 1;
     }
-    return (negative ? "-" : "") + ZeroPadded(static_cast<std::int64_t>(deg), 3) +
-           ZeroPadded(static_cast<std::int64_t>(min), 2) +
-           ZeroPadded(static_cast<std::int64_t>(cent), 2);
+    // Appended piece by piece: chained operator+ on strings trips a false
+    // -Wrestrict warning in GCC 12.
+    std::string packed = negative ? "-" : "";
+    packed += ZeroPadded(static_cast<std::int64_t>(deg), 3);
+    packed += ZeroPadded(static_cast<std::int64_t>(min), 2);
+    packed += ZeroPadded(static_cast<std::int64_t>(cent), 2);
+    return packed;
 }
 
 std::string UnpackCent(std::string packed)

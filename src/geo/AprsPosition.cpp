@@ -70,7 +70,13 @@ std::string CompressedPosition(double lat, double lon, char tableId, const std::
 {
     const std::int64_t y = ScaledCoordinate((90 - lat) * 380926);
     const std::int64_t x = ScaledCoordinate((lon + 180) * 190463);
-    return "=" + std::string(1, tableId) + Base91(y) + Base91(x) + symbolCode + "  >";
+    std::string text = "=";
+    text += tableId;
+    text += Base91(y);
+    text += Base91(x);
+    text += symbolCode;
+    text += "  >";
+    return text;
 }
 
 } // namespace tarvek::geo
