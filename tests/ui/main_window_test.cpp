@@ -167,6 +167,9 @@ void ExpectCaptionsWhole(const MainWindow &window)
 TEST_F(MainWindowTest, NoCaptionIsClipped)
 {
     ExpectCaptionsWhole(*window);
+    ASSERT_TRUE(model.tracker.edBeacon.setText(QString()));
+    ASSERT_TRUE(model.tracker.edAprsMsg.setText(QString()));
+    ExpectCaptionsWhole(*window); // the widest counters, "[29]" and "[38]"
     typeInto(c().edGpsAcqTime, QStringLiteral("0"));
     ASSERT_TRUE(c().cmdLatLon->isVisible());
     ExpectCaptionsWhole(*window);
