@@ -116,8 +116,11 @@ TEST(RtfDocument, TableBecomesATextTable)
     EXPECT_EQ(cellText(1, 1), QString());
     const QList<QTextLength> widths = table->format().columnWidthConstraints();
     ASSERT_EQ(widths.size(), 2);
-    EXPECT_EQ(widths[0].rawValue(), 100.0);
-    EXPECT_EQ(widths[1].rawValue(), 200.0);
+    // 1500 and 3000 of a 4500-twip row; the row is 4500 / 9360 of a page.
+    EXPECT_EQ(widths[0].type(), QTextLength::PercentageLength);
+    EXPECT_NEAR(widths[0].rawValue(), 100.0 / 3, 1e-9);
+    EXPECT_NEAR(widths[1].rawValue(), 200.0 / 3, 1e-9);
+    EXPECT_NEAR(table->format().width().rawValue(), 100.0 * 4500 / 9360, 1e-9);
     EXPECT_TRUE(document.toPlainText().startsWith(QStringLiteral("before")));
     EXPECT_TRUE(document.toPlainText().endsWith(QStringLiteral("after")));
 }
