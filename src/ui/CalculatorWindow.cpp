@@ -2,21 +2,24 @@
 
 #include "AngleValidation.h"
 #include "AprsPosition.h"
+#include "CaptionFit.h"
 #include "Cp1252.h"
 #include "PositionText.h"
 #include "TrackerSettings.h"
+#include "Twips.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <algorithm>
 #include <exception>
 
@@ -28,35 +31,32 @@ namespace
 
 const QColor kLightYellow(255, 255, 128);
 
-// Window geometry is laid out in twips, 1440 to the logical inch.
-struct TwipRect {
-    int left, top, width, height;
-};
-
-int TwipsToPixels(int twips, int dpi)
+void Place(QWidget *widget, int left, int top, int width, int height)
 {
-    return qRound(twips * dpi / 1440.0);
+    PlaceCaptioned(widget, TwipsRect(left, top, width, height, widget->logicalDpiY()));
 }
 
-void Place(QWidget *widget, TwipRect r)
+int RadioCaptionWidth(const QRadioButton *button, const QFont &font)
 {
-    const int dx = widget->logicalDpiX();
-    const int dy = widget->logicalDpiY();
-    widget->setGeometry(TwipsToPixels(r.left, dx), TwipsToPixels(r.top, dy),
-                        TwipsToPixels(r.width, dx), TwipsToPixels(r.height, dy));
+    const QStyle *style = button->style();
+    return style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button) +
+           style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) +
+           QFontMetrics(font).horizontalAdvance(button->text()) + 3;
 }
 
-// The classic Windows face when the machine has it, the system's sans-serif
-// face otherwise, at the same point size.
-QFont ClassicFont(const QString &family, qreal points, bool bold)
+// Option-button captions are kept whole as the window's other captions are
+// (FitAllCaptions): the button may grow to the window's edge, and where the
+// stand-in face is still too wide the caption is drawn condensed.
+void FitRadioCaption(QRadioButton *button)
 {
-    QFont font = QFontDatabase::hasFamily(family)
-                     ? QFont(family)
-                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
+    const int room = button->parentWidget()->width() - 2 - button->x();
+    QFont font = button->font();
+    for (int stretch = QFont::Unstretched; stretch >= 60 && RadioCaptionWidth(button, font) > room;
+         stretch -= 5)
+        font.setStretch(stretch);
+    button->setFont(font);
+    button->resize(std::max(button->width(), std::min(room, RadioCaptionWidth(button, font))),
+                   button->height());
 }
 
 std::string ToCp1252(const QString &text)
@@ -196,27 +196,34 @@ void CalculatorWindow::createControls()
 
 void CalculatorWindow::applyFonts()
 {
+    // The classic Windows faces where installed, the system's sans-serif
+    // face at the same size otherwise.
     const QString classic = QStringLiteral("MS Sans Serif");
-    setFont(ClassicFont(classic, 8.25, false));
-    txtLat->setFont(ClassicFont(classic, 8.25, true));
-    txtLng->setFont(ClassicFont(classic, 8.25, true));
-    chkCent->setFont(ClassicFont(QStringLiteral("Small Fonts"), 6.75, false));
+    setFont(FormFont(classic, 8.25));
+    QFont fieldFont = FormFont(classic, 8.25);
+    fieldFont.setBold(true);
+    txtLat->setFont(fieldFont);
+    txtLng->setFont(fieldFont);
+    chkCent->setFont(FormFont(QStringLiteral("Small Fonts"), 6.75));
 }
 
 void CalculatorWindow::placeControls()
 {
-    setFixedSize(TwipsToPixels(5295, logicalDpiX()), TwipsToPixels(1620, logicalDpiY()));
-    Place(zFrame2, {80, 40, 3270, 900});
-    Place(zLabel02, {225, 240, 975, 255});
-    Place(txtLat, {225, 500, 1050, 300});
-    Place(zLabel01, {1575, 240, 1035, 255});
-    Place(txtLng, {1575, 500, 1150, 300});
-    Place(chkCent, {2600, 275, 615, 165});
-    Place(Label1, {3450, 40, 1815, 255});
-    Place(optLLtoNorm, {3450, 275, 1750, 325});
-    Place(optLLtoComp, {3450, 550, 1750, 325});
-    Place(cmdCalc, {480, 1080, 2445, 375});
-    Place(OKButton, {3840, 1080, 975, 375});
+    setFixedSize(TwipsSize(5295, 1620, logicalDpiY()));
+    Place(zFrame2, 80, 40, 3270, 900);
+    Place(zLabel02, 225, 240, 975, 255);
+    Place(txtLat, 225, 500, 1050, 300);
+    Place(zLabel01, 1575, 240, 1035, 255);
+    Place(txtLng, 1575, 500, 1150, 300);
+    Place(chkCent, 2600, 275, 615, 165);
+    Place(Label1, 3450, 40, 1815, 255);
+    Place(optLLtoNorm, 3450, 275, 1750, 325);
+    Place(optLLtoComp, 3450, 550, 1750, 325);
+    Place(cmdCalc, 480, 1080, 2445, 375);
+    Place(OKButton, 3840, 1080, 975, 375);
+    FitAllCaptions(this);
+    FitRadioCaption(optLLtoNorm);
+    FitRadioCaption(optLLtoComp);
 }
 
 void CalculatorWindow::orderTabs()
@@ -282,6 +289,7 @@ void CalculatorWindow::chkCent_Click()
     zFrame2->setTitle(m_calc.chkCent.isTicked()
                           ? QStringLiteral("Lat / Lon coordinates [+/-Grad.Min.Cent]")
                           : QStringLiteral("Lat / Lon coordinates [+/-Grad.Min.Sec]"));
+    FitCaption(zFrame2);
 }
 
 void CalculatorWindow::showAndRaise()

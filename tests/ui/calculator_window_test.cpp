@@ -2,6 +2,7 @@
 // its fields, its buttons clicked, its window closed and shown again, with a
 // stand-in main window whose status-text widget follows the settings model.
 #include "CalculatorWindow.h"
+#include "CaptionFit.h"
 #include "TrackerSettings.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTest>
 #include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
@@ -374,6 +376,26 @@ TEST_F(CalculatorWindowTest, CompressedPositionLeavesItsArgumentsAlone)
     (void)model.tracker.chkTable.setValue(1);
     ASSERT_TRUE(model.tracker.edSymbol.setText(QStringLiteral("k")));
     EXPECT_EQ(window->BuildCompressedPosition(lat, lon), "=\\5L!!<*e8k  >");
+}
+
+// Where the classic faces are missing, the stand-in face is wider: every
+// caption must still show whole, also the frame's after a notation change.
+TEST_F(CalculatorWindowTest, CaptionsShowWhole)
+{
+    for (int round = 0; round < 2; ++round) {
+        for (const char *name :
+             {"zFrame2", "zLabel02", "zLabel01", "chkCent", "Label1", "cmdCalc", "OKButton"})
+            EXPECT_TRUE(CaptionFits(control<QWidget>(name))) << name << " " << round;
+        for (QRadioButton *option : {optLLtoNorm(), optLLtoComp()}) {
+            const int indicator = option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                                  option->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+            EXPECT_LE(indicator + option->fontMetrics().horizontalAdvance(option->text()),
+                      option->width())
+                << option->objectName().toStdString();
+            EXPECT_LE(option->geometry().right(), window->width());
+        }
+        click(chkCent());
+    }
 }
 
 TEST_F(CalculatorWindowTest, LayoutCaptionsAndTabOrder)
