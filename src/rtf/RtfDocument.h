@@ -114,7 +114,7 @@ using Block = std::variant<Paragraph, Table>;
 // What the reader met but did not show, so that callers (and tests) can tell
 // deliberate omissions from lost content.
 struct ReadReport {
-    QMap<QString, int> skippedDestinations; // destination name -> groups skipped
+    QMap<QString, int> skippedDestinations; // name -> groups skipped; first names only
     QStringList unknownControlWords;        // distinct names, first few only
     int droppedPictures = 0;                // unsupported format or too large
     int hiddenCharacters = 0;               // text marked \v

@@ -228,8 +228,7 @@ bool RtfParser::enterDestination(KeywordInfo info, std::string_view word, bool s
         break;
     }
     if (destination == Destination::Skip)
-        ++document_.report
-              .skippedDestinations[QString::fromLatin1(word.data(), qsizetype(word.size()))];
+        noteSkippedDestination(word);
     if (destination == Destination::Picture)
         picture_.start();
     if (destination == Destination::ListMarker)
@@ -247,6 +246,14 @@ void RtfParser::skipBinary(const Token &token)
     const std::string_view bytes = tokenizer_.takeBinary(token.hasParam ? token.param : 0);
     if (state().destination == Destination::Picture)
         picture_.appendBinary(bytes);
+}
+
+void RtfParser::noteSkippedDestination(std::string_view word)
+{
+    QMap<QString, int> &skipped = document_.report.skippedDestinations;
+    const QString name = QString::fromLatin1(word.data(), qsizetype(word.size()));
+    if (skipped.contains(name) || skipped.size() < kMaxUnknownWordsNoted)
+        ++skipped[name];
 }
 
 void RtfParser::noteUnknownWord(std::string_view word)

@@ -56,6 +56,7 @@ private:
     bool handleCharacterWord(Keyword keyword, const Token &token);
     bool handleParagraphWord(Keyword keyword, const Token &token);
     bool handleStructureWord(KeywordInfo info, const Token &token);
+    void noteSkippedDestination(std::string_view word);
     void noteUnknownWord(std::string_view word);
     void skipBinary(const Token &token);
 
