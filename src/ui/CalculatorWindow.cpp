@@ -1,6 +1,5 @@
 #include "CalculatorWindow.h"
 
-#include "AngleValidation.h"
 #include "AprsPosition.h"
 #include "CaptionFit.h"
 #include "Cp1252.h"
@@ -270,12 +269,21 @@ void CalculatorWindow::bindModel()
     });
 }
 
+geo::AngleNotation CalculatorWindow::notation() const
+{
+    return m_calc.chkCent.isTicked() ? geo::AngleNotation::Hundredths : geo::AngleNotation::Seconds;
+}
+
 bool CalculatorWindow::textsValid() const
 {
-    const auto notation =
-        m_calc.chkCent.isTicked() ? geo::AngleNotation::Hundredths : geo::AngleNotation::Seconds;
     return geo::PositionTextsValid(ToCp1252(m_calc.txtLat.text()), ToCp1252(m_calc.txtLng.text()),
-                                   notation);
+                                   notation());
+}
+
+void CalculatorWindow::readSymbol()
+{
+    SymbolCode = ToCp1252(m_tracker.edSymbol.text());
+    SymbolTableId = std::string(1, geo::SymbolTableId(m_tracker.chkTable.isTicked()));
 }
 
 void CalculatorWindow::txtCoordinate_KeyUp()
@@ -301,8 +309,7 @@ void CalculatorWindow::showAndRaise()
 
 std::string CalculatorWindow::BuildCompressedPosition(double &lat, double &lon)
 {
-    SymbolCode = ToCp1252(m_tracker.edSymbol.text());
-    SymbolTableId = std::string(1, geo::SymbolTableId(m_tracker.chkTable.isTicked()));
+    readSymbol();
     return geo::CompressedPosition(lat, lon, SymbolTableId.front(), SymbolCode);
 }
 
@@ -314,17 +321,14 @@ void CalculatorWindow::cmdCalc_Click()
         cmdCalc->setEnabled(false);
         return;
     }
-    SymbolCode = ToCp1252(m_tracker.edSymbol.text());
-    SymbolTableId = std::string(1, geo::SymbolTableId(m_tracker.chkTable.isTicked()));
-    const auto notation =
-        m_calc.chkCent.isTicked() ? geo::AngleNotation::Hundredths : geo::AngleNotation::Seconds;
+    readSymbol();
     const auto form =
         m_calc.optLLtoNorm.isSelected() ? geo::PositionForm::Normal : geo::PositionForm::Compressed;
     std::string report;
     try {
         report =
             geo::ComposePositionText(ToCp1252(m_calc.txtLat.text()), ToCp1252(m_calc.txtLng.text()),
-                                     notation, form, SymbolTableId.front(), SymbolCode);
+                                     notation(), form, SymbolTableId.front(), SymbolCode);
     } catch (const std::exception &) {
         cmdCalc->setEnabled(false);
         return;

@@ -21,6 +21,8 @@
 // A text that reaches a field by other means (mouse paste, drag and drop) is
 // checked again by the write command, which then does nothing and disables
 // the button.
+#include "PositionText.h"
+
 #include <QDialog>
 #include <QPointer>
 #include <string>
@@ -87,7 +89,9 @@ private:
     bool Form_QueryUnload(bool fromCloseControl);
     void cmdCalc_Click();
     void OKButton_Click();
+    geo::AngleNotation notation() const;
     bool textsValid() const;
+    void readSymbol();
     void placeBeaconCaret();
     void setBeaconBackground(bool highlighted);
 
