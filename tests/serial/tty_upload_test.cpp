@@ -100,28 +100,44 @@ TEST_P(TtyUpload, ExactBytesWithThePauses)
     ConfigBlock block{};
     ASSERT_TRUE(BuildConfigBlock(model.tracker, block));
 
-    PtyPair pty;
-    ASSERT_TRUE(pty.isValid());
-    SystemSerialPort port(To(pty.device()));
-    QStringList log;
-    RecordingView view(log);
-    const Clock::time_point start = Clock::now();
-    const UploadResult result = UploadConfigBlock(block, u"1"_s, port, view, BlockingHooks());
-    const double elapsed = MillisBetween(start, Clock::now());
+    // The far end timestamps each read; a reader thread woken late on a busy
+    // machine merges two bursts into one read. So the bytes must be exact on
+    // every attempt, while the timing gets up to three attempts.
+    QString timing;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        PtyPair pty;
+        ASSERT_TRUE(pty.isValid());
+        SystemSerialPort port(To(pty.device()));
+        QStringList log;
+        RecordingView view(log);
+        const Clock::time_point start = Clock::now();
+        const UploadResult result = UploadConfigBlock(block, u"1"_s, port, view, BlockingHooks());
+        const double elapsed = MillisBetween(start, Clock::now());
 
-    ASSERT_EQ(result.outcome, UploadOutcome::Sent) << qPrintable(result.errorDescription);
-    EXPECT_FALSE(port.isOpen());
-    ASSERT_TRUE(pty.waitFor(120, std::chrono::milliseconds(500)));
-    EXPECT_EQ(pty.received().toHex(), expected.toHex());
+        ASSERT_EQ(result.outcome, UploadOutcome::Sent) << qPrintable(result.errorDescription);
+        EXPECT_FALSE(port.isOpen());
+        ASSERT_TRUE(pty.waitFor(120, std::chrono::milliseconds(500)));
+        ASSERT_EQ(pty.received().toHex(), expected.toHex());
+        EXPECT_GE(elapsed, double(pause::Total));
 
-    const std::vector<Clock::time_point> at = pty.arrivals();
-    EXPECT_GE(MillisBetween(start, at[0]), pause::BeforeFirstFrame - kLongTolerance);
-    EXPECT_GE(MillisBetween(at[1], at[2]), pause::AfterPreamble - kShortTolerance);
-    EXPECT_GE(MillisBetween(at[59], at[60]), pause::AfterFrame - kLongTolerance);
-    EXPECT_GE(MillisBetween(at[61], at[62]), pause::AfterPreamble - kShortTolerance);
-    EXPECT_GE(MillisBetween(at[119], Clock::now()),
-              pause::AfterFrame + pause::AfterClose - kLongTolerance);
-    EXPECT_GE(elapsed, double(pause::Total));
+        const std::vector<Clock::time_point> at = pty.arrivals();
+        const double gaps[] = {MillisBetween(start, at[0]), MillisBetween(at[1], at[2]),
+                               MillisBetween(at[59], at[60]), MillisBetween(at[61], at[62]),
+                               MillisBetween(at[119], Clock::now())};
+        const double minimum[] = {pause::BeforeFirstFrame - kLongTolerance,
+                                  pause::AfterPreamble - kShortTolerance,
+                                  pause::AfterFrame - kLongTolerance,
+                                  pause::AfterPreamble - kShortTolerance,
+                                  pause::AfterFrame + pause::AfterClose - kLongTolerance};
+        timing.clear();
+        for (int i = 0; i < 5; ++i) {
+            if (gaps[i] < minimum[i])
+                timing += u"gap %1: %2 ms < %3 ms; "_s.arg(i).arg(gaps[i]).arg(minimum[i]);
+        }
+        if (timing.isEmpty())
+            break;
+    }
+    EXPECT_TRUE(timing.isEmpty()) << qPrintable(timing);
 }
 
 INSTANTIATE_TEST_SUITE_P(
