@@ -2,8 +2,7 @@
 // file the help viewer shows. Understood: "#", "##", "###" headings; blank-line
 // separated paragraphs; "> " notes; "- " bullet and "1. " numbered items;
 // "|" tables whose second line is the "|---|" separator; **bold**, *italic*,
-// `code` and backslash escapes inside text. The RTF is written the way
-// WordPad writes lists (\pntext with \pn), so word processors read it too.
+// `code` and backslash escapes inside text.
 //
 // Usage: tarvek_manual_rtf SOURCE.md OUTPUT.rtf
 #include <algorithm>
@@ -204,16 +203,30 @@ std::string inlineRtf(const std::string &text)
 
 // Column widths in twips over a 9360-twip line, after the average length of
 // each column's cells.
+std::size_t longestWord(const std::string &text)
+{
+    std::size_t longest = 0;
+    std::istringstream words(text);
+    for (std::string word; words >> word;)
+        longest = std::max(longest, word.size());
+    return longest;
+}
+
+// Column widths in twips over a 9360-twip line, after the average length of
+// each column's cells, but wide enough for the column's longest word.
 std::vector<int> columnEdges(const std::vector<std::vector<std::string>> &rows)
 {
     const std::size_t columns = rows.empty() ? 0 : rows.front().size();
     std::vector<double> weight(columns, 0.0);
+    std::vector<double> least(columns, 12.0);
     for (const auto &row : rows)
-        for (std::size_t c = 0; c < columns && c < row.size(); ++c)
+        for (std::size_t c = 0; c < columns && c < row.size(); ++c) {
             weight[c] += double(row[c].size()) / double(rows.size());
+            least[c] = std::max(least[c], 3.0 * double(longestWord(row[c])));
+        }
     double total = 0;
-    for (double &w : weight)
-        total += (w = std::max(w, 12.0));
+    for (std::size_t c = 0; c < columns; ++c)
+        total += (weight[c] = std::max(weight[c], least[c]));
     std::vector<int> edges;
     double edge = 0;
     for (const double w : weight)
@@ -240,18 +253,34 @@ std::string tableRtf(const Block &table)
     return out + "\\pard\\plain\\sa120\\fs22\\par\n";
 }
 
-std::string listItemRtf(const Block &block, bool first, int number)
+// Lists are written as Word and LibreOffice write them: a list table with
+// one definition per list (so each numbered list starts at 1) and, before
+// each item, its marker in \listtext, which readers without list support
+// show as plain text.
+std::string listItemRtf(const Block &block, int list, int number)
 {
-    const bool bullet = block.kind == Kind::Bullet;
-    std::string out =
-        bullet ? "{\\pntext\\f0\\'95\\tab}" : "{\\pntext\\f0 " + std::to_string(number) + ".\\tab}";
-    if (first) {
-        out = "\\pard\\plain" + out;
-        out += bullet ? "{\\*\\pn\\pnlvlblt\\pnf0\\pnindent360{\\pntxtb\\'95}}"
-                      : "{\\*\\pn\\pnlvlbody\\pnf0\\pnindent360\\pnstart1\\pndec{\\pntxta.}}";
-        out += "\\fi-360\\li720\\sa60\\fs22 ";
+    const std::string marker =
+        block.kind == Kind::Bullet ? std::string("\\'95") : std::to_string(number) + ".";
+    return "\\pard\\plain{\\listtext\\pard\\plain\\f0\\fs22 " + marker + "\\tab}\\ls" +
+           std::to_string(list) + "\\ilvl0\\fi-360\\li720\\sa60\\fs22 " + inlineRtf(block.text) +
+           "\\par\n";
+}
+
+std::string listTableRtf(const std::vector<Kind> &lists)
+{
+    std::string table = "{\\*\\listtable\n";
+    std::string overrides = "{\\*\\listoverridetable\n";
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        const std::string id = std::to_string(i + 1);
+        const bool bullet = lists[i] == Kind::Bullet;
+        table += "{\\list\\listtemplateid" + id + "{\\listlevel\\levelnfc" + (bullet ? "23" : "0") +
+                 "\\leveljc0\\levelfollow0\\levelstartat1" +
+                 (bullet ? "{\\leveltext\\'01\\'95;}{\\levelnumbers;}"
+                         : "{\\leveltext\\'02\\'00.;}{\\levelnumbers\\'01;}") +
+                 "\\f0\\fi-360\\li720}{\\listname ;}\\listid" + id + "}\n";
+        overrides += "{\\listoverride\\listid" + id + "\\listoverridecount0\\ls" + id + "}\n";
     }
-    return out + inlineRtf(block.text) + "\\par\n";
+    return table + "}\n" + overrides + "}\n";
 }
 
 std::string blockRtf(const Block &block)
@@ -278,25 +307,28 @@ std::string blockRtf(const Block &block)
 
 std::string documentRtf(const std::vector<Block> &blocks)
 {
-    std::string out =
-        "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n"
-        "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1\\fmodern\\fcharset0 Courier New;}}\n"
-        "{\\colortbl;\\red31\\green73\\blue125;\\red80\\green80\\blue80;}\n"
-        "{\\info{\\title Tarvek Config - Istruzioni}}\n"
-        "\\viewkind4\\fs22\n";
+    std::string body;
+    std::vector<Kind> lists;
     int number = 0;
     Kind previous = Kind::Paragraph;
     for (const Block &block : blocks) {
         if (block.kind == Kind::Bullet || block.kind == Kind::Numbered) {
-            const bool first = previous != block.kind;
-            number = first ? 1 : number + 1;
-            out += listItemRtf(block, first, number);
+            if (previous != block.kind)
+                lists.push_back(block.kind);
+            number = previous == block.kind ? number + 1 : 1;
+            body += listItemRtf(block, int(lists.size()), number);
         } else {
-            out += blockRtf(block);
+            body += blockRtf(block);
         }
         previous = block.kind;
     }
-    return out + "}\n";
+    return "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n"
+           "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1\\fmodern\\fcharset0 Courier New;}}\n"
+           "{\\colortbl;\\red31\\green73\\blue125;\\red80\\green80\\blue80;}\n" +
+           listTableRtf(lists) +
+           "{\\info{\\title Tarvek Config - Istruzioni}}\n"
+           "\\viewkind4\\fs22\n" +
+           body + "}\n";
 }
 
 } // namespace
