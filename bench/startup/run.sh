@@ -25,6 +25,10 @@ if [[ -z "${DISPLAY:-}" ]]; then
     export QT_QPA_PLATFORM=offscreen
   fi
 fi
+if [[ -z "${XDG_RUNTIME_DIR:-}" ]]; then
+  export XDG_RUNTIME_DIR
+  XDG_RUNTIME_DIR=$(mktemp -d)
+fi
 echo "platform: ${QT_QPA_PLATFORM:-xcb} on ${DISPLAY:-no display}"
 "$build/bench/bench_startup_runner" "$runs" "$build/bin/tarvek-config" -- \
   "$build/bench/bench_minimal_window"
