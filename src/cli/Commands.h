@@ -3,7 +3,8 @@
 // the process exit code; each lives in its own file.
 #include <QStringList>
 
-namespace tarvek::cli {
+namespace tarvek::cli
+{
 
 int RunEncode(const QStringList &args);
 int RunSave(const QStringList &args);

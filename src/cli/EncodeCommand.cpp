@@ -4,8 +4,10 @@
 #include "Frames.h"
 #include "SettingsInputs.h"
 
-namespace tarvek::cli {
-namespace {
+namespace tarvek::cli
+{
+namespace
+{
 
 const char *const kRejected = "Parametri incompleti o non corretti";
 
@@ -48,8 +50,8 @@ void Report(const EncodeResult &r, SettingsModel &model, bool json)
     if (json) {
         const QString wire = r.ok ? JsonQuote(Hex(BuildWire(r.block))) : QStringLiteral("null");
         PrintOut(QStringLiteral("{\"ok\": %1, \"block\": \"%2\", \"wire\": %3, \"fields\": %4}\n")
-                     .arg(r.ok ? QStringLiteral("true") : QStringLiteral("false"), Hex(block),
-                          wire, ControlsAsJson(model)));
+                     .arg(r.ok ? QStringLiteral("true") : QStringLiteral("false"), Hex(block), wire,
+                          ControlsAsJson(model)));
         return;
     }
     QString out = r.ok ? QStringLiteral("Build succeeded\n") : QStringLiteral("Build failed\n");

@@ -3,7 +3,8 @@
 #include "ConfigFile.h"
 #include "ControlAccess.h"
 
-namespace tarvek::cli {
+namespace tarvek::cli
+{
 
 bool ParseSettingsInputs(const QStringList &args, SettingsInputs &inputs, QString &error)
 {
@@ -36,8 +37,7 @@ bool ParseSettingsInputs(const QStringList &args, SettingsInputs &inputs, QStrin
     return true;
 }
 
-ApplyOutcome ApplySettingsInputs(const SettingsInputs &inputs, SettingsModel &model,
-                                 QString &error)
+ApplyOutcome ApplySettingsInputs(const SettingsInputs &inputs, SettingsModel &model, QString &error)
 {
     LoadDefaults(model.tracker);
     if (!inputs.cfgPath.isEmpty()) {

@@ -6,7 +6,8 @@
 #include <QPair>
 #include <QStringList>
 
-namespace tarvek::cli {
+namespace tarvek::cli
+{
 
 struct SettingsInputs {
     QString cfgPath;

@@ -5,7 +5,8 @@
 #include <QCoreApplication>
 #include <cstdio>
 
-namespace tarvek::cli {
+namespace tarvek::cli
+{
 
 void PrintOut(const QString &text)
 {
@@ -23,7 +24,8 @@ void PrintErr(const QString &text)
 
 } // namespace tarvek::cli
 
-namespace {
+namespace
+{
 
 const char *const kUsage =
     "usage: tarvek-cli <verb> [options]\n"
@@ -65,6 +67,7 @@ int main(int argc, char **argv)
         PrintOut(QString::fromLatin1(kUsage));
         return ExitOk;
     }
-    PrintErr(QStringLiteral("tarvek-cli: unknown verb '%1'\n").arg(verb) + QString::fromLatin1(kUsage));
+    PrintErr(QStringLiteral("tarvek-cli: unknown verb '%1'\n").arg(verb) +
+             QString::fromLatin1(kUsage));
     return ExitUsage;
 }

@@ -5,11 +5,14 @@
 #include "NumericReading.h"
 #include "TrackerSettings.h"
 
-namespace tarvek {
-namespace {
+namespace tarvek
+{
+namespace
+{
 
 // Thrown inside the build at the first value that cannot be carried.
-struct BuildFailure {};
+struct BuildFailure {
+};
 
 void Require(bool condition)
 {

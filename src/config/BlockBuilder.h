@@ -7,7 +7,8 @@
 #include <QString>
 #include <optional>
 
-namespace tarvek {
+namespace tarvek
+{
 
 class TrackerSettings;
 

@@ -2,8 +2,10 @@
 
 #include "NumericReading.h"
 
-namespace tarvek {
-namespace {
+namespace tarvek
+{
+namespace
+{
 
 constexpr int kCallsignLength = 6;
 constexpr int kSsidBase = 48;

@@ -4,7 +4,8 @@
 #include <QString>
 #include <optional>
 
-namespace tarvek {
+namespace tarvek
+{
 
 struct NormalizedCallsign {
     QString callsign;  // exactly six characters, padded with spaces

@@ -2,9 +2,11 @@
 // A check box setting: 0 clear, 1 ticked, 2 greyed.
 #include <QObject>
 
-namespace tarvek {
+namespace tarvek
+{
 
-class CheckBox : public QObject {
+class CheckBox : public QObject
+{
     Q_OBJECT
 public:
     enum State { Unchecked = 0, Checked = 1, Grayed = 2 };

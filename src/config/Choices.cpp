@@ -2,7 +2,8 @@
 #include "ListChoice.h"
 #include "OptionButton.h"
 
-namespace tarvek {
+namespace tarvek
+{
 
 bool CheckBox::setValue(int value)
 {

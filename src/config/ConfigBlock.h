@@ -3,13 +3,15 @@
 #include <array>
 #include <cstdint>
 
-namespace tarvek {
+namespace tarvek
+{
 
 constexpr int kConfigBlockSize = 114;
 using ConfigBlock = std::array<std::uint8_t, kConfigBlockSize>;
 
 // Start of each field in the block.
-namespace offset {
+namespace offset
+{
 constexpr int TxDelay = 0;
 constexpr int MsgRetries = 1;
 constexpr int MsgOptions = 2;

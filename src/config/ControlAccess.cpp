@@ -1,7 +1,9 @@
 #include "ControlAccess.h"
 
-namespace tarvek {
-namespace {
+namespace tarvek
+{
+namespace
+{
 
 std::optional<int> ParseWholeNumber(const QString &text)
 {

@@ -8,7 +8,8 @@
 #include <variant>
 #include <vector>
 
-namespace tarvek {
+namespace tarvek
+{
 
 struct ControlRef {
     QString name;

@@ -2,8 +2,10 @@
 
 #include <array>
 
-namespace tarvek {
-namespace {
+namespace tarvek
+{
+namespace
+{
 
 // Bytes 0x80 to 0x9F; the rest of the page matches Latin-1.
 constexpr std::array<char32_t, 32> kHighControls = {

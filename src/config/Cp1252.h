@@ -5,7 +5,8 @@
 #include <QChar>
 #include <QString>
 
-namespace tarvek {
+namespace tarvek
+{
 
 // The Windows-1252 code of a character, or -1 when the code page cannot hold it.
 int Cp1252Code(char32_t ch);

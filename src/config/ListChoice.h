@@ -3,9 +3,11 @@
 #include <QObject>
 #include <QStringList>
 
-namespace tarvek {
+namespace tarvek
+{
 
-class ListChoice : public QObject {
+class ListChoice : public QObject
+{
     Q_OBJECT
 public:
     explicit ListChoice(QStringList items, QObject *parent = nullptr);

@@ -2,7 +2,8 @@
 
 #include "Cp1252.h"
 
-namespace tarvek {
+namespace tarvek
+{
 
 MaskedField::MaskedField(const QString &mask, int maxLength, QObject *parent)
     : QObject(parent), m_mask(mask), m_maxLength(maxLength), m_cells(mask.size())

@@ -8,9 +8,11 @@
 #include <optional>
 #include <vector>
 
-namespace tarvek {
+namespace tarvek
+{
 
-class MaskedField : public QObject {
+class MaskedField : public QObject
+{
     Q_OBJECT
 public:
     static constexpr QChar kPrompt = u'_';

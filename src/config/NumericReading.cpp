@@ -5,8 +5,10 @@
 #include <limits>
 #include <string>
 
-namespace tarvek {
-namespace {
+namespace tarvek
+{
+namespace
+{
 
 bool IsBlank(QChar ch)
 {

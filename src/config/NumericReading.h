@@ -3,7 +3,8 @@
 // through: the decimal number at the start of the text, or 0.
 #include <QString>
 
-namespace tarvek {
+namespace tarvek
+{
 
 // Blanks (spaces, tabs, line ends) are skipped wherever they stand; then an
 // optional sign, digits and an optional "." with more digits. Reading stops at

@@ -3,9 +3,11 @@
 // button is selected exactly when this one is not.
 #include <QObject>
 
-namespace tarvek {
+namespace tarvek
+{
 
-class OptionButton : public QObject {
+class OptionButton : public QObject
+{
     Q_OBJECT
 public:
     explicit OptionButton(bool selected, QObject *parent = nullptr)

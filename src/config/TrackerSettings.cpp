@@ -1,15 +1,18 @@
 #include "TrackerSettings.h"
 
-namespace tarvek {
+namespace tarvek
+{
 
 QStringList MicEMessageNames()
 {
-    return {QStringLiteral("Off Duty"),  QStringLiteral("En Route"), QStringLiteral("In Service"),
+    return {QStringLiteral("Off Duty"),  QStringLiteral("En Route"),  QStringLiteral("In Service"),
             QStringLiteral("Returning"), QStringLiteral("Committed"), QStringLiteral("Special"),
             QStringLiteral("Priority"),  QStringLiteral("Emergency")};
 }
 
-TrackerSettings::TrackerSettings() : cbMicEMsg(MicEMessageNames()) {}
+TrackerSettings::TrackerSettings() : cbMicEMsg(MicEMessageNames())
+{
+}
 
 CalculatorSettings::CalculatorSettings()
 {
@@ -18,7 +21,8 @@ CalculatorSettings::CalculatorSettings()
     (void)chkCent.setValue(CheckBox::Checked);
 }
 
-namespace {
+namespace
+{
 
 // Default texts always fit their fields; a refusal here is a programming error.
 void WriteDefault(MaskedField &field, const char *text)

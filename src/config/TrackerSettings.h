@@ -10,11 +10,13 @@
 
 #include <array>
 
-namespace tarvek {
+namespace tarvek
+{
 
 constexpr int kSpeedBands = 7;
 
-class TrackerSettings {
+class TrackerSettings
+{
 public:
     TrackerSettings();
     TrackerSettings(const TrackerSettings &) = delete;
@@ -52,7 +54,8 @@ public:
 QStringList MicEMessageNames();
 
 // The calculator window's four controls that configuration files store.
-class CalculatorSettings {
+class CalculatorSettings
+{
 public:
     CalculatorSettings();
     CalculatorSettings(const CalculatorSettings &) = delete;

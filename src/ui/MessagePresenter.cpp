@@ -2,7 +2,8 @@
 
 #include <QMessageBox>
 
-namespace tarvek::ui {
+namespace tarvek::ui
+{
 
 void QtMessagePresenter::showMessage(QWidget *parent, const QString &title, const QString &text,
                                      MessageIcon icon)

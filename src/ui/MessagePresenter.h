@@ -5,11 +5,13 @@
 
 class QWidget;
 
-namespace tarvek::ui {
+namespace tarvek::ui
+{
 
 enum class MessageIcon { None, Information, Critical };
 
-class MessagePresenter {
+class MessagePresenter
+{
 public:
     virtual ~MessagePresenter() = default;
     // Shows a modal box with a single OK button and returns when it is closed.
@@ -18,7 +20,8 @@ public:
 };
 
 // The real thing: a QMessageBox.
-class QtMessagePresenter final : public MessagePresenter {
+class QtMessagePresenter final : public MessagePresenter
+{
 public:
     void showMessage(QWidget *parent, const QString &title, const QString &text,
                      MessageIcon icon) override;

@@ -11,7 +11,8 @@
 
 using namespace tarvek;
 
-namespace {
+namespace
+{
 
 QByteArray Bytes(const ConfigBlock &block)
 {
@@ -23,7 +24,8 @@ struct Built {
     ConfigBlock block;
 };
 
-class BlockBuilderTest : public ::testing::Test {
+class BlockBuilderTest : public ::testing::Test
+{
 protected:
     void SetUp() override { LoadDefaults(model.tracker); }
 
@@ -107,7 +109,8 @@ TEST_F(BlockBuilderTest, PathShapes)
     Set("edAprsPath", "WIDE1-1");
     Built b = Build();
     ASSERT_TRUE(b.ok);
-    EXPECT_EQ(Bytes(b.block).mid(23, 15).toHex(), QByteArray("WIDE1 1").toHex() + QByteArray(16, '0'));
+    EXPECT_EQ(Bytes(b.block).mid(23, 15).toHex(),
+              QByteArray("WIDE1 1").toHex() + QByteArray(16, '0'));
 
     Set("edAprsPath", "");
     b = Build();
@@ -165,7 +168,9 @@ struct FailureCase {
     const char *value;
 };
 
-class BuildFailure : public BlockBuilderTest, public ::testing::WithParamInterface<FailureCase> {};
+class BuildFailure : public BlockBuilderTest, public ::testing::WithParamInterface<FailureCase>
+{
+};
 
 TEST_P(BuildFailure, RejectsTheSettings)
 {
@@ -173,23 +178,23 @@ TEST_P(BuildFailure, RejectsTheSettings)
     EXPECT_FALSE(Build().ok);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Causes, BuildFailure,
-    ::testing::Values(FailureCase{"retries_256", "edMsgRepeat", "256"},
-                      FailureCase{"timeout_256", "edGpsAcqTime", "256"},
-                      FailureCase{"speed_2555", "esSpeedTable(0)", "2555"},
-                      FailureCase{"manual_2555", "edManualTime", "2555"},
-                      FailureCase{"speed3_995", "esSpeedTable(4)", "995"},
-                      FailureCase{"check_999", "edGpsCheckTime", "999"},
-                      FailureCase{"txdelay_997", "edNumFlagsAuto", "997"},
-                      FailureCase{"empty_symbol", "edSymbol", ""},
-                      FailureCase{"empty_callsign", "edMyCall", ""},
-                      FailureCase{"blank_callsign", "edMyCall", "   "},
-                      FailureCase{"negative_ssid", "edMyCall", "NOCALL--1"},
-                      FailureCase{"ssid_below_48", "edMyCall", "NOCAL--49"},
-                      FailureCase{"ssid_too_big", "edDestCall", "X-99999"},
-                      FailureCase{"path_negative_ssid", "edAprsPath", "WIDE1--2"}),
-    [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Causes, BuildFailure,
+                         ::testing::Values(FailureCase{"retries_256", "edMsgRepeat", "256"},
+                                           FailureCase{"timeout_256", "edGpsAcqTime", "256"},
+                                           FailureCase{"speed_2555", "esSpeedTable(0)", "2555"},
+                                           FailureCase{"manual_2555", "edManualTime", "2555"},
+                                           FailureCase{"speed3_995", "esSpeedTable(4)", "995"},
+                                           FailureCase{"check_999", "edGpsCheckTime", "999"},
+                                           FailureCase{"txdelay_997", "edNumFlagsAuto", "997"},
+                                           FailureCase{"empty_symbol", "edSymbol", ""},
+                                           FailureCase{"empty_callsign", "edMyCall", ""},
+                                           FailureCase{"blank_callsign", "edMyCall", "   "},
+                                           FailureCase{"negative_ssid", "edMyCall", "NOCALL--1"},
+                                           FailureCase{"ssid_below_48", "edMyCall", "NOCAL--49"},
+                                           FailureCase{"ssid_too_big", "edDestCall", "X-99999"},
+                                           FailureCase{"path_negative_ssid", "edAprsPath",
+                                                       "WIDE1--2"}),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 TEST_F(BlockBuilderTest, LateFailureLeavesEarlierTextsNormalised)
 {
@@ -245,8 +250,8 @@ TEST(ReferenceVectors, EveryCaseBuildsTheSameBlockAndFields)
             const QJsonArray write = w.toArray();
             const auto control = FindControl(model, write[0].toString());
             ASSERT_TRUE(control);
-            const QString value = write[1].isString() ? write[1].toString()
-                                                      : QString::number(write[1].toInt());
+            const QString value =
+                write[1].isString() ? write[1].toString() : QString::number(write[1].toInt());
             ASSERT_TRUE(WriteControl(*control, value, nullptr)) << index;
         }
         ConfigBlock block{};

@@ -12,7 +12,9 @@ struct CallsignCase {
     const char *text;
 };
 
-class Normalization : public ::testing::TestWithParam<CallsignCase> {};
+class Normalization : public ::testing::TestWithParam<CallsignCase>
+{
+};
 
 TEST_P(Normalization, GivesBytesAndWrittenBackText)
 {
@@ -26,29 +28,30 @@ TEST_P(Normalization, GivesBytesAndWrittenBackText)
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, Normalization,
-    ::testing::Values(
-        CallsignCase{"ssid_two_digits_kept_as_typed", "NOCALL-09", "NOCALL", 57, "NOCALL-09"},
-        CallsignCase{"ssid_zero_dropped", "NOCALL-0", "NOCALL", 48, "NOCALL"},
-        CallsignCase{"ssid_16_becomes_zero", "NOCALL-16", "NOCALL", 48, "NOCALL"},
-        CallsignCase{"ssid_15", "  NOCALL-15  ", "NOCALL", 63, "NOCALL-15"},
-        CallsignCase{"empty_ssid", "NOCALL-", "NOCALL", 48, "NOCALL"},
-        CallsignCase{"long_call_cut", "ABCDEFGH-1", "ABCDEF", 49, "ABCDEF-1"},
-        CallsignCase{"short_call_padded", "AB1", "AB1   ", 48, "AB1"},
-        CallsignCase{"case_kept", "nocall-9", "nocall", 57, "nocall-9"},
-        CallsignCase{"leading_dash_is_callsign", "-", "-     ", 48, "-"},
-        CallsignCase{"leading_dash_then_ssid", "-X-3", "-X    ", 51, "-X-3"},
-        CallsignCase{"fraction_rounds_half_even", "X-2.5", "X     ", 50, "X-2.5"},
-        CallsignCase{"minus_zero_point_four", "W-0.4", "W     ", 48, "W"},
-        CallsignCase{"exponent_not_read", "X-1e9", "X     ", 49, "X-1e9"},
-        CallsignCase{"blank_inside_ssid", "X- 7", "X     ", 55, "X- 7"},
-        CallsignCase{"empty", "", "      ", 48, ""},
-        CallsignCase{"spaces_only", "   ", "      ", 48, ""}),
+    ::testing::Values(CallsignCase{"ssid_two_digits_kept_as_typed", "NOCALL-09", "NOCALL", 57,
+                                   "NOCALL-09"},
+                      CallsignCase{"ssid_zero_dropped", "NOCALL-0", "NOCALL", 48, "NOCALL"},
+                      CallsignCase{"ssid_16_becomes_zero", "NOCALL-16", "NOCALL", 48, "NOCALL"},
+                      CallsignCase{"ssid_15", "  NOCALL-15  ", "NOCALL", 63, "NOCALL-15"},
+                      CallsignCase{"empty_ssid", "NOCALL-", "NOCALL", 48, "NOCALL"},
+                      CallsignCase{"long_call_cut", "ABCDEFGH-1", "ABCDEF", 49, "ABCDEF-1"},
+                      CallsignCase{"short_call_padded", "AB1", "AB1   ", 48, "AB1"},
+                      CallsignCase{"case_kept", "nocall-9", "nocall", 57, "nocall-9"},
+                      CallsignCase{"leading_dash_is_callsign", "-", "-     ", 48, "-"},
+                      CallsignCase{"leading_dash_then_ssid", "-X-3", "-X    ", 51, "-X-3"},
+                      CallsignCase{"fraction_rounds_half_even", "X-2.5", "X     ", 50, "X-2.5"},
+                      CallsignCase{"minus_zero_point_four", "W-0.4", "W     ", 48, "W"},
+                      CallsignCase{"exponent_not_read", "X-1e9", "X     ", 49, "X-1e9"},
+                      CallsignCase{"blank_inside_ssid", "X- 7", "X     ", 55, "X- 7"},
+                      CallsignCase{"empty", "", "      ", 48, ""},
+                      CallsignCase{"spaces_only", "   ", "      ", 48, ""}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Normalization, RefusesNegativeAndOversizedSsids)
 {
     for (const char *text : {"NOCALL--1", "NOCALL--48", "NOCALL--49", "NOCALL-99999", "X-32768",
-                             "X-" "999999999999999999999999"}) {
+                             "X-"
+                             "999999999999999999999999"}) {
         EXPECT_FALSE(NormalizeCallsign(QString::fromLatin1(text))) << text;
     }
     EXPECT_TRUE(NormalizeCallsign(QStringLiteral("X-32767")));

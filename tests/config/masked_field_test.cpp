@@ -6,7 +6,8 @@
 
 using tarvek::MaskedField;
 
-namespace {
+namespace
+{
 
 int CountChanges(MaskedField &field, const std::function<void()> &action)
 {

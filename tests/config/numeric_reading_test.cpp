@@ -12,7 +12,9 @@ struct ReadingCase {
     double expected;
 };
 
-class NumericReading : public ::testing::TestWithParam<ReadingCase> {};
+class NumericReading : public ::testing::TestWithParam<ReadingCase>
+{
+};
 
 TEST_P(NumericReading, ReadsTheLeadingNumber)
 {
@@ -21,15 +23,15 @@ TEST_P(NumericReading, ReadsTheLeadingNumber)
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, NumericReading,
-    ::testing::Values(ReadingCase{"digits", u"250", 250}, ReadingCase{"prompt_stops", u"25_", 25},
-                      ReadingCase{"only_prompts", u"___", 0}, ReadingCase{"empty", u"", 0},
-                      ReadingCase{"letters", u"abc", 0}, ReadingCase{"fraction", u"2.5", 2.5},
-                      ReadingCase{"point_first", u".5", 0.5}, ReadingCase{"negative", u"-3.49", -3.49},
-                      ReadingCase{"plus", u"+3", 3}, ReadingCase{"inner_blanks", u" 1 2", 12},
-                      ReadingCase{"blank_after_sign", u"- 7", -7}, ReadingCase{"no_exponent", u"1e9", 1},
-                      ReadingCase{"second_point_stops", u"1.2.3", 1.2},
-                      ReadingCase{"comma_stops", u"2,5", 2}, ReadingCase{"lone_sign", u"-", 0},
-                      ReadingCase{"double_sign", u"--1", 0}),
+    ::testing::Values(
+        ReadingCase{"digits", u"250", 250}, ReadingCase{"prompt_stops", u"25_", 25},
+        ReadingCase{"only_prompts", u"___", 0}, ReadingCase{"empty", u"", 0},
+        ReadingCase{"letters", u"abc", 0}, ReadingCase{"fraction", u"2.5", 2.5},
+        ReadingCase{"point_first", u".5", 0.5}, ReadingCase{"negative", u"-3.49", -3.49},
+        ReadingCase{"plus", u"+3", 3}, ReadingCase{"inner_blanks", u" 1 2", 12},
+        ReadingCase{"blank_after_sign", u"- 7", -7}, ReadingCase{"no_exponent", u"1e9", 1},
+        ReadingCase{"second_point_stops", u"1.2.3", 1.2}, ReadingCase{"comma_stops", u"2,5", 2},
+        ReadingCase{"lone_sign", u"-", 0}, ReadingCase{"double_sign", u"--1", 0}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(NumericReadingLimits, HugeNumbersBecomeInfinityTinyOnesZero)

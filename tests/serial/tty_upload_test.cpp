@@ -124,11 +124,10 @@ TEST_P(TtyUpload, ExactBytesWithThePauses)
         const double gaps[] = {MillisBetween(start, at[0]), MillisBetween(at[1], at[2]),
                                MillisBetween(at[59], at[60]), MillisBetween(at[61], at[62]),
                                MillisBetween(at[119], Clock::now())};
-        const double minimum[] = {pause::BeforeFirstFrame - kLongTolerance,
-                                  pause::AfterPreamble - kShortTolerance,
-                                  pause::AfterFrame - kLongTolerance,
-                                  pause::AfterPreamble - kShortTolerance,
-                                  pause::AfterFrame + pause::AfterClose - kLongTolerance};
+        const double minimum[] = {
+            pause::BeforeFirstFrame - kLongTolerance, pause::AfterPreamble - kShortTolerance,
+            pause::AfterFrame - kLongTolerance, pause::AfterPreamble - kShortTolerance,
+            pause::AfterFrame + pause::AfterClose - kLongTolerance};
         timing.clear();
         for (int i = 0; i < 5; ++i) {
             if (gaps[i] < minimum[i])
