@@ -21,16 +21,9 @@ int RunSave(const QStringList &args)
         return ExitUsage;
     }
     SettingsModel model;
-    switch (ApplySettingsInputs(inputs, model, error)) {
-    case ApplyOutcome::SetRefused:
-        PrintErr(QStringLiteral("tarvek-cli save: %1\n").arg(error));
-        return ExitUsage;
-    case ApplyOutcome::CfgFailed:
-        PrintErr(error + u'\n');
-        return ExitCfgFailed;
-    case ApplyOutcome::Applied:
-        break;
-    }
+    const ApplyOutcome applied = ApplySettingsInputs(inputs, model, error);
+    if (applied != ApplyOutcome::Applied)
+        return InputFailureExit(applied, QStringLiteral("save"), error);
     const CfgResult saved = SaveConfigFile(inputs.rest.first(), model);
     if (!saved.ok()) {
         PrintErr(saved.description + u'\n');

@@ -105,16 +105,9 @@ int RunSend(const QStringList &args)
     if (!ParseSettingsInputs(args, inputs, error) || !TakePort(inputs.rest, port, error))
         return UsageError(error);
     SettingsModel model;
-    switch (ApplySettingsInputs(inputs, model, error)) {
-    case ApplyOutcome::SetRefused:
-        PrintErr(QStringLiteral("tarvek-cli send: %1\n").arg(error));
-        return ExitUsage;
-    case ApplyOutcome::CfgFailed:
-        PrintErr(error + u'\n');
-        return ExitCfgFailed;
-    case ApplyOutcome::Applied:
-        break;
-    }
+    const ApplyOutcome applied = ApplySettingsInputs(inputs, model, error);
+    if (applied != ApplyOutcome::Applied)
+        return InputFailureExit(applied, QStringLiteral("send"), error);
     ConfigBlock block{};
     if (!BuildConfigBlock(model.tracker, block)) {
         PrintErr(QString::fromLatin1(kRejected) + u'\n');

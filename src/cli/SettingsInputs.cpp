@@ -1,5 +1,6 @@
 #include "SettingsInputs.h"
 
+#include "Commands.h"
 #include "ConfigFile.h"
 #include "ControlAccess.h"
 
@@ -59,6 +60,16 @@ ApplyOutcome ApplySettingsInputs(const SettingsInputs &inputs, SettingsModel &mo
             return ApplyOutcome::SetRefused;
     }
     return ApplyOutcome::Applied;
+}
+
+int InputFailureExit(ApplyOutcome outcome, const QString &verb, const QString &error)
+{
+    if (outcome == ApplyOutcome::CfgFailed) {
+        PrintErr(error + u'\n');
+        return ExitCfgFailed;
+    }
+    PrintErr(QStringLiteral("tarvek-cli %1: %2\n").arg(verb, error));
+    return ExitUsage;
 }
 
 } // namespace tarvek::cli

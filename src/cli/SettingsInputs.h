@@ -27,4 +27,8 @@ enum class ApplyOutcome { Applied, CfgFailed, SetRefused };
 ApplyOutcome ApplySettingsInputs(const SettingsInputs &inputs, SettingsModel &model,
                                  QString &error);
 
+// For verbs that report nothing else when the inputs fail: prints the reason
+// and returns the exit code (2 for a refused --set, 3 for a failed --cfg).
+int InputFailureExit(ApplyOutcome outcome, const QString &verb, const QString &error);
+
 } // namespace tarvek::cli

@@ -1,5 +1,7 @@
 #include "CalculatorWindow.h"
 
+#include "CheckStates.h"
+
 #include "AprsPosition.h"
 #include "CaptionFit.h"
 #include "Cp1252.h"
@@ -95,31 +97,6 @@ int TypedCode(const QKeyEvent *event)
 {
     const QList<uint> chars = event->text().toUcs4();
     return chars.isEmpty() ? -1 : Cp1252Code(chars.front());
-}
-
-// The model's check box states (0 clear, 1 ticked, 2 greyed) and Qt's.
-Qt::CheckState ToCheckState(int value)
-{
-    switch (value) {
-    case CheckBox::Checked:
-        return Qt::Checked;
-    case CheckBox::Grayed:
-        return Qt::PartiallyChecked;
-    default:
-        return Qt::Unchecked;
-    }
-}
-
-int ToCheckValue(int state)
-{
-    switch (state) {
-    case Qt::Checked:
-        return CheckBox::Checked;
-    case Qt::PartiallyChecked:
-        return CheckBox::Grayed;
-    default:
-        return CheckBox::Unchecked;
-    }
 }
 
 void BindText(QLineEdit *edit, MaskedField &field)
@@ -238,16 +215,16 @@ void CalculatorWindow::bindModel()
     BindText(txtLat, m_calc.txtLat);
     BindText(txtLng, m_calc.txtLng);
 
-    chkCent->setCheckState(ToCheckState(m_calc.chkCent.value()));
+    chkCent->setCheckState(ToQtCheckState(m_calc.chkCent.value()));
     connect(&m_calc.chkCent, &CheckBox::changed, chkCent, [this] {
-        const Qt::CheckState state = ToCheckState(m_calc.chkCent.value());
+        const Qt::CheckState state = ToQtCheckState(m_calc.chkCent.value());
         if (chkCent->checkState() != state)
             chkCent->setCheckState(state);
     });
     // Every change of the box's state, by a click or by the program, is a Click.
     connect(chkCent, &QCheckBox::stateChanged, this, [this](int state) {
-        if (m_calc.chkCent.value() != ToCheckValue(state))
-            (void)m_calc.chkCent.setValue(ToCheckValue(state));
+        if (m_calc.chkCent.value() != FromQtCheckState(state))
+            (void)m_calc.chkCent.setValue(FromQtCheckState(state));
         // Greyed only by the program; a click leaves ticked or clear.
         chkCent->setTristate(state == Qt::PartiallyChecked);
         chkCent_Click();

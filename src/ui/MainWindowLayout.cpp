@@ -1,5 +1,6 @@
 // Builds the controls of the main window from their places in twips.
 #include "CaptionFit.h"
+#include "CheckStates.h"
 #include "MainWindow.h"
 #include "MaskedLineEdit.h"
 #include "Twips.h"
@@ -82,32 +83,6 @@ Button *MakeButton(QWidget *parent, const char *objectName, const char *caption)
     button->setObjectName(QString::fromLatin1(objectName));
     button->setAutoDefault(false);
     return button;
-}
-
-// Check box states: the settings keep 0 clear, 1 ticked, 2 greyed; Qt
-// numbers ticked 2 and partly ticked 1.
-Qt::CheckState ToQt(int value)
-{
-    switch (value) {
-    case CheckBox::Checked:
-        return Qt::Checked;
-    case CheckBox::Grayed:
-        return Qt::PartiallyChecked;
-    default:
-        return Qt::Unchecked;
-    }
-}
-
-int FromQt(Qt::CheckState state)
-{
-    switch (state) {
-    case Qt::Checked:
-        return CheckBox::Checked;
-    case Qt::PartiallyChecked:
-        return CheckBox::Grayed;
-    default:
-        return CheckBox::Unchecked;
-    }
 }
 
 } // namespace
@@ -270,11 +245,11 @@ void MainWindow::bindChoices()
         {m_c.chkRxPosition, &m_model.tracker.chkRxPosition},
         {m_c.chkAutoReply, &m_model.tracker.chkAutoReply}};
     for (auto [box, value] : boxes) {
-        auto show = [box, value] { box->setCheckState(ToQt(value->value())); };
+        auto show = [box, value] { box->setCheckState(ToQtCheckState(value->value())); };
         show();
         connect(value, &CheckBox::changed, box, show);
         connect(box, &QCheckBox::stateChanged, value, [value](int state) {
-            const int stored = FromQt(static_cast<Qt::CheckState>(state));
+            const int stored = FromQtCheckState(state);
             if (stored != value->value())
                 (void)value->setValue(stored);
         });
