@@ -1,6 +1,7 @@
 #include "FileDialogs.h"
 
 #include <QFileDialog>
+#include <QPointer>
 
 namespace tarvek::ui
 {
@@ -32,22 +33,29 @@ QStringList QtNameFilters(const std::vector<FileTypeFilter> &filters)
 
 std::optional<QString> QtFileDialogs::chooseFile(QWidget *parent, const FileDialogRequest &request)
 {
-    QFileDialog dialog(parent, request.title, request.folder);
+    // On the heap: should the parent be destroyed while the dialog runs its
+    // loop, the dialog goes with it and the choice counts as cancelled.
+    QPointer<QFileDialog> dialog = new QFileDialog(parent, request.title, request.folder);
     const bool save = request.kind == FileDialogKind::Save;
-    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::AnyFile); // the chosen name need not exist
+    dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::AnyFile); // the chosen name need not exist
     // Qt's own dialog, so that the list shows the descriptions exactly.
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    dialog->setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog->setOption(QFileDialog::HideNameFilterDetails, true);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     const QStringList filters = QtNameFilters(request.filters);
-    dialog.setNameFilters(filters);
+    dialog->setNameFilters(filters);
     if (!filters.isEmpty())
-        dialog.selectNameFilter(filters.first());
-    dialog.selectFile(request.fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        dialog->selectNameFilter(filters.first());
+    dialog->selectFile(request.fileName);
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    if (!dialog)
         return std::nullopt;
-    return dialog.selectedFiles().first();
+    const QStringList chosen = dialog->selectedFiles();
+    delete dialog.data();
+    if (!accepted || chosen.isEmpty())
+        return std::nullopt;
+    return chosen.first();
 }
 
 } // namespace tarvek::ui

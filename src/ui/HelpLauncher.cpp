@@ -33,7 +33,7 @@ void HelpLauncher::forgetViewer()
     // The signal comes from inside the viewer's own handlers, so it is deleted
     // once they have returned.
     if (m_viewer)
-        m_viewer.release()->deleteLater();
+        m_viewer.release()->deleteWhenIdle();
 }
 
 } // namespace tarvek::ui

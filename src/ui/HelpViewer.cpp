@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextEdit>
@@ -121,12 +122,28 @@ void HelpViewer::Form_Activate()
     if (FileExists(m_helpFileName)) {
         LoadHelpFile();
     } else {
+        // The box runs its own loop, in which the main window may unload the
+        // viewer; its deletion then waits for this handler (deleteWhenIdle).
+        const QPointer<HelpViewer> alive(this);
         m_messages.showMessage(this, QStringLiteral("Tarvek"),
                                QStringLiteral("Manca il file di help ") + m_helpFileName,
                                MessageIcon::Critical);
-        Unload();
+        if (!alive)
+            return;
+        if (!m_unloaded)
+            Unload();
     }
     m_activating = false;
+    if (m_deleteWhenIdle)
+        deleteLater();
+}
+
+void HelpViewer::deleteWhenIdle()
+{
+    if (m_activating)
+        m_deleteWhenIdle = true;
+    else
+        deleteLater();
 }
 
 void HelpViewer::Form_Resize()

@@ -39,6 +39,10 @@ public:
     // pixel size, at the given logical DPI.
     static QSize TextBoxSize(QSize windowSize, double logicalDpi);
 
+    // Deletes the window once none of its handlers is running: at once (by
+    // deleteLater) or when the missing-file box it is waiting for returns.
+    void deleteWhenIdle();
+
     QString helpFileName() const { return m_helpFileName; }
     QTextEdit *textBox() const { return rtfIstruzioni; }
 
@@ -67,6 +71,7 @@ private:
     QString m_helpFileName;
     bool m_activating = false;
     bool m_unloaded = false;
+    bool m_deleteWhenIdle = false;
 };
 
 } // namespace tarvek::ui

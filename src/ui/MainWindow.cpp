@@ -25,6 +25,22 @@ constexpr Qt::WindowFlags kFixedWindowFlags =
     Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
     Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 
+// Counts a command that runs a nested event loop (a message box, a file
+// dialog) or lets window events run (the upload's steps) while it uses the
+// window's parts. The window refuses to close until every such command has
+// returned, so a close request cannot unload what a running handler uses.
+class BusyScope
+{
+public:
+    explicit BusyScope(int &count) : m_count(count) { ++m_count; }
+    ~BusyScope() { --m_count; }
+    BusyScope(const BusyScope &) = delete;
+    BusyScope &operator=(const BusyScope &) = delete;
+
+private:
+    int &m_count;
+};
+
 QIcon ProgramIcon()
 {
     // With its size given, an image is read only when that size is drawn.
@@ -119,6 +135,7 @@ void MainWindow::cmdDefault_Click()
 
 void MainWindow::cmdHelp_Click()
 {
+    const BusyScope busy(m_busy); // the missing-file box may run here
     if (m_services.help.Apri)
         m_services.help.Apri(QString::fromLatin1(kHelpFile), QString::fromLatin1(kHelpTitle));
 }
@@ -131,16 +148,21 @@ void MainWindow::cmdLatLon_Click()
 
 void MainWindow::cmdSave_Click()
 {
+    const BusyScope busy(m_busy);
     m_fileCommands->cmdSave_Click();
 }
 
 void MainWindow::cmdLoad_Click()
 {
+    const BusyScope busy(m_busy);
     m_fileCommands->cmdLoad_Click();
 }
 
+// SEND lets window events run between its steps and waits for its message
+// boxes; a close request meanwhile is refused as while the port is open.
 void MainWindow::cmdSend_Click()
 {
+    const BusyScope busy(m_busy);
     if (m_send)
         m_send->cmdSend_Click();
 }
@@ -168,12 +190,13 @@ void MainWindow::Form_KeyDown(int key)
 
 bool MainWindow::Form_QueryUnload()
 {
-    return !m_services.port.isOpen();
+    return m_busy == 0 && !m_services.port.isOpen();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // While an upload has the port open the window stays, without a word.
+    // While an upload has the port open, or a command is still running, the
+    // window stays, without a word.
     if (!Form_QueryUnload()) {
         event->ignore();
         return;

@@ -155,6 +155,7 @@ private:
     std::unique_ptr<ConfigFileCommands> m_fileCommands;
     std::unique_ptr<SendCommand> m_send;
     std::optional<bool> m_shownGpsless; // the presentation on screen
+    int m_busy = 0;                     // commands running (BusyScope)
 };
 
 } // namespace tarvek::ui

@@ -15,6 +15,8 @@
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace tarvek::ui
 {
 namespace
@@ -36,8 +38,11 @@ public:
                      MessageIcon icon) override
     {
         shown.append({title, text, icon});
+        if (whileShown)
+            whileShown(); // what may happen while a real box runs its own loop
     }
     QList<RecordedMessage> shown;
+    std::function<void()> whileShown;
 };
 
 void writeFile(const QString &path, const QByteArray &content)
@@ -167,6 +172,20 @@ TEST_F(HelpViewerTest, MissingFileIsReportedAndTheViewerUnloaded)
     EXPECT_EQ(messages.shown[0].title, QStringLiteral("Tarvek"));
     EXPECT_EQ(messages.shown[0].text, QStringLiteral("Manca il file di help Tarvek_Config.rtf"));
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(launcher.viewer(), nullptr);
+    EXPECT_EQ(visibleViewers(), 0);
+}
+
+// The main window closing while the missing-file box is open unloads the
+// viewer and lets its deletion run; the box's return must not touch it.
+TEST_F(HelpViewerTest, ViewerUnloadedWhileTheMissingFileBoxIsOpen)
+{
+    messages.whileShown = [this] {
+        launcher.unload();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    launcher.Apri(kHelpFile, kHelpTitle);
+    QTRY_COMPARE(messages.shown.size(), 1);
     EXPECT_EQ(launcher.viewer(), nullptr);
     EXPECT_EQ(visibleViewers(), 0);
 }

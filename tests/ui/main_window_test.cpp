@@ -15,12 +15,14 @@
 #include "SystemSerialPort.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -39,9 +41,19 @@ public:
     void showMessage(QWidget *, const QString &title, const QString &text, MessageIcon) override
     {
         shown << title + QStringLiteral(": ") + text;
+        if (whileShown)
+            whileShown(); // what a person may do while a real box is open
     }
     QStringList shown;
+    std::function<void()> whileShown;
 };
+
+// The window manager's close request (the close box): a close event for the
+// window's platform window, queued behind whatever is already queued.
+void QueueCloseRequest(QWidget *window)
+{
+    QCoreApplication::postEvent(window->windowHandle(), new QCloseEvent);
+}
 
 class NoFileDialogs final : public FileDialogs
 {
@@ -421,6 +433,23 @@ TEST_F(MainWindowTest, RejectedSettingsShowTheMessageAndSendNothing)
     EXPECT_TRUE(c().cmdSend->isEnabled());
 }
 
+// The rejection box is a nested event loop: a close request arriving while
+// it is open is refused, and the window closes once SEND has ended.
+TEST_F(MainWindowTest, CloseRequestWhileTheRejectionBoxIsOpenIsRefused)
+{
+    ASSERT_TRUE(model.tracker.edMyCall.setText(QString()));
+    messages.whileShown = [this] {
+        QueueCloseRequest(window.get());
+        QCoreApplication::processEvents();
+    };
+    QTest::mouseClick(c().cmdSend, Qt::LeftButton);
+    EXPECT_EQ(messages.shown.size(), 1);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(c().cmdSend->isEnabled());
+    messages.whileShown = nullptr;
+    EXPECT_TRUE(window->close());
+}
+
 TEST(MainWindowHelp, HelpButtonIsDisabledWithoutAViewer)
 {
     SettingsModel model;
@@ -519,6 +548,52 @@ TEST(MainWindowSend, SendDeliversTheBytesToThePort)
     EXPECT_EQ(window.controls().edNumFlagsAuto->text(), QStringLiteral("200"));
     EXPECT_FALSE(port.isOpen());
     EXPECT_TRUE(window.close());
+    qunsetenv("TARVEK_COM1");
+}
+
+// Space on the focused SEND with the close box pressed right behind it: the
+// close request reaches the window while SEND lets pending events run,
+// before the port is open. It is refused; the upload completes; a close
+// request after SEND closes the window.
+TEST(MainWindowSend, CloseRequestRightBehindSendWaitsForTheUpload)
+{
+    Pty pty;
+    ASSERT_FALSE(pty.device.isEmpty());
+    qputenv("TARVEK_COM1", pty.device);
+    SettingsModel model;
+    FakeMessages messages;
+    NoFileDialogs dialogs;
+    SystemSerialPort port;
+    MainWindow window(model, {messages, dialogs, port, {}, std::nullopt});
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QPushButton *send = window.controls().cmdSend;
+    send->setFocus(Qt::TabFocusReason);
+    // The close request is queued while the key press is handled, so it is
+    // there when SEND first lets events run.
+    QObject::connect(
+        send, &QAbstractButton::pressed, &window, [&window] { QueueCloseRequest(&window); },
+        Qt::SingleShotConnection);
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+        QCoreApplication::postEvent(
+            send, new QKeyEvent(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" ")));
+    QCoreApplication::processEvents(); // SEND runs from the key release to its end
+
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_NE(window.infoDialog(), nullptr);
+    SettingsModel expectedModel;
+    LoadDefaults(expectedModel.tracker);
+    ConfigBlock expected{};
+    ASSERT_TRUE(BuildConfigBlock(expectedModel.tracker, expected));
+    const QByteArray received = pty.readAll();
+    EXPECT_EQ(received.size(), 120);
+    EXPECT_EQ(received, BuildWire(expected));
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join(u'\n').toStdString();
+    EXPECT_TRUE(send->isEnabled());
+
+    QueueCloseRequest(&window);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window.isVisible());
     qunsetenv("TARVEK_COM1");
 }
 
