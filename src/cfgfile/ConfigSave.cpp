@@ -58,16 +58,24 @@ public:
         const QByteArray bytes = line.bytes();
         if (m_file.write(bytes) != bytes.size())
             m_failed = true;
+        m_written += bytes.size();
     }
-    bool failed() const { return m_failed; }
+    // Whether everything written is in the file. QFileDevice buffers the
+    // lines, and where the system takes only part of a write (a full disk,
+    // a file size limit) and then refuses the rest, Qt 6.4 reports no error:
+    // the file's size tells.
+    bool complete() { return !m_failed && m_file.flush() && m_file.size() == m_written; }
 
 private:
     QSaveFile &m_file;
     bool m_failed = false;
+    qint64 m_written = 0;
 };
 
 CfgResult WriteFailure(const QSaveFile &file)
 {
+    if (file.error() == QFileDevice::NoError)
+        return CfgResult::Failure(CfgError::DeviceIo);
     return CfgResult::Failure(CfgError::DeviceIo, file.errorString());
 }
 
@@ -75,24 +83,29 @@ CfgResult WriteFailure(const QSaveFile &file)
 
 CfgResult SaveConfigFile(const QString &path, SettingsModel &model, const CalculatorHooks &hooks)
 {
+    const TrackerSettings &s = model.tracker;
+    // The one line that can fail to gather is gathered before the file is
+    // opened, so that such a failure leaves the file as it was even where it
+    // is written in place.
+    const Converted<RecordLine> timing = TimingLine(s);
+    if (!timing.ok()) {
+        // A file that could not be opened is reported first, as when opening.
+        if (CfgResult checked = CheckSaveTarget(path); !checked.ok())
+            return checked;
+        return CfgResult::Failure(timing.error);
+    }
     QSaveFile file;
     if (CfgResult opened = OpenForSave(file, path); !opened.ok())
         return opened;
-    const TrackerSettings &s = model.tracker;
     LineSink sink(file);
     sink.write(FirstLine(s));
     for (const MaskedField &band : s.esSpeedTable)
         sink.write(RecordLine().text(band.text()));
-    const Converted<RecordLine> timing = TimingLine(s);
-    if (!timing.ok()) {
-        file.cancelWriting(); // the previous file stays as it was
-        return CfgResult::Failure(timing.error);
-    }
     sink.write(timing.value);
     if (hooks.obtain)
         hooks.obtain();
     sink.write(CalculatorLine(model.calculator));
-    if (sink.failed()) {
+    if (!sink.complete()) {
         CfgResult failure = WriteFailure(file);
         file.cancelWriting();
         return failure;

@@ -51,11 +51,24 @@ CfgResult OpenForSave(QSaveFile &file, const QString &path)
     if (const CfgError error = CheckPath(path, false); error != CfgError::None)
         return CfgResult::Failure(error);
     file.setFileName(path);
+    // Where no new file can be made beside the target (a folder the user may
+    // not write), an existing file the user may write is written in place.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
         const bool folderWritable = QFileInfo(QFileInfo(path).absolutePath()).isWritable();
         return CfgResult::Failure(folderWritable ? CfgError::PathFileAccess
                                                  : CfgError::PermissionDenied);
     }
+    return CfgResult::Success();
+}
+
+CfgResult CheckSaveTarget(const QString &path)
+{
+    if (const CfgError error = CheckPath(path, false); error != CfgError::None)
+        return CfgResult::Failure(error);
+    const QFileInfo info(path);
+    if (!info.exists() && !QFileInfo(info.absolutePath()).isWritable())
+        return CfgResult::Failure(CfgError::PermissionDenied);
     return CfgResult::Success();
 }
 

@@ -1,3 +1,4 @@
+#include "../support/Unprivileged.h"
 #include "CfgTestSupport.h"
 #include "ConfigFile.h"
 #include "RecordReader.h"
@@ -9,6 +10,9 @@
 
 using namespace tarvek;
 using namespace tarvek::testing;
+using tarvek::test::MakeReachable;
+using tarvek::test::RunUnprivileged;
+using tarvek::test::SetMode;
 
 namespace
 {
@@ -357,6 +361,27 @@ INSTANTIATE_TEST_SUITE_P(
                   {"edBcnEvery", "010"},
                   {"chkRxPosition", "1"},
                   {"edGpsAcqTime", "030"}}},
+        // A check box takes a strict whole number: #TRUE# is -1, which the
+        // box refuses; "1x" is no number at all.
+        FailCase{"TableTruth",
+                 25,
+                 5,
+                 "#TRUE#",
+                 Invalid,
+                 0,
+                 {{"edComm", "3"},
+                  {"edNumFlagsAuto", "150"},
+                  {"edMsgRepeat", "005"},
+                  {"cbMicEMsg", "4"},
+                  {"chkAutoReply", "1"},
+                  {"edSymbol", "["}}},
+        FailCase{"CentNotANumber",
+                 25,
+                 23,
+                 "1x",
+                 Mismatch,
+                 3,
+                 {{"txtLat", "45.30.50"}, {"txtLng", "011.52.20"}}},
         FailCase{"CentState5",
                  25,
                  23,
@@ -400,6 +425,23 @@ TEST_F(LoadTest, FilesThatCannotBeOpenedChangeNothing)
                   QString::fromLatin1(c.description));
         ExpectState([](SettingsModel &) {});
     }
+}
+
+// As an ordinary user (root's rights would pass every permission).
+TEST_F(LoadTest, UnreadableFileIsPermissionDeniedAndChangesNothing)
+{
+    const QString file = dir.filePath(QStringLiteral("secret.cfg"));
+    WriteBytes(file, Layout(Distinct()));
+    SetMode(file, 0600);
+    MakeReachable(dir.path());
+    const std::string notRun = RunUnprivileged([&] {
+        EXPECT_EQ(LoadConfigFile(file, *model, hooks).description,
+                  QStringLiteral("Permission denied"));
+        ExpectState([](SettingsModel &) {});
+        EXPECT_EQ(obtained + clicks, 0);
+    });
+    if (!notRun.empty())
+        GTEST_SKIP() << notRun;
 }
 
 // Round trips: what Save writes, Load gives back exactly.

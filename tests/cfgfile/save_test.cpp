@@ -1,3 +1,4 @@
+#include "../support/Unprivileged.h"
 #include "CfgTestSupport.h"
 #include "ConfigFile.h"
 
@@ -6,8 +7,14 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace tarvek;
 using namespace tarvek::testing;
+using tarvek::test::MakeReachable;
+using tarvek::test::RunUnprivileged;
+using tarvek::test::SetMode;
 
 namespace
 {
@@ -82,15 +89,61 @@ TEST_F(SaveTest, FilesThatCannotBeWritten)
     EXPECT_EQ(obtained, 0);
 }
 
+// As an ordinary user (root's rights would pass every permission).
 TEST_F(SaveTest, ReadOnlyFileIsLeftUntouched)
 {
     const QByteArray previous = "read only\r\n";
     WriteBytes(path("ro.cfg"), previous);
-    QFile::setPermissions(path("ro.cfg"), QFileDevice::ReadOwner);
-    if (QFileInfo(path("ro.cfg")).isWritable())
-        GTEST_SKIP() << "running with rights that ignore file permissions";
-    EXPECT_EQ(Save(path("ro.cfg")).description, QStringLiteral("Permission denied"));
-    EXPECT_EQ(ReadBytes(path("ro.cfg")), previous);
+    SetMode(path("ro.cfg"), 0444);
+    MakeReachable(dir.path(), true);
+    const std::string notRun = RunUnprivileged([&] {
+        EXPECT_EQ(Save(path("ro.cfg")).description, QStringLiteral("Permission denied"));
+        EXPECT_EQ(ReadBytes(path("ro.cfg")), previous);
+    });
+    if (!notRun.empty())
+        GTEST_SKIP() << notRun;
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("ro.cfg")});
+}
+
+// A folder the user may not write holds no new file beside the target, so
+// an existing writable file is written in place; a new file there cannot be
+// created at all.
+TEST_F(SaveTest, WritableFileInAFolderWithoutWritePermission)
+{
+    WriteBytes(path("Tarvek.cfg"), QByteArray(5000, 'z'));
+    SetMode(path("Tarvek.cfg"), 0666);
+    MakeReachable(dir.path());
+    const std::string notRun = RunUnprivileged([&] {
+        const CfgResult result = Save(path("Tarvek.cfg"));
+        EXPECT_TRUE(result.ok()) << result.description.toStdString();
+        EXPECT_EQ(ReadBytes(path("Tarvek.cfg")), ExampleFile());
+        EXPECT_EQ(Save(path("new.cfg")).description, QStringLiteral("Permission denied"));
+    });
+    if (!notRun.empty())
+        GTEST_SKIP() << notRun;
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Tarvek.cfg")});
+}
+
+// A write that fails part-way (the disk full, here a file size limit) fails
+// the save and leaves the previous file whole.
+TEST_F(SaveTest, WriteFailureKeepsThePreviousFile)
+{
+    const QByteArray previous = "previous contents\r\n";
+    WriteBytes(path("full.cfg"), previous);
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 100; // the file needs about 300 bytes
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const CfgResult result = Save(path("full.cfg"));
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(result.error, CfgError::DeviceIo);
+    EXPECT_FALSE(result.description.isEmpty());
+    EXPECT_EQ(ReadBytes(path("full.cfg")), previous);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("full.cfg")});
 }
 
 // Cases computed independently: control writes after the defaults, then Save.

@@ -14,6 +14,7 @@
 #include <QJsonObject>
 #include <QSerialPort>
 
+#include "../support/Unprivileged.h"
 #include "QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -206,6 +207,32 @@ INSTANTIATE_TEST_SUITE_P(
                     HeldCase{"FlockHolder", Holder::Flock, "Serial port "},
                     HeldCase{"NoSuchDevice", Holder::Missing, "No serial port "}),
     [](const auto &info) { return info.param.name; });
+
+// A device the user may not open (a pty belongs to root and the group tty,
+// as serial ports belong to root and dialout): the message says how to get
+// the right, and nothing is shown or sent. As an ordinary user.
+TEST(TtyOpenFailure, DeviceTheUserMayNotOpenNamesTheDialoutGroup)
+{
+    PtyPair pty;
+    ASSERT_TRUE(pty.isValid());
+    const std::string notRun = test::RunUnprivileged([&] {
+        SystemSerialPort port(To(pty.device()));
+        QStringList log;
+        RecordingView view(log);
+        const UploadResult result =
+            UploadConfigBlock(ConfigBlock{}, u"1"_s, port, view, test::RecordingHooks(log));
+        EXPECT_EQ(result.outcome, UploadOutcome::Failed);
+        EXPECT_EQ(result.errorDescription,
+                  u"Permission denied opening %1. Serial ports belong to the group dialout: add "
+                  "your user to it with \"sudo usermod -aG dialout $USER\", then log out and in "
+                  "again."_s.arg(pty.device()));
+        EXPECT_FALSE(view.shown);
+        EXPECT_TRUE(log.isEmpty()) << qPrintable(log.join(u" | "_s));
+    });
+    if (!notRun.empty())
+        GTEST_SKIP() << notRun;
+    EXPECT_TRUE(pty.received().isEmpty());
+}
 
 // The cable is pulled during the pause after frame 1: the next write fails
 // at once with the device-gone description and the port ends closed, so the
