@@ -80,9 +80,14 @@ void MainWindow::esSpeedTable_GotFocus(int)
 }
 
 // Home, then Shift+End, queued to the field: they run after the focus change
-// has finished (a mouse click included), and select the whole text.
+// has finished (a mouse click included), and select the whole text. Only on
+// Tab, a click or start-up: when the window is merely activated again (back
+// from the calculator, the help viewer, a message box or another program)
+// the caret the operator placed stays where it was.
 void MainWindow::SelectAllOnFocus(MaskedLineEdit *field)
 {
+    if (field->hasFocus() && m_focusReason == Qt::ActiveWindowFocusReason)
+        return;
     PostKey(field, Qt::Key_Home, Qt::NoModifier);
     PostKey(field, Qt::Key_End, Qt::ShiftModifier);
 }

@@ -75,9 +75,35 @@ QSize HelpViewer::TextBoxSize(QSize windowSize, double logicalDpi)
 bool HelpViewer::event(QEvent *event)
 {
     const bool handled = QWidget::event(event);
-    if (event->type() == QEvent::WindowActivate)
+    switch (event->type()) {
+    case QEvent::WindowActivate:
+        m_frameSettled = true;
         Form_Activate();
+        break;
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize:
+        CentreOnceFramed(event->type() == QEvent::Show);
+        break;
+    default:
+        break;
+    }
     return handled;
+}
+
+// Form_Load centres the whole window, frame included, but a frame exists only
+// once the window system has given it one: at the first showing, or shortly
+// after it under a window manager. The centring is done again then, and stops
+// once the frame is known or the window has become active (after that a move
+// is the operator's).
+void HelpViewer::CentreOnceFramed(bool shown)
+{
+    if (m_frameSettled || !isVisible())
+        return;
+    const bool framed = frameGeometry().size() != size();
+    if (shown || framed)
+        Form_Load();
+    m_frameSettled = framed;
 }
 
 void HelpViewer::resizeEvent(QResizeEvent *event)

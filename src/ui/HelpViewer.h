@@ -61,6 +61,7 @@ private:
     void Form_Load();
     void Form_Activate();
     void Form_Resize();
+    void CentreOnceFramed(bool shown);
     void LoadHelpFile();
     void Unload();
     double logicalDpi() const;
@@ -72,6 +73,7 @@ private:
     bool m_activating = false;
     bool m_unloaded = false;
     bool m_deleteWhenIdle = false;
+    bool m_frameSettled = false; // centred with its frame, or active already
 };
 
 } // namespace tarvek::ui

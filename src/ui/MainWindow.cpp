@@ -58,7 +58,9 @@ MainWindow::MainWindow(SettingsModel &model, MainWindowServices services, QWidge
 {
     setObjectName(QStringLiteral("Setup"));
     setWindowTitle(QString::fromLatin1(kCaption));
-    setWindowIcon(ProgramIcon());
+    // Every window of the program (dialogs, message boxes, the help viewer)
+    // shows the program icon.
+    QApplication::setWindowIcon(ProgramIcon());
     setFixedSize(TwipsSize(kClientWidthTwips, kClientHeightTwips, logicalDpiY()));
     buildControls();
     bindFieldRules();
@@ -66,7 +68,9 @@ MainWindow::MainWindow(SettingsModel &model, MainWindowServices services, QWidge
     // Key preview: the window sees every key press before the focused control.
     qApp->installEventFilter(this);
     Form_Load();
+    // At start-up the focus is on the TX delay, its text selected.
     m_c.edNumFlagsAuto->setFocus(Qt::OtherFocusReason);
+    SelectAllOnFocus(m_c.edNumFlagsAuto);
 }
 
 MainWindow::~MainWindow() = default;
@@ -171,6 +175,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::ToolTip && (watched == m_c.Label1 || watched == m_c.edComm))
         describeCommPort();
+    if (event->type() == QEvent::FocusIn)
+        m_focusReason = static_cast<QFocusEvent *>(event)->reason();
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return false;
     // A key press travels from the focused control up to its parents; the

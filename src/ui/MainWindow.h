@@ -156,6 +156,9 @@ private:
     std::unique_ptr<SendCommand> m_send;
     std::optional<bool> m_shownGpsless; // the presentation on screen
     int m_busy = 0;                     // commands running (BusyScope)
+    // Why the focus last moved (seen before the control gets it): a control
+    // that gets it back because its window was activated again keeps its caret.
+    Qt::FocusReason m_focusReason = Qt::OtherFocusReason;
 };
 
 } // namespace tarvek::ui

@@ -5,6 +5,7 @@
 #include "BlockBuilder.h"
 #include "CalculatorWindow.h"
 #include "CaptionFit.h"
+#include "ControlAccess.h"
 #include "FileDialogs.h"
 #include "Frames.h"
 #include "InfoDialog.h"
@@ -34,6 +35,8 @@ namespace tarvek::ui
 {
 namespace
 {
+
+using namespace Qt::StringLiterals;
 
 class FakeMessages final : public MessagePresenter
 {
@@ -284,6 +287,55 @@ TEST_F(MainWindowTest, DefaultRestoresEverythingAndTheCountersFollow)
     EXPECT_TRUE(messages.shown.isEmpty());
 }
 
+// Default from a state where every setting differs from its default: each
+// one must be written back, a check box or the Mic-E choice included.
+TEST_F(MainWindowTest, DefaultRestoresEveryControlFromANonDefaultState)
+{
+    const std::pair<const char *, const char *> away[] = {{"edComm", "3"},
+                                                          {"edNumFlagsAuto", "150"},
+                                                          {"edMsgRepeat", "005"},
+                                                          {"cbMicEMsg", "4"},
+                                                          {"chkAutoReply", "1"},
+                                                          {"edSymbol", "["},
+                                                          {"chkTable", "1"},
+                                                          {"esSpeedTable(0)", "0600"},
+                                                          {"esSpeedTable(1)", "0400"},
+                                                          {"esSpeedTable(2)", "300"},
+                                                          {"esSpeedTable(3)", "200"},
+                                                          {"esSpeedTable(4)", "150"},
+                                                          {"esSpeedTable(5)", "120"},
+                                                          {"esSpeedTable(6)", "100"},
+                                                          {"edManualTime", "0600"},
+                                                          {"edBcnEvery", "010"},
+                                                          {"chkRxPosition", "1"},
+                                                          {"edGpsCheckTime", "050"},
+                                                          {"edGpsAcqTime", "030"},
+                                                          {"edMyCall", "QX0ZZZ-7"},
+                                                          {"edAprsPath", "WIDE2-1"},
+                                                          {"edBeacon", "Hello"},
+                                                          {"edDestCall", "QX1AAA"},
+                                                          {"edAprsMsg", "Hi there"}};
+    for (const auto &[name, value] : away) {
+        const auto control = FindControl(model, QString::fromLatin1(name));
+        ASSERT_TRUE(control && WriteControl(*control, QString::fromLatin1(value), nullptr)) << name;
+    }
+    SettingsModel fresh;
+    LoadDefaults(fresh.tracker);
+    const std::vector<ControlRef> now = AllControls(model);
+    const std::vector<ControlRef> defaults = AllControls(fresh);
+    const QStringList calculator = {u"txtLat"_s, u"txtLng"_s, u"chkCent"_s, u"optLLtoNorm"_s,
+                                    u"optLLtoComp"_s};
+    for (size_t i = 0; i < now.size(); ++i) {
+        if (!calculator.contains(now[i].name)) { // every main window setting is away
+            EXPECT_NE(ReadControl(now[i]), ReadControl(defaults[i])) << now[i].name.toStdString();
+        }
+    }
+    QTest::mouseClick(c().cmdDefault, Qt::LeftButton);
+    EXPECT_EQ(ControlsAsJson(model), ControlsAsJson(fresh));
+    EXPECT_FALSE(c().chkRxPosition->isChecked());
+    EXPECT_EQ(c().cbMicEMsg->currentIndex(), 0);
+}
+
 TEST_F(MainWindowTest, CheckBoxesAndMicEFollowTheirSettings)
 {
     QTest::mouseClick(c().chkAutoReply, Qt::LeftButton);
@@ -298,19 +350,38 @@ TEST_F(MainWindowTest, CheckBoxesAndMicEFollowTheirSettings)
     EXPECT_EQ(model.tracker.cbMicEMsg.index(), 2);
 }
 
+// The names of the controls Tab visits from the first, in order; hidden
+// controls are skipped.
+QStringList TabWalk(const MainWindow &window, qsizetype steps)
+{
+    window.controls().edNumFlagsAuto->setFocus(Qt::OtherFocusReason);
+    QStringList seen{QApplication::focusWidget()->objectName()};
+    for (qsizetype i = 1; i < steps; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        seen << QApplication::focusWidget()->objectName();
+    }
+    return seen;
+}
+
 TEST_F(MainWindowTest, TabGoesThroughTheKeyboardOrder)
 {
-    QList<QWidget *> expected = window->tabOrder();
-    expected.removeAll(c().cmdLatLon); // hidden outside GPSless Mode
-    c().edNumFlagsAuto->setFocus(Qt::OtherFocusReason);
-    QList<QWidget *> seen{focused()};
-    for (qsizetype i = 1; i < expected.size(); ++i) {
-        QTest::keyClick(focused(), Qt::Key_Tab);
-        seen << focused();
-    }
-    EXPECT_EQ(seen, expected);
-    QTest::keyClick(focused(), Qt::Key_Tab); // wraps round
-    EXPECT_EQ(focused(), c().edNumFlagsAuto);
+    const QStringList order = {
+        u"edNumFlagsAuto"_s,  u"cbMicEMsg"_s,       u"edSymbol"_s,        u"chkTable"_s,
+        u"edMyCall"_s,        u"edBcnEvery"_s,      u"edAprsPath"_s,      u"edBeacon"_s,
+        u"edManualTime"_s,    u"esSpeedTable(0)"_s, u"esSpeedTable(1)"_s, u"esSpeedTable(2)"_s,
+        u"esSpeedTable(3)"_s, u"esSpeedTable(4)"_s, u"esSpeedTable(5)"_s, u"esSpeedTable(6)"_s,
+        u"edGpsCheckTime"_s,  u"edGpsAcqTime"_s,    u"edMsgRepeat"_s,     u"edDestCall"_s,
+        u"edAprsMsg"_s,       u"edComm"_s,          u"cmdSend"_s,         u"cmdLoad"_s,
+        u"cmdSave"_s,         u"cmdDefault"_s,      u"cmdHelp"_s,         u"chkRxPosition"_s,
+        u"chkAutoReply"_s,    u"cmdLatLon"_s};
+    QStringList normal = order;
+    normal.removeAll(u"cmdLatLon"_s); // shown only in GPSless Mode
+    EXPECT_EQ(TabWalk(*window, normal.size() + 1), normal + QStringList{u"edNumFlagsAuto"_s});
+
+    ASSERT_TRUE(model.tracker.edGpsAcqTime.setText(u"000"_s));
+    QStringList gpsless = order;
+    gpsless.removeAll(u"cbMicEMsg"_s); // hidden in GPSless Mode
+    EXPECT_EQ(TabWalk(*window, gpsless.size() + 1), gpsless + QStringList{u"edNumFlagsAuto"_s});
 }
 
 // Tabbing through the whole order: exactly the listed fields select their
@@ -351,6 +422,34 @@ TEST_F(MainWindowTest, MouseFocusSelectsAllInListedFields)
     settle();
     QTest::keyClicks(c().esSpeedTable[2], QStringLiteral("3"));
     EXPECT_EQ(model.tracker.esSpeedTable[2].text(), QStringLiteral("3__"));
+}
+
+// Back from another window, the field that had the focus gets it again, and
+// the caret the operator placed stays: no select-all.
+TEST_F(MainWindowTest, ReturningToTheWindowKeepsThePlacedCaret)
+{
+    QTest::mouseClick(c().edManualTime, Qt::LeftButton, {}, QPoint(4, 5));
+    settle();
+    ASSERT_TRUE(c().edManualTime->hasSelectedText()); // a click selects all
+    c().edManualTime->setCursorPosition(2);
+    window->calculator()->showAndRaise();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window->calculator()));
+    window->calculator()->hide();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    settle();
+    EXPECT_EQ(focused(), c().edManualTime);
+    EXPECT_FALSE(c().edManualTime->hasSelectedText());
+    EXPECT_EQ(c().edManualTime->cursorPosition(), 2);
+}
+
+// The program icon is the application's: windows without an owner, such as
+// the help viewer, show it too.
+TEST_F(MainWindowTest, EveryWindowShowsTheProgramIcon)
+{
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
+    QWidget unowned;
+    EXPECT_EQ(unowned.windowIcon().cacheKey(), window->windowIcon().cacheKey());
 }
 
 // Records whether F1 reached a control.
