@@ -14,4 +14,10 @@ if [[ -n "${SUDO_USER:-}" && $(id -u) -eq 0 ]]; then
     WAYLAND_DISPLAY="${WAYLAND_DISPLAY:-}" XDG_RUNTIME_DIR="/run/user/$(id -u "$SUDO_USER")" \
     ./tarvek-config "$@"
 fi
+# From a root shell (no sudo) the program runs as root on the session's display.
+if [[ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]]; then
+  echo "run.sh: no display to open the window on (DISPLAY is not set)." >&2
+  echo "Run it from a terminal of the desktop session, or set DISPLAY (e.g. DISPLAY=:0)." >&2
+  exit 1
+fi
 exec ./tarvek-config "$@"
