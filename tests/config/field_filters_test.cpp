@@ -118,7 +118,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ModeRow{"Zeros", "000", true}, ModeRow{"Default", "025", false},
                       ModeRow{"ZeroThenBlanks", "0__", true}, ModeRow{"ZeroThenTwo", "02_", false},
                       ModeRow{"AllBlank", "___", true}, ModeRow{"Empty", "", true},
-                      ModeRow{"BlankThenDigit", "_25", true}, ModeRow{"Max", "255", false}),
+                      ModeRow{"BlankThenDigit", "_25", true}, ModeRow{"Max", "255", false},
+                      ModeRow{"One", "001", false}, ModeRow{"OneThenBlanks", "1__", false}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(StatusTextFilter, FollowsTheTimeoutTextOfEachKeystroke)

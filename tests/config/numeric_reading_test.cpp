@@ -31,7 +31,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadingCase{"plus", u"+3", 3}, ReadingCase{"inner_blanks", u" 1 2", 12},
         ReadingCase{"blank_after_sign", u"- 7", -7}, ReadingCase{"no_exponent", u"1e9", 1},
         ReadingCase{"second_point_stops", u"1.2.3", 1.2}, ReadingCase{"comma_stops", u"2,5", 2},
-        ReadingCase{"lone_sign", u"-", 0}, ReadingCase{"double_sign", u"--1", 0}),
+        ReadingCase{"lone_sign", u"-", 0}, ReadingCase{"double_sign", u"--1", 0},
+        ReadingCase{"plus_after_digits_stops", u"1+2", 1},
+        ReadingCase{"minus_after_digits_stops", u"3-4", 3}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(NumericReadingLimits, HugeNumbersBecomeInfinityTinyOnesZero)

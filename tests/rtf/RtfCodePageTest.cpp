@@ -53,10 +53,45 @@ const TextCase kTextCases[] = {
     {"OptionalHyphenDropped", R"({\rtf1 ab\-cd})", u"abcd"_s},
     {"LineEndsInSourceIgnored", "{\\rtf1 ab\r\ncd\nef}", u"abcdef"_s},
     {"DelimiterSpaceConsumed", R"({\rtf1\b  two})", u" two"_s},
+    {"UnicodeFallbackWordCountsAsOne", R"({\rtf1 A\u8364\lquote B})", u"A€B"_s},
+    {"UcTwoSkipsAWordAndAHexEscape", R"({\rtf1\uc2 A\u8364\rquote\'e9B})", u"A€B"_s},
 };
 
 INSTANTIATE_TEST_SUITE_P(Reader, DecodedText, ::testing::ValuesIn(kTextCases),
                          [](const auto &info) { return std::string(info.param.name); });
+
+// Every character set a font may declare: one byte (or byte pair) that only
+// that code page reads as the given character.
+struct CharsetCase {
+    int charset;
+    const char *bytes;
+    QString expected;
+};
+
+class FontCharset : public ::testing::TestWithParam<CharsetCase>
+{
+};
+
+TEST_P(FontCharset, DecodesItsCharacteristicBytes)
+{
+    const CharsetCase &c = GetParam();
+    const std::string rtf = "{\\rtf1\\ansi{\\fonttbl{\\f1\\fcharset" + std::to_string(c.charset) +
+                            " X;}}\\f1 " + c.bytes + "}";
+    EXPECT_EQ(textOf(rtf), c.expected) << rtf;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reader, FontCharset,
+    ::testing::Values(CharsetCase{2, R"(\'b7)", u"•"_s}, CharsetCase{77, R"(\'8e)", u"é"_s},
+                      CharsetCase{128, R"(\'82\'a0)", u"あ"_s},
+                      CharsetCase{129, R"(\'b0\'a1)", u"가"_s},
+                      CharsetCase{134, R"(\'d6\'d0)", u"中"_s},
+                      CharsetCase{136, R"(\'a4\'a4)", u"中"_s}, CharsetCase{161, R"(\'e1)", u"α"_s},
+                      CharsetCase{162, R"(\'fe)", u"ş"_s}, CharsetCase{163, R"(\'d0)", u"Đ"_s},
+                      CharsetCase{177, R"(\'e0)", u"א"_s}, CharsetCase{178, R"(\'c7)", u"ا"_s},
+                      CharsetCase{186, R"(\'e0)", u"ą"_s}, CharsetCase{204, R"(\'c0)", u"А"_s},
+                      CharsetCase{222, R"(\'a1)", u"ก"_s}, CharsetCase{238, R"(\'b9)", u"ą"_s}),
+    [](const auto &info) { return "Charset" + std::to_string(info.param.charset); });
 
 } // namespace
 } // namespace tarvek::rtf::test

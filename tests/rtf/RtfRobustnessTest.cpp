@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <regex>
 
 namespace tarvek::rtf::test
 {
@@ -39,6 +40,41 @@ TEST(RtfRobustness, HundredThousandNestedGroups)
     EXPECT_TRUE(document.report.depthLimitReached);
     EXPECT_EQ(document.report.unbalancedCloseBraces, 0);
     EXPECT_EQ(document.report.unclosedGroups, 0);
+}
+
+// Whether the run holding `text` is bold and italic.
+std::pair<bool, bool> BoldItalicOf(const Document &document, const QString &text)
+{
+    for (const Inline &run : paragraphAt(document, 0).inlines)
+        if (run.text.contains(text))
+            return {run.format.bold, run.format.italic};
+    ADD_FAILURE() << "no run holds " << text.toStdString();
+    return {};
+}
+
+// With a depth limit of 3 (the \rtf1 group is depth 1): a group exactly at
+// the limit keeps its formatting to itself; only a deeper group is counted
+// away, sharing the state of the group at the limit.
+TEST(RtfRobustness, GroupAtTheDepthLimitKeepsItsFormattingToItself)
+{
+    ReadLimits limits;
+    limits.maxGroupDepth = 3;
+    const auto readLimited = [&limits](const std::string &rtf) {
+        return readRtf(QByteArrayView(rtf.data(), qsizetype(rtf.size())), limits);
+    };
+    const Document atLimit = readLimited(R"({\rtf1 a{b{\b c}d}e})");
+    EXPECT_EQ(atLimit.plainText(), u"abcde"_s);
+    EXPECT_EQ(BoldItalicOf(atLimit, u"c"_s), std::pair(true, false));
+    EXPECT_EQ(BoldItalicOf(atLimit, u"d"_s), std::pair(false, false));
+    EXPECT_FALSE(atLimit.report.depthLimitReached);
+
+    const Document deeper = readLimited(R"({\rtf1 {{\i {\b x}y}z}w})");
+    EXPECT_EQ(deeper.plainText(), u"xyzw"_s);
+    EXPECT_EQ(BoldItalicOf(deeper, u"x"_s), std::pair(true, true));
+    EXPECT_EQ(BoldItalicOf(deeper, u"y"_s), std::pair(true, true)); // shared with depth 4
+    EXPECT_EQ(BoldItalicOf(deeper, u"z"_s), std::pair(false, false));
+    EXPECT_TRUE(deeper.report.depthLimitReached);
+    EXPECT_EQ(deeper.report.unclosedGroups, 0);
 }
 
 TEST(RtfRobustness, HundredThousandUnclosedGroups)
@@ -132,9 +168,18 @@ TEST(RtfRobustness, EveryPrefixOfARichDocumentReads)
         R"({\colortbl;\red255\green0\blue0;}\pard\qc\b Title\b0\par)"
         R"({\pntext\f1\'B7\tab}{\*\pn\pnlvlblt{\pntxtb\'B7}}\li720 item \u8364?\par)"
         R"(\trowd\cellx1000\intbl cell\cell\row{\pict\pngblip 89504e47}\par})";
-    for (std::size_t length = 0; length <= rtf.size(); ++length)
-        (void)textOf(rtf.substr(0, length));
-    EXPECT_EQ(textOf(rtf), u"Title\nitem €\ncell\n"_s);
+    const QString whole = textOf(rtf);
+    EXPECT_EQ(whole, u"Title\nitem €\ncell\n"_s);
+    // A cut document reads as the start of the whole one: nothing is lost
+    // before the cut, and nothing is made up.
+    const std::regex inUnicodeNumber(R"(\\u\d*$)");
+    for (std::size_t length = 0; length <= rtf.size(); ++length) {
+        const std::string cut = rtf.substr(0, length);
+        QString text = textOf(cut);
+        if (std::regex_search(cut, inUnicodeNumber))
+            text.chop(1); // a cut in \uN reads as one other character
+        EXPECT_TRUE(whole.startsWith(text)) << length << ": " << text.toStdString();
+    }
 }
 
 TEST(RtfRobustness, RandomBytesAreReadWithoutHarm)
