@@ -437,7 +437,7 @@ TEST_F(MainWindowTest, ReturningToTheWindowKeepsThePlacedCaret)
     window->calculator()->hide();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    settle();
+    QTest::qWait(50); // whatever the activation queued has run
     EXPECT_EQ(focused(), c().edManualTime);
     EXPECT_FALSE(c().edManualTime->hasSelectedText());
     EXPECT_EQ(c().edManualTime->cursorPosition(), 2);
