@@ -3,6 +3,7 @@
 #include "Callsign.h"
 #include "Cp1252.h"
 #include "NumericReading.h"
+#include "PackedCodes.h"
 #include "TrackerSettings.h"
 
 namespace tarvek
@@ -87,10 +88,11 @@ void PackTimings(TrackerSettings &s, ConfigBlock &block)
 
     if (ValueOf(s.edBcnEvery) > 127)
         WriteBack(s.edBcnEvery, QStringLiteral("127"));
-    const std::uint8_t every =
-        ToByte(ValueOf(s.edBcnEvery) + (s.chkRxPosition.value() != 0 ? 128 : 0));
-    block[offset::StatusEvery] = every;
-    WriteBack(s.edBcnEvery, every & 0x7F, 3);
+    const int rxPosition = s.chkRxPosition.value() != 0 ? 1 : 0;
+    const std::uint8_t status =
+        ToByte(PackStatusCode({static_cast<int>(ValueOf(s.edBcnEvery)), rxPosition}));
+    block[offset::StatusEvery] = status;
+    WriteBack(s.edBcnEvery, UnpackStatusCode(status).every, 3);
 }
 
 void PackSymbol(TrackerSettings &s, ConfigBlock &block)
@@ -132,8 +134,8 @@ void Build(TrackerSettings &s, ConfigBlock &block)
     const std::uint8_t retries = ToByte(ValueOf(s.edMsgRepeat));
     block[offset::MsgRetries] = retries;
     WriteBack(s.edMsgRepeat, retries, 3);
-    block[offset::MsgOptions] =
-        ToByte(s.cbMicEMsg.index() + (s.chkAutoReply.value() != 0 ? 16 : 0));
+    const int autoReply = s.chkAutoReply.value() != 0 ? 1 : 0;
+    block[offset::MsgOptions] = ToByte(PackMessageCode({s.cbMicEMsg.index(), autoReply}));
     PackSymbol(s, block);
     PackTimings(s, block);
     PackCallsignField(block, offset::MyCall, s.edMyCall, s.edAprsPath.text().isEmpty());

@@ -3,6 +3,7 @@
 #include "Cp1252.h"
 #include "Frames.h"
 #include "NumericReading.h"
+#include "PackedCodes.h"
 #include "TrackerSettings.h"
 
 #include <algorithm>
@@ -138,8 +139,9 @@ QList<Setting> DecodeSettings(const ConfigBlock &block)
     };
     add("edNumFlagsAuto", Digits(RoundHalfEven(block[offset::TxDelay] / 0.15), 3));
     add("edMsgRepeat", Digits(block[offset::MsgRetries], 3));
-    add("cbMicEMsg", QString::number(block[offset::MsgOptions] & 0x0F));
-    add("chkAutoReply", Flag(block[offset::MsgOptions] & 0x10));
+    const MessageCode message = UnpackMessageCode(block[offset::MsgOptions]);
+    add("cbMicEMsg", QString::number(message.micEIndex));
+    add("chkAutoReply", QString::number(message.autoReply));
     add("edSymbol", TextAt(block, offset::SymbolCode, 1));
     add("chkTable", SymbolTable(block[offset::SymbolTable]));
     add("edGpsCheckTime", AcquisitionInterval(block));
@@ -149,8 +151,9 @@ QList<Setting> DecodeSettings(const ConfigBlock &block)
         out.append({name, Tens(block[offset::SpeedTable + i], i < 2 ? 4 : 3)});
     }
     add("edManualTime", Tens(block[offset::ManualInterval], 4));
-    add("edBcnEvery", Digits(block[offset::StatusEvery] & 0x7F, 3));
-    add("chkRxPosition", Flag(block[offset::StatusEvery] & 0x80));
+    const StatusCode status = UnpackStatusCode(block[offset::StatusEvery]);
+    add("edBcnEvery", Digits(status.every, 3));
+    add("chkRxPosition", QString::number(status.rxPosition));
     add("edMyCall", CallsignAt(block, offset::MyCall));
     add("edAprsPath", PathAt(block));
     add("edBeacon", TextAt(block, offset::StatusText, kStatusTextSize));
