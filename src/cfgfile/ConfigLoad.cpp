@@ -92,7 +92,7 @@ CfgError ApplyStatusCode(TrackerSettings &s, const CfgValue &value)
     if (!n.ok())
         return n.error;
     const StatusCode status = UnpackStatusCode(n.value);
-    if (!s.edBcnEvery.setText(FormatWithDigits(status.every, 3)))
+    if (!s.edBcnEvery.setText(FormatWithDigits(status.every, s.edBcnEvery.positions())))
         return CfgError::InvalidPropertyValue;
     return Refused(s.chkRxPosition.setValue(status.rxPosition));
 }

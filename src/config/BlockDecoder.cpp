@@ -3,7 +3,7 @@
 #include "Cp1252.h"
 #include "NumericReading.h"
 #include "PackedCodes.h"
-#include "TrackerSettings.h"
+#include "SettingsDescription.h"
 
 #include <algorithm>
 
@@ -13,8 +13,6 @@ namespace
 {
 
 constexpr int kCallsignSize = 6;
-constexpr int kStatusTextSize = offset::DestCall - offset::StatusText; // 30
-constexpr int kMessageSize = kConfigBlockSize - offset::Message;       // 39
 
 // The characters from `from` up to the first 0, at most `size` of them.
 QString TextAt(const ConfigBlock &block, int from, int size)
@@ -67,12 +65,53 @@ QString SymbolTable(std::uint8_t code)
     return QStringLiteral("invalid (%1)").arg(code);
 }
 
-QString AcquisitionInterval(const ConfigBlock &block)
+QString AcquisitionInterval(const ConfigBlock &block, int digits)
 {
     const std::uint8_t interval = block[offset::GpsCheckInterval];
     if (interval == kGpslessMarker && block[offset::GpsAcqTimeout] == 0)
         return QStringLiteral("GPSless");
-    return Tens(interval, 3);
+    return Tens(interval, digits);
+}
+
+// The value of one setting as the block carries it; numbers with as many
+// digits as the setting's mask has positions.
+QString Decode(const SettingDescription &setting, const ConfigBlock &block)
+{
+    const BlockBytes &bytes = setting.block;
+    const std::uint8_t byte = block[static_cast<size_t>(bytes.first)];
+    const auto digits = static_cast<int>(setting.mask.size());
+    switch (bytes.coding) {
+    case BlockCoding::None:
+        break;
+    case BlockCoding::TxDelay:
+        return Digits(RoundHalfEven(byte / 0.15), digits);
+    case BlockCoding::Number:
+        return Digits(byte, digits);
+    case BlockCoding::Tens:
+        return Tens(byte, digits);
+    case BlockCoding::AcquisitionTens:
+        return AcquisitionInterval(block, digits);
+    case BlockCoding::MessageCode: {
+        const MessageCode code = UnpackMessageCode(byte);
+        return QString::number(setting.kind == ControlKind::List ? code.micEIndex : code.autoReply);
+    }
+    case BlockCoding::StatusCode: {
+        const StatusCode code = UnpackStatusCode(byte);
+        return setting.kind == ControlKind::MaskedText ? Digits(code.every, digits)
+                                                       : QString::number(code.rxPosition);
+    }
+    case BlockCoding::SymbolCode:
+        return TextAt(block, bytes.first, 1);
+    case BlockCoding::SymbolTable:
+        return SymbolTable(byte);
+    case BlockCoding::Callsign:
+        return CallsignAt(block, bytes.first);
+    case BlockCoding::Path:
+        return PathAt(block);
+    case BlockCoding::Text:
+        return TextAt(block, bytes.first, bytes.count);
+    }
+    return QString();
 }
 
 } // namespace
@@ -80,31 +119,10 @@ QString AcquisitionInterval(const ConfigBlock &block)
 QList<Setting> DecodeSettings(const ConfigBlock &block)
 {
     QList<Setting> out;
-    const auto add = [&out](const char *name, const QString &value) {
-        out.append({QString::fromLatin1(name), value});
-    };
-    add("edNumFlagsAuto", Digits(RoundHalfEven(block[offset::TxDelay] / 0.15), 3));
-    add("edMsgRepeat", Digits(block[offset::MsgRetries], 3));
-    const MessageCode message = UnpackMessageCode(block[offset::MsgOptions]);
-    add("cbMicEMsg", QString::number(message.micEIndex));
-    add("chkAutoReply", QString::number(message.autoReply));
-    add("edSymbol", TextAt(block, offset::SymbolCode, 1));
-    add("chkTable", SymbolTable(block[offset::SymbolTable]));
-    add("edGpsCheckTime", AcquisitionInterval(block));
-    add("edGpsAcqTime", Digits(block[offset::GpsAcqTimeout], 3));
-    for (int i = 0; i < kSpeedBands; ++i) {
-        const QString name = QStringLiteral("esSpeedTable(%1)").arg(i);
-        out.append({name, Tens(block[offset::SpeedTable + i], i < 2 ? 4 : 3)});
+    for (const SettingDescription &setting : AllSettings()) {
+        if (setting.block.coding != BlockCoding::None)
+            out.append({setting.key, Decode(setting, block)});
     }
-    add("edManualTime", Tens(block[offset::ManualInterval], 4));
-    const StatusCode status = UnpackStatusCode(block[offset::StatusEvery]);
-    add("edBcnEvery", Digits(status.every, 3));
-    add("chkRxPosition", QString::number(status.rxPosition));
-    add("edMyCall", CallsignAt(block, offset::MyCall));
-    add("edAprsPath", PathAt(block));
-    add("edBeacon", TextAt(block, offset::StatusText, kStatusTextSize));
-    add("edDestCall", CallsignAt(block, offset::DestCall));
-    add("edAprsMsg", TextAt(block, offset::Message, kMessageSize));
     return out;
 }
 
