@@ -6,6 +6,7 @@
 #include "ConfigFile.h"
 #include "FileOpening.h"
 #include "NumericReading.h"
+#include "PackedCodes.h"
 #include "RecordReader.h"
 
 #include <QFile>
@@ -52,18 +53,19 @@ CfgError SetCheck(CheckBox &box, const CfgValue &value)
     return state.ok() ? Refused(box.setValue(state.value)) : state.error;
 }
 
-// The message code: bits 0 to 3 the Mic-E list position, bit 4 auto-reply.
+// The message code: the list position comes from its strict conversion,
+// auto-reply from its lenient reading.
 CfgError ApplyMessageCode(TrackerSettings &s, const CfgValue &value)
 {
     const Converted<int> position = StrictWhole(value);
     if (!position.ok())
         return position.error;
-    if (!s.cbMicEMsg.setIndex(position.value & 15))
+    if (!s.cbMicEMsg.setIndex(UnpackMessageCode(position.value).micEIndex))
         return CfgError::InvalidPropertyValue;
     const Converted<int> flags = LenientWhole(value);
     if (!flags.ok())
         return flags.error;
-    return Refused(s.chkAutoReply.setValue((flags.value & 16) != 0 ? 1 : 0));
+    return Refused(s.chkAutoReply.setValue(UnpackMessageCode(flags.value).autoReply));
 }
 
 CfgError ApplyFirstGroup(TrackerSettings &s, const Group &v)
@@ -83,15 +85,16 @@ CfgError ApplySpeedGroup(TrackerSettings &s, const Group &v)
     return CfgError::None;
 }
 
-// The status code: bits 0 to 6 the status interval, bit 7 chkRxPosition.
+// The status code, by its lenient reading.
 CfgError ApplyStatusCode(TrackerSettings &s, const CfgValue &value)
 {
     const Converted<int> n = LenientWhole(value);
     if (!n.ok())
         return n.error;
-    if (!s.edBcnEvery.setText(FormatWithDigits(n.value & 127, 3)))
+    const StatusCode status = UnpackStatusCode(n.value);
+    if (!s.edBcnEvery.setText(FormatWithDigits(status.every, s.edBcnEvery.positions())))
         return CfgError::InvalidPropertyValue;
-    return Refused(s.chkRxPosition.setValue((n.value & 128) != 0 ? 1 : 0));
+    return Refused(s.chkRxPosition.setValue(status.rxPosition));
 }
 
 CfgError ApplyTimingGroup(TrackerSettings &s, const Group &v)

@@ -3,6 +3,7 @@
 #include "CfgConversions.h"
 #include "ConfigFile.h"
 #include "FileOpening.h"
+#include "PackedCodes.h"
 #include "RecordWriter.h"
 
 #include <QSaveFile>
@@ -16,7 +17,7 @@ namespace
 // controls' ranges keep both codes far inside it.
 int MessageCode(const TrackerSettings &s)
 {
-    return 16 * s.chkAutoReply.value() + s.cbMicEMsg.index();
+    return PackMessageCode({s.cbMicEMsg.index(), s.chkAutoReply.value()});
 }
 
 RecordLine FirstLine(const TrackerSettings &s)
@@ -35,7 +36,7 @@ Converted<RecordLine> TimingLine(const TrackerSettings &s)
     if (!every.ok())
         return {{}, every.error};
     RecordLine line;
-    line.text(s.edManualTime.text()).whole(every.value + 128 * s.chkRxPosition.value());
+    line.text(s.edManualTime.text()).whole(PackStatusCode({every.value, s.chkRxPosition.value()}));
     line.text(s.edGpsAcqTime.text()).text(s.edMyCall.text()).text(s.edAprsPath.text());
     line.text(s.edBeacon.text()).text(s.edDestCall.text()).text(s.edAprsMsg.text());
     return {line};

@@ -1,5 +1,6 @@
 // tarvek-cli decode: what a tracker on the far end of the line would see in
 // a captured upload (or a bare configuration block).
+#include "BlockDecoder.h"
 #include "Commands.h"
 #include "WireDecoder.h"
 

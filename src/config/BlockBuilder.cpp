@@ -3,6 +3,7 @@
 #include "Callsign.h"
 #include "Cp1252.h"
 #include "NumericReading.h"
+#include "PackedCodes.h"
 #include "TrackerSettings.h"
 
 namespace tarvek
@@ -34,12 +35,13 @@ std::uint8_t ToByte(double value)
     return static_cast<std::uint8_t>(whole);
 }
 
-// A normalised number needing more digits than the field has is refused by
-// the field, and that fails the build.
-void WriteBack(MaskedField &field, double number, int digits)
+// A normalised number is written with as many digits as the field has
+// positions, zeros in front; one needing more digits is refused by the field,
+// and that fails the build.
+void WriteBack(MaskedField &field, double number)
 {
     const auto whole = static_cast<long long>(RoundHalfEven(number));
-    Require(field.setText(FormatWithDigits(whole, digits)));
+    Require(field.setText(FormatWithDigits(whole, field.positions())));
 }
 
 void WriteBack(MaskedField &field, const QString &text)
@@ -47,50 +49,50 @@ void WriteBack(MaskedField &field, const QString &text)
     Require(field.setText(text));
 }
 
-void RaiseToMinimum(MaskedField &field, double minimum, const char *replacement)
+void RaiseToMinimum(MaskedField &field, int minimum)
 {
     if (ValueOf(field) < minimum)
-        WriteBack(field, QString::fromLatin1(replacement));
+        WriteBack(field, minimum);
 }
 
 // Intervals in seconds travel as tens of seconds. The byte is stored before
 // the write-back, which may still fail the build.
-void PackInterval(ConfigBlock &block, int index, MaskedField &field, int digits)
+void PackInterval(ConfigBlock &block, int index, MaskedField &field)
 {
-    RaiseToMinimum(field, 10, digits == 4 ? "0010" : "010");
+    RaiseToMinimum(field, 10);
     const std::uint8_t tens = ToByte(ValueOf(field) / 10.0);
     block[static_cast<size_t>(index)] = tens;
-    WriteBack(field, tens * 10.0, digits);
+    WriteBack(field, tens * 10.0);
 }
 
 void PackTxDelay(TrackerSettings &s, ConfigBlock &block)
 {
-    RaiseToMinimum(s.edNumFlagsAuto, 7, "007");
+    RaiseToMinimum(s.edNumFlagsAuto, 7);
     const std::uint8_t flags = ToByte(ValueOf(s.edNumFlagsAuto) * 0.15);
     block[offset::TxDelay] = flags;
-    WriteBack(s.edNumFlagsAuto, flags / 0.15, 3);
+    WriteBack(s.edNumFlagsAuto, flags / 0.15);
 }
 
 void PackTimings(TrackerSettings &s, ConfigBlock &block)
 {
-    PackInterval(block, offset::GpsCheckInterval, s.edGpsCheckTime, 3);
+    PackInterval(block, offset::GpsCheckInterval, s.edGpsCheckTime);
     for (int i = 0; i < kSpeedBands; ++i)
-        PackInterval(block, offset::SpeedTable + i, s.esSpeedTable[static_cast<size_t>(i)],
-                     i < 2 ? 4 : 3);
-    PackInterval(block, offset::ManualInterval, s.edManualTime, 4);
+        PackInterval(block, offset::SpeedTable + i, s.esSpeedTable[static_cast<size_t>(i)]);
+    PackInterval(block, offset::ManualInterval, s.edManualTime);
 
     const std::uint8_t timeout = ToByte(ValueOf(s.edGpsAcqTime));
     block[offset::GpsAcqTimeout] = timeout;
-    WriteBack(s.edGpsAcqTime, timeout, 3);
+    WriteBack(s.edGpsAcqTime, timeout);
     if (timeout == 0)
         block[offset::GpsCheckInterval] = kGpslessMarker;
 
     if (ValueOf(s.edBcnEvery) > 127)
-        WriteBack(s.edBcnEvery, QStringLiteral("127"));
-    const std::uint8_t every =
-        ToByte(ValueOf(s.edBcnEvery) + (s.chkRxPosition.value() != 0 ? 128 : 0));
-    block[offset::StatusEvery] = every;
-    WriteBack(s.edBcnEvery, every & 0x7F, 3);
+        WriteBack(s.edBcnEvery, 127);
+    const int rxPosition = s.chkRxPosition.value() != 0 ? 1 : 0;
+    const std::uint8_t status =
+        ToByte(PackStatusCode({static_cast<int>(ValueOf(s.edBcnEvery)), rxPosition}));
+    block[offset::StatusEvery] = status;
+    WriteBack(s.edBcnEvery, UnpackStatusCode(status).every);
 }
 
 void PackSymbol(TrackerSettings &s, ConfigBlock &block)
@@ -131,9 +133,9 @@ void Build(TrackerSettings &s, ConfigBlock &block)
     PackTxDelay(s, block);
     const std::uint8_t retries = ToByte(ValueOf(s.edMsgRepeat));
     block[offset::MsgRetries] = retries;
-    WriteBack(s.edMsgRepeat, retries, 3);
-    block[offset::MsgOptions] =
-        ToByte(s.cbMicEMsg.index() + (s.chkAutoReply.value() != 0 ? 16 : 0));
+    WriteBack(s.edMsgRepeat, retries);
+    const int autoReply = s.chkAutoReply.value() != 0 ? 1 : 0;
+    block[offset::MsgOptions] = ToByte(PackMessageCode({s.cbMicEMsg.index(), autoReply}));
     PackSymbol(s, block);
     PackTimings(s, block);
     PackCallsignField(block, offset::MyCall, s.edMyCall, s.edAprsPath.text().isEmpty());

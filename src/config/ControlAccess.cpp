@@ -14,17 +14,24 @@ std::optional<int> ParseWholeNumber(const QString &text)
     return value;
 }
 
-ControlRef Text(const QString &name, MaskedField &field)
+ControlRef RefTo(const SettingDescription &setting, SettingsModel &model)
 {
-    ControlRef ref{name};
-    ref.field = &field;
-    return ref;
-}
-
-ControlRef Check(const QString &name, CheckBox &box)
-{
-    ControlRef ref{name};
-    ref.checkBox = &box;
+    QObject &control = ControlOf(setting, model);
+    ControlRef ref{setting.key, &setting};
+    switch (setting.kind) {
+    case ControlKind::MaskedText:
+        ref.field = qobject_cast<MaskedField *>(&control);
+        break;
+    case ControlKind::CheckBox:
+        ref.checkBox = qobject_cast<CheckBox *>(&control);
+        break;
+    case ControlKind::List:
+        ref.list = qobject_cast<ListChoice *>(&control);
+        break;
+    case ControlKind::Option:
+        ref.option = qobject_cast<OptionButton *>(&control);
+        break;
+    }
     return ref;
 }
 
@@ -32,48 +39,18 @@ ControlRef Check(const QString &name, CheckBox &box)
 
 std::vector<ControlRef> AllControls(SettingsModel &model)
 {
-    TrackerSettings &s = model.tracker;
-    CalculatorSettings &c = model.calculator;
-    std::vector<ControlRef> all = {
-        Text(QStringLiteral("edComm"), s.edComm),
-        Text(QStringLiteral("edNumFlagsAuto"), s.edNumFlagsAuto),
-        Text(QStringLiteral("edMsgRepeat"), s.edMsgRepeat),
-    };
-    ControlRef mic{QStringLiteral("cbMicEMsg")};
-    mic.list = &s.cbMicEMsg;
-    all.push_back(mic);
-    all.push_back(Check(QStringLiteral("chkAutoReply"), s.chkAutoReply));
-    all.push_back(Text(QStringLiteral("edSymbol"), s.edSymbol));
-    all.push_back(Check(QStringLiteral("chkTable"), s.chkTable));
-    all.push_back(Text(QStringLiteral("edGpsCheckTime"), s.edGpsCheckTime));
-    all.push_back(Text(QStringLiteral("edGpsAcqTime"), s.edGpsAcqTime));
-    for (int i = 0; i < kSpeedBands; ++i)
-        all.push_back(Text(QStringLiteral("esSpeedTable(%1)").arg(i),
-                           s.esSpeedTable[static_cast<size_t>(i)]));
-    all.push_back(Text(QStringLiteral("edManualTime"), s.edManualTime));
-    all.push_back(Text(QStringLiteral("edBcnEvery"), s.edBcnEvery));
-    all.push_back(Check(QStringLiteral("chkRxPosition"), s.chkRxPosition));
-    all.push_back(Text(QStringLiteral("edMyCall"), s.edMyCall));
-    all.push_back(Text(QStringLiteral("edAprsPath"), s.edAprsPath));
-    all.push_back(Text(QStringLiteral("edBeacon"), s.edBeacon));
-    all.push_back(Text(QStringLiteral("edDestCall"), s.edDestCall));
-    all.push_back(Text(QStringLiteral("edAprsMsg"), s.edAprsMsg));
-    all.push_back(Text(QStringLiteral("txtLat"), c.txtLat));
-    all.push_back(Text(QStringLiteral("txtLng"), c.txtLng));
-    all.push_back(Check(QStringLiteral("chkCent"), c.chkCent));
-    ControlRef norm{QStringLiteral("optLLtoNorm")};
-    norm.option = &c.optLLtoNorm;
-    all.push_back(norm);
+    std::vector<ControlRef> all;
+    for (const SettingDescription &setting : AllSettings())
+        all.push_back(RefTo(setting, model));
     return all;
 }
 
 std::optional<ControlRef> FindControl(SettingsModel &model, const QString &name)
 {
-    for (const ControlRef &ref : AllControls(model)) {
-        if (ref.name == name)
-            return ref;
-    }
-    return std::nullopt;
+    const SettingDescription *setting = FindSetting(name);
+    if (!setting)
+        return std::nullopt;
+    return RefTo(*setting, model);
 }
 
 bool WriteControl(const ControlRef &control, const QString &value, QString *error)

@@ -12,14 +12,15 @@ namespace tarvek
 {
 
 struct ControlRef {
-    QString name;
+    QString name; // the key
+    const SettingDescription *setting = nullptr;
     MaskedField *field = nullptr;   // text controls
     CheckBox *checkBox = nullptr;   // 0, 1 or 2
     ListChoice *list = nullptr;     // list position
     OptionButton *option = nullptr; // 1 selected, 0 not
 };
 
-// Every control, in the order the command line lists them.
+// Every control, in the order of the settings description.
 std::vector<ControlRef> AllControls(SettingsModel &model);
 std::optional<ControlRef> FindControl(SettingsModel &model, const QString &name);
 

@@ -68,6 +68,12 @@ void FilterStatusTextKey(int &code, const QString &acquisitionTimeoutText)
         code = 0;
 }
 
+void FilterCoordinateKey(int &code)
+{
+    if (code != kBackspaceCode && code != '.' && !IsDigit(code) && code != '%' && code != '\'')
+        code = 0;
+}
+
 bool IsGpslessMode(const QString &acquisitionTimeoutText)
 {
     return ReadNumber(acquisitionTimeoutText) == 0.0;

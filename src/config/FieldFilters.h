@@ -1,6 +1,7 @@
 #pragma once
-// The keystroke rules of the main window's text fields and the two things
-// shown from field texts (remaining-character counters, GPSless Mode).
+// The keystroke rules of the main window's and the calculator's text fields,
+// and the two things shown from field texts (remaining-character counters,
+// GPSless Mode).
 // Each filter receives the typed character as its Windows-1252 code by
 // reference, as the field's typed-character hook delivers it: it may replace
 // the code or set it to 0 to drop the character. A character that the code
@@ -26,6 +27,11 @@ void FilterMessageKey(int &code);
 // holds an APRS position, so "{", "'" and "`" are allowed; otherwise they
 // are dropped. "|", "~" and every code above 126 are always dropped.
 void FilterStatusTextKey(int &code, const QString &acquisitionTimeoutText);
+
+// Calculator coordinates (latitude, longitude): Backspace, ".", the digits,
+// and "%" and "'", which are typed but then make the text invalid; every
+// other code is dropped. Signs and hemisphere letters come only from files.
+void FilterCoordinateKey(int &code);
 
 // GPSless Mode holds exactly when the acquisition timeout text reads 0 by
 // the numeric reading rule ("000", "0__", "___", "" and "0" all do).

@@ -26,6 +26,9 @@ public:
 
     const QString &mask() const { return m_mask; }
     bool isMasked() const { return !m_mask.isEmpty(); }
+    // The number of positions of a masked field: the digits a number written
+    // into a numeric field gets. 0 for free text.
+    int positions() const { return static_cast<int>(m_mask.size()); }
     int maxLength() const { return m_maxLength; }
 
     // The text as shown: "_" in every unfilled position of a masked field.

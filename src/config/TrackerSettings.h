@@ -7,6 +7,7 @@
 #include "ListChoice.h"
 #include "MaskedField.h"
 #include "OptionButton.h"
+#include "SettingsDescription.h"
 
 #include <array>
 
@@ -22,38 +23,41 @@ public:
     TrackerSettings(const TrackerSettings &) = delete;
     TrackerSettings &operator=(const TrackerSettings &) = delete;
 
-    MaskedField edComm{QStringLiteral("#"), 1};
-    MaskedField edNumFlagsAuto{QStringLiteral("999"), 3};
-    MaskedField edMsgRepeat{QStringLiteral("999"), 3};
+    // Each text control takes its mask and length from its row in the
+    // settings description.
+    MaskedField edComm = DescribedField("edComm");
+    MaskedField edNumFlagsAuto = DescribedField("edNumFlagsAuto");
+    MaskedField edMsgRepeat = DescribedField("edMsgRepeat");
     ListChoice cbMicEMsg;
     CheckBox chkAutoReply;
-    MaskedField edSymbol{QStringLiteral("&"), 1};
+    MaskedField edSymbol = DescribedField("edSymbol");
     CheckBox chkTable;
-    MaskedField edGpsCheckTime{QStringLiteral("999"), 3};
-    MaskedField edGpsAcqTime{QStringLiteral("999"), 3};
+    MaskedField edGpsCheckTime = DescribedField("edGpsCheckTime");
+    MaskedField edGpsAcqTime = DescribedField("edGpsAcqTime");
     std::array<MaskedField, kSpeedBands> esSpeedTable{{
-        {QStringLiteral("9999"), 4},
-        {QStringLiteral("9999"), 4},
-        {QStringLiteral("999"), 3},
-        {QStringLiteral("999"), 3},
-        {QStringLiteral("999"), 3},
-        {QStringLiteral("999"), 3},
-        {QStringLiteral("999"), 3},
+        DescribedField("esSpeedTable(0)"),
+        DescribedField("esSpeedTable(1)"),
+        DescribedField("esSpeedTable(2)"),
+        DescribedField("esSpeedTable(3)"),
+        DescribedField("esSpeedTable(4)"),
+        DescribedField("esSpeedTable(5)"),
+        DescribedField("esSpeedTable(6)"),
     }};
-    MaskedField edManualTime{QStringLiteral("9999"), 4};
-    MaskedField edBcnEvery{QStringLiteral("999"), 3};
+    MaskedField edManualTime = DescribedField("edManualTime");
+    MaskedField edBcnEvery = DescribedField("edBcnEvery");
     CheckBox chkRxPosition;
-    MaskedField edMyCall{QString(), 9};
-    MaskedField edAprsPath{QString(), 19};
-    MaskedField edBeacon{QString(), 29};
-    MaskedField edDestCall{QString(), 9};
-    MaskedField edAprsMsg{QString(), 38};
+    MaskedField edMyCall = DescribedField("edMyCall");
+    MaskedField edAprsPath = DescribedField("edAprsPath");
+    MaskedField edBeacon = DescribedField("edBeacon");
+    MaskedField edDestCall = DescribedField("edDestCall");
+    MaskedField edAprsMsg = DescribedField("edAprsMsg");
 };
 
 // The Mic-E message types, in list order.
 QStringList MicEMessageNames();
 
-// The calculator window's four controls that configuration files store.
+// The calculator window's four controls that configuration files store,
+// holding their initial values from the settings description.
 class CalculatorSettings
 {
 public:
@@ -61,8 +65,8 @@ public:
     CalculatorSettings(const CalculatorSettings &) = delete;
     CalculatorSettings &operator=(const CalculatorSettings &) = delete;
 
-    MaskedField txtLat{QString(), 0};
-    MaskedField txtLng{QString(), 0};
+    MaskedField txtLat = DescribedField("txtLat");
+    MaskedField txtLng = DescribedField("txtLng");
     CheckBox chkCent;
     // Selected: the normal (20 character) form; not selected: the compressed one.
     OptionButton optLLtoNorm{false};
@@ -76,8 +80,8 @@ struct SettingsModel {
 };
 
 // Writes the factory default of every main-window setting into its control,
-// in a fixed order, each write raising the control's change notification.
-// The calculator's fields are not touched.
+// in the fixed order of the description's defaults steps, each write raising
+// the control's change notification. The calculator's fields are not touched.
 void LoadDefaults(TrackerSettings &settings);
 
 } // namespace tarvek

@@ -1,6 +1,6 @@
 #include "CodePage.h"
 
-#include <array>
+#include "Cp1252.h"
 
 namespace tarvek::rtf
 {
@@ -8,18 +8,10 @@ namespace tarvek::rtf
 namespace
 {
 
-// Windows-1252 differs from Latin-1 only in 0x80..0x9F. The five positions
-// Windows leaves undefined keep their Latin-1 value.
-constexpr std::array<char16_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 char16_t cp1252ToUnicode(unsigned char byte)
 {
-    if (byte >= 0x80 && byte <= 0x9F)
-        return kCp1252High[byte - 0x80];
-    return byte;
+    // Every Windows-1252 character lies in the Basic Multilingual Plane.
+    return static_cast<char16_t>(Cp1252Char(byte));
 }
 
 // The Symbol font has no Unicode mapping of its own; only the bullet matters

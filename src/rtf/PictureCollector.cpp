@@ -1,5 +1,7 @@
 #include "PictureCollector.h"
 
+#include "RtfTokenizer.h"
+
 #include <algorithm>
 
 namespace tarvek::rtf
@@ -7,17 +9,6 @@ namespace tarvek::rtf
 
 namespace
 {
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 bool startsWith(const QByteArray &data, std::string_view magic)
 {
@@ -79,7 +70,7 @@ void PictureCollector::appendHex(std::string_view text)
     if (!collecting())
         return;
     for (const char c : text) {
-        const int digit = hexDigit(c);
+        const int digit = hexDigitValue(c);
         if (digit < 0)
             continue;
         if (pendingNibble_ < 0) {

@@ -30,17 +30,6 @@ Token tokenOf(TokenType type)
     return token;
 }
 
-int hexValue(char c)
-{
-    if (isDigit(c))
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 } // namespace
 
 RtfTokenizer::RtfTokenizer(QByteArrayView input)
@@ -119,8 +108,8 @@ Token RtfTokenizer::readHexByte()
     ++pos_; // the quote
     int value = 0;
     int digits = 0;
-    while (digits < 2 && pos_ < end_ && hexValue(*pos_) >= 0) {
-        value = value * 16 + hexValue(*pos_++);
+    while (digits < 2 && pos_ < end_ && hexDigitValue(*pos_) >= 0) {
+        value = value * 16 + hexDigitValue(*pos_++);
         ++digits;
     }
     if (digits == 0) {

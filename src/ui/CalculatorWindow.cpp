@@ -5,6 +5,7 @@
 #include "AprsPosition.h"
 #include "CaptionFit.h"
 #include "Cp1252.h"
+#include "FieldFilters.h"
 #include "PositionText.h"
 #include "TrackerSettings.h"
 #include "Twips.h"
@@ -85,18 +86,13 @@ bool TypesCharacter(const QKeyEvent *event)
     }
 }
 
-// The characters the coordinate fields take from the keyboard: Backspace,
-// ".", the digits, and "%" and "'" (these two are typed but then make the
-// text invalid). Signs and hemisphere letters come only from loaded files.
-bool CoordinateKeyAllowed(int code)
-{
-    return code == 8 || code == 46 || (code >= 48 && code <= 57) || code == 37 || code == 39;
-}
-
-int TypedCode(const QKeyEvent *event)
+// The typed character through the coordinate key filter: false when dropped.
+bool CoordinateKeyAllowed(const QKeyEvent *event)
 {
     const QList<uint> chars = event->text().toUcs4();
-    return chars.isEmpty() ? -1 : Cp1252Code(chars.front());
+    int code = chars.isEmpty() ? -1 : Cp1252Code(chars.front());
+    FilterCoordinateKey(code);
+    return code != 0;
 }
 
 void BindText(QLineEdit *edit, MaskedField &field)
@@ -356,7 +352,7 @@ bool CalculatorWindow::eventFilter(QObject *watched, QEvent *event)
         return QDialog::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<const QKeyEvent *>(event);
-        if (TypesCharacter(key) && !CoordinateKeyAllowed(TypedCode(key)))
+        if (TypesCharacter(key) && !CoordinateKeyAllowed(key))
             return true; // dropped without a sound
     } else if (event->type() == QEvent::KeyRelease) {
         txtCoordinate_KeyUp();

@@ -21,6 +21,7 @@ const Filter kPath = [](int &c) { tarvek::FilterPathKey(c); };
 const Filter kMessage = [](int &c) { tarvek::FilterMessageKey(c); };
 const Filter kStatusNormal = [](int &c) { tarvek::FilterStatusTextKey(c, QStringLiteral("025")); };
 const Filter kStatusGpsless = [](int &c) { tarvek::FilterStatusTextKey(c, QStringLiteral("000")); };
+const Filter kCoordinate = [](int &c) { tarvek::FilterCoordinateKey(c); };
 
 class KeyFilterTest : public ::testing::TestWithParam<KeyRow>
 {
@@ -68,7 +69,13 @@ INSTANTIATE_TEST_SUITE_P(
         KeyRow{"GpslessCloseBrace", kStatusGpsless, '}', 0},
         KeyRow{"GpslessTilde", kStatusGpsless, '~', 0},
         KeyRow{"GpslessDel", kStatusGpsless, 127, 0},
-        KeyRow{"GpslessBeyondCodePage", kStatusGpsless, 0x2022, 0}),
+        KeyRow{"GpslessBeyondCodePage", kStatusGpsless, 0x2022, 0},
+        KeyRow{"CoordDot", kCoordinate, '.', '.'}, KeyRow{"CoordNine", kCoordinate, '9', '9'},
+        KeyRow{"CoordPercent", kCoordinate, '%', '%'},
+        KeyRow{"CoordApostrophe", kCoordinate, '\'', '\''},
+        KeyRow{"CoordBackspace", kCoordinate, 8, 8}, KeyRow{"CoordMinus", kCoordinate, '-', 0},
+        KeyRow{"CoordPlus", kCoordinate, '+', 0}, KeyRow{"CoordNorth", kCoordinate, 'N', 0},
+        KeyRow{"CoordNegative", kCoordinate, -1, 0}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // How many of the codes 0 to 300 a filter lets through: a wrong bound
@@ -96,6 +103,8 @@ TEST(KeyFilterRanges, AcceptExactlyTheirCharacterSets)
     EXPECT_EQ(AcceptedCount(kStatusGpsless), 123);
     // 1 to 122 without "'" and "`".
     EXPECT_EQ(AcceptedCount(kStatusNormal), 120);
+    // Backspace, ".", 10 digits, "%" and "'".
+    EXPECT_EQ(AcceptedCount(kCoordinate), 14);
 }
 
 struct ModeRow {

@@ -1,6 +1,7 @@
 // The wire format both ways: checksums, the 120 bytes of an upload, and the
 // decoder that reads a capture back into settings.
 #include "BlockBuilder.h"
+#include "BlockDecoder.h"
 #include "ControlAccess.h"
 #include "Frames.h"
 #include "WireDecoder.h"

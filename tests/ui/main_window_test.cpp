@@ -13,6 +13,7 @@
 #include "MaskedLineEdit.h"
 #include "MessagePresenter.h"
 #include "SerialPort.h"
+#include "SettingsDescription.h"
 #include "SystemSerialPort.h"
 
 #include <QCheckBox>
@@ -188,6 +189,26 @@ TEST_F(MainWindowTest, NoCaptionIsClipped)
     typeInto(c().edGpsAcqTime, QStringLiteral("0"));
     ASSERT_TRUE(c().cmdLatLon->isVisible());
     ExpectCaptionsWhole(*window);
+}
+
+// Each setting's control carries its key as objectName, and the caption that
+// the settings description gives it is one the windows show (a label, a frame
+// or the control's own text; the calculator is a child of the main window).
+TEST_F(MainWindowTest, DescribedSettingsAreTheWindowsControlsAndCaptions)
+{
+    QStringList shown;
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            shown << label->text().remove(u'&');
+        else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            shown << button->text();
+        else if (auto *frame = qobject_cast<QGroupBox *>(widget))
+            shown << frame->title();
+    }
+    for (const SettingDescription &setting : AllSettings()) {
+        EXPECT_TRUE(window->findChild<QWidget *>(setting.key)) << qPrintable(setting.key);
+        EXPECT_TRUE(shown.contains(setting.caption)) << qPrintable(setting.key);
+    }
 }
 
 TEST_F(MainWindowTest, CallsignFieldsUpperCaseAndDrop)

@@ -13,7 +13,7 @@
 #include <optional>
 #include <vector>
 
-namespace tarvek::ui
+namespace tarvek
 {
 
 // Caret and selection in display positions (one per character shown).
@@ -50,4 +50,4 @@ std::optional<EditResult> Backspace(const MaskedField &field, const Caret &caret
 // Removes the selection, or the character after the caret.
 std::optional<EditResult> DeleteForward(const MaskedField &field, const Caret &caret);
 
-} // namespace tarvek::ui
+} // namespace tarvek

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace tarvek::ui
+namespace tarvek
 {
 
 namespace
@@ -113,4 +113,4 @@ std::optional<EditResult> DeleteForward(const MaskedField &field, const Caret &c
     return RemoveRange(field, c.position, c.position < size ? 1 : 0);
 }
 
-} // namespace tarvek::ui
+} // namespace tarvek

@@ -1,0 +1,88 @@
+#pragma once
+// The description of every setting: each control of the main window and the
+// calculator's four stored controls, one row each. It is the one place that
+// names a setting with its readable name, caption, kind, field shape, factory
+// default, format and the block bytes it fills. The settings objects take
+// their masks and lengths from it; LoadDefaults, the list of controls
+// (ControlAccess) and the block decoder walk it.
+#include <QAnyStringView>
+#include <QString>
+#include <cstdint>
+#include <span>
+
+class QObject;
+
+namespace tarvek
+{
+
+class CalculatorSettings;
+class MaskedField;
+class TrackerSettings;
+struct SettingsModel;
+
+enum class ControlKind {
+    MaskedText, // MaskedField
+    CheckBox,   // CheckBox: 0 clear, 1 ticked, 2 greyed
+    List,       // ListChoice: the position in the list
+    Option,     // OptionButton: 1 selected, 0 not
+};
+
+// How the configuration block carries a setting; the decoder reads it back
+// by this. Digit counts come from the row's mask.
+enum class BlockCoding {
+    None,            // not in the block
+    TxDelay,         // milliseconds as flags (× 0.15)
+    Number,          // the value itself
+    Tens,            // seconds as tens of seconds
+    AcquisitionTens, // tens of seconds, or the GPSless marker
+    MessageCode,     // shared by cbMicEMsg and chkAutoReply (PackedCodes.h)
+    StatusCode,      // shared by edBcnEvery and chkRxPosition (PackedCodes.h)
+    SymbolCode,      // one character
+    SymbolTable,     // "/" or "\"
+    Callsign,        // six characters and the SSID character
+    Path,            // one or two callsigns, up to a 0
+    Text,            // characters up to a 0
+};
+
+struct BlockBytes {
+    int first = 0;
+    int count = 0;            // 0: not in the block
+    std::uint8_t bits = 0xFF; // where settings share a byte: the bits of this one
+    BlockCoding coding = BlockCoding::None;
+};
+
+struct SettingDescription {
+    QLatin1StringView key{};     // the control name: objectName, tarvek-cli names
+    QLatin1StringView name{};    // the readable name
+    QLatin1StringView caption{}; // as the window shows it beside the control
+    ControlKind kind = ControlKind::MaskedText;
+    QLatin1StringView mask{};        // masked text: "#", "9" and "&" positions; "" free text
+    int maxLength = 0;               // masked text: 0 no limit
+    QLatin1StringView defaultText{}; // masked text
+    int defaultValue = 0;            // the other kinds
+    int defaultsStep = 0;            // place in LoadDefaults' order; 0: not written by it
+    QLatin1StringView format{};      // what the value means, in a few words
+    BlockBytes block{};
+    // Where the control lives: exactly one of the two is set.
+    QObject &(*inTracker)(TrackerSettings &) = nullptr;
+    QObject &(*inCalculator)(CalculatorSettings &) = nullptr;
+};
+
+// Every setting, in the order the command line lists them.
+std::span<const SettingDescription> AllSettings();
+
+// The row of the control named `key`, or null.
+const SettingDescription *FindSetting(QAnyStringView key);
+
+// The setting's control in `model`.
+QObject &ControlOf(const SettingDescription &setting, SettingsModel &model);
+
+// A text control with the mask and length of its row (`key` must name a
+// masked-text row).
+MaskedField DescribedField(const char *key);
+
+// Writes the setting's factory default into `control`, which raises the
+// control's change notification.
+void ApplyDefault(const SettingDescription &setting, QObject &control);
+
+} // namespace tarvek

@@ -1,0 +1,83 @@
+// The settings description: every row reaches a control of its own kind,
+// the block bytes of different settings never overlap, and LoadDefaults
+// writes in the fixed order with one notification per control.
+#include "ConfigBlock.h"
+#include "ControlAccess.h"
+#include "SettingsDescription.h"
+
+#include <QSet>
+
+#include <gtest/gtest.h>
+
+namespace tarvek
+{
+namespace
+{
+
+using namespace Qt::StringLiterals;
+
+TEST(SettingsDescription, EachRowReachesOneControlOfItsKindUnderUniqueNames)
+{
+    SettingsModel model;
+    QSet<QString> keys, names;
+    for (const ControlRef &ref : AllControls(model)) {
+        const SettingDescription &row = *ref.setting;
+        keys.insert(ref.name);
+        names.insert(QString(row.name));
+        EXPECT_EQ(row.kind == ControlKind::MaskedText, ref.field != nullptr)
+            << qPrintable(ref.name);
+        EXPECT_EQ(row.kind == ControlKind::CheckBox, ref.checkBox != nullptr);
+        EXPECT_EQ(row.kind == ControlKind::List, ref.list != nullptr);
+        EXPECT_EQ(row.kind == ControlKind::Option, ref.option != nullptr);
+        EXPECT_FALSE(row.caption.isEmpty() || row.format.isEmpty()) << qPrintable(ref.name);
+        EXPECT_EQ(FindSetting(ref.name), &row);
+    }
+    EXPECT_EQ(keys.size(), 28);
+    EXPECT_EQ(names.size(), 28);
+    EXPECT_EQ(FindSetting(u"esSpeedTable(7)"_s), nullptr);
+}
+
+TEST(SettingsDescription, BlockBytesStayInTheBlockAndOnlySharedBytesSplitTheirBits)
+{
+    std::array<int, kConfigBlockSize> usedBits{};
+    for (const SettingDescription &row : AllSettings()) {
+        const BlockBytes &bytes = row.block;
+        EXPECT_EQ(bytes.count > 0, bytes.coding != BlockCoding::None) << qPrintable(row.key);
+        if (bytes.count == 0)
+            continue;
+        ASSERT_GE(bytes.first, 0);
+        ASSERT_LE(bytes.first + bytes.count, kConfigBlockSize) << qPrintable(row.key);
+        for (int i = bytes.first; i < bytes.first + bytes.count; ++i) {
+            EXPECT_EQ(usedBits[size_t(i)] & bytes.bits, 0) << qPrintable(row.key) << " byte " << i;
+            usedBits[size_t(i)] |= bytes.bits;
+        }
+    }
+    for (int i = 0; i < kConfigBlockSize; ++i)
+        EXPECT_NE(usedBits[size_t(i)], 0) << "byte " << i << " belongs to no setting";
+}
+
+TEST(LoadDefaults, WritesEveryMainWindowControlOnceInTheFixedOrder)
+{
+    SettingsModel model;
+    QStringList written;
+    for (const ControlRef &ref : AllControls(model)) {
+        const auto record = [&written, name = ref.name] { written << name; };
+        if (ref.field)
+            QObject::connect(ref.field, &MaskedField::changed, record);
+        else if (ref.checkBox)
+            QObject::connect(ref.checkBox, &CheckBox::changed, record);
+        else if (ref.list)
+            QObject::connect(ref.list, &ListChoice::changed, record);
+        else
+            QObject::connect(ref.option, &OptionButton::changed, record);
+    }
+    LoadDefaults(model.tracker);
+    EXPECT_EQ(written.join(u' '),
+              u"edComm edNumFlagsAuto edMsgRepeat cbMicEMsg edSymbol chkTable chkRxPosition "
+              "esSpeedTable(0) esSpeedTable(1) esSpeedTable(2) esSpeedTable(3) esSpeedTable(4) "
+              "esSpeedTable(5) esSpeedTable(6) edManualTime edBcnEvery edGpsCheckTime "
+              "edGpsAcqTime edMyCall edAprsPath edBeacon edDestCall edAprsMsg chkAutoReply"_s);
+}
+
+} // namespace
+} // namespace tarvek
