@@ -55,7 +55,10 @@ for target in "${targets[@]}"; do
   echo "   coverage from corpus: $(coverage INITED "$work/log")"
   echo "   coverage at the end:  $(grep -E '^#[0-9]+.*cov:' "$work/log" | tail -1 |
     sed -E 's/.*cov: ([0-9]+) ft: ([0-9]+).*/cov \1 ft \2/')"
-  if [ "$status" -ne 0 ] || [ "$findings" -ne 0 ]; then
+  # libFuzzer exits with 72 when interrupted (Ctrl-C): a stop, not a finding.
+  if [ "$status" -eq 72 ] && [ "$findings" -eq 0 ]; then
+    echo "   interrupted"
+  elif [ "$status" -ne 0 ] || [ "$findings" -ne 0 ]; then
     echo "   FINDINGS (exit $status): $(find "$work/artifacts" -type f | tr '\n' ' ')"
     grep -E -m3 'ERROR|SUMMARY|violation' "$work/log" | sed 's/^/   /' || true
     failed=1
