@@ -1,10 +1,10 @@
 // SEND from click to message: the block build, the upload into the
 // information dialog, the two kinds of failure box, and the SEND button.
-#include "../serial/QtPrinters.h"
-#include "../serial/RecordingPort.h"
 #include "Frames.h"
 #include "InfoDialog.h"
 #include "MessagePresenter.h"
+#include "QtPrinters.h"
+#include "RecordingPort.h"
 #include "SendCommand.h"
 #include "SystemSerialPort.h"
 #include "TrackerSettings.h"
