@@ -1,7 +1,7 @@
 // Text-to-number rules under the coordinate texts: which part texts are
 // numbers (and which raise a conversion error), and the leading-number scan.
-#include "NumberText.h"
 #include "ConversionError.h"
+#include "NumberText.h"
 
 #include <gtest/gtest.h>
 
