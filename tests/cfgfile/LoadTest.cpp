@@ -10,9 +10,6 @@
 
 using namespace tarvek;
 using namespace tarvek::testing;
-using tarvek::test::MakeReachable;
-using tarvek::test::RunUnprivileged;
-using tarvek::test::SetMode;
 
 namespace
 {

@@ -104,9 +104,9 @@ std::vector<std::string> Options(const std::string &lat, const std::string &lon,
     return args;
 }
 
-using tarvek::geo::test::WorkedExample;
+using tarvek::testing::WorkedExample;
 
-class CliWorkedExampleTest : public testing::TestWithParam<WorkedExample>
+class CliWorkedExampleTest : public ::testing::TestWithParam<WorkedExample>
 {
 };
 
@@ -126,7 +126,7 @@ TEST_P(CliWorkedExampleTest, PrintsBothForms)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, CliWorkedExampleTest,
-                         testing::ValuesIn(tarvek::geo::test::WorkedExamples()),
+                         ::testing::ValuesIn(tarvek::testing::WorkedExamples()),
                          [](const auto &info) { return info.param.name; });
 
 struct Vector {
@@ -168,7 +168,7 @@ TEST(CliVectorsTest, AllSixtyLoad)
     EXPECT_EQ(LoadVectors().size(), 60u);
 }
 
-class CliVectorTest : public testing::TestWithParam<Vector>
+class CliVectorTest : public ::testing::TestWithParam<Vector>
 {
 };
 
@@ -185,7 +185,7 @@ TEST_P(CliVectorTest, MatchesReference)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Reference, CliVectorTest, testing::ValuesIn(LoadVectors()),
+INSTANTIATE_TEST_SUITE_P(Reference, CliVectorTest, ::testing::ValuesIn(LoadVectors()),
                          [](const auto &info) { return info.param.name; });
 
 struct ExitRow {
@@ -196,7 +196,7 @@ struct ExitRow {
     friend void PrintTo(const ExitRow &row, std::ostream *os) { *os << row.name; }
 };
 
-class CliExitCodeTest : public testing::TestWithParam<ExitRow>
+class CliExitCodeTest : public ::testing::TestWithParam<ExitRow>
 {
 };
 
@@ -210,7 +210,7 @@ TEST_P(CliExitCodeTest, FailsWithMessageAndNoOutput)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, CliExitCodeTest,
-    testing::Values(
+    ::testing::Values(
         ExitRow{"InvalidLatitude", {"--lat", "45.60.00", "--lon", "0.00.00"}, 1},
         ExitRow{"InvalidLongitude", {"--lat", "0.00.00", "--lon", "180.00.01"}, 1},
         ExitRow{"OtherAxisLetter", {"--lat", "E45.30.30", "--lon", "0.00.00"}, 1},
@@ -248,7 +248,7 @@ TEST(CliOptionsTest, Latin1SymbolIsKept)
 // the test still checks the results.
 TEST(CliLocaleTest, ItalianLocaleGivesTheSameTexts)
 {
-    for (const WorkedExample &row : tarvek::geo::test::WorkedExamples()) {
+    for (const WorkedExample &row : tarvek::testing::WorkedExamples()) {
         const RunResult run =
             RunCli(Options(row.lat, row.lon, row.seconds, true, ">", false), "it_IT.UTF-8");
         EXPECT_EQ(run.out, row.normal + "\n") << row.name;

@@ -14,7 +14,7 @@ namespace
 {
 
 using namespace Qt::StringLiterals;
-using tarvek::test::PtyPair;
+using tarvek::testing::PtyPair;
 
 struct CliRun {
     int exitCode = -1;

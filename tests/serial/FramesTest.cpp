@@ -33,7 +33,7 @@ struct ChecksumCase {
     std::uint8_t expected;
 };
 
-class Checksum : public testing::TestWithParam<ChecksumCase>
+class Checksum : public ::testing::TestWithParam<ChecksumCase>
 {
 };
 
@@ -44,9 +44,9 @@ TEST_P(Checksum, StartsFrom254AndWraps)
 }
 
 INSTANTIATE_TEST_SUITE_P(Halves, Checksum,
-                         testing::Values(ChecksumCase{"AllZero", 0, 254},
-                                         ChecksumCase{"All255", 255, 197},
-                                         ChecksumCase{"AllOne", 1, 55}),
+                         ::testing::Values(ChecksumCase{"AllZero", 0, 254},
+                                           ChecksumCase{"All255", 255, 197},
+                                           ChecksumCase{"AllOne", 1, 55}),
                          [](const auto &info) { return info.param.name; });
 
 ConfigBlock DefaultBlock()
@@ -79,7 +79,7 @@ struct CaptureCase {
     const char *error;
 };
 
-class Capture : public testing::TestWithParam<CaptureCase>
+class Capture : public ::testing::TestWithParam<CaptureCase>
 {
 };
 
@@ -97,7 +97,7 @@ TEST_P(Capture, ChecksPreamblesChecksumsAndLength)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, Capture,
-    testing::Values(
+    ::testing::Values(
         CaptureCase{"Good", -1, 120, ""},
         CaptureCase{"Empty", -1, 0,
                     "0 bytes: expected 120 (an upload as captured on the line) or 114 (a "
@@ -156,7 +156,7 @@ struct ShapeCase {
     const char *expected;
 };
 
-class DecodeShape : public testing::TestWithParam<ShapeCase>
+class DecodeShape : public ::testing::TestWithParam<ShapeCase>
 {
 };
 
@@ -179,7 +179,7 @@ TEST_P(DecodeShape, ReadsBackWhatTheBuildPacked)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, DecodeShape,
-    testing::Values(
+    ::testing::Values(
         ShapeCase{"OneDigipeater", {{"edAprsPath", "WIDE1-1"}}, "edAprsPath", "WIDE1-1"},
         ShapeCase{"NoPath", {{"edAprsPath", ""}}, "edAprsPath", ""},
         ShapeCase{"PathEndingInComma", {{"edAprsPath", "WIDE1-1,"}}, "edAprsPath", "WIDE1-1,"},

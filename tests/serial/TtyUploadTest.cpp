@@ -29,10 +29,10 @@ namespace
 {
 
 using namespace Qt::StringLiterals;
-using test::Clock;
-using test::MillisBetween;
-using test::PtyPair;
-using test::RecordingView;
+using testing::Clock;
+using testing::MillisBetween;
+using testing::PtyPair;
+using testing::RecordingView;
 
 // Scheduling noise allowed below a pause, in milliseconds. Only lower bounds
 // are checked: a busy machine may stretch a pause, never shorten it.
@@ -78,7 +78,7 @@ struct UploadCase {
     const char *wireHex;   // expected bytes when there is no reference case
 };
 
-class TtyUpload : public testing::TestWithParam<UploadCase>
+class TtyUpload : public ::testing::TestWithParam<UploadCase>
 {
 };
 
@@ -142,7 +142,7 @@ TEST_P(TtyUpload, ExactBytesWithThePauses)
 
 INSTANTIATE_TEST_SUITE_P(
     Configurations, TtyUpload,
-    testing::Values(
+    ::testing::Values(
         UploadCase{"Defaults", "",
                    "ffff1e08003e2f0a302419120d0b091e19034e4f43414c4c395749444531203157494445"
                    "3220320054617276656b2c20766572332e302c206279209dffff5158305a5a5a204d6178"
@@ -160,7 +160,7 @@ struct HeldCase {
     const char *errorStart;
 };
 
-class TtyOpenFailure : public testing::TestWithParam<HeldCase>
+class TtyOpenFailure : public ::testing::TestWithParam<HeldCase>
 {
 };
 
@@ -187,7 +187,7 @@ TEST_P(TtyOpenFailure, FailsAtOpenWithoutShowingAnything)
     QStringList log;
     RecordingView view(log);
     const UploadResult result =
-        UploadConfigBlock(ConfigBlock{}, u"1"_s, port, view, test::RecordingHooks(log));
+        UploadConfigBlock(ConfigBlock{}, u"1"_s, port, view, testing::RecordingHooks(log));
     if (flocked >= 0)
         ::close(flocked);
 
@@ -203,9 +203,9 @@ TEST_P(TtyOpenFailure, FailsAtOpenWithoutShowingAnything)
 
 INSTANTIATE_TEST_SUITE_P(
     Holders, TtyOpenFailure,
-    testing::Values(HeldCase{"AnotherQtProgram", Holder::QtSerialPort, "Serial port "},
-                    HeldCase{"FlockHolder", Holder::Flock, "Serial port "},
-                    HeldCase{"NoSuchDevice", Holder::Missing, "No serial port "}),
+    ::testing::Values(HeldCase{"AnotherQtProgram", Holder::QtSerialPort, "Serial port "},
+                      HeldCase{"FlockHolder", Holder::Flock, "Serial port "},
+                      HeldCase{"NoSuchDevice", Holder::Missing, "No serial port "}),
     [](const auto &info) { return info.param.name; });
 
 // A device the user may not open (a pty belongs to root and the group tty,
@@ -215,12 +215,12 @@ TEST(TtyOpenFailure, DeviceTheUserMayNotOpenNamesTheDialoutGroup)
 {
     PtyPair pty;
     ASSERT_TRUE(pty.isValid());
-    const std::string notRun = test::RunUnprivileged([&] {
+    const std::string notRun = testing::RunUnprivileged([&] {
         SystemSerialPort port(To(pty.device()));
         QStringList log;
         RecordingView view(log);
         const UploadResult result =
-            UploadConfigBlock(ConfigBlock{}, u"1"_s, port, view, test::RecordingHooks(log));
+            UploadConfigBlock(ConfigBlock{}, u"1"_s, port, view, testing::RecordingHooks(log));
         EXPECT_EQ(result.outcome, UploadOutcome::Failed);
         EXPECT_EQ(result.errorDescription,
                   u"Permission denied opening %1. Serial ports belong to the group dialout: add "

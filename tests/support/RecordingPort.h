@@ -9,7 +9,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace tarvek::test
+namespace tarvek::testing
 {
 
 class RecordingPort final : public SerialPort
@@ -110,4 +110,4 @@ inline UploadHooks RecordingHooks(QStringList &log)
             [&log] { log << QStringLiteral("events"); }};
 }
 
-} // namespace tarvek::test
+} // namespace tarvek::testing

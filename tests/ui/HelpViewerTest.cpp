@@ -243,9 +243,9 @@ TEST_F(HelpViewerTest, FileIsLookedUpInTheCurrentDirectory)
 TEST_F(HelpViewerTest, UnreadableFileIsPresentAndSaysWhy)
 {
     writeFile(kHelpFile, "{\\rtf1 secret}");
-    test::SetMode(kHelpFile, 0600);
-    test::MakeReachable(folder.path());
-    const std::string notRun = test::RunUnprivileged([&] {
+    testing::SetMode(kHelpFile, 0600);
+    testing::MakeReachable(folder.path());
+    const std::string notRun = testing::RunUnprivileged([&] {
         HelpViewer *viewer = openHelp();
         ASSERT_NE(viewer, nullptr);
         EXPECT_TRUE(messages.shown.isEmpty());

@@ -27,7 +27,7 @@ namespace
 {
 
 using namespace Qt::StringLiterals;
-using test::RecordingPort;
+using testing::RecordingPort;
 
 struct Shown {
     QString title;
@@ -60,7 +60,7 @@ private:
 };
 
 // The main window's part in SEND, with recording doubles around it.
-class SendFixture : public testing::Test
+class SendFixture : public ::testing::Test
 {
 protected:
     SendFixture()
@@ -156,7 +156,7 @@ struct SerialFailure {
     const char *dialogText;
 };
 
-class SendSerialFailure : public SendFixture, public testing::WithParamInterface<SerialFailure>
+class SendSerialFailure : public SendFixture, public ::testing::WithParamInterface<SerialFailure>
 {
 };
 
@@ -189,11 +189,11 @@ TEST_P(SendSerialFailure, ShowsTheDescriptionAndClosesThePort)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, SendSerialFailure,
-    testing::Values(SerialFailure{"PortZero", "zero", "Invalid port number", false, ""},
-                    SerialFailure{"InUse", "open",
-                                  "Serial port /dev/x is in use by another program", false, ""},
-                    SerialFailure{"GoneAfterFrame1", "write3", "Serial port /dev/x is gone", true,
-                                  "\r\nSending data on COM1....."}),
+    ::testing::Values(SerialFailure{"PortZero", "zero", "Invalid port number", false, ""},
+                      SerialFailure{"InUse", "open",
+                                    "Serial port /dev/x is in use by another program", false, ""},
+                      SerialFailure{"GoneAfterFrame1", "write3", "Serial port /dev/x is gone", true,
+                                    "\r\nSending data on COM1....."}),
     [](const auto &info) { return info.param.name; });
 
 TEST_F(SendFixture, DialogClosedWithItsCloseBoxComesBackOnTheNextSend)
