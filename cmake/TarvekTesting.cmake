@@ -12,8 +12,6 @@ function(tarvek_add_gtest name)
   else()
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
-  target_compile_definitions(${name} PRIVATE
-    TARVEK_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
   add_test(NAME ${name} COMMAND ${name})
   set(env "LC_ALL=C.UTF-8")
   if(ARG_WIDGET)

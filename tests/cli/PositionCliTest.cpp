@@ -2,11 +2,9 @@
 // reference vectors, the exit codes, and a non-English locale.
 #include "WorkedExamples.h"
 
+#include "ReferenceVectors.h"
+
 #include <QByteArray>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 #include <gtest/gtest.h>
 
@@ -143,14 +141,10 @@ struct Vector {
     friend void PrintTo(const Vector &row, std::ostream *os) { *os << row.name; }
 };
 
-std::vector<Vector> LoadVectors()
+std::vector<Vector> PositionVectors()
 {
-    QFile file(QStringLiteral(TARVEK_TEST_DATA_DIR "/position.json"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
     std::vector<Vector> vectors;
-    const QJsonArray cases = QJsonDocument::fromJson(file.readAll()).array();
-    for (const QJsonValue &value : cases) {
+    for (const QJsonValue &value : tarvek::testing::LoadVectors(QStringLiteral("position.json"))) {
         const QJsonObject c = value.toObject();
         const auto text = [&c](const char *key) {
             return c.value(QLatin1String(key)).toString().toLatin1().toStdString();
@@ -165,7 +159,7 @@ std::vector<Vector> LoadVectors()
 
 TEST(CliVectorsTest, AllSixtyLoad)
 {
-    EXPECT_EQ(LoadVectors().size(), 60u);
+    EXPECT_EQ(PositionVectors().size(), 60u);
 }
 
 class CliVectorTest : public ::testing::TestWithParam<Vector>
@@ -185,7 +179,7 @@ TEST_P(CliVectorTest, MatchesReference)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Reference, CliVectorTest, ::testing::ValuesIn(LoadVectors()),
+INSTANTIATE_TEST_SUITE_P(Reference, CliVectorTest, ::testing::ValuesIn(PositionVectors()),
                          [](const auto &info) { return info.param.name; });
 
 struct ExitRow {

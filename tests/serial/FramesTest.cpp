@@ -5,12 +5,8 @@
 #include "Frames.h"
 #include "WireDecoder.h"
 
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
 #include "QtPrinters.h"
+#include "ReferenceVectors.h"
 
 #include <gtest/gtest.h>
 
@@ -203,9 +199,7 @@ INSTANTIATE_TEST_SUITE_P(
 // after SEND.
 TEST(Decode, ReferenceUploadsMatchTheNormalisedFields)
 {
-    QFile file(QStringLiteral(TARVEK_TEST_DATA_DIR "/upload_vectors.json"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QJsonArray cases = QJsonDocument::fromJson(file.readAll()).array();
+    const QJsonArray cases = testing::LoadVectors(u"upload_vectors.json"_s);
     ASSERT_GT(cases.size(), 30);
     const QStringList compared = {
         u"edNumFlagsAuto"_s,  u"edMsgRepeat"_s,     u"cbMicEMsg"_s,       u"chkAutoReply"_s,
@@ -222,10 +216,7 @@ TEST(Decode, ReferenceUploadsMatchTheNormalisedFields)
         const QList<Setting> decoded = DecodeSettings(parsed.block);
         const QJsonObject fields = c[u"fields"_s].toObject();
         for (const QString &control : compared) {
-            const QJsonValue field = fields[control];
-            const QString expected =
-                field.isString() ? field.toString() : QString::number(field.toInt());
-            EXPECT_EQ(Decoded(decoded, control), expected)
+            EXPECT_EQ(Decoded(decoded, control), testing::VectorText(fields[control]))
                 << qPrintable(name) << " " << qPrintable(control);
         }
         if (fields[u"edGpsAcqTime"_s].toString() == u"000"_s)

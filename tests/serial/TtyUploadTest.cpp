@@ -8,14 +8,11 @@
 #include "SystemSerialPort.h"
 #include "Upload.h"
 
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QSerialPort>
 
-#include "../support/Unprivileged.h"
 #include "QtPrinters.h"
+#include "ReferenceVectors.h"
+#include "Unprivileged.h"
 
 #include <gtest/gtest.h>
 
@@ -52,22 +49,11 @@ struct Vector {
 // A case of the reference uploads, by name.
 Vector ReferenceCase(const QString &name)
 {
-    QFile file(QStringLiteral(TARVEK_TEST_DATA_DIR "/upload_vectors.json"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    for (const QJsonValue &entry : QJsonDocument::fromJson(file.readAll()).array()) {
+    for (const QJsonValue &entry : testing::LoadVectors(u"upload_vectors.json"_s)) {
         const QJsonObject c = entry.toObject();
-        if (c[u"name"_s].toString() != name)
-            continue;
-        Vector v;
-        for (const QJsonValue &w : c[u"writes"_s].toArray()) {
-            const QJsonArray pair = w.toArray();
-            const QJsonValue value = pair[1];
-            v.writes.append({pair[0].toString(),
-                             value.isString() ? value.toString() : QString::number(value.toInt())});
-        }
-        v.wire = QByteArray::fromHex(c[u"wire"_s].toString().toLatin1());
-        return v;
+        if (c[u"name"_s].toString() == name)
+            return {testing::VectorWrites(c),
+                    QByteArray::fromHex(c[u"wire"_s].toString().toLatin1())};
     }
     return {};
 }
