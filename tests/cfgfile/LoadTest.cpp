@@ -1,7 +1,7 @@
-#include "../support/Unprivileged.h"
 #include "CfgTestSupport.h"
 #include "ConfigFile.h"
 #include "RecordReader.h"
+#include "Unprivileged.h"
 
 #include <QBuffer>
 #include <QDir>
