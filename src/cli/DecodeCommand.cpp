@@ -1,6 +1,7 @@
 // tarvek-cli decode: what a tracker on the far end of the line would see in
 // a captured upload (or a bare configuration block).
 #include "Commands.h"
+#include "Output.h"
 #include "WireDecoder.h"
 
 #include <QFile>
