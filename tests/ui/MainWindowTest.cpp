@@ -12,8 +12,10 @@
 #include "InfoDialog.h"
 #include "MainWindow.h"
 #include "MaskedLineEdit.h"
+#include "MessagePresenter.h"
 #include "PtyPair.h"
 #include "RecordingPort.h"
+#include "SerialPort.h"
 #include "SystemSerialPort.h"
 
 #include <QCheckBox>
