@@ -1,18 +1,17 @@
 # Helpers for registering tests. One executable per unit, all run by CTest.
 
 # tarvek_add_gtest(NAME SOURCES ... LIBS ... [WIDGET])
-# WIDGET tests get a QApplication (from tests/support) and run offscreen.
+# Every test links the shared test support (tests/support). WIDGET tests get
+# a QApplication from there and run offscreen.
 function(tarvek_add_gtest name)
   cmake_parse_arguments(ARG "WIDGET" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} tarvek_test_support GTest::gtest)
   if(ARG_WIDGET)
-    target_link_libraries(${name} PRIVATE tarvek_widget_test_main Qt6::Test)
+    target_link_libraries(${name} PRIVATE tarvek_widget_test_support)
   else()
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
   endif()
-  target_compile_definitions(${name} PRIVATE
-    TARVEK_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")
   add_test(NAME ${name} COMMAND ${name})
   set(env "LC_ALL=C.UTF-8")
   if(ARG_WIDGET)

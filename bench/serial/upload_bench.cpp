@@ -20,8 +20,8 @@ namespace
 {
 
 using namespace tarvek;
-using test::Clock;
-using test::MillisBetween;
+using testing::Clock;
+using testing::MillisBetween;
 
 class SilentView final : public UploadView
 {
@@ -44,7 +44,7 @@ struct Figures {
 Figures RunOnce(const ConfigBlock &block)
 {
     Figures f;
-    test::PtyPair pty;
+    testing::PtyPair pty;
     if (!pty.isValid())
         return f;
     const QString device = pty.device();

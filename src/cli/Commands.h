@@ -21,8 +21,4 @@ enum ExitCode : int {
     ExitSerialError = 4,
 };
 
-// Writes to stdout / stderr without any locale translation.
-void PrintOut(const QString &text);
-void PrintErr(const QString &text);
-
 } // namespace tarvek::cli

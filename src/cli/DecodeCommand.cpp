@@ -2,6 +2,7 @@
 // a captured upload (or a bare configuration block).
 #include "BlockDecoder.h"
 #include "Commands.h"
+#include "Output.h"
 #include "WireDecoder.h"
 
 #include <QFile>

@@ -2,6 +2,7 @@
 #include "Commands.h"
 #include "ControlAccess.h"
 #include "Frames.h"
+#include "Output.h"
 #include "SettingsInputs.h"
 
 namespace tarvek::cli

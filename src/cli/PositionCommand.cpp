@@ -3,6 +3,7 @@
 #include "AngleValidation.h"
 #include "Commands.h"
 #include "ConversionError.h"
+#include "Output.h"
 #include "PositionText.h"
 
 #include <optional>

@@ -1,5 +1,6 @@
 #include "Commands.h"
 #include "ConfigFile.h"
+#include "Output.h"
 #include "SettingsInputs.h"
 
 namespace tarvek::cli

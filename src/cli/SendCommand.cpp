@@ -2,6 +2,7 @@
 // wire sequence, pauses and port handling, the progress on stdout.
 #include "BlockBuilder.h"
 #include "Commands.h"
+#include "Output.h"
 #include "SettingsInputs.h"
 #include "SystemSerialPort.h"
 #include "Upload.h"

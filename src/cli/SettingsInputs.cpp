@@ -3,6 +3,7 @@
 #include "Commands.h"
 #include "ConfigFile.h"
 #include "ControlAccess.h"
+#include "Output.h"
 
 namespace tarvek::cli
 {

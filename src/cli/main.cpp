@@ -1,28 +1,9 @@
 // tarvek-cli: the headless companion of the desktop program. It links the
 // same domain libraries as the window, never QtWidgets/QtGui.
 #include "Commands.h"
+#include "Output.h"
 
 #include <QCoreApplication>
-#include <cstdio>
-
-namespace tarvek::cli
-{
-
-void PrintOut(const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
-    std::fflush(stdout);
-}
-
-void PrintErr(const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
-    std::fflush(stderr);
-}
-
-} // namespace tarvek::cli
 
 namespace
 {

@@ -1,12 +1,10 @@
 #pragma once
 // The main window's Save and Load buttons.
 //
-// Wiring (main window):
-//   ConfigFileCommands commands(model, messages, dialogs, this,
-//       {[this] { calculator(); },                  // create frmLatLon hidden if needed
-//        [this] { calculator().chkCent_Click(); }});
-//   connect(cmdSave, &QPushButton::clicked, this, [&] { commands.cmdSave_Click(); });
-//   connect(cmdLoad, &QPushButton::clicked, this, [&] { commands.cmdLoad_Click(); });
+// How it fits: the main window owns one ConfigFileCommands, built with the
+// settings model, its message boxes and file dialogs, itself as the owner of
+// both, and the hooks through which a Load reaches the calculator. Its Save
+// and Load buttons call cmdSave_Click and cmdLoad_Click.
 //
 // Each command shows its file dialog (program folder and "Tarvek.cfg" preset
 // on every run), makes the chosen file's folder the current directory, and

@@ -1,24 +1,11 @@
 #pragma once
 // SEND: the logic of the main window's `cmdSend_Click`.
 //
-// How the main window (form `Setup`) uses it:
-//
-//   // members of the window, created at start-up:
-//   tarvek::ConfigBlock m_block{};                         // the ConfigBlock
-//   tarvek::Preamble m_preamble = tarvek::kPreamble;       // both bytes 255
-//   std::unique_ptr<tarvek::SerialPort> m_port =           // `MSComm1`
-//       std::make_unique<tarvek::SystemSerialPort>();
-//   tarvek::ui::InfoDialog *m_dialog = new tarvek::ui::InfoDialog(this);  // hidden
-//   std::unique_ptr<tarvek::ui::SendCommand> m_send;
-//
-//   m_send = std::make_unique<tarvek::ui::SendCommand>(tarvek::ui::SendCommand::Parts{
-//       .settings = m_settings, .block = m_block, .cmdSend = m_cmdSend,
-//       .dialog = m_dialog, .port = *m_port, .messages = *m_messages, .owner = this,
-//       .preamble = m_preamble});
-//   connect(m_cmdSend, &QAbstractButton::clicked, this, [this] { m_send->cmdSend_Click(); });
-//
-//   // Form_QueryUnload: refuse, silently, while the port is open.
-//   if (m_send->isPortOpen()) { event->ignore(); return; }
+// How it fits: the main window creates one SendCommand as it loads, handing
+// it what it works on (Parts: the settings, the block, the SEND button, the
+// information dialog, the serial port, the message boxes), and calls
+// cmdSend_Click when SEND is clicked. The window refuses to close while the
+// port is open or SEND is still running.
 //
 // cmdSend_Click disables SEND, builds the block (writing the normalised
 // texts back into the settings), lets pending window events run, and then

@@ -28,7 +28,7 @@ std::string RowName(const char *name)
     return name;
 }
 
-class ParseGradMinSecTest : public testing::TestWithParam<ParseRow>
+class ParseGradMinSecTest : public ::testing::TestWithParam<ParseRow>
 {
 };
 
@@ -39,15 +39,15 @@ TEST_P(ParseGradMinSecTest, GivesSignedDegrees)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ParseGradMinSecTest,
-    testing::Values(ParseRow{"Plain", "45.30.30", 45.508333333333333},
-                    ParseRow{"South", "S45.30.30", -45.508333333333333},
-                    ParseRow{"LowerCaseWest", "w7.05.00", -7.083333333333333},
-                    ParseRow{"North", "n7.05.00", 7.083333333333333},
-                    ParseRow{"EastKeptPositive", "E011.52.20", 11.872222222222222},
-                    ParseRow{"Minus", "-180.00.00", -180.0}, ParseRow{"Limit", "90.00.00", 90.0}),
+    ::testing::Values(ParseRow{"Plain", "45.30.30", 45.508333333333333},
+                      ParseRow{"South", "S45.30.30", -45.508333333333333},
+                      ParseRow{"LowerCaseWest", "w7.05.00", -7.083333333333333},
+                      ParseRow{"North", "n7.05.00", 7.083333333333333},
+                      ParseRow{"EastKeptPositive", "E011.52.20", 11.872222222222222},
+                      ParseRow{"Minus", "-180.00.00", -180.0}, ParseRow{"Limit", "90.00.00", 90.0}),
     [](const auto &info) { return RowName(info.param.name); });
 
-class ParseGradMinCentTest : public testing::TestWithParam<ParseRow>
+class ParseGradMinCentTest : public ::testing::TestWithParam<ParseRow>
 {
 };
 
@@ -60,14 +60,14 @@ TEST_P(ParseGradMinCentTest, GivesSignedDegrees)
 // 11.52.34 at 11.8723333358... rather than 11.8723333333...
 INSTANTIATE_TEST_SUITE_P(
     Rows, ParseGradMinCentTest,
-    testing::Values(ParseRow{"Plain", "45.30.50", 45.508333333333333},
-                    ParseRow{"LeadingZeros", "0045.30.50", 45.508333333333333},
-                    ParseRow{"SingleMinutes", "-11.52.34", -11.872333335876466},
-                    ParseRow{"LowerCaseNorth", "n5.07.08", 5.117999998728434},
-                    ParseRow{"West", "W151.12.00", -151.2},
-                    ParseRow{"SpaceBeforeDegrees", " 45.30.50", 45.508333333333333},
-                    ParseRow{"SecondSignInDegrees", "++5.30.00", 5.5},
-                    ParseRow{"NothingAfterPoint", "5.", 5.0}),
+    ::testing::Values(ParseRow{"Plain", "45.30.50", 45.508333333333333},
+                      ParseRow{"LeadingZeros", "0045.30.50", 45.508333333333333},
+                      ParseRow{"SingleMinutes", "-11.52.34", -11.872333335876466},
+                      ParseRow{"LowerCaseNorth", "n5.07.08", 5.117999998728434},
+                      ParseRow{"West", "W151.12.00", -151.2},
+                      ParseRow{"SpaceBeforeDegrees", " 45.30.50", 45.508333333333333},
+                      ParseRow{"SecondSignInDegrees", "++5.30.00", 5.5},
+                      ParseRow{"NothingAfterPoint", "5.", 5.0}),
     [](const auto &info) { return RowName(info.param.name); });
 
 TEST(ParserErrorsTest, RaiseConversionErrors)
@@ -117,7 +117,7 @@ struct FormatRow {
     friend void PrintTo(const FormatRow &row, std::ostream *os) { *os << row.name; }
 };
 
-class FormatGradMinCentTest : public testing::TestWithParam<FormatRow>
+class FormatGradMinCentTest : public ::testing::TestWithParam<FormatRow>
 {
 };
 
@@ -129,20 +129,20 @@ TEST_P(FormatGradMinCentTest, PacksAndFormats)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, FormatGradMinCentTest,
-    testing::Values(FormatRow{"ThirtyPointFifty", 45 + 30.5 / 60, "0453050", "45.30.50"},
-                    FormatRow{"TwentySecondsRoundDown", 11 + 52.0 / 60 + 20.0 / 3600, "0115233",
-                              "11.52.33"},
-                    FormatRow{"Zero", 0.0, "0000000", "0.00.00"},
-                    FormatRow{"SmallNegative", -0.001, "-0000006", "-0.00.06"},
-                    FormatRow{"NegativeWhole", -72.75, "-0724500", "-72.45.00"},
-                    FormatRow{"ThreeDegreeDigits", 123.5, "1233000", "123.30.00"},
-                    FormatRow{"DoubleCarry", 9.9999999, "0100000", "10.00.00"},
-                    FormatRow{"DoubleCarryToEleven", 10.9999999, "0110000", "11.00.00"},
-                    FormatRow{"MinuteCarry", 10 + 28.9999 / 60, "0102900", "10.29.00"},
-                    // Exact halves of a hundredth go to the even neighbour.
-                    FormatRow{"TieToEvenDown", 0.125 / 60, "0000012", "0.00.12"},
-                    FormatRow{"TieToEvenUp", 0.375 / 60, "0000038", "0.00.38"},
-                    FormatRow{"TieToEvenDownAgain", 0.625 / 60, "0000062", "0.00.62"}),
+    ::testing::Values(FormatRow{"ThirtyPointFifty", 45 + 30.5 / 60, "0453050", "45.30.50"},
+                      FormatRow{"TwentySecondsRoundDown", 11 + 52.0 / 60 + 20.0 / 3600, "0115233",
+                                "11.52.33"},
+                      FormatRow{"Zero", 0.0, "0000000", "0.00.00"},
+                      FormatRow{"SmallNegative", -0.001, "-0000006", "-0.00.06"},
+                      FormatRow{"NegativeWhole", -72.75, "-0724500", "-72.45.00"},
+                      FormatRow{"ThreeDegreeDigits", 123.5, "1233000", "123.30.00"},
+                      FormatRow{"DoubleCarry", 9.9999999, "0100000", "10.00.00"},
+                      FormatRow{"DoubleCarryToEleven", 10.9999999, "0110000", "11.00.00"},
+                      FormatRow{"MinuteCarry", 10 + 28.9999 / 60, "0102900", "10.29.00"},
+                      // Exact halves of a hundredth go to the even neighbour.
+                      FormatRow{"TieToEvenDown", 0.125 / 60, "0000012", "0.00.12"},
+                      FormatRow{"TieToEvenUp", 0.375 / 60, "0000038", "0.00.38"},
+                      FormatRow{"TieToEvenDownAgain", 0.625 / 60, "0000062", "0.00.62"}),
     [](const auto &info) { return RowName(info.param.name); });
 
 TEST(DegreesToPackedCentTest, RefusesValuesWithoutDegrees)

@@ -84,7 +84,7 @@ TEST(CompressedPositionTest, RefusesCoordinatesWithoutEncoding)
                  ConversionError);
 }
 
-class WorkedExampleTest : public testing::TestWithParam<test::WorkedExample>
+class WorkedExampleTest : public ::testing::TestWithParam<testing::WorkedExample>
 {
 protected:
     std::string Compose(PositionForm form, bool alternate) const
@@ -117,7 +117,7 @@ TEST_P(WorkedExampleTest, AlternateTableInBothForms)
     EXPECT_EQ(Compose(PositionForm::Compressed, true), compressed);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, WorkedExampleTest, testing::ValuesIn(test::WorkedExamples()),
+INSTANTIATE_TEST_SUITE_P(Table, WorkedExampleTest, ::testing::ValuesIn(testing::WorkedExamples()),
                          [](const auto &info) { return info.param.name; });
 
 TEST(ComposePositionTextTest, SecondsBecomeHundredthsWithCarry)

@@ -1,7 +1,7 @@
 // Text-to-number rules under the coordinate texts: which part texts are
 // numbers (and which raise a conversion error), and the leading-number scan.
-#include "NumberText.h"
 #include "ConversionError.h"
+#include "NumberText.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ struct SingleRow {
     friend void PrintTo(const SingleRow &row, std::ostream *os) { *os << row.name; }
 };
 
-class TextToSingleTest : public testing::TestWithParam<SingleRow>
+class TextToSingleTest : public ::testing::TestWithParam<SingleRow>
 {
 };
 
@@ -37,7 +37,7 @@ TEST_P(TextToSingleTest, ConvertsOrRefuses)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, TextToSingleTest,
-    testing::Values(
+    ::testing::Values(
         SingleRow{"Digits", "045", 45.0f}, SingleRow{"LeadingSpace", " 45", 45.0f},
         SingleRow{"TrailingSpaceAndTab", "45 \t", 45.0f}, SingleRow{"PlusSign", "+5", 5.0f},
         SingleRow{"MinusSign", "-5", -5.0f}, SingleRow{"Fraction", "52.34", 52.34f},
@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
         SingleRow{"Letter", "4a", std::nullopt},
         SingleRow{"BeyondFloatRange", "3.5e38", std::nullopt},
         SingleRow{"BeyondDoubleRange", "1e400", std::nullopt}),
-    [](const testing::TestParamInfo<SingleRow> &info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<SingleRow> &info) { return std::string(info.param.name); });
 
 TEST(LeadingNumberTest, ReadsTheNumberAtTheStart)
 {

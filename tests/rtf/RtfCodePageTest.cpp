@@ -4,11 +4,12 @@
 
 #include <gtest/gtest.h>
 
-namespace tarvek::rtf::test
+namespace tarvek::rtf
 {
 namespace
 {
 
+using namespace tarvek::testing;
 using namespace Qt::Literals::StringLiterals;
 
 struct TextCase {
@@ -94,4 +95,4 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto &info) { return "Charset" + std::to_string(info.param.charset); });
 
 } // namespace
-} // namespace tarvek::rtf::test
+} // namespace tarvek::rtf

@@ -5,11 +5,12 @@
 
 #include <gtest/gtest.h>
 
-namespace tarvek::rtf::test
+namespace tarvek::rtf
 {
 namespace
 {
 
+using namespace tarvek::testing;
 using namespace Qt::Literals::StringLiterals;
 
 TEST(RtfReader, BoldRunsSplitTheParagraph)
@@ -231,4 +232,4 @@ TEST(RtfReader, BinaryDataOutsidePicturesIsNotText)
 }
 
 } // namespace
-} // namespace tarvek::rtf::test
+} // namespace tarvek::rtf

@@ -7,11 +7,12 @@
 #include <random>
 #include <regex>
 
-namespace tarvek::rtf::test
+namespace tarvek::rtf
 {
 namespace
 {
 
+using namespace tarvek::testing;
 using namespace Qt::Literals::StringLiterals;
 
 TEST(RtfRobustness, ExtraClosingBracesAreIgnored)
@@ -198,4 +199,4 @@ TEST(RtfRobustness, RandomBytesAreReadWithoutHarm)
 }
 
 } // namespace
-} // namespace tarvek::rtf::test
+} // namespace tarvek::rtf

@@ -6,12 +6,12 @@
 
 #include <string>
 
-namespace tarvek::rtf::test
+namespace tarvek::testing
 {
 
-inline Document read(const std::string &rtf)
+inline rtf::Document read(const std::string &rtf)
 {
-    return readRtf(QByteArrayView(rtf.data(), qsizetype(rtf.size())));
+    return rtf::readRtf(QByteArrayView(rtf.data(), qsizetype(rtf.size())));
 }
 
 inline QString textOf(const std::string &rtf)
@@ -19,9 +19,9 @@ inline QString textOf(const std::string &rtf)
     return read(rtf).plainText();
 }
 
-inline const Paragraph &paragraphAt(const Document &document, int index)
+inline const rtf::Paragraph &paragraphAt(const rtf::Document &document, int index)
 {
-    return std::get<Paragraph>(document.blocks.at(index));
+    return std::get<rtf::Paragraph>(document.blocks.at(index));
 }
 
-} // namespace tarvek::rtf::test
+} // namespace tarvek::testing

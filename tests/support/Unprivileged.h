@@ -5,7 +5,7 @@
 // the group "nogroup"; under any other user it simply runs here. The child's
 // failures are printed by the child and fail the test in the parent.
 //
-//   const std::string notRun = tarvek::test::RunUnprivileged([&] { ... });
+//   const std::string notRun = tarvek::testing::RunUnprivileged([&] { ... });
 //   if (!notRun.empty())
 //       GTEST_SKIP() << notRun;
 //
@@ -25,7 +25,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace tarvek::test
+namespace tarvek::testing
 {
 
 // Gives `path` the permission bits `mode` (e.g. 0755, 0444).
@@ -76,4 +76,4 @@ inline std::string RunUnprivileged(const std::function<void()> &body)
     return {};
 }
 
-} // namespace tarvek::test
+} // namespace tarvek::testing

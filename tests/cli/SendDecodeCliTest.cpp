@@ -1,9 +1,8 @@
 // tarvek-cli send and decode as processes: an upload to a pseudo-terminal
 // named by TARVEK_COM1, the capture decoded again, and the exit codes.
+#include "CliRunner.h"
 #include "PtyPair.h"
 
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include "QtPrinters.h"
@@ -14,30 +13,26 @@ namespace
 {
 
 using namespace Qt::StringLiterals;
-using tarvek::test::PtyPair;
+using tarvek::testing::CliEnvironment;
+using tarvek::testing::CliRun;
+using tarvek::testing::PtyPair;
+using tarvek::testing::RunCli;
 
-struct CliRun {
+// A run with its output read as UTF-8 text; `com1` is the device that port
+// number 1 stands for.
+struct TextRun {
     int exitCode = -1;
     QString out;
     QString err;
 };
 
-CliRun RunCli(const QStringList &args, const QString &com1 = {}, const QByteArray &input = {})
+TextRun RunText(const QStringList &args, const QString &com1 = {}, const QByteArray &input = {})
 {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    CliEnvironment environment;
     if (!com1.isEmpty())
-        env.insert(u"TARVEK_COM1"_s, com1);
-    process.setProcessEnvironment(env);
-    process.start(QStringLiteral(TARVEK_CLI), args);
-    if (!process.waitForStarted(10000))
-        return {};
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(30000))
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+        environment.append({u"TARVEK_COM1"_s, com1});
+    const CliRun run = RunCli(args, input, environment);
+    return {run.exitCode, QString::fromUtf8(run.out), QString::fromUtf8(run.err)};
 }
 
 const char *const kDefaultWireHex =
@@ -49,8 +44,8 @@ TEST(CliSend, UploadsToTheMappedPortAndTheCaptureDecodes)
 {
     PtyPair pty;
     ASSERT_TRUE(pty.isValid());
-    const CliRun send =
-        RunCli({u"send"_s, u"--port"_s, u"1"_s, u"--set"_s, u"edMyCall=AB1CD-7"_s}, pty.device());
+    const TextRun send =
+        RunText({u"send"_s, u"--port"_s, u"1"_s, u"--set"_s, u"edMyCall=AB1CD-7"_s}, pty.device());
     ASSERT_EQ(send.exitCode, 0) << qPrintable(send.err);
     EXPECT_EQ(send.out, u"Sending data on COM1......\nData sent !\n"
                         " Be shure that the word '*OK*' appears on LCD\n"_s);
@@ -62,7 +57,7 @@ TEST(CliSend, UploadsToTheMappedPortAndTheCaptureDecodes)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(pty.received());
     file.close();
-    const CliRun decode = RunCli({u"decode"_s, capture});
+    const TextRun decode = RunText({u"decode"_s, capture});
     EXPECT_EQ(decode.exitCode, 0) << qPrintable(decode.err);
     EXPECT_TRUE(decode.out.contains(u"\nedMyCall=AB1CD-7\n"_s)) << qPrintable(decode.out);
     EXPECT_TRUE(decode.out.startsWith(u"edNumFlagsAuto=200\n"_s)) << qPrintable(decode.out);
@@ -72,19 +67,19 @@ TEST(CliSend, ExitCodes)
 {
     PtyPair pty;
     ASSERT_TRUE(pty.isValid());
-    const CliRun rejected =
-        RunCli({u"send"_s, u"--port"_s, u"1"_s, u"--set"_s, u"edMsgRepeat=999"_s}, pty.device());
+    const TextRun rejected =
+        RunText({u"send"_s, u"--port"_s, u"1"_s, u"--set"_s, u"edMsgRepeat=999"_s}, pty.device());
     EXPECT_EQ(rejected.exitCode, 1);
     EXPECT_EQ(rejected.err, u"Parametri incompleti o non corretti\n"_s);
     EXPECT_TRUE(rejected.out.isEmpty());
 
-    const CliRun zero = RunCli({u"send"_s, u"--port"_s, u"0"_s});
+    const TextRun zero = RunText({u"send"_s, u"--port"_s, u"0"_s});
     EXPECT_EQ(zero.exitCode, 4);
     EXPECT_EQ(zero.err, u"Invalid port number\n"_s);
 
-    EXPECT_EQ(RunCli({u"send"_s}).exitCode, 2);
-    EXPECT_EQ(RunCli({u"send"_s, u"--port"_s, u"x"_s}).exitCode, 2);
-    EXPECT_EQ(RunCli({u"send"_s, u"--port"_s, u"1"_s, u"--set"_s, u"nosuch=1"_s}).exitCode, 2);
+    EXPECT_EQ(RunText({u"send"_s}).exitCode, 2);
+    EXPECT_EQ(RunText({u"send"_s, u"--port"_s, u"x"_s}).exitCode, 2);
+    EXPECT_EQ(RunText({u"send"_s, u"--port"_s, u"1"_s, u"--set"_s, u"nosuch=1"_s}).exitCode, 2);
     EXPECT_TRUE(pty.received().isEmpty());
 }
 
@@ -92,20 +87,20 @@ TEST(CliDecode, StandardInputBlockAndBadCaptures)
 {
     const QByteArray wire = QByteArray::fromHex(kDefaultWireHex);
     const QByteArray block = wire.mid(2, 57) + wire.mid(62, 57);
-    const CliRun fromBlock = RunCli({u"decode"_s}, {}, block);
+    const TextRun fromBlock = RunText({u"decode"_s}, {}, block);
     EXPECT_EQ(fromBlock.exitCode, 0) << qPrintable(fromBlock.err);
-    EXPECT_EQ(fromBlock.out, RunCli({u"decode"_s}, {}, wire).out);
+    EXPECT_EQ(fromBlock.out, RunText({u"decode"_s}, {}, wire).out);
     EXPECT_TRUE(fromBlock.out.contains(u"\nedAprsPath=WIDE1-1,WIDE2-2\n"_s));
 
     QByteArray corrupt = wire;
     corrupt[119] = 0;
-    const CliRun bad = RunCli({u"decode"_s}, {}, corrupt);
+    const TextRun bad = RunText({u"decode"_s}, {}, corrupt);
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_TRUE(bad.err.contains(u"checksum of frame 2"_s)) << qPrintable(bad.err);
     EXPECT_TRUE(bad.out.isEmpty());
 
-    EXPECT_EQ(RunCli({u"decode"_s}, {}, wire.left(100)).exitCode, 1);
-    EXPECT_EQ(RunCli({u"decode"_s, u"a"_s, u"b"_s}).exitCode, 2);
+    EXPECT_EQ(RunText({u"decode"_s}, {}, wire.left(100)).exitCode, 1);
+    EXPECT_EQ(RunText({u"decode"_s, u"a"_s, u"b"_s}).exitCode, 2);
 }
 
 } // namespace

@@ -3,10 +3,8 @@
 #include "Frames.h"
 #include "TrackerSettings.h"
 
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include "ReferenceVectors.h"
+
 #include <gtest/gtest.h>
 
 using namespace tarvek;
@@ -237,21 +235,16 @@ TEST(PackText, RefusesATextRunningPastTheBlock)
 
 TEST(ReferenceVectors, EveryCaseBuildsTheSameBlockAndFields)
 {
-    QFile file(QStringLiteral(TARVEK_TEST_DATA_DIR "/encode_vectors.json"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QJsonArray cases = QJsonDocument::fromJson(file.readAll()).array();
+    const QJsonArray cases = tarvek::testing::LoadVectors(QStringLiteral("encode_vectors.json"));
     ASSERT_EQ(cases.size(), 60);
     int index = 0;
     for (const auto &entry : cases) {
         const QJsonObject c = entry.toObject();
         SettingsModel model;
         LoadDefaults(model.tracker);
-        for (const auto &w : c[QStringLiteral("writes")].toArray()) {
-            const QJsonArray write = w.toArray();
-            const auto control = FindControl(model, write[0].toString());
+        for (const auto &[name, value] : tarvek::testing::VectorWrites(c)) {
+            const auto control = FindControl(model, name);
             ASSERT_TRUE(control);
-            const QString value =
-                write[1].isString() ? write[1].toString() : QString::number(write[1].toInt());
             ASSERT_TRUE(WriteControl(*control, value, nullptr)) << index;
         }
         ConfigBlock block{};

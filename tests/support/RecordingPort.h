@@ -9,13 +9,15 @@
 #include <QString>
 #include <QStringList>
 
-namespace tarvek::test
+namespace tarvek::testing
 {
 
 class RecordingPort final : public SerialPort
 {
 public:
     explicit RecordingPort(QStringList &log) : m_log(log) {}
+    // A port with a log of its own, for a test that only opens and closes it.
+    RecordingPort() : m_log(m_ownLog) {}
 
     // The operation that fails: "port", "open", "write1" to "write4", "close".
     QString failAt;
@@ -64,6 +66,7 @@ private:
         return false;
     }
 
+    QStringList m_ownLog;
     QStringList &m_log;
     bool m_open = false;
     QString m_error;
@@ -110,4 +113,4 @@ inline UploadHooks RecordingHooks(QStringList &log)
             [&log] { log << QStringLiteral("events"); }};
 }
 
-} // namespace tarvek::test
+} // namespace tarvek::testing

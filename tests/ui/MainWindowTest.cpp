@@ -6,12 +6,15 @@
 #include "CalculatorWindow.h"
 #include "CaptionFit.h"
 #include "ControlAccess.h"
-#include "FileDialogs.h"
+#include "FakeFileDialogs.h"
+#include "FakeMessagePresenter.h"
 #include "Frames.h"
 #include "InfoDialog.h"
 #include "MainWindow.h"
 #include "MaskedLineEdit.h"
 #include "MessagePresenter.h"
+#include "PtyPair.h"
+#include "RecordingPort.h"
 #include "SerialPort.h"
 #include "SettingsDescription.h"
 #include "SystemSerialPort.h"
@@ -27,10 +30,7 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <pty.h>
-#include <termios.h>
-#include <unistd.h>
+#include <chrono>
 
 namespace tarvek::ui
 {
@@ -39,18 +39,10 @@ namespace
 
 using namespace Qt::StringLiterals;
 
-class FakeMessages final : public MessagePresenter
-{
-public:
-    void showMessage(QWidget *, const QString &title, const QString &text, MessageIcon) override
-    {
-        shown << title + QStringLiteral(": ") + text;
-        if (whileShown)
-            whileShown(); // what a person may do while a real box is open
-    }
-    QStringList shown;
-    std::function<void()> whileShown;
-};
+using testing::FakeFileDialogs;
+using testing::FakeMessagePresenter;
+using testing::PtyPair;
+using testing::RecordingPort;
 
 // The window manager's close request (the close box): a close event for the
 // window's platform window, queued behind whatever is already queued.
@@ -59,31 +51,10 @@ void QueueCloseRequest(QWidget *window)
     QCoreApplication::postEvent(window->windowHandle(), new QCloseEvent);
 }
 
-class NoFileDialogs final : public FileDialogs
-{
-public:
-    std::optional<QString> chooseFile(QWidget *, const FileDialogRequest &) override
-    {
-        return std::nullopt;
-    }
-};
-
-// A port whose open state the test sets.
-class FakePort final : public SerialPort
-{
-public:
-    bool setPortNumber(int) override { return true; }
-    bool open() override { return opened = true; }
-    bool isOpen() const override { return opened; }
-    bool write(const QByteArray &) override { return true; }
-    bool close() override
-    {
-        opened = false;
-        return true;
-    }
-    QString errorDescription() const override { return {}; }
-    bool opened = false;
-};
+// SEND has written everything when it returns; the far end reads it on its
+// own thread, so the test waits that long at most for the upload's bytes.
+constexpr int kWireSize = 120;
+constexpr std::chrono::seconds kArrival{5};
 
 class MainWindowTest : public ::testing::Test
 {
@@ -119,9 +90,9 @@ protected:
     }
 
     SettingsModel model;
-    FakeMessages messages;
-    NoFileDialogs dialogs;
-    FakePort port;
+    FakeMessagePresenter messages;
+    FakeFileDialogs dialogs;
+    RecordingPort port;
     QStringList helpCalls;
     QStringList unloaded;
     std::unique_ptr<MainWindow> window;
@@ -515,12 +486,12 @@ TEST_F(MainWindowTest, F1OpensHelpWithAnyModifiersAndIsNotConsumed)
 
 TEST_F(MainWindowTest, CloseIsRefusedSilentlyWhileThePortIsOpen)
 {
-    port.opened = true;
+    ASSERT_TRUE(port.open());
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
     EXPECT_NE(window->calculator(), nullptr);
     EXPECT_TRUE(messages.shown.isEmpty());
-    port.opened = false;
+    ASSERT_TRUE(port.close());
     QObject::connect(window->infoDialog(), &QObject::destroyed,
                      [this] { unloaded << QStringLiteral("Dialog"); });
     QObject::connect(window->calculator(), &QObject::destroyed,
@@ -547,7 +518,7 @@ TEST_F(MainWindowTest, RejectedSettingsShowTheMessageAndSendNothing)
     QTest::keyClick(c().edMyCall, Qt::Key_Delete);
     ASSERT_TRUE(model.tracker.edMyCall.text().isEmpty());
     QTest::mouseClick(c().cmdSend, Qt::LeftButton);
-    EXPECT_EQ(messages.shown,
+    EXPECT_EQ(messages.lines(),
               QStringList{QStringLiteral(
                   "Invio non eseguito - Tarvek: Parametri incompleti o non corretti")});
     EXPECT_TRUE(c().cmdSend->isEnabled());
@@ -573,9 +544,9 @@ TEST_F(MainWindowTest, CloseRequestWhileTheRejectionBoxIsOpenIsRefused)
 TEST(MainWindowHelp, HelpButtonIsDisabledWithoutAViewer)
 {
     SettingsModel model;
-    FakeMessages messages;
-    NoFileDialogs dialogs;
-    FakePort port;
+    FakeMessagePresenter messages;
+    FakeFileDialogs dialogs;
+    RecordingPort port;
     MainWindow window(model, {messages, dialogs, port, {}, std::nullopt});
     EXPECT_FALSE(window.controls().cmdHelp->isEnabled());
 }
@@ -593,9 +564,9 @@ TEST(MainWindowPort, CommToolTipNamesTheDeviceOfTheCurrentNumber)
     qputenv("TARVEK_COM7", "/dev/tarvek-test-port7");
     qputenv("TARVEK_COM8", "/dev/tarvek-test-port8");
     SettingsModel model;
-    FakeMessages messages;
-    NoFileDialogs dialogs;
-    FakePort port;
+    FakeMessagePresenter messages;
+    FakeFileDialogs dialogs;
+    RecordingPort port;
     MainWindow window(model, {messages, dialogs, port, {}, std::nullopt});
     ASSERT_TRUE(model.tracker.edComm.setText(QStringLiteral("7")));
     EXPECT_EQ(HoverToolTip(window.controls().edComm), QStringLiteral("/dev/tarvek-test-port7"));
@@ -605,51 +576,14 @@ TEST(MainWindowPort, CommToolTipNamesTheDeviceOfTheCurrentNumber)
     qunsetenv("TARVEK_COM8");
 }
 
-// A pseudo-terminal: the window writes to its slave side through the real
-// serial port; the test reads the master side.
-class Pty
-{
-public:
-    Pty()
-    {
-        char name[256] = {};
-        if (::openpty(&master, &slave, name, nullptr, nullptr) != 0)
-            return;
-        termios raw{};
-        ::tcgetattr(slave, &raw);
-        ::cfmakeraw(&raw);
-        ::tcsetattr(slave, TCSANOW, &raw);
-        ::fcntl(master, F_SETFL, O_NONBLOCK);
-        device = QByteArray(name);
-    }
-    ~Pty()
-    {
-        if (master >= 0)
-            ::close(master);
-        if (slave >= 0)
-            ::close(slave);
-    }
-    QByteArray readAll() const
-    {
-        QByteArray all;
-        char buffer[256];
-        for (ssize_t n; (n = ::read(master, buffer, sizeof buffer)) > 0;)
-            all.append(buffer, n);
-        return all;
-    }
-    int master = -1;
-    int slave = -1;
-    QByteArray device;
-};
-
 TEST(MainWindowSend, SendDeliversTheBytesToThePort)
 {
-    Pty pty;
-    ASSERT_FALSE(pty.device.isEmpty());
-    qputenv("TARVEK_COM1", pty.device);
+    PtyPair pty;
+    ASSERT_TRUE(pty.isValid());
+    qputenv("TARVEK_COM1", pty.device().toLocal8Bit());
     SettingsModel model;
-    FakeMessages messages;
-    NoFileDialogs dialogs;
+    FakeMessagePresenter messages;
+    FakeFileDialogs dialogs;
     SystemSerialPort port;
     MainWindow window(model, {messages, dialogs, port, {}, std::nullopt});
     window.show();
@@ -660,8 +594,9 @@ TEST(MainWindowSend, SendDeliversTheBytesToThePort)
     LoadDefaults(expectedModel.tracker);
     ConfigBlock expected{};
     ASSERT_TRUE(BuildConfigBlock(expectedModel.tracker, expected));
-    EXPECT_EQ(pty.readAll(), BuildWire(expected));
-    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join(u'\n').toStdString();
+    EXPECT_TRUE(pty.waitFor(kWireSize, kArrival));
+    EXPECT_EQ(pty.received(), BuildWire(expected));
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.lines().join(u'\n').toStdString();
     EXPECT_TRUE(window.infoDialog()->isVisible());
     EXPECT_TRUE(window.infoDialog()->lblInfo()->text().startsWith(QStringLiteral("Data sent !")));
     // The normalised TX delay is written back into the window.
@@ -677,12 +612,12 @@ TEST(MainWindowSend, SendDeliversTheBytesToThePort)
 // request after SEND closes the window.
 TEST(MainWindowSend, CloseRequestRightBehindSendWaitsForTheUpload)
 {
-    Pty pty;
-    ASSERT_FALSE(pty.device.isEmpty());
-    qputenv("TARVEK_COM1", pty.device);
+    PtyPair pty;
+    ASSERT_TRUE(pty.isValid());
+    qputenv("TARVEK_COM1", pty.device().toLocal8Bit());
     SettingsModel model;
-    FakeMessages messages;
-    NoFileDialogs dialogs;
+    FakeMessagePresenter messages;
+    FakeFileDialogs dialogs;
     SystemSerialPort port;
     MainWindow window(model, {messages, dialogs, port, {}, std::nullopt});
     window.show();
@@ -705,10 +640,11 @@ TEST(MainWindowSend, CloseRequestRightBehindSendWaitsForTheUpload)
     LoadDefaults(expectedModel.tracker);
     ConfigBlock expected{};
     ASSERT_TRUE(BuildConfigBlock(expectedModel.tracker, expected));
-    const QByteArray received = pty.readAll();
-    EXPECT_EQ(received.size(), 120);
+    EXPECT_TRUE(pty.waitFor(kWireSize, kArrival));
+    const QByteArray received = pty.received();
+    EXPECT_EQ(received.size(), kWireSize);
     EXPECT_EQ(received, BuildWire(expected));
-    EXPECT_TRUE(messages.shown.isEmpty()) << messages.shown.join(u'\n').toStdString();
+    EXPECT_TRUE(messages.shown.isEmpty()) << messages.lines().join(u'\n').toStdString();
     EXPECT_TRUE(send->isEnabled());
 
     QueueCloseRequest(&window);

@@ -8,14 +8,11 @@
 #include "SystemSerialPort.h"
 #include "Upload.h"
 
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QSerialPort>
 
-#include "../support/Unprivileged.h"
 #include "QtPrinters.h"
+#include "ReferenceVectors.h"
+#include "Unprivileged.h"
 
 #include <gtest/gtest.h>
 
@@ -29,10 +26,10 @@ namespace
 {
 
 using namespace Qt::StringLiterals;
-using test::Clock;
-using test::MillisBetween;
-using test::PtyPair;
-using test::RecordingView;
+using testing::Clock;
+using testing::MillisBetween;
+using testing::PtyPair;
+using testing::RecordingView;
 
 // Scheduling noise allowed below a pause, in milliseconds. Only lower bounds
 // are checked: a busy machine may stretch a pause, never shorten it.
@@ -52,22 +49,11 @@ struct Vector {
 // A case of the reference uploads, by name.
 Vector ReferenceCase(const QString &name)
 {
-    QFile file(QStringLiteral(TARVEK_TEST_DATA_DIR "/upload_vectors.json"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    for (const QJsonValue &entry : QJsonDocument::fromJson(file.readAll()).array()) {
+    for (const QJsonValue &entry : testing::LoadVectors(u"upload_vectors.json"_s)) {
         const QJsonObject c = entry.toObject();
-        if (c[u"name"_s].toString() != name)
-            continue;
-        Vector v;
-        for (const QJsonValue &w : c[u"writes"_s].toArray()) {
-            const QJsonArray pair = w.toArray();
-            const QJsonValue value = pair[1];
-            v.writes.append({pair[0].toString(),
-                             value.isString() ? value.toString() : QString::number(value.toInt())});
-        }
-        v.wire = QByteArray::fromHex(c[u"wire"_s].toString().toLatin1());
-        return v;
+        if (c[u"name"_s].toString() == name)
+            return {testing::VectorWrites(c),
+                    QByteArray::fromHex(c[u"wire"_s].toString().toLatin1())};
     }
     return {};
 }
@@ -78,7 +64,7 @@ struct UploadCase {
     const char *wireHex;   // expected bytes when there is no reference case
 };
 
-class TtyUpload : public testing::TestWithParam<UploadCase>
+class TtyUpload : public ::testing::TestWithParam<UploadCase>
 {
 };
 
@@ -142,7 +128,7 @@ TEST_P(TtyUpload, ExactBytesWithThePauses)
 
 INSTANTIATE_TEST_SUITE_P(
     Configurations, TtyUpload,
-    testing::Values(
+    ::testing::Values(
         UploadCase{"Defaults", "",
                    "ffff1e08003e2f0a302419120d0b091e19034e4f43414c4c395749444531203157494445"
                    "3220320054617276656b2c20766572332e302c206279209dffff5158305a5a5a204d6178"
@@ -160,7 +146,7 @@ struct HeldCase {
     const char *errorStart;
 };
 
-class TtyOpenFailure : public testing::TestWithParam<HeldCase>
+class TtyOpenFailure : public ::testing::TestWithParam<HeldCase>
 {
 };
 
@@ -187,7 +173,7 @@ TEST_P(TtyOpenFailure, FailsAtOpenWithoutShowingAnything)
     QStringList log;
     RecordingView view(log);
     const UploadResult result =
-        UploadConfigBlock(ConfigBlock{}, u"1"_s, port, view, test::RecordingHooks(log));
+        UploadConfigBlock(ConfigBlock{}, u"1"_s, port, view, testing::RecordingHooks(log));
     if (flocked >= 0)
         ::close(flocked);
 
@@ -203,9 +189,9 @@ TEST_P(TtyOpenFailure, FailsAtOpenWithoutShowingAnything)
 
 INSTANTIATE_TEST_SUITE_P(
     Holders, TtyOpenFailure,
-    testing::Values(HeldCase{"AnotherQtProgram", Holder::QtSerialPort, "Serial port "},
-                    HeldCase{"FlockHolder", Holder::Flock, "Serial port "},
-                    HeldCase{"NoSuchDevice", Holder::Missing, "No serial port "}),
+    ::testing::Values(HeldCase{"AnotherQtProgram", Holder::QtSerialPort, "Serial port "},
+                      HeldCase{"FlockHolder", Holder::Flock, "Serial port "},
+                      HeldCase{"NoSuchDevice", Holder::Missing, "No serial port "}),
     [](const auto &info) { return info.param.name; });
 
 // A device the user may not open (a pty belongs to root and the group tty,
@@ -215,12 +201,12 @@ TEST(TtyOpenFailure, DeviceTheUserMayNotOpenNamesTheDialoutGroup)
 {
     PtyPair pty;
     ASSERT_TRUE(pty.isValid());
-    const std::string notRun = test::RunUnprivileged([&] {
+    const std::string notRun = testing::RunUnprivileged([&] {
         SystemSerialPort port(To(pty.device()));
         QStringList log;
         RecordingView view(log);
         const UploadResult result =
-            UploadConfigBlock(ConfigBlock{}, u"1"_s, port, view, test::RecordingHooks(log));
+            UploadConfigBlock(ConfigBlock{}, u"1"_s, port, view, testing::RecordingHooks(log));
         EXPECT_EQ(result.outcome, UploadOutcome::Failed);
         EXPECT_EQ(result.errorDescription,
                   u"Permission denied opening %1. Serial ports belong to the group dialout: add "

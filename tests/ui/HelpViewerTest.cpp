@@ -2,10 +2,10 @@
 // window drives it: caption, placement, the text box's resize rule, reload on
 // every activation, and the missing-file message followed by the unload. The
 // message box is recorded instead of shown.
-#include "../support/Unprivileged.h"
+#include "FakeMessagePresenter.h"
 #include "HelpLauncher.h"
 #include "HelpViewer.h"
-#include "MessagePresenter.h"
+#include "Unprivileged.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,25 +27,7 @@ namespace
 const QString kHelpFile = QStringLiteral("Tarvek_Config.rtf");
 const QString kHelpTitle = QStringLiteral("Tarvek Config - Istruzioni");
 
-struct RecordedMessage {
-    QString title;
-    QString text;
-    MessageIcon icon;
-};
-
-class RecordingMessages final : public MessagePresenter
-{
-public:
-    void showMessage(QWidget *, const QString &title, const QString &text,
-                     MessageIcon icon) override
-    {
-        shown.append({title, text, icon});
-        if (whileShown)
-            whileShown(); // what may happen while a real box runs its own loop
-    }
-    QList<RecordedMessage> shown;
-    std::function<void()> whileShown;
-};
+using testing::FakeMessagePresenter;
 
 void writeFile(const QString &path, const QByteArray &content)
 {
@@ -101,7 +83,7 @@ protected:
 
     QTemporaryDir folder;
     QString previous;
-    RecordingMessages messages;
+    FakeMessagePresenter messages;
     HelpLauncher launcher{messages};
     QWidget other;
 };
@@ -243,9 +225,9 @@ TEST_F(HelpViewerTest, FileIsLookedUpInTheCurrentDirectory)
 TEST_F(HelpViewerTest, UnreadableFileIsPresentAndSaysWhy)
 {
     writeFile(kHelpFile, "{\\rtf1 secret}");
-    test::SetMode(kHelpFile, 0600);
-    test::MakeReachable(folder.path());
-    const std::string notRun = test::RunUnprivileged([&] {
+    testing::SetMode(kHelpFile, 0600);
+    testing::MakeReachable(folder.path());
+    const std::string notRun = testing::RunUnprivileged([&] {
         HelpViewer *viewer = openHelp();
         ASSERT_NE(viewer, nullptr);
         EXPECT_TRUE(messages.shown.isEmpty());

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace tarvek::geo::test
+namespace tarvek::testing
 {
 
 struct WorkedExample {
@@ -35,4 +35,4 @@ inline std::vector<WorkedExample> WorkedExamples()
     };
 }
 
-} // namespace tarvek::geo::test
+} // namespace tarvek::testing

@@ -21,7 +21,7 @@ struct NumberCase {
     std::optional<int> expected;
 };
 
-class PortNumberText : public testing::TestWithParam<NumberCase>
+class PortNumberText : public ::testing::TestWithParam<NumberCase>
 {
 };
 
@@ -32,11 +32,11 @@ TEST_P(PortNumberText, ReadsLikeANumericField)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, PortNumberText,
-    testing::Values(NumberCase{"Digit", "1", 1}, NumberCase{"UnfilledPosition", "_", 0},
-                    NumberCase{"Empty", "", 0}, NumberCase{"TieToEven", "2.5", 2},
-                    NumberCase{"TieUp", "3.5", 4}, NumberCase{"Negative", "-1", -1},
-                    NumberCase{"Largest", "32767", 32767},
-                    NumberCase{"Beyond16Bits", "32768", std::nullopt}),
+    ::testing::Values(NumberCase{"Digit", "1", 1}, NumberCase{"UnfilledPosition", "_", 0},
+                      NumberCase{"Empty", "", 0}, NumberCase{"TieToEven", "2.5", 2},
+                      NumberCase{"TieUp", "3.5", 4}, NumberCase{"Negative", "-1", -1},
+                      NumberCase{"Largest", "32767", 32767},
+                      NumberCase{"Beyond16Bits", "32768", std::nullopt}),
     [](const auto &info) { return info.param.name; });
 
 TEST(PortOrder, UsbAdaptersThenModemsThenOnBoardThenOthers)
@@ -59,7 +59,7 @@ struct MapCase {
     const char *error;
 };
 
-class PortMapping : public testing::TestWithParam<MapCase>
+class PortMapping : public ::testing::TestWithParam<MapCase>
 {
 };
 
@@ -76,7 +76,7 @@ TEST_P(PortMapping, FindsTheDeviceOrSaysWhyNot)
 #ifndef Q_OS_WIN
 INSTANTIATE_TEST_SUITE_P(
     Rows, PortMapping,
-    testing::Values(
+    ::testing::Values(
         MapCase{"First", 1, {u"/dev/ttyUSB0"_s, u"/dev/ttyS0"_s}, {}, "/dev/ttyUSB0", ""},
         MapCase{"Second", 2, {u"/dev/ttyUSB0"_s, u"/dev/ttyS0"_s}, {}, "/dev/ttyS0", ""},
         MapCase{"Zero", 0, {u"/dev/ttyUSB0"_s}, {}, "", "Invalid port number"},

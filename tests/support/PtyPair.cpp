@@ -6,7 +6,7 @@
 #include <termios.h>
 #include <unistd.h>
 
-namespace tarvek::test
+namespace tarvek::testing
 {
 
 PtyPair::PtyPair()
@@ -93,4 +93,4 @@ double MillisBetween(Clock::time_point from, Clock::time_point to)
     return std::chrono::duration<double, std::milli>(to - from).count();
 }
 
-} // namespace tarvek::test
+} // namespace tarvek::testing

@@ -1,20 +1,15 @@
-#include "../support/Unprivileged.h"
 #include "CfgTestSupport.h"
 #include "ConfigFile.h"
+#include "ReferenceVectors.h"
+#include "Unprivileged.h"
 
 #include <QDir>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 #include <csignal>
 #include <sys/resource.h>
 
 using namespace tarvek;
 using namespace tarvek::testing;
-using tarvek::test::MakeReachable;
-using tarvek::test::RunUnprivileged;
-using tarvek::test::SetMode;
 
 namespace
 {
@@ -149,20 +144,14 @@ TEST_F(SaveTest, WriteFailureKeepsThePreviousFile)
 // Cases computed independently: control writes after the defaults, then Save.
 TEST_F(SaveTest, ReferenceVectors)
 {
-    QFile json(QStringLiteral(TARVEK_TEST_DATA_DIR "/cfg.json"));
-    ASSERT_TRUE(json.open(QIODevice::ReadOnly));
-    const QJsonArray cases = QJsonDocument::fromJson(json.readAll()).object()[u"save"].toArray();
+    const QJsonArray cases = LoadVectors(QStringLiteral("cfg.json"), QStringLiteral("save"));
     ASSERT_GE(cases.size(), 20);
     for (qsizetype i = 0; i < cases.size(); ++i) {
         SCOPED_TRACE("case " + std::to_string(i));
         const QJsonObject c = cases[i].toObject();
         auto m = StartupModel();
-        for (const QJsonValue &w : c[u"writes"].toArray()) {
-            const QJsonArray pair = w.toArray();
-            const QString value =
-                pair[1].isString() ? pair[1].toString() : QString::number(pair[1].toInt());
-            Set(*m, pair[0].toString(), value);
-        }
+        for (const auto &[name, value] : VectorWrites(c))
+            Set(*m, name, value);
         const QString file = dir.filePath(QStringLiteral("v%1.cfg").arg(i));
         WriteBytes(file, "before");
         const CfgResult result = SaveConfigFile(file, *m);

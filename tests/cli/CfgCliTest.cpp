@@ -1,25 +1,11 @@
 // tarvek-cli save and --cfg, run as a user would run them.
 #include "CfgTestSupport.h"
-
-#include <QProcess>
+#include "CliRunner.h"
 
 using namespace tarvek::testing;
 
 namespace
 {
-
-struct CliRun {
-    int exitCode;
-    QByteArray out, err;
-};
-
-CliRun Cli(const QStringList &args)
-{
-    QProcess process;
-    process.start(QStringLiteral(TARVEK_CLI), args);
-    EXPECT_TRUE(process.waitForFinished(60000));
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 class CliCfgTest : public ::testing::Test
 {
@@ -30,7 +16,7 @@ protected:
 
 TEST_F(CliCfgTest, SaveWritesTheExampleFromTheDefaults)
 {
-    const CliRun run = Cli({QStringLiteral("save"), path("Tarvek.cfg")});
+    const CliRun run = RunCli({QStringLiteral("save"), path("Tarvek.cfg")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(ReadBytes(path("Tarvek.cfg")), ExampleFile());
 }
@@ -40,30 +26,31 @@ TEST_F(CliCfgTest, FailedSaveLeavesTheFileAsItWas)
     WriteBytes(path("old.cfg"), "old");
     const QStringList unfilled =
         QStringList{QStringLiteral("--set"), QStringLiteral("edBcnEvery=5")};
-    CliRun run = Cli(QStringList{QStringLiteral("save"), path("old.cfg")} << unfilled);
+    CliRun run = RunCli(QStringList{QStringLiteral("save"), path("old.cfg")} << unfilled);
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_EQ(run.err, QByteArray("Type mismatch\n"));
     EXPECT_EQ(ReadBytes(path("old.cfg")), QByteArray("old"));
-    run = Cli(QStringList{QStringLiteral("save"), path("new.cfg")} << unfilled);
+    run = RunCli(QStringList{QStringLiteral("save"), path("new.cfg")} << unfilled);
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_FALSE(QFile::exists(path("new.cfg")));
 }
 
 TEST_F(CliCfgTest, CfgThenSetRoundTrip)
 {
-    ASSERT_EQ(Cli({QStringLiteral("save"), path("a.cfg"), QStringLiteral("--set"),
-                   QStringLiteral("edBeacon=say \"hi\", ok"), QStringLiteral("--set"),
-                   QStringLiteral("chkCent=0")})
+    ASSERT_EQ(RunCli({QStringLiteral("save"), path("a.cfg"), QStringLiteral("--set"),
+                      QStringLiteral("edBeacon=say \"hi\", ok"), QStringLiteral("--set"),
+                      QStringLiteral("chkCent=0")})
                   .exitCode,
               0);
-    ASSERT_EQ(Cli({QStringLiteral("save"), path("b.cfg"), QStringLiteral("--cfg"), path("a.cfg")})
-                  .exitCode,
-              0);
+    ASSERT_EQ(
+        RunCli({QStringLiteral("save"), path("b.cfg"), QStringLiteral("--cfg"), path("a.cfg")})
+            .exitCode,
+        0);
     EXPECT_EQ(ReadBytes(path("b.cfg")), ReadBytes(path("a.cfg")));
     EXPECT_TRUE(ReadBytes(path("a.cfg")).contains("\"say \"\"hi\"\", ok\""));
     // --set comes after --cfg.
-    ASSERT_EQ(Cli({QStringLiteral("save"), path("c.cfg"), QStringLiteral("--set"),
-                   QStringLiteral("edComm=7"), QStringLiteral("--cfg"), path("a.cfg")})
+    ASSERT_EQ(RunCli({QStringLiteral("save"), path("c.cfg"), QStringLiteral("--set"),
+                      QStringLiteral("edComm=7"), QStringLiteral("--cfg"), path("a.cfg")})
                   .exitCode,
               0);
     EXPECT_TRUE(ReadBytes(path("c.cfg")).startsWith("\"7\","));
@@ -72,14 +59,14 @@ TEST_F(CliCfgTest, CfgThenSetRoundTrip)
 TEST_F(CliCfgTest, FailedCfgExitsThreeWithItsDescription)
 {
     CliRun run =
-        Cli({QStringLiteral("save"), path("x.cfg"), QStringLiteral("--cfg"), path("none")});
+        RunCli({QStringLiteral("save"), path("x.cfg"), QStringLiteral("--cfg"), path("none")});
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_EQ(run.err, QByteArray("File not found\n"));
     EXPECT_FALSE(QFile::exists(path("x.cfg")));
     // encode shows the controls as the partial load left them.
     WriteBytes(path("cut.cfg"), "\"2\",\"150\",\"005\",8,\">\",0\r\n");
-    run = Cli({QStringLiteral("encode"), QStringLiteral("--json"), QStringLiteral("--cfg"),
-               path("cut.cfg")});
+    run = RunCli({QStringLiteral("encode"), QStringLiteral("--json"), QStringLiteral("--cfg"),
+                  path("cut.cfg")});
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_EQ(run.err, QByteArray("Invalid property value\n"));
     EXPECT_TRUE(run.out.contains("\"ok\": false")) << run.out.toStdString();
@@ -90,12 +77,12 @@ TEST_F(CliCfgTest, FailedCfgExitsThreeWithItsDescription)
 
 TEST_F(CliCfgTest, SaveUsageErrors)
 {
-    EXPECT_EQ(Cli({QStringLiteral("save")}).exitCode, 2);
-    EXPECT_EQ(Cli({QStringLiteral("save"), path("a"), path("b")}).exitCode, 2);
-    EXPECT_EQ(
-        Cli({QStringLiteral("save"), path("a"), QStringLiteral("--set"), QStringLiteral("nope=1")})
-            .exitCode,
-        2);
+    EXPECT_EQ(RunCli({QStringLiteral("save")}).exitCode, 2);
+    EXPECT_EQ(RunCli({QStringLiteral("save"), path("a"), path("b")}).exitCode, 2);
+    EXPECT_EQ(RunCli({QStringLiteral("save"), path("a"), QStringLiteral("--set"),
+                      QStringLiteral("nope=1")})
+                  .exitCode,
+              2);
     EXPECT_FALSE(QFile::exists(path("a")));
 }
 

@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-namespace tarvek::test
+namespace tarvek::testing
 {
 
 using Clock = std::chrono::steady_clock;
@@ -57,4 +57,4 @@ private:
 // Milliseconds between two arrivals.
 double MillisBetween(Clock::time_point from, Clock::time_point to);
 
-} // namespace tarvek::test
+} // namespace tarvek::testing

@@ -1,24 +1,16 @@
 // tarvek-cli position, run as a separate process: the worked examples, the
 // reference vectors, the exit codes, and a non-English locale.
+#include "CliRunner.h"
+#include "ReferenceVectors.h"
 #include "WorkedExamples.h"
 
-#include <QByteArray>
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <QStringList>
 
 #include <gtest/gtest.h>
-
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <ostream>
 #include <string>
 #include <vector>
-
-extern char **environ;
 
 namespace
 {
@@ -29,66 +21,17 @@ struct RunResult {
     std::string err;
 };
 
-std::string ReadAll(int fd)
+// tarvek-cli position with `args`; `locale`, when given, replaces LC_ALL.
+RunResult RunPosition(const std::vector<std::string> &args, const std::string &locale = {})
 {
-    std::string text;
-    char buffer[4096];
-    for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;)
-        text.append(buffer, static_cast<size_t>(n));
-    close(fd);
-    return text;
-}
-
-// The process environment with LC_ALL replaced when locale is not empty.
-std::vector<std::string> Environment(const std::string &locale)
-{
-    std::vector<std::string> env;
-    for (char **e = environ; *e != nullptr; ++e) {
-        if (locale.empty() || std::string(*e).rfind("LC_ALL=", 0) != 0)
-            env.emplace_back(*e);
-    }
+    QStringList arguments{QStringLiteral("position")};
+    for (const std::string &arg : args)
+        arguments << QString::fromStdString(arg);
+    tarvek::testing::CliEnvironment environment;
     if (!locale.empty())
-        env.push_back("LC_ALL=" + locale);
-    return env;
-}
-
-std::vector<char *> Pointers(std::vector<std::string> &texts)
-{
-    std::vector<char *> pointers;
-    for (std::string &text : texts)
-        pointers.push_back(text.data());
-    pointers.push_back(nullptr);
-    return pointers;
-}
-
-RunResult RunCli(std::vector<std::string> args, const std::string &locale = {})
-{
-    args.insert(args.begin(), {TARVEK_CLI, "position"});
-    std::vector<std::string> env = Environment(locale);
-    std::vector<char *> argv = Pointers(args);
-    std::vector<char *> envp = Pointers(env);
-    int out[2];
-    int err[2];
-    if (pipe(out) != 0 || pipe(err) != 0)
-        return {};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
-    posix_spawn_file_actions_adddup2(&actions, err[1], 2);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    posix_spawn_file_actions_addclose(&actions, err[0]);
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    close(out[1]);
-    close(err[1]);
-    RunResult result;
-    result.out = ReadAll(out[0]);
-    result.err = ReadAll(err[0]);
-    int status = 0;
-    if (spawned == 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status))
-        result.exitCode = WEXITSTATUS(status);
-    return result;
+        environment.append({QStringLiteral("LC_ALL"), QString::fromStdString(locale)});
+    const tarvek::testing::CliRun run = tarvek::testing::RunCli(arguments, {}, environment);
+    return {run.exitCode, run.out.toStdString(), run.err.toStdString()};
 }
 
 std::vector<std::string> Options(const std::string &lat, const std::string &lon, bool seconds,
@@ -104,29 +47,29 @@ std::vector<std::string> Options(const std::string &lat, const std::string &lon,
     return args;
 }
 
-using tarvek::geo::test::WorkedExample;
+using tarvek::testing::WorkedExample;
 
-class CliWorkedExampleTest : public testing::TestWithParam<WorkedExample>
+class CliWorkedExampleTest : public ::testing::TestWithParam<WorkedExample>
 {
 };
 
 TEST_P(CliWorkedExampleTest, PrintsBothForms)
 {
     const WorkedExample &row = GetParam();
-    const RunResult normal = RunCli(Options(row.lat, row.lon, row.seconds, true, ">", false));
+    const RunResult normal = RunPosition(Options(row.lat, row.lon, row.seconds, true, ">", false));
     EXPECT_EQ(normal.exitCode, 0) << normal.err;
     EXPECT_EQ(normal.out, row.normal + "\n");
     std::vector<std::string> defaults{"--lat", row.lat, "--lon", row.lon};
     if (row.seconds)
         defaults.emplace_back("--seconds");
-    const RunResult compressed = RunCli(defaults);
+    const RunResult compressed = RunPosition(defaults);
     EXPECT_EQ(compressed.exitCode, 0) << compressed.err;
     EXPECT_EQ(compressed.out, row.compressed + "\n");
     EXPECT_TRUE(compressed.err.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, CliWorkedExampleTest,
-                         testing::ValuesIn(tarvek::geo::test::WorkedExamples()),
+                         ::testing::ValuesIn(tarvek::testing::WorkedExamples()),
                          [](const auto &info) { return info.param.name; });
 
 struct Vector {
@@ -143,14 +86,10 @@ struct Vector {
     friend void PrintTo(const Vector &row, std::ostream *os) { *os << row.name; }
 };
 
-std::vector<Vector> LoadVectors()
+std::vector<Vector> PositionVectors()
 {
-    QFile file(QStringLiteral(TARVEK_TEST_DATA_DIR "/position.json"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
     std::vector<Vector> vectors;
-    const QJsonArray cases = QJsonDocument::fromJson(file.readAll()).array();
-    for (const QJsonValue &value : cases) {
+    for (const QJsonValue &value : tarvek::testing::LoadVectors(QStringLiteral("position.json"))) {
         const QJsonObject c = value.toObject();
         const auto text = [&c](const char *key) {
             return c.value(QLatin1String(key)).toString().toLatin1().toStdString();
@@ -165,17 +104,18 @@ std::vector<Vector> LoadVectors()
 
 TEST(CliVectorsTest, AllSixtyLoad)
 {
-    EXPECT_EQ(LoadVectors().size(), 60u);
+    EXPECT_EQ(PositionVectors().size(), 60u);
 }
 
-class CliVectorTest : public testing::TestWithParam<Vector>
+class CliVectorTest : public ::testing::TestWithParam<Vector>
 {
 };
 
 TEST_P(CliVectorTest, MatchesReference)
 {
     const Vector &v = GetParam();
-    const RunResult run = RunCli(Options(v.lat, v.lon, v.seconds, v.normal, v.symbol, v.alternate));
+    const RunResult run =
+        RunPosition(Options(v.lat, v.lon, v.seconds, v.normal, v.symbol, v.alternate));
     if (v.valid) {
         EXPECT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(run.out, v.expected + "\n");
@@ -185,7 +125,7 @@ TEST_P(CliVectorTest, MatchesReference)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Reference, CliVectorTest, testing::ValuesIn(LoadVectors()),
+INSTANTIATE_TEST_SUITE_P(Reference, CliVectorTest, ::testing::ValuesIn(PositionVectors()),
                          [](const auto &info) { return info.param.name; });
 
 struct ExitRow {
@@ -196,13 +136,13 @@ struct ExitRow {
     friend void PrintTo(const ExitRow &row, std::ostream *os) { *os << row.name; }
 };
 
-class CliExitCodeTest : public testing::TestWithParam<ExitRow>
+class CliExitCodeTest : public ::testing::TestWithParam<ExitRow>
 {
 };
 
 TEST_P(CliExitCodeTest, FailsWithMessageAndNoOutput)
 {
-    const RunResult run = RunCli(GetParam().args);
+    const RunResult run = RunPosition(GetParam().args);
     EXPECT_EQ(run.exitCode, GetParam().exitCode);
     EXPECT_TRUE(run.out.empty());
     EXPECT_FALSE(run.err.empty());
@@ -210,7 +150,7 @@ TEST_P(CliExitCodeTest, FailsWithMessageAndNoOutput)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, CliExitCodeTest,
-    testing::Values(
+    ::testing::Values(
         ExitRow{"InvalidLatitude", {"--lat", "45.60.00", "--lon", "0.00.00"}, 1},
         ExitRow{"InvalidLongitude", {"--lat", "0.00.00", "--lon", "180.00.01"}, 1},
         ExitRow{"OtherAxisLetter", {"--lat", "E45.30.30", "--lon", "0.00.00"}, 1},
@@ -231,14 +171,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CliOptionsTest, NegativeTextIsAValueNotAnOption)
 {
-    const RunResult run = RunCli({"--lon", "-151.12.00", "--lat", "-33.52.00", "--normal"});
+    const RunResult run = RunPosition({"--lon", "-151.12.00", "--lat", "-33.52.00", "--normal"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "=3352.00S/15112.00W>\n");
 }
 
 TEST(CliOptionsTest, Latin1SymbolIsKept)
 {
-    const RunResult run = RunCli({"--lat", "0.00.00", "--lon", "0.00.00", "--symbol", "\xC3\xA9"});
+    const RunResult run =
+        RunPosition({"--lat", "0.00.00", "--lon", "0.00.00", "--symbol", "\xC3\xA9"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "=/NN!!NN!!\xC3\xA9  >\n");
 }
@@ -248,9 +189,9 @@ TEST(CliOptionsTest, Latin1SymbolIsKept)
 // the test still checks the results.
 TEST(CliLocaleTest, ItalianLocaleGivesTheSameTexts)
 {
-    for (const WorkedExample &row : tarvek::geo::test::WorkedExamples()) {
+    for (const WorkedExample &row : tarvek::testing::WorkedExamples()) {
         const RunResult run =
-            RunCli(Options(row.lat, row.lon, row.seconds, true, ">", false), "it_IT.UTF-8");
+            RunPosition(Options(row.lat, row.lon, row.seconds, true, ">", false), "it_IT.UTF-8");
         EXPECT_EQ(run.out, row.normal + "\n") << row.name;
     }
 }

@@ -14,9 +14,9 @@ namespace
 
 using namespace Qt::StringLiterals;
 
-using test::RecordingHooks;
-using test::RecordingPort;
-using test::RecordingView;
+using testing::RecordingHooks;
+using testing::RecordingPort;
+using testing::RecordingView;
 
 ConfigBlock SampleBlock()
 {
@@ -114,7 +114,7 @@ struct FailureCase {
     int dots; // dots after "COM1..." when it failed
 };
 
-class UploadFailure : public testing::TestWithParam<FailureCase>
+class UploadFailure : public ::testing::TestWithParam<FailureCase>
 {
 };
 
@@ -146,7 +146,7 @@ TEST_P(UploadFailure, SkipsTheRestAndClosesThePort)
 
 INSTANTIATE_TEST_SUITE_P(
     AtEachStep, UploadFailure,
-    testing::Values(
+    ::testing::Values(
         FailureCase{"PortZero", "0", "", "Invalid port number", 0, false, 0},
         FailureCase{"EmptyField", "_", "", "Invalid port number", 0, false, 0},
         FailureCase{"PortRefused", "1", "port", "port refused", 0, false, 0},
@@ -157,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"SecondPreamble", "1", "write3", "Serial port /dev/x is gone", 3, true, 2},
         FailureCase{"SecondFrame", "1", "write4", "Serial port /dev/x is gone", 4, true, 2},
         FailureCase{"Close", "1", "close", "close failed", 4, true, 3}),
-    [](const testing::TestParamInfo<FailureCase> &info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<FailureCase> &info) { return info.param.name; });
 
 } // namespace
 } // namespace tarvek

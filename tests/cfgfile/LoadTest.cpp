@@ -1,7 +1,7 @@
-#include "../support/Unprivileged.h"
 #include "CfgTestSupport.h"
 #include "ConfigFile.h"
 #include "RecordReader.h"
+#include "Unprivileged.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -10,9 +10,6 @@
 
 using namespace tarvek;
 using namespace tarvek::testing;
-using tarvek::test::MakeReachable;
-using tarvek::test::RunUnprivileged;
-using tarvek::test::SetMode;
 
 namespace
 {

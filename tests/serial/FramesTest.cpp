@@ -6,12 +6,8 @@
 #include "Frames.h"
 #include "WireDecoder.h"
 
-#include <QFile>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
 #include "QtPrinters.h"
+#include "ReferenceVectors.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +30,7 @@ struct ChecksumCase {
     std::uint8_t expected;
 };
 
-class Checksum : public testing::TestWithParam<ChecksumCase>
+class Checksum : public ::testing::TestWithParam<ChecksumCase>
 {
 };
 
@@ -45,9 +41,9 @@ TEST_P(Checksum, StartsFrom254AndWraps)
 }
 
 INSTANTIATE_TEST_SUITE_P(Halves, Checksum,
-                         testing::Values(ChecksumCase{"AllZero", 0, 254},
-                                         ChecksumCase{"All255", 255, 197},
-                                         ChecksumCase{"AllOne", 1, 55}),
+                         ::testing::Values(ChecksumCase{"AllZero", 0, 254},
+                                           ChecksumCase{"All255", 255, 197},
+                                           ChecksumCase{"AllOne", 1, 55}),
                          [](const auto &info) { return info.param.name; });
 
 ConfigBlock DefaultBlock()
@@ -80,7 +76,7 @@ struct CaptureCase {
     const char *error;
 };
 
-class Capture : public testing::TestWithParam<CaptureCase>
+class Capture : public ::testing::TestWithParam<CaptureCase>
 {
 };
 
@@ -98,7 +94,7 @@ TEST_P(Capture, ChecksPreamblesChecksumsAndLength)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, Capture,
-    testing::Values(
+    ::testing::Values(
         CaptureCase{"Good", -1, 120, ""},
         CaptureCase{"Empty", -1, 0,
                     "0 bytes: expected 120 (an upload as captured on the line) or 114 (a "
@@ -157,7 +153,7 @@ struct ShapeCase {
     const char *expected;
 };
 
-class DecodeShape : public testing::TestWithParam<ShapeCase>
+class DecodeShape : public ::testing::TestWithParam<ShapeCase>
 {
 };
 
@@ -180,7 +176,7 @@ TEST_P(DecodeShape, ReadsBackWhatTheBuildPacked)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, DecodeShape,
-    testing::Values(
+    ::testing::Values(
         ShapeCase{"OneDigipeater", {{"edAprsPath", "WIDE1-1"}}, "edAprsPath", "WIDE1-1"},
         ShapeCase{"NoPath", {{"edAprsPath", ""}}, "edAprsPath", ""},
         ShapeCase{"PathEndingInComma", {{"edAprsPath", "WIDE1-1,"}}, "edAprsPath", "WIDE1-1,"},
@@ -204,9 +200,7 @@ INSTANTIATE_TEST_SUITE_P(
 // after SEND.
 TEST(Decode, ReferenceUploadsMatchTheNormalisedFields)
 {
-    QFile file(QStringLiteral(TARVEK_TEST_DATA_DIR "/upload_vectors.json"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QJsonArray cases = QJsonDocument::fromJson(file.readAll()).array();
+    const QJsonArray cases = testing::LoadVectors(u"upload_vectors.json"_s);
     ASSERT_GT(cases.size(), 30);
     const QStringList compared = {
         u"edNumFlagsAuto"_s,  u"edMsgRepeat"_s,     u"cbMicEMsg"_s,       u"chkAutoReply"_s,
@@ -223,10 +217,7 @@ TEST(Decode, ReferenceUploadsMatchTheNormalisedFields)
         const QList<Setting> decoded = DecodeSettings(parsed.block);
         const QJsonObject fields = c[u"fields"_s].toObject();
         for (const QString &control : compared) {
-            const QJsonValue field = fields[control];
-            const QString expected =
-                field.isString() ? field.toString() : QString::number(field.toInt());
-            EXPECT_EQ(Decoded(decoded, control), expected)
+            EXPECT_EQ(Decoded(decoded, control), testing::VectorText(fields[control]))
                 << qPrintable(name) << " " << qPrintable(control);
         }
         if (fields[u"edGpsAcqTime"_s].toString() == u"000"_s)

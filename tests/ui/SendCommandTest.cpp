@@ -1,10 +1,11 @@
 // SEND from click to message: the block build, the upload into the
 // information dialog, the two kinds of failure box, and the SEND button.
-#include "../serial/QtPrinters.h"
-#include "../serial/RecordingPort.h"
+#include "FakeMessagePresenter.h"
 #include "Frames.h"
 #include "InfoDialog.h"
-#include "MessagePresenter.h"
+#include "PtyPair.h"
+#include "QtPrinters.h"
+#include "RecordingPort.h"
 #include "SendCommand.h"
 #include "SystemSerialPort.h"
 #include "TrackerSettings.h"
@@ -18,49 +19,25 @@
 
 #include <gtest/gtest.h>
 
-#include <pty.h>
-#include <unistd.h>
-
 namespace tarvek::ui
 {
 namespace
 {
 
 using namespace Qt::StringLiterals;
-using test::RecordingPort;
+using testing::FakeMessagePresenter;
+using testing::PtyPair;
+using testing::RecordingPort;
+using testing::ShownMessage;
 
-struct Shown {
-    QString title;
-    QString text;
-    MessageIcon icon;
+// SEND's button and the dialog as a box was shown.
+struct WhileShown {
     bool sendEnabled;
     bool dialogVisible;
 };
 
-class RecordingPresenter final : public MessagePresenter
-{
-public:
-    RecordingPresenter(QStringList &log, QAbstractButton &send, InfoDialog *dialog)
-        : m_log(log), m_send(send), m_dialog(dialog)
-    {
-    }
-    QList<Shown> shown;
-
-    void showMessage(QWidget *, const QString &title, const QString &text,
-                     MessageIcon icon) override
-    {
-        m_log << u"box"_s;
-        shown.append({title, text, icon, m_send.isEnabled(), m_dialog->isVisible()});
-    }
-
-private:
-    QStringList &m_log;
-    QAbstractButton &m_send;
-    InfoDialog *m_dialog;
-};
-
 // The main window's part in SEND, with recording doubles around it.
-class SendFixture : public testing::Test
+class SendFixture : public ::testing::Test
 {
 protected:
     SendFixture()
@@ -74,6 +51,10 @@ protected:
         hooks.processEvents = [this] {
             log << u"events"_s;
             QCoreApplication::processEvents();
+        };
+        presenter.whileShown = [this] {
+            log << u"box"_s;
+            whileShown.append({cmdSend->isEnabled(), dialog->isVisible()});
         };
     }
 
@@ -100,7 +81,8 @@ protected:
     TrackerSettings settings;
     ConfigBlock block{};
     RecordingPort recordingPort{log};
-    RecordingPresenter presenter{log, *cmdSend, dialog};
+    FakeMessagePresenter presenter;
+    QList<WhileShown> whileShown;
     UploadHooks hooks;
     bool sendEnabledDuringUpload = false;
     bool portOpenDuringUpload = false;
@@ -138,12 +120,12 @@ TEST_F(SendFixture, RejectedSettingsNeverTouchThePort)
 
     EXPECT_EQ(log, QStringList({u"events"_s, u"box"_s}));
     ASSERT_EQ(presenter.shown.size(), 1);
-    const Shown &box = presenter.shown.first();
+    const ShownMessage &box = presenter.shown.first();
     EXPECT_EQ(box.title, u"Invio non eseguito - Tarvek"_s);
     EXPECT_EQ(box.text, u"Parametri incompleti o non corretti"_s);
     EXPECT_EQ(box.icon, MessageIcon::Information);
-    EXPECT_FALSE(box.sendEnabled);
-    EXPECT_FALSE(box.dialogVisible);
+    EXPECT_FALSE(whileShown.first().sendEnabled);
+    EXPECT_FALSE(whileShown.first().dialogVisible);
     EXPECT_TRUE(cmdSend->isEnabled());
     EXPECT_EQ(settings.edNumFlagsAuto.text(), u"200"_s); // normalised before the failure
 }
@@ -156,7 +138,7 @@ struct SerialFailure {
     const char *dialogText;
 };
 
-class SendSerialFailure : public SendFixture, public testing::WithParamInterface<SerialFailure>
+class SendSerialFailure : public SendFixture, public ::testing::WithParamInterface<SerialFailure>
 {
 };
 
@@ -172,12 +154,12 @@ TEST_P(SendSerialFailure, ShowsTheDescriptionAndClosesThePort)
     command().cmdSend_Click();
 
     ASSERT_EQ(presenter.shown.size(), 1);
-    const Shown &box = presenter.shown.first();
+    const ShownMessage &box = presenter.shown.first();
     EXPECT_EQ(box.title, u"TARVEK"_s);
     EXPECT_EQ(box.text, QString::fromLatin1(c.description));
     EXPECT_EQ(box.icon, MessageIcon::None);
-    EXPECT_FALSE(box.sendEnabled);
-    EXPECT_EQ(box.dialogVisible, c.dialogVisible);
+    EXPECT_FALSE(whileShown.first().sendEnabled);
+    EXPECT_EQ(whileShown.first().dialogVisible, c.dialogVisible);
     EXPECT_EQ(dialog->isVisible(), c.dialogVisible);
     if (c.dialogVisible) {
         EXPECT_EQ(dialog->lblInfo()->text(), QString::fromUtf8(c.dialogText));
@@ -189,11 +171,11 @@ TEST_P(SendSerialFailure, ShowsTheDescriptionAndClosesThePort)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, SendSerialFailure,
-    testing::Values(SerialFailure{"PortZero", "zero", "Invalid port number", false, ""},
-                    SerialFailure{"InUse", "open",
-                                  "Serial port /dev/x is in use by another program", false, ""},
-                    SerialFailure{"GoneAfterFrame1", "write3", "Serial port /dev/x is gone", true,
-                                  "\r\nSending data on COM1....."}),
+    ::testing::Values(SerialFailure{"PortZero", "zero", "Invalid port number", false, ""},
+                      SerialFailure{"InUse", "open",
+                                    "Serial port /dev/x is in use by another program", false, ""},
+                      SerialFailure{"GoneAfterFrame1", "write3", "Serial port /dev/x is gone", true,
+                                    "\r\nSending data on COM1....."}),
     [](const auto &info) { return info.param.name; });
 
 TEST_F(SendFixture, DialogClosedWithItsCloseBoxComesBackOnTheNextSend)
@@ -214,18 +196,14 @@ TEST_F(SendFixture, DialogClosedWithItsCloseBoxComesBackOnTheNextSend)
 // with the serial layer's description, and the dialog never appears.
 TEST_F(SendFixture, PortHeldByAnotherProgram)
 {
-    int master = -1;
-    int slave = -1;
-    char name[256] = {};
-    ASSERT_EQ(::openpty(&master, &slave, name, nullptr, nullptr), 0);
-    const QString device = QString::fromLocal8Bit(name);
+    PtyPair pty;
+    ASSERT_TRUE(pty.isValid());
+    const QString device = pty.device();
     QSerialPort other(device);
     ASSERT_TRUE(other.open(QIODevice::ReadWrite));
     SystemSerialPort port([device](int) { return PortLookup{device, QString()}; });
 
     command(&port).cmdSend_Click();
-    ::close(master);
-    ::close(slave);
 
     ASSERT_EQ(presenter.shown.size(), 1);
     EXPECT_EQ(presenter.shown.first().title, u"TARVEK"_s);

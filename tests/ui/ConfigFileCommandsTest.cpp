@@ -1,7 +1,8 @@
+#include "CfgTestSupport.h"
 #include "ConfigFileCommands.h"
 #include "ControlAccess.h"
-#include "FileDialogs.h"
-#include "MessagePresenter.h"
+#include "FakeFileDialogs.h"
+#include "FakeMessagePresenter.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -19,38 +20,9 @@ using namespace tarvek::ui;
 namespace
 {
 
-class FakeFileDialogs : public FileDialogs
-{
-public:
-    std::optional<QString> chooseFile(QWidget *, const FileDialogRequest &request) override
-    {
-        requests.push_back(request);
-        return answer;
-    }
-    std::optional<QString> answer;
-    std::vector<FileDialogRequest> requests;
-};
-
-class FakeMessages : public MessagePresenter
-{
-public:
-    void showMessage(QWidget *, const QString &title, const QString &text,
-                     MessageIcon icon) override
-    {
-        shown.push_back({title, text, icon});
-    }
-    struct Shown {
-        QString title, text;
-        MessageIcon icon;
-    };
-    std::vector<Shown> shown;
-};
-
-QByteArray ReadBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
+using tarvek::testing::FakeFileDialogs;
+using tarvek::testing::FakeMessagePresenter;
+using tarvek::testing::ReadBytes;
 
 class ConfigFileCommandsTest : public ::testing::Test
 {
@@ -68,7 +40,7 @@ protected:
     QString startDir;
     SettingsModel model;
     FakeFileDialogs dialogs;
-    FakeMessages messages;
+    FakeMessagePresenter messages;
     int obtained = 0;
     int clicks = 0;
     ConfigFileCommands commands{
@@ -169,7 +141,7 @@ TEST_F(ConfigFileCommandsTest, FailuresShowTheirDescriptionTitledTarvekWithoutIc
     commands.cmdLoad_Click();
     dialogs.answer = path(QStringLiteral("missing.cfg"));
     commands.cmdLoad_Click();
-    ASSERT_EQ(messages.shown.size(), 3u);
+    ASSERT_EQ(messages.shown.size(), 3);
     const char *texts[] = {"Type mismatch", "Invalid property value", "File not found"};
     for (size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(messages.shown[i].title, QStringLiteral("Tarvek"));

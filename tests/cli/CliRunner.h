@@ -1,0 +1,28 @@
+#pragma once
+// tarvek-cli run as a separate process, as a user or a script runs it.
+#include <QByteArray>
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+namespace tarvek::testing
+{
+
+// One run: the exit code (-1 when the program did not start or did not end
+// in time) and everything it printed.
+struct CliRun {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Variables set for the run on top of the test's own environment, e.g.
+// TARVEK_COM1 or LC_ALL.
+using CliEnvironment = QList<QPair<QString, QString>>;
+
+// Runs tarvek-cli with `args`, `input` on its standard input.
+CliRun RunCli(const QStringList &args, const QByteArray &input = {},
+              const CliEnvironment &environment = {});
+
+} // namespace tarvek::testing
