@@ -28,15 +28,24 @@ QString CfgErrorDescription(CfgError error);
 struct CfgResult {
     CfgError error = CfgError::None;
     QString description; // empty on success
+    // Where a load stopped at a value: the line (from 1) it begins on, the
+    // control it was for and the value as read (empty when none was left).
+    // 0 and empty for every other result.
+    int line = 0;
+    QString setting;
+    QString value;
 
     bool ok() const { return error == CfgError::None; }
 
     static CfgResult Success() { return {}; }
-    static CfgResult Failure(CfgError error) { return {error, CfgErrorDescription(error)}; }
+    static CfgResult Failure(CfgError error) { return Failure(error, QString()); }
     // A failure with the platform's own wording (for example a write error).
     static CfgResult Failure(CfgError error, const QString &description)
     {
-        return {error, description.isEmpty() ? CfgErrorDescription(error) : description};
+        CfgResult result;
+        result.error = error;
+        result.description = description.isEmpty() ? CfgErrorDescription(error) : description;
+        return result;
     }
 };
 

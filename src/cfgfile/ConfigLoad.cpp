@@ -18,16 +18,66 @@ namespace
 {
 
 constexpr int kMaxGroup = 8;
-using Group = std::array<CfgValue, kMaxGroup>;
 
-CfgError ReadGroup(RecordReader &reader, int count, Group &group)
+// The control each value of the file is for, in file order (the message code
+// carries chkAutoReply too, the status code chkRxPosition).
+constexpr const char *kFileOrder[] = {
+    "edComm",          "edNumFlagsAuto",  "edMsgRepeat",     "cbMicEMsg",       "edSymbol",
+    "chkTable",        "esSpeedTable(0)", "esSpeedTable(1)", "esSpeedTable(2)", "esSpeedTable(3)",
+    "esSpeedTable(4)", "esSpeedTable(5)", "esSpeedTable(6)", "edManualTime",    "edBcnEvery",
+    "edGpsAcqTime",    "edMyCall",        "edAprsPath",      "edBeacon",        "edDestCall",
+    "edAprsMsg",       "txtLat",          "txtLng",          "chkCent",         "optLLtoNorm"};
+
+// One group of values as read, with the line each begins on. Reading a
+// value through it notes which one is being applied, so that a failure can
+// say where the load stopped.
+class Group
 {
-    for (int i = 0; i < count; ++i) {
-        if (const CfgError e = reader.next(group[static_cast<size_t>(i)]); e != CfgError::None)
-            return e;
+public:
+    CfgError read(RecordReader &reader, int count)
+    {
+        m_first += m_count;
+        m_count = count;
+        for (m_current = 0; m_current < count; ++m_current) {
+            const auto i = static_cast<size_t>(m_current);
+            const CfgError e = reader.next(m_values[i]);
+            m_lines[i] = reader.line();
+            if (e != CfgError::None) {
+                m_values[i] = CfgValue::Empty();
+                m_missing = true;
+                return e;
+            }
+        }
+        m_missing = false;
+        return CfgError::None;
     }
-    return CfgError::None;
-}
+
+    const CfgValue &operator[](size_t i)
+    {
+        m_current = static_cast<int>(i);
+        return m_values[i];
+    }
+
+    // The failure, told with the value it stopped at.
+    CfgResult stopped(CfgError error) const
+    {
+        CfgResult result = CfgResult::Failure(error);
+        const auto i = static_cast<size_t>(m_current);
+        result.line = m_lines[i];
+        result.setting = QLatin1StringView(kFileOrder[m_first + m_current]);
+        if (!m_missing)
+            result.value = TextForm(m_values[i]);
+        return result;
+    }
+
+private:
+    std::array<CfgValue, kMaxGroup> m_values;
+    std::array<int, kMaxGroup> m_lines{};
+    int m_first = 0; // the file position of the group's first value
+    int m_count = 0;
+    int m_current = 0;
+    bool m_missing = false; // the value at m_current could not be read
+};
 
 // Runs the steps in order up to the first failure, which it returns.
 template <typename... Steps> CfgError FirstFailure(Steps &&...steps)
@@ -68,7 +118,7 @@ CfgError ApplyMessageCode(TrackerSettings &s, const CfgValue &value)
     return Refused(s.chkAutoReply.setValue(UnpackMessageCode(flags.value).autoReply));
 }
 
-CfgError ApplyFirstGroup(TrackerSettings &s, const Group &v)
+CfgError ApplyFirstGroup(TrackerSettings &s, Group &v)
 {
     return FirstFailure(
         [&] { return SetText(s.edComm, v[0]); }, [&] { return SetText(s.edNumFlagsAuto, v[1]); },
@@ -76,7 +126,7 @@ CfgError ApplyFirstGroup(TrackerSettings &s, const Group &v)
         [&] { return SetText(s.edSymbol, v[4]); }, [&] { return SetCheck(s.chkTable, v[5]); });
 }
 
-CfgError ApplySpeedGroup(TrackerSettings &s, const Group &v)
+CfgError ApplySpeedGroup(TrackerSettings &s, Group &v)
 {
     for (size_t i = 0; i < s.esSpeedTable.size(); ++i) {
         if (const CfgError e = SetText(s.esSpeedTable[i], v[i]); e != CfgError::None)
@@ -97,7 +147,7 @@ CfgError ApplyStatusCode(TrackerSettings &s, const CfgValue &value)
     return Refused(s.chkRxPosition.setValue(status.rxPosition));
 }
 
-CfgError ApplyTimingGroup(TrackerSettings &s, const Group &v)
+CfgError ApplyTimingGroup(TrackerSettings &s, Group &v)
 {
     if (const CfgError e = SetText(s.edManualTime, v[0]); e != CfgError::None)
         return e;
@@ -112,7 +162,7 @@ CfgError ApplyTimingGroup(TrackerSettings &s, const Group &v)
     return CfgError::None;
 }
 
-CfgError ApplyCalculatorGroup(CalculatorSettings &c, const Group &v)
+CfgError ApplyCalculatorGroup(CalculatorSettings &c, Group &v)
 {
     return FirstFailure([&] { return SetText(c.txtLat, v[0]); },
                         [&] { return SetText(c.txtLng, v[1]); },
@@ -125,25 +175,24 @@ CfgError ApplyCalculatorGroup(CalculatorSettings &c, const Group &v)
                         });
 }
 
-CfgError LoadGroups(RecordReader &reader, SettingsModel &model, const CalculatorHooks &hooks)
+CfgError LoadGroups(RecordReader &reader, SettingsModel &model, const CalculatorHooks &hooks,
+                    Group &v)
 {
     TrackerSettings &s = model.tracker;
-    Group v;
-    return FirstFailure(
-        [&] { return ReadGroup(reader, 6, v); }, [&] { return ApplyFirstGroup(s, v); },
-        [&] { return ReadGroup(reader, 7, v); }, [&] { return ApplySpeedGroup(s, v); },
-        [&] { return ReadGroup(reader, 8, v); }, [&] { return ApplyTimingGroup(s, v); },
-        [&] { return ReadGroup(reader, 4, v); },
-        [&] {
-            if (hooks.obtain)
-                hooks.obtain();
-            return ApplyCalculatorGroup(model.calculator, v);
-        },
-        [&] {
-            if (hooks.chkCentClick)
-                hooks.chkCentClick();
-            return CfgError::None;
-        });
+    return FirstFailure([&] { return v.read(reader, 6); }, [&] { return ApplyFirstGroup(s, v); },
+                        [&] { return v.read(reader, 7); }, [&] { return ApplySpeedGroup(s, v); },
+                        [&] { return v.read(reader, 8); }, [&] { return ApplyTimingGroup(s, v); },
+                        [&] { return v.read(reader, 4); },
+                        [&] {
+                            if (hooks.obtain)
+                                hooks.obtain();
+                            return ApplyCalculatorGroup(model.calculator, v);
+                        },
+                        [&] {
+                            if (hooks.chkCentClick)
+                                hooks.chkCentClick();
+                            return CfgError::None;
+                        });
 }
 
 } // namespace
@@ -151,8 +200,9 @@ CfgError LoadGroups(RecordReader &reader, SettingsModel &model, const Calculator
 CfgResult LoadConfig(QIODevice &input, SettingsModel &model, const CalculatorHooks &hooks)
 {
     RecordReader reader(input);
-    const CfgError error = LoadGroups(reader, model, hooks);
-    return error == CfgError::None ? CfgResult::Success() : CfgResult::Failure(error);
+    Group group;
+    const CfgError error = LoadGroups(reader, model, hooks, group);
+    return error == CfgError::None ? CfgResult::Success() : group.stopped(error);
 }
 
 CfgResult LoadConfigFile(const QString &path, SettingsModel &model, const CalculatorHooks &hooks)

@@ -40,8 +40,12 @@ int RecordReader::peek()
 
 void RecordReader::advance()
 {
-    if (m_pos < m_buffer.size())
-        ++m_pos;
+    if (m_pos >= m_buffer.size())
+        return;
+    const char c = m_buffer.at(m_pos++);
+    if (c == '\r' || (c == '\n' && !m_afterCr))
+        ++m_linesEnded;
+    m_afterCr = c == '\r';
 }
 
 CfgError RecordReader::consume()
@@ -75,6 +79,7 @@ CfgError RecordReader::next(CfgValue &value)
         if (const CfgError e = consume(); e != CfgError::None)
             return e;
     }
+    m_valueLine = m_linesEnded + 1;
     if (peek() == kEnd)
         return m_readError ? CfgError::DeviceIo : CfgError::InputPastEnd;
     QString text;

@@ -32,6 +32,10 @@ public:
     // no value left, ValueTooLong or DeviceIo.
     CfgError next(CfgValue &value);
 
+    // The line (from 1) on which the value last asked for begins, or where
+    // reading stopped when there was none. CR LF, CR and LF each end a line.
+    int line() const { return m_valueLine; }
+
 private:
     static constexpr int kEnd = -1;
 
@@ -50,6 +54,9 @@ private:
     bool m_exhausted = false; // nothing more to read
     bool m_readError = false; // ... because reading failed
     qsizetype m_budget = 0;
+    int m_linesEnded = 0;
+    bool m_afterCr = false; // the last byte passed was a CR
+    int m_valueLine = 1;
 };
 
 // Classifies an unquoted value: empty, a number, a truth value or text.

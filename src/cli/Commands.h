@@ -11,6 +11,8 @@ int RunSave(const QStringList &args);
 int RunPosition(const QStringList &args);
 int RunSend(const QStringList &args);
 int RunDecode(const QStringList &args);
+int RunSettings(const QStringList &args);
+int RunPorts(const QStringList &args);
 
 // Exit codes shared by the verbs.
 enum ExitCode : int {

@@ -3,14 +3,13 @@
 #include "ControlAccess.h"
 #include "Frames.h"
 #include "Output.h"
+#include "Reports.h"
 #include "SettingsInputs.h"
 
 namespace tarvek::cli
 {
 namespace
 {
-
-const char *const kRejected = "Parametri incompleti o non corretti";
 
 QString Hex(const QByteArray &bytes)
 {
@@ -43,6 +42,7 @@ struct EncodeResult {
     bool ok = false;
     bool built = false; // the build ran
     ConfigBlock block{};
+    BuildRejection rejection; // why a build that ran failed
 };
 
 void Report(const EncodeResult &r, SettingsModel &model, bool json)
@@ -50,9 +50,12 @@ void Report(const EncodeResult &r, SettingsModel &model, bool json)
     const QByteArray block = BlockBytes(r.block);
     if (json) {
         const QString wire = r.ok ? JsonQuote(Hex(BuildWire(r.block))) : QStringLiteral("null");
-        PrintOut(QStringLiteral("{\"ok\": %1, \"block\": \"%2\", \"wire\": %3, \"fields\": %4}\n")
+        const QString rejected =
+            r.built && !r.ok ? QStringLiteral(", \"rejected\": ") + RejectionJson(r.rejection)
+                             : QString();
+        PrintOut(QStringLiteral("{\"ok\": %1, \"block\": \"%2\", \"wire\": %3, \"fields\": %4%5}\n")
                      .arg(r.ok ? QStringLiteral("true") : QStringLiteral("false"), Hex(block), wire,
-                          ControlsAsJson(model)));
+                          ControlsAsJson(model), rejected));
         return;
     }
     QString out = r.ok ? QStringLiteral("Build succeeded\n") : QStringLiteral("Build failed\n");
@@ -90,16 +93,17 @@ int RunEncode(const QStringList &args)
         return ExitUsage;
     case ApplyOutcome::CfgFailed:
         Report(result, model, json);
-        PrintErr(error + u'\n');
+        PrintErr(QStringLiteral("tarvek-cli encode: %1\n").arg(error));
         return ExitCfgFailed;
     case ApplyOutcome::Applied:
         break;
     }
+    WarnLowerCaseCallsigns(QStringLiteral("encode"), model);
     result.built = true;
-    result.ok = BuildConfigBlock(model.tracker, result.block);
+    result.ok = BuildConfigBlock(model.tracker, result.block, &result.rejection);
     Report(result, model, json);
     if (!result.ok) {
-        PrintErr(QString::fromLatin1(kRejected) + u'\n');
+        PrintErr(RejectionText(QStringLiteral("encode"), result.rejection));
         return ExitFailed;
     }
     return ExitOk;

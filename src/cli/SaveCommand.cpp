@@ -1,6 +1,7 @@
 #include "Commands.h"
 #include "ConfigFile.h"
 #include "Output.h"
+#include "Reports.h"
 #include "SettingsInputs.h"
 
 namespace tarvek::cli
@@ -17,17 +18,26 @@ int RunSave(const QStringList &args)
         return ExitUsage;
     }
     if (inputs.rest.size() != 1 || inputs.rest.first().startsWith(QLatin1String("--"))) {
+        const QString reason =
+            inputs.rest.isEmpty() ? QStringLiteral("OUTFILE is missing")
+            : inputs.rest.size() > 1
+                ? QStringLiteral("one OUTFILE only, not also \"%1\"").arg(inputs.rest.at(1))
+                : QStringLiteral("unknown option \"%1\"").arg(inputs.rest.first());
         PrintErr(
-            QStringLiteral("usage: tarvek-cli save OUTFILE [--cfg FILE] [--set NAME=VALUE]...\n"));
+            QStringLiteral("tarvek-cli save: %1\n"
+                           "usage: tarvek-cli save OUTFILE [--cfg FILE] [--set NAME=VALUE]...\n")
+                .arg(reason));
         return ExitUsage;
     }
     SettingsModel model;
     const ApplyOutcome applied = ApplySettingsInputs(inputs, model, error);
     if (applied != ApplyOutcome::Applied)
         return InputFailureExit(applied, QStringLiteral("save"), error);
+    WarnLowerCaseCallsigns(QStringLiteral("save"), model);
     const CfgResult saved = SaveConfigFile(inputs.rest.first(), model);
     if (!saved.ok()) {
-        PrintErr(saved.description + u'\n');
+        PrintErr(QStringLiteral("tarvek-cli save: %1: %2\n")
+                     .arg(inputs.rest.first(), saved.description));
         return ExitCfgFailed;
     }
     return ExitOk;

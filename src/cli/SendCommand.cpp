@@ -3,18 +3,22 @@
 #include "BlockBuilder.h"
 #include "Commands.h"
 #include "Output.h"
+#include "Reports.h"
 #include "SettingsInputs.h"
 #include "SystemSerialPort.h"
 #include "Upload.h"
 
 #include <QRegularExpression>
 
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace tarvek::cli
 {
 namespace
 {
-
-const char *const kRejected = "Parametri incompleti o non corretti";
 
 int UsageError(const QString &reason)
 {
@@ -24,11 +28,31 @@ int UsageError(const QString &reason)
     return ExitUsage;
 }
 
+// Whether standard error is a terminal on which standard output does not
+// already show the progress as it happens.
+bool ProgressOnStandardError()
+{
+#ifdef Q_OS_WIN
+    return false;
+#else
+    if (!isatty(STDERR_FILENO))
+        return false;
+    struct stat out {
+    }, err{};
+    return !isatty(STDOUT_FILENO) || fstat(STDOUT_FILENO, &out) != 0 ||
+           fstat(STDERR_FILENO, &err) != 0 || out.st_rdev != err.st_rdev;
+#endif
+}
+
 // The information dialog's texts on a terminal: each new text starts on a
-// new line, the dots of the progress follow on the same line.
+// new line, the dots of the progress follow on the same line. With
+// `progressOnStderr` the progress line also goes to standard error, each dot
+// as its step ends.
 class TerminalView final : public UploadView
 {
 public:
+    explicit TerminalView(bool progressOnStderr) : m_progressOnStderr(progressOnStderr) {}
+
     void setInfoText(const QString &text) override
     {
         QString shown = text;
@@ -37,8 +61,18 @@ public:
             shown.remove(0, 1);
         PrintOut((m_lineOpen ? QStringLiteral("\n") : QString()) + shown);
         m_lineOpen = true;
+        endStderrLine();
+        if (m_progressOnStderr && !m_progressShown) {
+            PrintErr(QStringLiteral("tarvek-cli send: ") + shown);
+            m_progressShown = m_stderrLineOpen = true;
+        }
     }
-    void appendInfoText(const QString &text) override { PrintOut(text); }
+    void appendInfoText(const QString &text) override
+    {
+        PrintOut(text);
+        if (m_stderrLineOpen)
+            PrintErr(text);
+    }
     void setOkVisible(bool) override {}
     void showNonModal() override {}
     void finish()
@@ -46,9 +80,20 @@ public:
         if (m_lineOpen)
             PrintOut(QStringLiteral("\n"));
         m_lineOpen = false;
+        endStderrLine();
     }
 
 private:
+    void endStderrLine()
+    {
+        if (m_stderrLineOpen)
+            PrintErr(QStringLiteral("\n"));
+        m_stderrLineOpen = false;
+    }
+
+    bool m_progressOnStderr;
+    bool m_progressShown = false;
+    bool m_stderrLineOpen = false;
     bool m_lineOpen = false;
 };
 
@@ -80,7 +125,7 @@ bool TakePort(QStringList &rest, QString &port, QString &error)
 int Upload(const ConfigBlock &block, const QString &portText)
 {
     SystemSerialPort port;
-    TerminalView view;
+    TerminalView view(ProgressOnStandardError());
     const UploadResult result = UploadConfigBlock(block, portText, port, view, BlockingHooks());
     view.finish();
     switch (result.outcome) {
@@ -92,7 +137,8 @@ int Upload(const ConfigBlock &block, const QString &portText)
     case UploadOutcome::Failed:
         break;
     }
-    PrintErr(result.errorDescription + u'\n');
+    PrintErr(
+        QStringLiteral("tarvek-cli send: port %1: %2\n").arg(portText, result.errorDescription));
     return ExitSerialError;
 }
 
@@ -109,9 +155,11 @@ int RunSend(const QStringList &args)
     const ApplyOutcome applied = ApplySettingsInputs(inputs, model, error);
     if (applied != ApplyOutcome::Applied)
         return InputFailureExit(applied, QStringLiteral("send"), error);
+    WarnLowerCaseCallsigns(QStringLiteral("send"), model);
     ConfigBlock block{};
-    if (!BuildConfigBlock(model.tracker, block)) {
-        PrintErr(QString::fromLatin1(kRejected) + u'\n');
+    BuildRejection rejection;
+    if (!BuildConfigBlock(model.tracker, block, &rejection)) {
+        PrintErr(RejectionText(QStringLiteral("send"), rejection));
         return ExitFailed;
     }
     return Upload(block, port);

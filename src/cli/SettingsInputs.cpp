@@ -4,6 +4,7 @@
 #include "ConfigFile.h"
 #include "ControlAccess.h"
 #include "Output.h"
+#include "Reports.h"
 
 namespace tarvek::cli
 {
@@ -47,30 +48,31 @@ ApplyOutcome ApplySettingsInputs(const SettingsInputs &inputs, SettingsModel &mo
         // value, nothing taken back. There is no calculator window to notify.
         const CfgResult loaded = LoadConfigFile(inputs.cfgPath, model);
         if (!loaded.ok()) {
-            error = loaded.description;
+            error = CfgFailureText(inputs.cfgPath, loaded);
             return ApplyOutcome::CfgFailed;
         }
     }
     for (const auto &[name, value] : inputs.sets) {
+        const QString given = QStringLiteral("--set %1=%2: ").arg(name, value);
         const auto control = FindControl(model, name);
         if (!control) {
-            error = QStringLiteral("unknown control name \"%1\"").arg(name);
+            error = given + QStringLiteral("unknown setting \"%1\" (`tarvek-cli settings` "
+                                           "lists them)")
+                                .arg(name);
             return ApplyOutcome::SetRefused;
         }
-        if (!WriteControl(*control, value, &error))
+        if (!WriteControl(*control, value, &error)) {
+            error.prepend(given);
             return ApplyOutcome::SetRefused;
+        }
     }
     return ApplyOutcome::Applied;
 }
 
 int InputFailureExit(ApplyOutcome outcome, const QString &verb, const QString &error)
 {
-    if (outcome == ApplyOutcome::CfgFailed) {
-        PrintErr(error + u'\n');
-        return ExitCfgFailed;
-    }
     PrintErr(QStringLiteral("tarvek-cli %1: %2\n").arg(verb, error));
-    return ExitUsage;
+    return outcome == ApplyOutcome::CfgFailed ? ExitCfgFailed : ExitUsage;
 }
 
 } // namespace tarvek::cli

@@ -23,7 +23,8 @@ enum class ApplyOutcome { Applied, CfgFailed, SetRefused };
 
 // Puts the defaults into `model`, loads the --cfg file if any, then applies
 // every --set. Stops at the first failure, leaving `model` as far as it got,
-// with the reason in `error`.
+// with the reason in `error`: the --cfg file and where its load stopped, or
+// the --set and why it was refused.
 ApplyOutcome ApplySettingsInputs(const SettingsInputs &inputs, SettingsModel &model,
                                  QString &error);
 

@@ -11,14 +11,15 @@ namespace tarvek
 namespace
 {
 
-// Thrown inside the build at the first value that cannot be carried.
+// Thrown inside the build at the first value that cannot be carried, with
+// the rule that value broke.
 struct BuildFailure {
+    QString reason;
 };
 
-void Require(bool condition)
+[[noreturn]] void Fail(const QString &reason)
 {
-    if (!condition)
-        throw BuildFailure{};
+    throw BuildFailure{reason};
 }
 
 double ValueOf(const MaskedField &field)
@@ -26,125 +27,208 @@ double ValueOf(const MaskedField &field)
     return ReadNumber(field.text());
 }
 
-// Every number stored in the block is taken to the nearest whole number and
-// must fit a byte.
-std::uint8_t ToByte(double value)
+QString Whole(double value)
 {
-    const double whole = RoundHalfEven(value);
-    Require(whole >= 0.0 && whole <= 255.0);
-    return static_cast<std::uint8_t>(whole);
+    return QString::number(value, 'f', 0);
 }
 
-// A normalised number is written with as many digits as the field has
-// positions, zeros in front; one needing more digits is refused by the field,
-// and that fails the build.
-void WriteBack(MaskedField &field, double number)
+// The SSID part of a callsign text as NormalizeCallsign reads it: what
+// follows the first "-" from the second character on, blanks around the
+// whole text left out.
+QString SsidText(const QString &text)
 {
-    const auto whole = static_cast<long long>(RoundHalfEven(number));
-    Require(field.setText(FormatWithDigits(whole, field.positions())));
+    const QString trimmed = text.trimmed();
+    const qsizetype dash = trimmed.size() > 1 ? trimmed.indexOf(u'-', 1) : -1;
+    return dash < 0 ? QString() : trimmed.mid(dash + 1);
 }
 
-void WriteBack(MaskedField &field, const QString &text)
+QString SsidReason(const QString &text, const QString &which = QString())
 {
-    Require(field.setText(text));
+    return QStringLiteral("%1the SSID \"%2\" after \"-\" is not a whole number from 0 to 32767")
+        .arg(which, SsidText(text));
 }
 
-void RaiseToMinimum(MaskedField &field, int minimum)
+// Packs the settings one step at a time. Each step names the setting it
+// works on first, so that a failure is reported against it.
+class Builder
 {
-    if (ValueOf(field) < minimum)
-        WriteBack(field, minimum);
-}
+public:
+    Builder(TrackerSettings &settings, ConfigBlock &target) : s(settings), block(target) {}
 
-// Intervals in seconds travel as tens of seconds. The byte is stored before
-// the write-back, which may still fail the build.
-void PackInterval(ConfigBlock &block, int index, MaskedField &field)
-{
-    RaiseToMinimum(field, 10);
-    const std::uint8_t tens = ToByte(ValueOf(field) / 10.0);
-    block[static_cast<size_t>(index)] = tens;
-    WriteBack(field, tens * 10.0);
-}
-
-void PackTxDelay(TrackerSettings &s, ConfigBlock &block)
-{
-    RaiseToMinimum(s.edNumFlagsAuto, 7);
-    const std::uint8_t flags = ToByte(ValueOf(s.edNumFlagsAuto) * 0.15);
-    block[offset::TxDelay] = flags;
-    WriteBack(s.edNumFlagsAuto, flags / 0.15);
-}
-
-void PackTimings(TrackerSettings &s, ConfigBlock &block)
-{
-    PackInterval(block, offset::GpsCheckInterval, s.edGpsCheckTime);
-    for (int i = 0; i < kSpeedBands; ++i)
-        PackInterval(block, offset::SpeedTable + i, s.esSpeedTable[static_cast<size_t>(i)]);
-    PackInterval(block, offset::ManualInterval, s.edManualTime);
-
-    const std::uint8_t timeout = ToByte(ValueOf(s.edGpsAcqTime));
-    block[offset::GpsAcqTimeout] = timeout;
-    WriteBack(s.edGpsAcqTime, timeout);
-    if (timeout == 0)
-        block[offset::GpsCheckInterval] = kGpslessMarker;
-
-    if (ValueOf(s.edBcnEvery) > 127)
-        WriteBack(s.edBcnEvery, 127);
-    const int rxPosition = s.chkRxPosition.value() != 0 ? 1 : 0;
-    const std::uint8_t status =
-        ToByte(PackStatusCode({static_cast<int>(ValueOf(s.edBcnEvery)), rxPosition}));
-    block[offset::StatusEvery] = status;
-    WriteBack(s.edBcnEvery, UnpackStatusCode(status).every);
-}
-
-void PackSymbol(TrackerSettings &s, ConfigBlock &block)
-{
-    const QString symbol = s.edSymbol.content();
-    Require(!symbol.isEmpty());
-    const int code = Cp1252Code(symbol.at(0).unicode());
-    block[offset::SymbolCode] = static_cast<std::uint8_t>(code < 0 ? '?' : code);
-    block[offset::SymbolTable] = s.chkTable.value() != 0 ? '\\' : '/';
-}
-
-void PackCallsignField(ConfigBlock &block, int position, MaskedField &field, bool addEnd)
-{
-    const auto text = PackCallsign(block, position, field.text(), addEnd);
-    Require(text.has_value());
-    WriteBack(field, *text);
-}
-
-void PackPath(TrackerSettings &s, ConfigBlock &block)
-{
-    const QString path = s.edAprsPath.text();
-    if (path.isEmpty())
-        return;
-    const qsizetype comma = path.size() > 1 ? path.indexOf(u',', 1) : -1;
-    if (comma < 0) {
-        PackCallsignField(block, offset::Digi1, s.edAprsPath, true);
-        return;
+    void run()
+    {
+        packTxDelay();
+        packNumber(s.edMsgRepeat, "edMsgRepeat", offset::MsgRetries);
+        begin("cbMicEMsg", QString::number(s.cbMicEMsg.index()));
+        const int autoReply = s.chkAutoReply.value() != 0 ? 1 : 0;
+        block[offset::MsgOptions] = toByte(PackMessageCode({s.cbMicEMsg.index(), autoReply}));
+        packSymbol();
+        packTimings();
+        packCallsignField(offset::MyCall, s.edMyCall, "edMyCall", s.edAprsPath.text().isEmpty());
+        packPath();
+        packText(offset::StatusText, s.edBeacon, "edBeacon");
+        packCallsignField(offset::DestCall, s.edDestCall, "edDestCall", false);
+        packText(offset::Message, s.edAprsMsg, "edAprsMsg");
+        begin("edMyCall", s.edMyCall);
+        if (s.edMyCall.text().isEmpty())
+            Fail(QStringLiteral("the callsign is empty"));
     }
-    const auto first = PackCallsign(block, offset::Digi1, path.left(comma), false);
-    Require(first.has_value());
-    const auto second = PackCallsign(block, offset::Digi2, path.mid(comma + 1), true);
-    Require(second.has_value());
-    WriteBack(s.edAprsPath, *first + u',' + *second);
-}
 
-void Build(TrackerSettings &s, ConfigBlock &block)
-{
-    PackTxDelay(s, block);
-    const std::uint8_t retries = ToByte(ValueOf(s.edMsgRepeat));
-    block[offset::MsgRetries] = retries;
-    WriteBack(s.edMsgRepeat, retries);
-    const int autoReply = s.chkAutoReply.value() != 0 ? 1 : 0;
-    block[offset::MsgOptions] = ToByte(PackMessageCode({s.cbMicEMsg.index(), autoReply}));
-    PackSymbol(s, block);
-    PackTimings(s, block);
-    PackCallsignField(block, offset::MyCall, s.edMyCall, s.edAprsPath.text().isEmpty());
-    PackPath(s, block);
-    Require(PackText(block, offset::StatusText, s.edBeacon.text()));
-    PackCallsignField(block, offset::DestCall, s.edDestCall, false);
-    Require(PackText(block, offset::Message, s.edAprsMsg.text()));
-    Require(!s.edMyCall.text().isEmpty());
-}
+    const char *key = nullptr; // the setting of the step under way
+    QString text;              // its text when the step began
+
+private:
+    void begin(const char *stepKey, const MaskedField &field) { begin(stepKey, field.text()); }
+    void begin(const char *stepKey, const QString &stepText)
+    {
+        key = stepKey;
+        text = stepText;
+    }
+
+    // Every number stored in the block is taken to the nearest whole number
+    // and must fit a byte.
+    std::uint8_t toByte(double value, const QString &what = QString())
+    {
+        const double whole = RoundHalfEven(value);
+        if (!(whole >= 0.0 && whole <= 255.0))
+            Fail(what.isEmpty()
+                     ? QStringLiteral("%1 does not fit a byte (0 to 255)").arg(Whole(whole))
+                     : what.arg(Whole(whole)));
+        return static_cast<std::uint8_t>(whole);
+    }
+
+    // A normalised number is written with as many digits as the field has
+    // positions, zeros in front; one needing more digits is refused by the
+    // field, and that fails the build.
+    void writeBack(MaskedField &field, double number)
+    {
+        const auto whole = static_cast<long long>(RoundHalfEven(number));
+        if (!field.setText(FormatWithDigits(whole, field.positions())))
+            Fail(QStringLiteral("written back as %1, it needs more than the field's %2 digits")
+                     .arg(whole)
+                     .arg(field.positions()));
+    }
+
+    void writeBack(MaskedField &field, const QString &normalised)
+    {
+        if (!field.setText(normalised))
+            Fail(QStringLiteral("the normalised text \"%1\" does not fit the field")
+                     .arg(normalised));
+    }
+
+    void raiseToMinimum(MaskedField &field, int minimum)
+    {
+        if (ValueOf(field) < minimum)
+            writeBack(field, minimum);
+    }
+
+    void packNumber(MaskedField &field, const char *stepKey, int index)
+    {
+        begin(stepKey, field);
+        const std::uint8_t value = toByte(ValueOf(field));
+        block[static_cast<size_t>(index)] = value;
+        writeBack(field, value);
+    }
+
+    // Intervals in seconds travel as tens of seconds. The byte is stored
+    // before the write-back, which may still fail the build.
+    void packInterval(int index, MaskedField &field, const char *stepKey)
+    {
+        begin(stepKey, field);
+        raiseToMinimum(field, 10);
+        const std::uint8_t tens =
+            toByte(ValueOf(field) / 10.0,
+                   QStringLiteral("it makes %1 tens of seconds, more than a byte holds (255)"));
+        block[static_cast<size_t>(index)] = tens;
+        writeBack(field, tens * 10.0);
+    }
+
+    void packTxDelay()
+    {
+        begin("edNumFlagsAuto", s.edNumFlagsAuto);
+        raiseToMinimum(s.edNumFlagsAuto, 7);
+        const std::uint8_t flags = toByte(ValueOf(s.edNumFlagsAuto) * 0.15);
+        block[offset::TxDelay] = flags;
+        writeBack(s.edNumFlagsAuto, flags / 0.15);
+    }
+
+    void packTimings()
+    {
+        static const char *const kSpeedKeys[kSpeedBands] = {
+            "esSpeedTable(0)", "esSpeedTable(1)", "esSpeedTable(2)", "esSpeedTable(3)",
+            "esSpeedTable(4)", "esSpeedTable(5)", "esSpeedTable(6)"};
+        packInterval(offset::GpsCheckInterval, s.edGpsCheckTime, "edGpsCheckTime");
+        for (int i = 0; i < kSpeedBands; ++i)
+            packInterval(offset::SpeedTable + i, s.esSpeedTable[static_cast<size_t>(i)],
+                         kSpeedKeys[i]);
+        packInterval(offset::ManualInterval, s.edManualTime, "edManualTime");
+
+        packNumber(s.edGpsAcqTime, "edGpsAcqTime", offset::GpsAcqTimeout);
+        if (block[offset::GpsAcqTimeout] == 0)
+            block[offset::GpsCheckInterval] = kGpslessMarker;
+
+        begin("edBcnEvery", s.edBcnEvery);
+        if (ValueOf(s.edBcnEvery) > 127)
+            writeBack(s.edBcnEvery, 127);
+        const int rxPosition = s.chkRxPosition.value() != 0 ? 1 : 0;
+        const std::uint8_t status =
+            toByte(PackStatusCode({static_cast<int>(ValueOf(s.edBcnEvery)), rxPosition}));
+        block[offset::StatusEvery] = status;
+        writeBack(s.edBcnEvery, UnpackStatusCode(status).every);
+    }
+
+    void packSymbol()
+    {
+        begin("edSymbol", s.edSymbol);
+        const QString symbol = s.edSymbol.content();
+        if (symbol.isEmpty())
+            Fail(QStringLiteral("the symbol is missing"));
+        const int code = Cp1252Code(symbol.at(0).unicode());
+        block[offset::SymbolCode] = static_cast<std::uint8_t>(code < 0 ? '?' : code);
+        block[offset::SymbolTable] = s.chkTable.value() != 0 ? '\\' : '/';
+    }
+
+    void packCallsignField(int position, MaskedField &field, const char *stepKey, bool addEnd)
+    {
+        begin(stepKey, field);
+        const auto normalised = PackCallsign(block, position, field.text(), addEnd);
+        if (!normalised)
+            Fail(SsidReason(field.text()));
+        writeBack(field, *normalised);
+    }
+
+    void packPath()
+    {
+        const QString path = s.edAprsPath.text();
+        if (path.isEmpty())
+            return;
+        const qsizetype comma = path.size() > 1 ? path.indexOf(u',', 1) : -1;
+        if (comma < 0) {
+            packCallsignField(offset::Digi1, s.edAprsPath, "edAprsPath", true);
+            return;
+        }
+        begin("edAprsPath", path);
+        const auto first = PackCallsign(block, offset::Digi1, path.left(comma), false);
+        if (!first)
+            Fail(SsidReason(path.left(comma), QStringLiteral("first digipeater: ")));
+        const auto second = PackCallsign(block, offset::Digi2, path.mid(comma + 1), true);
+        if (!second)
+            Fail(SsidReason(path.mid(comma + 1), QStringLiteral("second digipeater: ")));
+        writeBack(s.edAprsPath, *first + u',' + *second);
+    }
+
+    void packText(int position, const MaskedField &field, const char *stepKey)
+    {
+        begin(stepKey, field);
+        if (!PackText(block, position, field.text()))
+            Fail(QStringLiteral("%1 bytes from byte %2 on run past the end of the block")
+                     .arg(EncodeCp1252(field.text()).size() + 1)
+                     .arg(position));
+    }
+
+    TrackerSettings &s;
+    ConfigBlock &block;
+};
 
 } // namespace
 
@@ -175,12 +259,16 @@ std::optional<QString> PackCallsign(ConfigBlock &block, int position, const QStr
     return normalized->text;
 }
 
-bool BuildConfigBlock(TrackerSettings &settings, ConfigBlock &block)
+bool BuildConfigBlock(TrackerSettings &settings, ConfigBlock &block, BuildRejection *rejection)
 {
     block.fill(0);
+    Builder builder(settings, block);
     try {
-        Build(settings, block);
-    } catch (const BuildFailure &) {
+        builder.run();
+    } catch (const BuildFailure &failure) {
+        if (rejection)
+            *rejection = {FindSetting(QLatin1StringView(builder.key)), builder.text,
+                          failure.reason};
         return false;
     }
     return true;

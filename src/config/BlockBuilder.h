@@ -11,12 +11,24 @@ namespace tarvek
 {
 
 class TrackerSettings;
+struct SettingDescription;
+
+// Why a build stopped: the first setting whose value could not be carried,
+// its text as the build found it, and the rule it broke, e.g.
+// `the SSID "-1" after "-" is not a whole number from 0 to 32767`.
+struct BuildRejection {
+    const SettingDescription *setting = nullptr;
+    QString text;
+    QString reason;
+};
 
 // Clears the block and fills it step by step from the settings, writing each
 // normalised text back into its field as it goes. Returns false at the first
 // value that cannot be carried; the block is then left partly filled and the
-// texts normalised so far stay in their fields.
-bool BuildConfigBlock(TrackerSettings &settings, ConfigBlock &block);
+// texts normalised so far stay in their fields. `rejection`, when given, is
+// then filled with the reason.
+bool BuildConfigBlock(TrackerSettings &settings, ConfigBlock &block,
+                      BuildRejection *rejection = nullptr);
 
 // Writes the Windows-1252 codes of `text` from `position` on, then a 0.
 // Returns false, having written nothing, when a byte would fall beyond the

@@ -14,6 +14,43 @@ std::optional<int> ParseWholeNumber(const QString &text)
     return value;
 }
 
+// Why `field` refuses `text` (which it does).
+QString FieldRefusal(const MaskedField &field, const QString &text)
+{
+    if (!field.isMasked())
+        return QStringLiteral("the field takes at most %1 characters, \"%2\" has %3")
+            .arg(field.maxLength())
+            .arg(text)
+            .arg(text.size());
+    if (text.size() > field.positions())
+        return QStringLiteral("the mask \"%1\" takes at most %2 characters, \"%3\" has %4")
+            .arg(field.mask())
+            .arg(field.positions())
+            .arg(text)
+            .arg(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar ch = text.at(i);
+        const bool digitPosition = field.mask().at(i) != u'&';
+        if ((ch == MaskedField::kPrompt && digitPosition) || field.acceptsAt(i, ch))
+            continue;
+        return QStringLiteral("character %1 of \"%2\" is not %3")
+            .arg(i + 1)
+            .arg(text)
+            .arg(digitPosition ? QStringLiteral("a digit")
+                               : QStringLiteral("a printable single-byte character"));
+    }
+    return QStringLiteral("the field does not take the text \"%1\"").arg(text);
+}
+
+// A list text in a comparable form: lower case, words joined by one blank
+// whatever blanks or hyphens stood between them.
+QString ListKey(const QString &text)
+{
+    QString key = text.toLower();
+    key.replace(u'-', u' ');
+    return key.simplified();
+}
+
 ControlRef RefTo(const SettingDescription &setting, SettingsModel &model)
 {
     QObject &control = ControlOf(setting, model);
@@ -47,7 +84,7 @@ std::vector<ControlRef> AllControls(SettingsModel &model)
 
 std::optional<ControlRef> FindControl(SettingsModel &model, const QString &name)
 {
-    const SettingDescription *setting = FindSetting(name);
+    const SettingDescription *setting = FindSettingByName(name);
     if (!setting)
         return std::nullopt;
     return RefTo(*setting, model);
@@ -57,17 +94,24 @@ bool WriteControl(const ControlRef &control, const QString &value, QString *erro
 {
     auto refuse = [&](const QString &why) {
         if (error)
-            *error = QStringLiteral("%1: %2").arg(control.name, why);
+            *error = QStringLiteral("%1: %2").arg(
+                control.setting ? NamesText(*control.setting) : control.name, why);
         return false;
     };
     if (control.field) {
         if (!control.field->setText(value))
-            return refuse(QStringLiteral("the field does not take the text \"%1\"").arg(value));
+            return refuse(FieldRefusal(*control.field, value));
         return true;
     }
-    const auto number = ParseWholeNumber(value);
+    auto number = ParseWholeNumber(value);
+    if (!number && control.list)
+        number = ListPositionOfText(control.list->items(), value);
     if (!number)
-        return refuse(QStringLiteral("\"%1\" is not a whole number").arg(value));
+        return refuse(control.list
+                          ? QStringLiteral("\"%1\" is neither a list position nor one of the "
+                                           "list's texts (%2)")
+                                .arg(value, control.list->items().join(QStringLiteral(", ")))
+                          : QStringLiteral("\"%1\" is not a whole number").arg(value));
     if (control.checkBox && !control.checkBox->setValue(*number))
         return refuse(QStringLiteral("a check box takes 0, 1 or 2"));
     if (control.list && !control.list->setIndex(*number))
@@ -79,6 +123,16 @@ bool WriteControl(const ControlRef &control, const QString &value, QString *erro
         control.option->setSelected(*number == 1);
     }
     return true;
+}
+
+std::optional<int> ListPositionOfText(const QStringList &items, const QString &text)
+{
+    const QString key = ListKey(text);
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        if (ListKey(items.at(i)) == key)
+            return static_cast<int>(i);
+    }
+    return std::nullopt;
 }
 
 std::variant<QString, int> ReadControl(const ControlRef &control)

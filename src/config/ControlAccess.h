@@ -22,12 +22,19 @@ struct ControlRef {
 
 // Every control, in the order of the settings description.
 std::vector<ControlRef> AllControls(SettingsModel &model);
+// The control named `name`: its control name or its readable name.
 std::optional<ControlRef> FindControl(SettingsModel &model, const QString &name);
 
 // Writes `value` into the control as the program would: text for masked
-// fields, a whole number for the others. On refusal returns false with the
-// reason in `error` and leaves the control as it was.
+// fields, a whole number for the others; the list also takes one of its
+// texts (see ListPositionOfText). On refusal returns false with the reason,
+// led by the control name, in `error` and leaves the control as it was.
 bool WriteControl(const ControlRef &control, const QString &value, QString *error);
+
+// The position of `text` among the list's `items`, compared without regard
+// to case and with any run of blanks or hyphens between words standing for
+// one blank: "off-duty" and "Off  Duty" both give "Off Duty".
+std::optional<int> ListPositionOfText(const QStringList &items, const QString &text);
 
 // A text control's text (with "_" in unfilled positions) or a number.
 std::variant<QString, int> ReadControl(const ControlRef &control);

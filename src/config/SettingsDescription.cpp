@@ -190,6 +190,64 @@ const SettingDescription *FindSetting(QAnyStringView key)
     return nullptr;
 }
 
+const SettingDescription *FindSettingByName(QAnyStringView name)
+{
+    for (const SettingDescription &setting : kSettings) {
+        if (name == setting.key || name == setting.name)
+            return &setting;
+    }
+    return nullptr;
+}
+
+QString NamesText(const SettingDescription &setting)
+{
+    return QStringLiteral("%1 (%2)").arg(setting.key, setting.name);
+}
+
+QString BlockBytesText(const BlockBytes &bytes)
+{
+    if (bytes.count == 0)
+        return QStringLiteral("not in the block");
+    QString text =
+        bytes.count == 1
+            ? QStringLiteral("byte %1").arg(bytes.first)
+            : QStringLiteral("bytes %1 to %2").arg(bytes.first).arg(bytes.first + bytes.count - 1);
+    if (bytes.bits == 0xFF)
+        return text;
+    int low = 0;
+    while (!(bytes.bits & (1 << low)))
+        ++low;
+    int high = low;
+    while (high < 7 && (bytes.bits & (1 << (high + 1))))
+        ++high;
+    return text + (low == high ? QStringLiteral(", bit %1").arg(low)
+                               : QStringLiteral(", bits %1 to %2").arg(low).arg(high));
+}
+
+QString FormatText(const SettingDescription &setting)
+{
+    const QString format = setting.format;
+    switch (setting.kind) {
+    case ControlKind::MaskedText:
+        if (!setting.mask.isEmpty())
+            return QStringLiteral("mask \"%1\": %2").arg(setting.mask, format);
+        if (setting.maxLength > 0)
+            return QStringLiteral("length %1: %2").arg(setting.maxLength).arg(format);
+        return format;
+    case ControlKind::List: {
+        QStringList items;
+        const QStringList names = MicEMessageNames();
+        for (qsizetype i = 0; i < names.size(); ++i)
+            items << QStringLiteral("%1 %2").arg(i).arg(names.at(i));
+        return format + QStringLiteral(": ") + items.join(QStringLiteral(", "));
+    }
+    case ControlKind::CheckBox:
+    case ControlKind::Option:
+        break;
+    }
+    return format;
+}
+
 QObject &ControlOf(const SettingDescription &setting, SettingsModel &model)
 {
     return setting.inTracker ? setting.inTracker(model.tracker)

@@ -74,6 +74,21 @@ std::span<const SettingDescription> AllSettings();
 // The row of the control named `key`, or null.
 const SettingDescription *FindSetting(QAnyStringView key);
 
+// The row whose control name or readable name is `name`, or null.
+const SettingDescription *FindSettingByName(QAnyStringView name);
+
+// "edMyCall (callsign)": both names, for messages.
+QString NamesText(const SettingDescription &setting);
+
+// Where the setting lives in the configuration block, for people: "byte 1",
+// "bytes 16 to 22", "byte 2, bits 0 to 3", "byte 15, bit 7" or "not in the
+// block". Bytes are counted from 0, as in the block's hex dump.
+QString BlockBytesText(const BlockBytes &bytes);
+
+// What the setting takes, for people: the mask or length of a text field and
+// the row's format, or the values of a check box, the list or the option.
+QString FormatText(const SettingDescription &setting);
+
 // The setting's control in `model`.
 QObject &ControlOf(const SettingDescription &setting, SettingsModel &model);
 

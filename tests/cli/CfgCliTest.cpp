@@ -28,7 +28,7 @@ TEST_F(CliCfgTest, FailedSaveLeavesTheFileAsItWas)
         QStringList{QStringLiteral("--set"), QStringLiteral("edBcnEvery=5")};
     CliRun run = RunCli(QStringList{QStringLiteral("save"), path("old.cfg")} << unfilled);
     EXPECT_EQ(run.exitCode, 3);
-    EXPECT_EQ(run.err, QByteArray("Type mismatch\n"));
+    EXPECT_EQ(run.err, "tarvek-cli save: " + path("old.cfg").toUtf8() + ": Type mismatch\n");
     EXPECT_EQ(ReadBytes(path("old.cfg")), QByteArray("old"));
     run = RunCli(QStringList{QStringLiteral("save"), path("new.cfg")} << unfilled);
     EXPECT_EQ(run.exitCode, 3);
@@ -61,14 +61,15 @@ TEST_F(CliCfgTest, FailedCfgExitsThreeWithItsDescription)
     CliRun run =
         RunCli({QStringLiteral("save"), path("x.cfg"), QStringLiteral("--cfg"), path("none")});
     EXPECT_EQ(run.exitCode, 3);
-    EXPECT_EQ(run.err, QByteArray("File not found\n"));
+    EXPECT_EQ(run.err, "tarvek-cli save: --cfg " + path("none").toUtf8() + ": File not found\n");
     EXPECT_FALSE(QFile::exists(path("x.cfg")));
     // encode shows the controls as the partial load left them.
     WriteBytes(path("cut.cfg"), "\"2\",\"150\",\"005\",8,\">\",0\r\n");
     run = RunCli({QStringLiteral("encode"), QStringLiteral("--json"), QStringLiteral("--cfg"),
                   path("cut.cfg")});
     EXPECT_EQ(run.exitCode, 3);
-    EXPECT_EQ(run.err, QByteArray("Invalid property value\n"));
+    EXPECT_EQ(run.err, "tarvek-cli encode: --cfg " + path("cut.cfg").toUtf8() +
+                           ": line 1, cbMicEMsg (mic-e) \"8\": Invalid property value\n");
     EXPECT_TRUE(run.out.contains("\"ok\": false")) << run.out.toStdString();
     EXPECT_TRUE(run.out.contains("\"edComm\": \"2\"")) << run.out.toStdString();
     EXPECT_TRUE(run.out.contains("\"edMsgRepeat\": \"005\"")) << run.out.toStdString();

@@ -70,12 +70,14 @@ TEST(CliSend, ExitCodes)
     const TextRun rejected =
         RunText({u"send"_s, u"--port"_s, u"1"_s, u"--set"_s, u"edMsgRepeat=999"_s}, pty.device());
     EXPECT_EQ(rejected.exitCode, 1);
-    EXPECT_EQ(rejected.err, u"Parametri incompleti o non corretti\n"_s);
+    EXPECT_EQ(rejected.err, u"tarvek-cli send: Parametri incompleti o non corretti\n"
+                            "tarvek-cli send: edMsgRepeat (msg-retries) \"999\": 999 does not fit "
+                            "a byte (0 to 255)\n"_s);
     EXPECT_TRUE(rejected.out.isEmpty());
 
     const TextRun zero = RunText({u"send"_s, u"--port"_s, u"0"_s});
     EXPECT_EQ(zero.exitCode, 4);
-    EXPECT_EQ(zero.err, u"Invalid port number\n"_s);
+    EXPECT_EQ(zero.err, u"tarvek-cli send: port 0: Invalid port number\n"_s);
 
     EXPECT_EQ(RunText({u"send"_s}).exitCode, 2);
     EXPECT_EQ(RunText({u"send"_s, u"--port"_s, u"x"_s}).exitCode, 2);

@@ -64,6 +64,7 @@ required=(
   usr/share/applications/tarvek-config.desktop
   usr/share/man/man1/tarvek-config.1.gz
   usr/share/man/man1/tarvek-cli.1.gz
+  usr/share/bash-completion/completions/tarvek-cli
   usr/share/icons/hicolor/scalable/apps/tarvek-config.svg
 )
 for size in 16 32 48 64 128 256; do

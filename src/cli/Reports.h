@@ -1,0 +1,29 @@
+#pragma once
+// What tarvek-cli tells about its inputs and a rejected build: texts that
+// name the file, line, setting and value concerned.
+#include "BlockBuilder.h"
+#include "CfgResult.h"
+#include "TrackerSettings.h"
+
+#include <QString>
+
+namespace tarvek::cli
+{
+
+// "--cfg PATH: line 9, edMyCall (callsign) "X": Invalid property value";
+// "--cfg PATH: File not found" when the load stopped before any value.
+QString CfgFailureText(const QString &path, const CfgResult &result);
+
+// The lines on standard error for a rejected build: the window's message,
+// then the setting by both names, its text and the rule it broke.
+QString RejectionText(const QString &verb, const BuildRejection &rejection);
+
+// {"control": ..., "text": ..., "reason": ...}
+QString RejectionJson(const BuildRejection &rejection);
+
+// The window upper-cases callsigns as they are typed; --set and --cfg take
+// texts as they are. Warns on standard error for each callsign field that
+// holds lower-case letters.
+void WarnLowerCaseCallsigns(const QString &verb, SettingsModel &model);
+
+} // namespace tarvek::cli

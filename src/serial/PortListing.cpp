@@ -1,0 +1,86 @@
+#include "PortListing.h"
+
+#include "PortNumbers.h"
+
+#include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QSerialPortInfo>
+#include <algorithm>
+#include <limits>
+
+namespace tarvek
+{
+namespace
+{
+
+const SystemPort *FindByDevice(const std::vector<SystemPort> &ports, const QString &device)
+{
+    const auto it = std::find_if(ports.begin(), ports.end(),
+                                 [&](const SystemPort &port) { return port.device == device; });
+    return it == ports.end() ? nullptr : &*it;
+}
+
+// TARVEK_COM<n> variables with a value, by n. Numbers a port number cannot
+// take (see PortNumberFromText) are left out.
+QMap<int, QString> EnvironmentOverrides()
+{
+    static const QRegularExpression name(QStringLiteral("^TARVEK_COM([1-9][0-9]{0,4})$"));
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QMap<int, QString> overrides;
+    for (const QString &key : environment.keys()) {
+        const QRegularExpressionMatch match = name.match(key);
+        const int number = match.hasMatch() ? match.captured(1).toInt() : 0;
+        const QString device = environment.value(key);
+        if (number >= 1 && number <= std::numeric_limits<qint16>::max() && !device.isEmpty())
+            overrides.insert(number, device);
+    }
+    return overrides;
+}
+
+} // namespace
+
+std::vector<NumberedPort> NumberPorts(const std::vector<SystemPort> &system,
+                                      const QMap<int, QString> &overrides)
+{
+    QStringList devices;
+    for (const SystemPort &port : system)
+        devices << port.device;
+    QMap<int, NumberedPort> numbered;
+#ifdef Q_OS_WIN
+    // COMn is port n.
+    static const QRegularExpression comName(QStringLiteral("^COM([0-9]+)$"));
+    for (const SystemPort &port : system) {
+        const QRegularExpressionMatch match = comName.match(port.device);
+        if (match.hasMatch())
+            numbered.insert(match.captured(1).toInt(), {match.captured(1).toInt(), port, false});
+    }
+#else
+    const QStringList ordered = OrderSerialPorts(devices);
+    for (qsizetype i = 0; i < ordered.size(); ++i) {
+        const int number = static_cast<int>(i + 1);
+        numbered.insert(number, {number, *FindByDevice(system, ordered.at(i)), false});
+    }
+#endif
+    for (auto it = overrides.cbegin(); it != overrides.cend(); ++it) {
+        const SystemPort *known = FindByDevice(system, it.value());
+        numbered.insert(it.key(),
+                        {it.key(), known ? *known : SystemPort{it.value(), {}, {}, {}}, true});
+    }
+    return {numbered.cbegin(), numbered.cend()};
+}
+
+std::vector<NumberedPort> ListNumberedPorts()
+{
+    std::vector<SystemPort> system;
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
+#ifdef Q_OS_WIN
+        const QString device = info.portName();
+#else
+        const QString device = info.systemLocation();
+#endif
+        system.push_back({device, info.description(), info.manufacturer(), info.serialNumber()});
+    }
+    return NumberPorts(system, EnvironmentOverrides());
+}
+
+} // namespace tarvek

@@ -1,0 +1,37 @@
+#pragma once
+// The list of port numbers as "Comm num:" and tarvek-cli send --port read
+// them: each number with its device and what the system knows of it.
+#include <QMap>
+#include <QString>
+#include <vector>
+
+namespace tarvek
+{
+
+// A serial port as the system reports it.
+struct SystemPort {
+    QString device; // the device path
+    QString description;
+    QString manufacturer;
+    QString serialNumber;
+};
+
+struct NumberedPort {
+    int number = 0;
+    SystemPort port;         // the device and, where known, its details
+    bool overridden = false; // TARVEK_COM<number> names the device
+};
+
+// Numbers the system's ports in port-number order (see PortNumbers.h) and
+// applies the overrides (number -> device path): an override replaces the
+// device of its number, or adds the number. The details of an overriding
+// device are those of the system port with the same path, if any. Sorted by
+// number.
+std::vector<NumberedPort> NumberPorts(const std::vector<SystemPort> &system,
+                                      const QMap<int, QString> &overrides);
+
+// The same with the ports the system reports now and the TARVEK_COM<n>
+// variables of the process environment.
+std::vector<NumberedPort> ListNumberedPorts();
+
+} // namespace tarvek

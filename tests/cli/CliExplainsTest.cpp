@@ -1,0 +1,238 @@
+// tarvek-cli run as a user would: the settings list against the factory
+// defaults, reasons for rejected builds and failed inputs, the lower-case
+// warning, per-verb help, the port list with TARVEK_COM overrides on
+// pseudo-terminals and the progress dots on a terminal's standard error.
+#include "ControlAccess.h"
+#include "PortListing.h"
+#include "PtyPair.h"
+#include "QtPrinters.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace tarvek
+{
+namespace
+{
+
+using namespace Qt::StringLiterals;
+using testing::PtyPair;
+
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+CliRun Cli(const QStringList &args, const QMap<QString, QString> &environment = {},
+           const QString &stderrFile = {})
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (auto it = environment.cbegin(); it != environment.cend(); ++it)
+        env.insert(it.key(), it.value());
+    process.setProcessEnvironment(env);
+    if (!stderrFile.isEmpty())
+        process.setStandardErrorFile(stderrFile, QIODevice::Append);
+    process.start(QStringLiteral(TARVEK_CLI), args);
+    if (!process.waitForFinished(60000))
+        return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+TEST(CliSettings, ListsEverySettingWithTheDefaultsLoadDefaultsWrites)
+{
+    const CliRun run = Cli({u"settings"_s, u"--json"_s});
+    ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
+    const QJsonArray rows = QJsonDocument::fromJson(run.out.toUtf8()).array();
+    SettingsModel model;
+    LoadDefaults(model.tracker);
+    const std::vector<ControlRef> controls = AllControls(model);
+    ASSERT_EQ(rows.size(), qsizetype(controls.size()));
+    const CliRun plain = Cli({u"settings"_s});
+    const QStringList lines = plain.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), rows.size());
+    for (size_t i = 0; i < controls.size(); ++i) {
+        const QJsonObject row = rows.at(qsizetype(i)).toObject();
+        const ControlRef &ref = controls[i];
+        EXPECT_EQ(row.value(u"control"_s).toString(), ref.name);
+        EXPECT_EQ(row.value(u"name"_s).toString(), QString(ref.setting->name));
+        EXPECT_EQ(row.value(u"caption"_s).toString(), QString(ref.setting->caption));
+        EXPECT_FALSE(row.value(u"format"_s).toString().isEmpty());
+        EXPECT_FALSE(row.value(u"block"_s).toString().isEmpty());
+        const auto value = ReadControl(ref);
+        if (std::holds_alternative<QString>(value))
+            EXPECT_EQ(row.value(u"default"_s), QJsonValue(std::get<QString>(value)))
+                << qPrintable(ref.name);
+        else
+            EXPECT_EQ(row.value(u"default"_s), QJsonValue(std::get<int>(value)))
+                << qPrintable(ref.name);
+        EXPECT_TRUE(
+            lines.at(qsizetype(i)).startsWith(ref.name + u" | "_s + ref.setting->name + u" | "_s))
+            << qPrintable(lines.at(qsizetype(i)));
+    }
+}
+
+TEST(CliReasons, RejectedBuildNamesTheSettingOnStderrAndInJson)
+{
+    const CliRun run = Cli({u"encode"_s, u"--json"_s, u"--set"_s, u"path=WIDE1--1"_s});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.err, u"tarvek-cli encode: Parametri incompleti o non corretti\n"
+                       "tarvek-cli encode: edAprsPath (path) \"WIDE1--1\": the SSID \"-1\" after "
+                       "\"-\" is not a whole number from 0 to 32767\n"_s);
+    const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    EXPECT_FALSE(json.value(u"ok"_s).toBool(true));
+    EXPECT_EQ(json.value(u"rejected"_s).toObject(),
+              (QJsonObject{{u"control"_s, u"edAprsPath"_s},
+                           {u"text"_s, u"WIDE1--1"_s},
+                           {u"reason"_s, u"the SSID \"-1\" after \"-\" is not a whole number "
+                                         "from 0 to 32767"_s}}));
+    const CliRun built = Cli({u"encode"_s, u"--json"_s});
+    EXPECT_FALSE(built.out.contains(u"rejected"_s));
+}
+
+TEST(CliReasons, FailedInputsNameTheFileLineSettingAndValue)
+{
+    QTemporaryDir dir;
+    const auto write = [&](const char *name, const QByteArray &bytes) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    };
+    const QString bad = write("bad.cfg", "\"1\",\"200\",\"008\",0,\">\",0\r\n\"0480\"\r\n"
+                                         "\"0360\"\r\n\"25x\"\r\n1\r\n2\r\n3\r\n4\r\n");
+    const QString cut = write("cut.cfg", "\"1\",\"200\",\"008\",0,\">\",0\r\n\"0480\"\r\n");
+    const QString none = dir.filePath(u"none.cfg"_s);
+    const struct {
+        QStringList args;
+        int exitCode;
+        QString err;
+    } rows[] = {
+        {{u"save"_s, dir.filePath(u"out.cfg"_s), u"--cfg"_s, bad},
+         3,
+         u"tarvek-cli save: --cfg "_s + bad +
+             u": line 4, esSpeedTable(2) (speed-10-22) \"25x\": Invalid property value\n"_s},
+        {{u"send"_s, u"--port"_s, u"1"_s, u"--cfg"_s, cut},
+         3,
+         u"tarvek-cli send: --cfg "_s + cut +
+             u": line 3, reading the value for esSpeedTable(1) (speed-4-9): Input past end of "
+             "file\n"_s},
+        {{u"encode"_s, u"--cfg"_s, none},
+         3,
+         u"tarvek-cli encode: --cfg "_s + none + u": File not found\n"_s},
+        {{u"encode"_s, u"--set"_s, u"tx-delay=2x"_s},
+         2,
+         u"tarvek-cli encode: --set tx-delay=2x: edNumFlagsAuto (tx-delay): character 2 of "
+         "\"2x\" is not a digit\n"_s},
+        {{u"save"_s, dir.filePath(u"out.cfg"_s), u"--set"_s, u"callsign=ABCDEFGHIJ"_s},
+         2,
+         u"tarvek-cli save: --set callsign=ABCDEFGHIJ: edMyCall (callsign): the field takes "
+         "at most 9 characters, \"ABCDEFGHIJ\" has 10\n"_s},
+        {{u"encode"_s, u"--set"_s, u"colour=1"_s},
+         2,
+         u"tarvek-cli encode: --set colour=1: unknown setting \"colour\" (`tarvek-cli "
+         "settings` lists them)\n"_s},
+    };
+    for (const auto &row : rows) {
+        const CliRun run = Cli(row.args);
+        EXPECT_EQ(run.exitCode, row.exitCode) << qPrintable(row.args.join(u' '));
+        EXPECT_EQ(run.err, row.err);
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath(u"out.cfg"_s)));
+}
+
+TEST(CliReasons, LowerCaseCallsignsAreWarnedAboutAndKept)
+{
+    const CliRun run = Cli({u"encode"_s, u"--json"_s, u"--set"_s, u"callsign=iu0abc-7"_s,
+                            u"--set"_s, u"msg-to=IU0XYZ"_s, u"--set"_s, u"edAprsPath=Wide2-2"_s});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, u"tarvek-cli encode: warning: edMyCall (callsign) \"iu0abc-7\" has "
+                       "lower-case letters; the window upper-cases callsigns as they are typed\n"
+                       "tarvek-cli encode: warning: edAprsPath (path) \"Wide2-2\" has lower-case "
+                       "letters; the window upper-cases callsigns as they are typed\n"_s);
+    EXPECT_TRUE(run.out.contains(u"\"edMyCall\": \"iu0abc-7\""_s)) << qPrintable(run.out);
+}
+
+TEST(CliHelp, EveryVerbDescribesItselfWithAnExample)
+{
+    for (const QString &verb : {u"encode"_s, u"save"_s, u"position"_s, u"send"_s, u"decode"_s,
+                                u"settings"_s, u"ports"_s}) {
+        const CliRun run = Cli({verb, u"--help"_s});
+        EXPECT_EQ(run.exitCode, 0) << qPrintable(verb);
+        EXPECT_TRUE(run.out.startsWith(u"usage: tarvek-cli "_s + verb)) << qPrintable(run.out);
+        EXPECT_TRUE(run.out.contains(u"\nexample: "_s)) << qPrintable(verb);
+    }
+    const CliRun overview = Cli({u"--help"_s});
+    EXPECT_TRUE(
+        overview.out.endsWith(u"`tarvek-cli settings` lists the names --set takes; "
+                              "`tarvek-cli ports` lists the\nport numbers --port takes.\n"_s))
+        << qPrintable(overview.out);
+}
+
+TEST(CliPorts, NumbersOverridesAndSystemPortsInOrder)
+{
+    const std::vector<SystemPort> system = {
+        {u"/dev/ttyS0"_s, {}, {}, {}},
+        {u"/dev/ttyUSB1"_s, u"CP2102 USB to UART"_s, u"Silicon Labs"_s, u"0001"_s},
+        {u"/dev/ttyUSB0"_s, u"FT232R USB UART"_s, u"FTDI"_s, u"A50285BI"_s},
+    };
+    const std::vector<NumberedPort> ports =
+        NumberPorts(system, {{2, u"/dev/ttyS0"_s}, {5, u"/dev/pts/4"_s}});
+    QStringList seen;
+    for (const NumberedPort &p : ports)
+        seen << u"%1 %2 %3 %4"_s.arg(p.number).arg(p.port.device, p.port.manufacturer,
+                                                   p.overridden ? u"override"_s : u"-"_s);
+    EXPECT_EQ(seen, (QStringList{u"1 /dev/ttyUSB0 FTDI -"_s, u"2 /dev/ttyS0  override"_s,
+                                 u"3 /dev/ttyS0  -"_s, u"5 /dev/pts/4  override"_s}));
+    EXPECT_TRUE(NumberPorts({}, {}).empty());
+}
+
+TEST(CliPorts, OverridesOnPseudoTerminalsAreListedAndMarked)
+{
+    PtyPair first, second;
+    ASSERT_TRUE(first.isValid() && second.isValid());
+    const CliRun run = Cli({u"ports"_s}, {{u"TARVEK_COM1"_s, first.device()},
+                                          {u"TARVEK_COM12"_s, second.device()},
+                                          {u"TARVEK_COM3"_s, QString()}});
+    EXPECT_EQ(run.exitCode, 0);
+    const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(lines.first(), u"1  "_s + first.device() + u"  (set by TARVEK_COM1)"_s);
+    EXPECT_EQ(lines.last(), u"12  "_s + second.device() + u"  (set by TARVEK_COM12)"_s);
+    for (const QString &line : lines)
+        EXPECT_FALSE(line.startsWith(u"3  "_s) && line.contains(u"TARVEK_COM3"_s));
+}
+
+TEST(CliSend, ProgressDotsReachATerminalOnStderrAsTheStepsHappen)
+{
+    PtyPair port, terminal;
+    ASSERT_TRUE(port.isValid() && terminal.isValid());
+    const auto started = testing::Clock::now();
+    const CliRun run = Cli({u"send"_s, u"--port"_s, u"1"_s}, {{u"TARVEK_COM1"_s, port.device()}},
+                           terminal.device());
+    const auto ended = testing::Clock::now();
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.out, u"Sending data on COM1......\nData sent !\n"
+                       " Be shure that the word '*OK*' appears on LCD\n"_s);
+    ASSERT_TRUE(terminal.waitFor(40, std::chrono::milliseconds(1000)));
+    const QByteArray shown = terminal.received();
+    EXPECT_TRUE(shown.startsWith("tarvek-cli send: Sending data on COM1......")) << shown.data();
+    // The first dot follows the 400 ms pause; three more steps of over
+    // 400 ms each come before the end.
+    const qsizetype firstDot = shown.indexOf("...") + 3;
+    const auto arrivals = terminal.arrivals();
+    ASSERT_LT(size_t(firstDot), arrivals.size());
+    EXPECT_GT(testing::MillisBetween(started, arrivals[size_t(firstDot)]), 300.0);
+    EXPECT_GT(testing::MillisBetween(arrivals[size_t(firstDot)], ended), 1000.0);
+}
+
+} // namespace
+} // namespace tarvek
