@@ -1,5 +1,6 @@
 // tarvek-cli ports: the port numbers that "Comm num:" and send --port use.
 #include "Commands.h"
+#include "Output.h"
 #include "PortListing.h"
 
 namespace tarvek::cli

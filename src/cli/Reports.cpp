@@ -2,6 +2,7 @@
 
 #include "Commands.h"
 #include "ControlAccess.h"
+#include "Output.h"
 
 #include <algorithm>
 

@@ -2,6 +2,7 @@
 // factory default and place in the configuration block.
 #include "Commands.h"
 #include "ControlAccess.h"
+#include "Output.h"
 #include "SettingsDescription.h"
 
 namespace tarvek::cli
