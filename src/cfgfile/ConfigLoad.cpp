@@ -125,7 +125,7 @@ CfgError ApplyCalculatorGroup(CalculatorSettings &c, const Group &v)
                         });
 }
 
-CfgError LoadGroups(RecordReader &reader, SettingsModel &model, const CalculatorHooks &hooks)
+CfgError LoadGroups(RecordReader &reader, SettingsModel &model)
 {
     TrackerSettings &s = model.tracker;
     Group v;
@@ -134,33 +134,28 @@ CfgError LoadGroups(RecordReader &reader, SettingsModel &model, const Calculator
         [&] { return ReadGroup(reader, 7, v); }, [&] { return ApplySpeedGroup(s, v); },
         [&] { return ReadGroup(reader, 8, v); }, [&] { return ApplyTimingGroup(s, v); },
         [&] { return ReadGroup(reader, 4, v); },
+        [&] { return ApplyCalculatorGroup(model.calculator, v); },
         [&] {
-            if (hooks.obtain)
-                hooks.obtain();
-            return ApplyCalculatorGroup(model.calculator, v);
-        },
-        [&] {
-            if (hooks.chkCentClick)
-                hooks.chkCentClick();
+            Q_EMIT model.calculator.loaded();
             return CfgError::None;
         });
 }
 
 } // namespace
 
-CfgResult LoadConfig(QIODevice &input, SettingsModel &model, const CalculatorHooks &hooks)
+CfgResult LoadConfig(QIODevice &input, SettingsModel &model)
 {
     RecordReader reader(input);
-    const CfgError error = LoadGroups(reader, model, hooks);
+    const CfgError error = LoadGroups(reader, model);
     return error == CfgError::None ? CfgResult::Success() : CfgResult::Failure(error);
 }
 
-CfgResult LoadConfigFile(const QString &path, SettingsModel &model, const CalculatorHooks &hooks)
+CfgResult LoadConfigFile(const QString &path, SettingsModel &model)
 {
     QFile file;
     if (CfgResult opened = OpenForLoad(file, path); !opened.ok())
         return opened;
-    return LoadConfig(file, model, hooks); // the file closes on every path
+    return LoadConfig(file, model); // the file closes on every path
 }
 
 } // namespace tarvek

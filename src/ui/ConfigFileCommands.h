@@ -1,18 +1,12 @@
 #pragma once
 // The main window's Save and Load buttons.
 //
-// Wiring (main window):
-//   ConfigFileCommands commands(model, messages, dialogs, this,
-//       {[this] { calculator(); },                  // create frmLatLon hidden if needed
-//        [this] { calculator().chkCent_Click(); }});
-//   connect(cmdSave, &QPushButton::clicked, this, [&] { commands.cmdSave_Click(); });
-//   connect(cmdLoad, &QPushButton::clicked, this, [&] { commands.cmdLoad_Click(); });
-//
 // Each command shows its file dialog (program folder and "Tarvek.cfg" preset
 // on every run), makes the chosen file's folder the current directory, and
 // then saves to the full path or loads the bare file name from that folder.
 // Cancelling a dialog is silent. A failure is shown in a box titled "Tarvek"
-// with the failure's description, OK only and no icon.
+// with the failure's description, OK only and no icon. A complete load ends
+// with the calculator settings' `loaded` signal, which the calculator follows.
 #include "ConfigFile.h"
 #include "FileDialogs.h"
 
@@ -31,14 +25,14 @@ public:
     // Every reference must outlive this object. `owner` parents the dialogs
     // and the message box.
     ConfigFileCommands(SettingsModel &model, MessagePresenter &messages, FileDialogs &dialogs,
-                       QWidget *owner, CalculatorHooks calculator);
+                       QWidget *owner);
 
-    void cmdSave_Click();
-    void cmdLoad_Click();
+    void save();
+    void load();
 
     // The dialog set-ups, as used by the two commands.
-    static FileDialogRequest SaveDialogRequest();
-    static FileDialogRequest LoadDialogRequest();
+    static FileDialogRequest saveDialogRequest();
+    static FileDialogRequest loadDialogRequest();
 
 private:
     std::optional<QString> choose(const FileDialogRequest &request);
@@ -48,7 +42,6 @@ private:
     MessagePresenter &m_messages;
     FileDialogs &m_dialogs;
     QWidget *m_owner;
-    CalculatorHooks m_calculator;
 };
 
 } // namespace tarvek::ui
