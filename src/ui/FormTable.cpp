@@ -63,7 +63,7 @@ QWidget *make(const FormControl &row, QWidget *parent, SettingsModel &model)
         return new QGroupBox(captionOf(row), parent);
     case ControlType::Label: {
         auto *label = new QLabel(captionOf(row), parent);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setAlignment(row.align);
         return label;
     }
     case ControlType::MaskedField:

@@ -59,6 +59,7 @@ struct FormControl {
     const char *captionOf = nullptr;
     int tab = 0; // place in the keyboard order, 1 first; 0: none
     Look look = Look::Form;
+    Qt::Alignment align = Qt::AlignLeft | Qt::AlignTop; // a label's caption in its place
     const char *toolTip = nullptr;
     // The accessible description where the settings description has none.
     const char *description = nullptr;
