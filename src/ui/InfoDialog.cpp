@@ -19,7 +19,7 @@ constexpr int kButtonWidth = 1215 / 15;
 constexpr qreal kInfoPointSize = 13.5;
 
 // "MS Sans Serif" where it is installed, the system's sans-serif elsewhere.
-QFont InfoFont()
+QFont infoFont()
 {
     const QString preferred = QStringLiteral("MS Sans Serif");
     QFont font = QFontDatabase::families().contains(preferred)
@@ -47,7 +47,7 @@ InfoDialog::InfoDialog(QWidget *owner)
     m_infoLabel->setTextFormat(Qt::PlainText);
     m_infoLabel->setAlignment(Qt::AlignCenter);
     m_infoLabel->setWordWrap(true);
-    m_infoLabel->setFont(InfoFont());
+    m_infoLabel->setFont(infoFont());
     m_okButton->setObjectName(QStringLiteral("OKButton"));
     m_okButton->setFixedWidth(kButtonWidth);
 
