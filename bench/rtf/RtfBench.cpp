@@ -58,13 +58,13 @@ QByteArray generatedRtf(qsizetype size)
 void compare(const char *name, const QByteArray &rtf)
 {
     QTextDocument ours;
-    tarvek::ui::LoadRtfIntoDocument(rtf, ours);
+    tarvek::ui::loadRtfIntoDocument(rtf, ours);
     const QString html = ours.toHtml();
     const int runs = rtf.size() > 100'000 ? 7 : 41;
     const double parse = medianMilliseconds(runs, [&] { (void)tarvek::rtf::readRtf(rtf); });
     const double read = medianMilliseconds(runs, [&] {
         QTextDocument document;
-        tarvek::ui::LoadRtfIntoDocument(rtf, document);
+        tarvek::ui::loadRtfIntoDocument(rtf, document);
     });
     const double qtHtml = medianMilliseconds(runs, [&] {
         QTextDocument document;

@@ -22,7 +22,7 @@ int main(int argc, char **argv)
     // frmIstruzioni, created at the first help request.
     tarvek::ui::HelpLauncher help(messages);
     tarvek::ui::HelpViewerHooks helpHooks{
-        [&help](const QString &file, const QString &title) { help.Apri(file, title); },
+        [&help](const QString &file, const QString &title) { help.showManual(file, title); },
         [&help] { help.unload(); }};
     tarvek::ui::MainWindow window(model, {.messages = messages,
                                           .fileDialogs = fileDialogs,

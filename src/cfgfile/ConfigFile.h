@@ -17,39 +17,25 @@
 #include "TrackerSettings.h"
 
 #include <QString>
-#include <functional>
 
 class QIODevice;
 
 namespace tarvek
 {
 
-// What the file commands need of the calculator window, whose four stored
-// controls live in SettingsModel::calculator. Empty functions are skipped
-// (the command line has no calculator window).
-struct CalculatorHooks {
-    // Makes sure the calculator window exists (created hidden if it does
-    // not). Called before its controls are read (Save) or written (Load).
-    std::function<void()> obtain;
-    // The calculator's chkCent_Click: called once at the end of every
-    // successful Load, whether or not anything there changed.
-    std::function<void()> chkCentClick;
-};
-
 // Writes the settings to `path`. The file is replaced only when every line
 // has been written: on any failure the file that was there stays exactly as
 // it was (or stays absent). The settings are never changed.
-CfgResult SaveConfigFile(const QString &path, SettingsModel &model,
-                         const CalculatorHooks &hooks = {});
+CfgResult SaveConfigFile(const QString &path, const SettingsModel &model);
 
 // Reads `path` (relative names resolve against the current directory) and
 // writes its values into the controls group by group, each through the
 // control so that its change notification fires. A failure stops the load at
-// the failing value; what was applied before it stays.
-CfgResult LoadConfigFile(const QString &path, SettingsModel &model,
-                         const CalculatorHooks &hooks = {});
+// the failing value; what was applied before it stays. A complete load ends
+// with the calculator settings' `loaded` signal.
+CfgResult LoadConfigFile(const QString &path, SettingsModel &model);
 
 // The same load from an open device (for tests and the fuzz target).
-CfgResult LoadConfig(QIODevice &input, SettingsModel &model, const CalculatorHooks &hooks = {});
+CfgResult LoadConfig(QIODevice &input, SettingsModel &model);
 
 } // namespace tarvek

@@ -175,42 +175,36 @@ CfgError ApplyCalculatorGroup(CalculatorSettings &c, Group &v)
                         });
 }
 
-CfgError LoadGroups(RecordReader &reader, SettingsModel &model, const CalculatorHooks &hooks,
-                    Group &v)
+CfgError LoadGroups(RecordReader &reader, SettingsModel &model, Group &v)
 {
     TrackerSettings &s = model.tracker;
     return FirstFailure([&] { return v.read(reader, 6); }, [&] { return ApplyFirstGroup(s, v); },
                         [&] { return v.read(reader, 7); }, [&] { return ApplySpeedGroup(s, v); },
                         [&] { return v.read(reader, 8); }, [&] { return ApplyTimingGroup(s, v); },
                         [&] { return v.read(reader, 4); },
+                        [&] { return ApplyCalculatorGroup(model.calculator, v); },
                         [&] {
-                            if (hooks.obtain)
-                                hooks.obtain();
-                            return ApplyCalculatorGroup(model.calculator, v);
-                        },
-                        [&] {
-                            if (hooks.chkCentClick)
-                                hooks.chkCentClick();
+                            Q_EMIT model.calculator.loaded();
                             return CfgError::None;
                         });
 }
 
 } // namespace
 
-CfgResult LoadConfig(QIODevice &input, SettingsModel &model, const CalculatorHooks &hooks)
+CfgResult LoadConfig(QIODevice &input, SettingsModel &model)
 {
     RecordReader reader(input);
     Group group;
-    const CfgError error = LoadGroups(reader, model, hooks, group);
+    const CfgError error = LoadGroups(reader, model, group);
     return error == CfgError::None ? CfgResult::Success() : group.stopped(error);
 }
 
-CfgResult LoadConfigFile(const QString &path, SettingsModel &model, const CalculatorHooks &hooks)
+CfgResult LoadConfigFile(const QString &path, SettingsModel &model)
 {
     QFile file;
     if (CfgResult opened = OpenForLoad(file, path); !opened.ok())
         return opened;
-    return LoadConfig(file, model, hooks); // the file closes on every path
+    return LoadConfig(file, model); // the file closes on every path
 }
 
 } // namespace tarvek

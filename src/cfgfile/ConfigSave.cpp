@@ -82,7 +82,7 @@ CfgResult WriteFailure(const QSaveFile &file)
 
 } // namespace
 
-CfgResult SaveConfigFile(const QString &path, SettingsModel &model, const CalculatorHooks &hooks)
+CfgResult SaveConfigFile(const QString &path, const SettingsModel &model)
 {
     const TrackerSettings &s = model.tracker;
     // The one line that can fail to gather is gathered before the file is
@@ -103,8 +103,6 @@ CfgResult SaveConfigFile(const QString &path, SettingsModel &model, const Calcul
     for (const MaskedField &band : s.esSpeedTable)
         sink.write(RecordLine().text(band.text()));
     sink.write(timing.value);
-    if (hooks.obtain)
-        hooks.obtain();
     sink.write(CalculatorLine(model.calculator));
     if (!sink.complete()) {
         CfgResult failure = WriteFailure(file);

@@ -58,8 +58,9 @@ QStringList MicEMessageNames();
 
 // The calculator window's four controls that configuration files store,
 // holding their initial values from the settings description.
-class CalculatorSettings
+class CalculatorSettings : public QObject
 {
+    Q_OBJECT
 public:
     CalculatorSettings();
     CalculatorSettings(const CalculatorSettings &) = delete;
@@ -70,6 +71,10 @@ public:
     CheckBox chkCent;
     // Selected: the normal (20 character) form; not selected: the compressed one.
     OptionButton optLLtoNorm{false};
+
+Q_SIGNALS:
+    // A configuration file has been loaded: every stored field is written.
+    void loaded();
 };
 
 // Everything the program holds: the main window's settings and the

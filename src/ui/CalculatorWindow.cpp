@@ -1,29 +1,24 @@
 #include "CalculatorWindow.h"
 
-#include "CheckStates.h"
-
-#include "AprsPosition.h"
+#include "Bindings.h"
 #include "CaptionFit.h"
 #include "Cp1252.h"
 #include "FieldFilters.h"
-#include "PositionText.h"
 #include "TrackerSettings.h"
 #include "Twips.h"
+#include "WindowForms.h"
 
 #include <QApplication>
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <algorithm>
-#include <exception>
 
 namespace tarvek::ui
 {
@@ -32,13 +27,10 @@ namespace
 {
 
 const QColor kLightYellow(255, 255, 128);
+constexpr int kClientWidthTwips = 5295;
+constexpr int kClientHeightTwips = 1620;
 
-void Place(QWidget *widget, int left, int top, int width, int height)
-{
-    PlaceCaptioned(widget, TwipsRect(left, top, width, height, widget->logicalDpiY()));
-}
-
-int RadioCaptionWidth(const QRadioButton *button, const QFont &font)
+int radioCaptionWidth(const QRadioButton *button, const QFont &font)
 {
     const QStyle *style = button->style();
     return style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button) +
@@ -47,34 +39,24 @@ int RadioCaptionWidth(const QRadioButton *button, const QFont &font)
 }
 
 // Option-button captions are kept whole as the window's other captions are
-// (FitAllCaptions): the button may grow to the window's edge, and where the
+// (fitAllCaptions): the button may grow to the window's edge, and where the
 // stand-in face is still too wide the caption is drawn condensed.
-void FitRadioCaption(QRadioButton *button)
+void fitRadioCaption(QRadioButton *button)
 {
     const int room = button->parentWidget()->width() - 2 - button->x();
     QFont font = button->font();
-    for (int stretch = QFont::Unstretched; stretch >= 60 && RadioCaptionWidth(button, font) > room;
+    for (int stretch = QFont::Unstretched; stretch >= 60 && radioCaptionWidth(button, font) > room;
          stretch -= 5)
         font.setStretch(stretch);
     button->setFont(font);
-    button->resize(std::max(button->width(), std::min(room, RadioCaptionWidth(button, font))),
+    button->resize(std::max(button->width(), std::min(room, radioCaptionWidth(button, font))),
                    button->height());
-}
-
-std::string ToCp1252(const QString &text)
-{
-    return EncodeCp1252(text).toStdString();
-}
-
-QString FromCp1252(const std::string &bytes)
-{
-    return DecodeCp1252(QByteArray::fromStdString(bytes));
 }
 
 // A key press that types a character, as opposed to Delete, the arrows,
 // Home, End and the other editing keys. Tab and Shift+Tab move the focus and
 // never reach a field as characters.
-bool TypesCharacter(const QKeyEvent *event)
+bool typesCharacter(const QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Delete:
@@ -87,7 +69,7 @@ bool TypesCharacter(const QKeyEvent *event)
 }
 
 // The typed character through the coordinate key filter: false when dropped.
-bool CoordinateKeyAllowed(const QKeyEvent *event)
+bool coordinateKeyAllowed(const QKeyEvent *event)
 {
     const QList<uint> chars = event->text().toUcs4();
     int code = chars.isEmpty() ? -1 : Cp1252Code(chars.front());
@@ -95,182 +77,83 @@ bool CoordinateKeyAllowed(const QKeyEvent *event)
     return code != 0;
 }
 
-void BindText(QLineEdit *edit, MaskedField &field)
-{
-    edit->setText(field.text());
-    QObject::connect(&field, &MaskedField::changed, edit, [edit, &field] {
-        if (edit->text() != field.text())
-            edit->setText(field.text());
-    });
-    QObject::connect(edit, &QLineEdit::textChanged, &field, [edit, &field](const QString &text) {
-        if (field.text() != text && !field.setText(text))
-            edit->setText(field.text());
-    });
-}
-
 } // namespace
 
-CalculatorWindow::CalculatorWindow(CalculatorSettings &calc, TrackerSettings &tracker,
-                                   QLineEdit *beaconEdit, QWidget *owner)
+CalculatorWindow::CalculatorWindow(SettingsModel &model, QLineEdit *statusEdit, QWidget *owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_calc(calc), m_tracker(tracker), m_beaconEdit(beaconEdit)
+      m_model(model), m_calculator(model.calculator, model.tracker), m_statusEdit(statusEdit)
 {
     setObjectName(QStringLiteral("frmLatLon"));
     setWindowTitle(QStringLiteral("Calculate APRS Coordinates for GPSless Mode"));
     setModal(false);
-    createControls();
-    applyFonts();
-    placeControls();
-    orderTabs();
-    bindModel();
-    txtLat->setFocus(Qt::OtherFocusReason);
-}
-
-void CalculatorWindow::createControls()
-{
-    zFrame2 = new QGroupBox(QStringLiteral("Lat / Lon  coordinates [+/-Grad.Min.Cent]"), this);
-    zLabel02 = new QLabel(QStringLiteral("La&titude:"), zFrame2);
-    txtLat = new QLineEdit(zFrame2);
-    zLabel01 = new QLabel(QStringLiteral("Lo&ngitude:"), zFrame2);
-    txtLng = new QLineEdit(zFrame2);
-    chkCent = new QCheckBox(QStringLiteral("Cent."), zFrame2);
-    chkCent->setToolTip(QStringLiteral("Lat/Lon in gradi.minuti.centesimi"));
-    Label1 = new QLabel(QStringLiteral("APRS Conversion Type:"), this);
-    optLLtoNorm = new QRadioButton(QStringLiteral("Normal (20 car)"), this);
-    optLLtoComp = new QRadioButton(QStringLiteral("Compressed (14 car)"), this);
-    formGroup = new QButtonGroup(this);
-    formGroup->addButton(optLLtoNorm);
-    formGroup->addButton(optLLtoComp);
-    cmdCalc = new QPushButton(QStringLiteral("Write coords in GPSless Bcn"), this);
-    OKButton = new QPushButton(QStringLiteral("Close"), this);
-    for (QPushButton *button : {cmdCalc, OKButton}) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
-    }
-    zLabel02->setBuddy(txtLat);
-    zLabel01->setBuddy(txtLng);
-    for (QLineEdit *field : {txtLat, txtLng}) {
+    setFormFont(this);
+    setFixedSize(twipsSize(kClientWidthTwips, kClientHeightTwips, logicalDpiY()));
+    m_form = std::make_unique<Form>(this, calculatorForm(), model);
+    m_frame = m_form->get<QGroupBox>("zFrame2");
+    m_latitude = m_form->get<QLineEdit>("txtLat");
+    m_longitude = m_form->get<QLineEdit>("txtLng");
+    m_hundredths = m_form->get<QCheckBox>("chkCent");
+    m_normalForm = m_form->get<QRadioButton>("optLLtoNorm");
+    m_compressedForm = m_form->get<QRadioButton>("optLLtoComp");
+    m_writeButton = m_form->get<QPushButton>("cmdCalc");
+    fitRadioCaption(m_normalForm);
+    fitRadioCaption(m_compressedForm);
+    for (QLineEdit *field : {m_latitude, m_longitude}) {
         // Every character arrives as a key press, so the key filter sees it.
         field->setAttribute(Qt::WA_InputMethodEnabled, false);
         field->installEventFilter(this);
     }
-    const QList<std::pair<QObject *, const char *>> names = {
-        {zFrame2, "zFrame2"},   {zLabel02, "zLabel02"},       {txtLat, "txtLat"},
-        {zLabel01, "zLabel01"}, {txtLng, "txtLng"},           {chkCent, "chkCent"},
-        {Label1, "Label1"},     {optLLtoNorm, "optLLtoNorm"}, {optLLtoComp, "optLLtoComp"},
-        {cmdCalc, "cmdCalc"},   {OKButton, "OKButton"}};
-    for (const auto &[object, name] : names)
-        object->setObjectName(QString::fromLatin1(name));
-    connect(cmdCalc, &QPushButton::clicked, this, &CalculatorWindow::cmdCalc_Click);
-    connect(OKButton, &QPushButton::clicked, this, &CalculatorWindow::OKButton_Click);
+    connect(m_writeButton, &QPushButton::clicked, this, &CalculatorWindow::onWriteClicked);
+    connect(m_form->get<QPushButton>("OKButton"), &QPushButton::clicked, this,
+            &CalculatorWindow::onCloseClicked);
+    bindNotation();
+    bindForm();
+    // The loader has written the four fields: show what they mean now.
+    connect(&model.calculator, &CalculatorSettings::loaded, this,
+            &CalculatorWindow::refreshForNotation);
+    m_latitude->setFocus(Qt::OtherFocusReason);
 }
 
-void CalculatorWindow::applyFonts()
-{
-    // The classic Windows faces where installed, the system's sans-serif
-    // face at the same size otherwise.
-    const QString classic = QStringLiteral("MS Sans Serif");
-    setFont(FormFont(classic, 8.25));
-    QFont fieldFont = FormFont(classic, 8.25);
-    fieldFont.setBold(true);
-    txtLat->setFont(fieldFont);
-    txtLng->setFont(fieldFont);
-    chkCent->setFont(FormFont(QStringLiteral("Small Fonts"), 6.75));
-}
+CalculatorWindow::~CalculatorWindow() = default;
 
-void CalculatorWindow::placeControls()
+// The form binds the box to its setting; every change of the box's state, by
+// a click or by the program, then refreshes what depends on the notation.
+void CalculatorWindow::bindNotation()
 {
-    setFixedSize(TwipsSize(5295, 1620, logicalDpiY()));
-    Place(zFrame2, 80, 40, 3270, 900);
-    Place(zLabel02, 225, 240, 975, 255);
-    Place(txtLat, 225, 500, 1050, 300);
-    Place(zLabel01, 1575, 240, 1035, 255);
-    Place(txtLng, 1575, 500, 1150, 300);
-    Place(chkCent, 2600, 275, 615, 165);
-    Place(Label1, 3450, 40, 1815, 255);
-    Place(optLLtoNorm, 3450, 275, 1750, 325);
-    Place(optLLtoComp, 3450, 550, 1750, 325);
-    Place(cmdCalc, 480, 1080, 2445, 375);
-    Place(OKButton, 3840, 1080, 975, 375);
-    FitAllCaptions(this);
-    FitRadioCaption(optLLtoNorm);
-    FitRadioCaption(optLLtoComp);
-}
-
-void CalculatorWindow::orderTabs()
-{
-    const QList<QWidget *> order = {txtLat,  txtLng,  optLLtoNorm, optLLtoComp,
-                                    cmdCalc, chkCent, OKButton};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
-}
-
-void CalculatorWindow::bindModel()
-{
-    BindText(txtLat, m_calc.txtLat);
-    BindText(txtLng, m_calc.txtLng);
-
-    chkCent->setCheckState(ToQtCheckState(m_calc.chkCent.value()));
-    connect(&m_calc.chkCent, &CheckBox::changed, chkCent, [this] {
-        const Qt::CheckState state = ToQtCheckState(m_calc.chkCent.value());
-        if (chkCent->checkState() != state)
-            chkCent->setCheckState(state);
-    });
-    // Every change of the box's state, by a click or by the program, is a Click.
-    connect(chkCent, &QCheckBox::stateChanged, this, [this](int state) {
-        if (m_calc.chkCent.value() != FromQtCheckState(state))
-            (void)m_calc.chkCent.setValue(FromQtCheckState(state));
+    connect(m_hundredths, &QCheckBox::stateChanged, this, [this](int state) {
         // Greyed only by the program; a click leaves ticked or clear.
-        chkCent->setTristate(state == Qt::PartiallyChecked);
-        chkCent_Click();
+        m_hundredths->setTristate(state == Qt::PartiallyChecked);
+        refreshForNotation();
     });
+}
 
-    const auto showForm = [this] {
-        QRadioButton *selected = m_calc.optLLtoNorm.isSelected() ? optLLtoNorm : optLLtoComp;
+// The two option buttons show the one setting optLLtoNorm.
+void CalculatorWindow::bindForm()
+{
+    OptionButton &normal = m_model.calculator.optLLtoNorm;
+    const auto showForm = [this, &normal] {
+        QRadioButton *selected = normal.isSelected() ? m_normalForm : m_compressedForm;
         if (!selected->isChecked())
             selected->setChecked(true);
         // Tab enters the group at its selected button; the arrows move within.
-        optLLtoNorm->setFocusPolicy(selected == optLLtoNorm ? Qt::StrongFocus : Qt::ClickFocus);
-        optLLtoComp->setFocusPolicy(selected == optLLtoComp ? Qt::StrongFocus : Qt::ClickFocus);
+        m_normalForm->setFocusPolicy(selected == m_normalForm ? Qt::StrongFocus : Qt::ClickFocus);
+        m_compressedForm->setFocusPolicy(selected == m_compressedForm ? Qt::StrongFocus
+                                                                      : Qt::ClickFocus);
     };
     showForm();
-    connect(&m_calc.optLLtoNorm, &OptionButton::changed, this, showForm);
-    connect(optLLtoNorm, &QRadioButton::toggled, &m_calc.optLLtoNorm, [this](bool on) {
-        if (m_calc.optLLtoNorm.isSelected() != on)
-            m_calc.optLLtoNorm.setSelected(on);
+    connect(&normal, &OptionButton::changed, this, showForm);
+    connect(m_normalForm, &QRadioButton::toggled, &normal, [&normal](bool on) {
+        if (normal.isSelected() != on)
+            normal.setSelected(on);
     });
 }
 
-geo::AngleNotation CalculatorWindow::notation() const
+void CalculatorWindow::refreshForNotation()
 {
-    return m_calc.chkCent.isTicked() ? geo::AngleNotation::Hundredths : geo::AngleNotation::Seconds;
-}
-
-bool CalculatorWindow::textsValid() const
-{
-    return geo::PositionTextsValid(ToCp1252(m_calc.txtLat.text()), ToCp1252(m_calc.txtLng.text()),
-                                   notation());
-}
-
-void CalculatorWindow::readSymbol()
-{
-    SymbolCode = ToCp1252(m_tracker.edSymbol.text());
-    SymbolTableId = std::string(1, geo::SymbolTableId(m_tracker.chkTable.isTicked()));
-}
-
-void CalculatorWindow::txtCoordinate_KeyUp()
-{
-    cmdCalc->setEnabled(textsValid());
-}
-
-void CalculatorWindow::chkCent_Click()
-{
-    cmdCalc->setEnabled(textsValid());
-    zFrame2->setTitle(m_calc.chkCent.isTicked()
-                          ? QStringLiteral("Lat / Lon coordinates [+/-Grad.Min.Cent]")
-                          : QStringLiteral("Lat / Lon coordinates [+/-Grad.Min.Sec]"));
-    FitCaption(zFrame2);
+    m_writeButton->setEnabled(m_calculator.textsValid());
+    m_frame->setTitle(m_calculator.frameCaption());
+    fitCaption(m_frame);
 }
 
 void CalculatorWindow::showAndRaise()
@@ -280,103 +163,80 @@ void CalculatorWindow::showAndRaise()
     activateWindow();
 }
 
-std::string CalculatorWindow::BuildCompressedPosition(double &lat, double &lon)
+void CalculatorWindow::onWriteClicked()
 {
-    readSymbol();
-    return geo::CompressedPosition(lat, lon, SymbolTableId.front(), SymbolCode);
-}
-
-void CalculatorWindow::cmdCalc_Click()
-{
-    // A text pasted with the mouse has not been through a key release: check
-    // again, and leave everything as it is when a text is not well formed.
-    if (!textsValid()) {
-        cmdCalc->setEnabled(false);
+    switch (m_calculator.writePosition()) {
+    case PositionCalculator::WriteOutcome::NotWellFormed:
+        // A text pasted with the mouse has not been through a key release.
+        m_writeButton->setEnabled(false);
         return;
+    case PositionCalculator::WriteOutcome::Refused:
+        return;
+    case PositionCalculator::WriteOutcome::Written:
+        break;
     }
-    readSymbol();
-    const auto form =
-        m_calc.optLLtoNorm.isSelected() ? geo::PositionForm::Normal : geo::PositionForm::Compressed;
-    std::string report;
-    try {
-        report =
-            geo::ComposePositionText(ToCp1252(m_calc.txtLat.text()), ToCp1252(m_calc.txtLng.text()),
-                                     notation(), form, SymbolTableId.front(), SymbolCode);
-    } catch (const std::exception &) {
-        cmdCalc->setEnabled(false);
-        return;
-    }
-    if (!m_tracker.edBeacon.setText(FromCp1252(report)))
-        return;
-    if (m_beaconEdit) {
-        m_beaconEdit->setFocus(Qt::OtherFocusReason);
-        placeBeaconCaret();
-        setBeaconBackground(true);
+    if (m_statusEdit) {
+        m_statusEdit->setFocus(Qt::OtherFocusReason);
+        placeStatusCaret();
+        setStatusBackground(true);
     }
     activateWindow();
 }
 
-void CalculatorWindow::OKButton_Click()
+void CalculatorWindow::onCloseClicked()
 {
     hide();
-    // Writing the status text again refreshes everything that follows it.
-    (void)m_tracker.edBeacon.setText(m_tracker.edBeacon.text());
-    if (m_beaconEdit) {
-        placeBeaconCaret();
-        setBeaconBackground(false);
+    m_calculator.rewriteStatusText();
+    if (m_statusEdit) {
+        placeStatusCaret();
+        setStatusBackground(false);
     }
 }
 
 // The caret goes to position 99 taken as the selection start, i.e. after the
 // last character of the (at most 29-character) text, with nothing selected.
-void CalculatorWindow::placeBeaconCaret()
+void CalculatorWindow::placeStatusCaret()
 {
-    const int length = static_cast<int>(m_beaconEdit->text().size());
-    m_beaconEdit->setCursorPosition(std::min(kBeaconCaretPosition, length));
+    const int length = static_cast<int>(m_statusEdit->text().size());
+    m_statusEdit->setCursorPosition(std::min(kStatusCaretPosition, length));
 }
 
-void CalculatorWindow::setBeaconBackground(bool highlighted)
+void CalculatorWindow::setStatusBackground(bool highlighted)
 {
-    const QPalette system = QApplication::palette(m_beaconEdit);
-    QPalette palette = m_beaconEdit->palette();
+    const QPalette system = QApplication::palette(m_statusEdit);
+    QPalette palette = m_statusEdit->palette();
     for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         palette.setColor(group, QPalette::Base,
                          highlighted ? kLightYellow : system.color(group, QPalette::Base));
     }
-    m_beaconEdit->setPalette(palette);
+    m_statusEdit->setPalette(palette);
 }
 
 bool CalculatorWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != txtLat && watched != txtLng)
+    if (watched != m_latitude && watched != m_longitude)
         return QDialog::eventFilter(watched, event);
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<const QKeyEvent *>(event);
-        if (TypesCharacter(key) && !CoordinateKeyAllowed(key))
+        if (typesCharacter(key) && !coordinateKeyAllowed(key))
             return true; // dropped without a sound
     } else if (event->type() == QEvent::KeyRelease) {
-        txtCoordinate_KeyUp();
+        m_writeButton->setEnabled(m_calculator.textsValid());
     }
     return QDialog::eventFilter(watched, event);
-}
-
-// Returns true when the close request is cancelled.
-bool CalculatorWindow::Form_QueryUnload(bool fromCloseControl)
-{
-    if (!fromCloseControl)
-        return false;
-    OKButton_Click();
-    return true;
 }
 
 void CalculatorWindow::closeEvent(QCloseEvent *event)
 {
     // The window system's close requests (close box, system menu, Alt+F4)
-    // arrive as spontaneous events; the program's own are not.
-    if (Form_QueryUnload(event->spontaneous()))
+    // arrive as spontaneous events and only hide the window, as Close does;
+    // the program's own requests close it.
+    if (event->spontaneous()) {
+        onCloseClicked();
         event->ignore();
-    else
+    } else {
         event->accept();
+    }
 }
 
 void CalculatorWindow::keyPressEvent(QKeyEvent *event)

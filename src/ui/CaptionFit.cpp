@@ -26,58 +26,59 @@ constexpr int kGap = 2;
 // The advance of the text plus one pixel for the last glyph's overhang; the
 // window uses upright faces only. (The exact ink box would shape and load
 // every glyph twice at start-up.)
-int TextWidth(const QFontMetrics &fm, const QString &text)
+int textWidth(const QFontMetrics &fm, const QString &text)
 {
     return fm.horizontalAdvance(text) + 1;
 }
 
-int Metric(const QWidget *control, QStyle::PixelMetric metric)
+int styleMetric(const QWidget *control, QStyle::PixelMetric metric)
 {
     return control->style()->pixelMetric(metric, nullptr, control);
 }
 
 // The width a one-line caption needs in `font`; 0 when the control has none.
-int NeededWidth(const QWidget *control, const QFont &font)
+int neededWidth(const QWidget *control, const QFont &font)
 {
     const QFontMetrics fm(font);
     if (const auto *label = qobject_cast<const QLabel *>(control))
-        return TextWidth(fm, label->text()) + 2 * label->margin() + 2 * label->frameWidth();
+        return textWidth(fm, label->text()) + 2 * label->margin() + 2 * label->frameWidth();
     if (const auto *box = qobject_cast<const QCheckBox *>(control))
-        return Metric(control, QStyle::PM_IndicatorWidth) +
-               Metric(control, QStyle::PM_CheckBoxLabelSpacing) + TextWidth(fm, box->text()) + 2;
+        return styleMetric(control, QStyle::PM_IndicatorWidth) +
+               styleMetric(control, QStyle::PM_CheckBoxLabelSpacing) + textWidth(fm, box->text()) +
+               2;
     if (const auto *button = qobject_cast<const QPushButton *>(control))
-        return TextWidth(fm, button->text()) + Metric(control, QStyle::PM_ButtonMargin) +
-               2 * Metric(control, QStyle::PM_DefaultFrameWidth);
+        return textWidth(fm, button->text()) + styleMetric(control, QStyle::PM_ButtonMargin) +
+               2 * styleMetric(control, QStyle::PM_DefaultFrameWidth);
     if (const auto *frame = qobject_cast<const QGroupBox *>(control))
-        return TextWidth(fm, frame->title()) + 16;
+        return textWidth(fm, frame->title()) + 16;
     return 0;
 }
 
 // A wrapping button's caption fits when every word fits a line and the
 // wrapped lines fit the height.
-bool WrappedFits(const WrapButton *button, const QFont &font, int width)
+bool wrappedFits(const WrapButton *button, const QFont &font, int width)
 {
     const QFontMetrics fm(font);
     const QRect area = button->captionRect().adjusted(0, 0, width - button->width(), 0);
     const QStringList words = button->text().split(u' ', Qt::SkipEmptyParts);
     for (const QString &word : words) {
-        if (TextWidth(fm, word) > area.width())
+        if (textWidth(fm, word) > area.width())
             return false;
     }
     const QRect needed = fm.boundingRect(area, WrapButton::captionFlags(), button->text());
     return needed.height() <= area.height();
 }
 
-bool FitsAt(const QWidget *control, const QFont &font, int width)
+bool fitsAt(const QWidget *control, const QFont &font, int width)
 {
     if (const auto *button = qobject_cast<const WrapButton *>(control))
-        return WrappedFits(button, font, width);
-    return NeededWidth(control, font) <= width;
+        return wrappedFits(button, font, width);
+    return neededWidth(control, font) <= width;
 }
 
 // How far right a caption may run: to the parent's inner edge, or to the
 // nearest control that starts to its right on the same rows.
-int RightLimit(const QWidget *control, const QRect &place)
+int rightLimit(const QWidget *control, const QRect &place)
 {
     const QWidget *parent = control->parentWidget();
     int limit = parent ? parent->width() - 2 : place.right() + 1;
@@ -97,14 +98,14 @@ int RightLimit(const QWidget *control, const QRect &place)
     return limit;
 }
 
-bool MayGrow(const QWidget *control)
+bool mayGrowRight(const QWidget *control)
 {
     return qobject_cast<const QLabel *>(control) || qobject_cast<const QCheckBox *>(control);
 }
 
 } // namespace
 
-QFont FormFont(const QString &family, qreal points)
+QFont formFont(const QString &family, qreal points)
 {
     // The installed families, listed once: asking the font database about
     // each name would run the system's substitution rules every time.
@@ -117,56 +118,56 @@ QFont FormFont(const QString &family, qreal points)
     return font;
 }
 
-int CaptionWidth(const QWidget *control)
+int captionWidth(const QWidget *control)
 {
-    return NeededWidth(control, control->font());
+    return neededWidth(control, control->font());
 }
 
-bool CaptionFits(const QWidget *control)
+bool captionFits(const QWidget *control)
 {
-    return FitsAt(control, control->font(), control->width());
+    return fitsAt(control, control->font(), control->width());
 }
 
-void PlaceCaptioned(QWidget *control, const QRect &rect)
+void placeCaptioned(QWidget *control, const QRect &rect)
 {
     control->setProperty(kDesignRect, rect);
     control->setGeometry(rect);
 }
 
-void FitAllCaptions(QWidget *window)
+void fitAllCaptions(QWidget *window)
 {
     for (QWidget *control : window->findChildren<QWidget *>()) {
         if (control->property(kDesignRect).isValid())
-            FitCaption(control);
+            fitCaption(control);
     }
 }
 
-void FitCaption(QWidget *control)
+void fitCaption(QWidget *control)
 {
     const QRect place = control->property(kDesignRect).toRect();
     QFont font = control->font();
     font.setStretch(QFont::Unstretched);
     // The room the caption may show in: for labels and check boxes up to the
     // next control on the right, for buttons and frames their own width.
-    const bool mayGrow = MayGrow(control);
-    const int room = mayGrow ? RightLimit(control, place) - place.left() : place.width();
-    if (!FitsAt(control, font, room)) {
+    const bool mayGrow = mayGrowRight(control);
+    const int room = mayGrow ? rightLimit(control, place) - place.left() : place.width();
+    if (!fitsAt(control, font, room)) {
         // Each stretch is a font to look up and load, which is slow; the
         // stretches come in a few fixed steps so that controls share them,
         // and the search starts at the step the width ratio suggests.
-        const int needed = NeededWidth(control, font);
+        const int needed = neededWidth(control, font);
         int stretch = QFont::Unstretched - kStretchStep;
         if (!qobject_cast<const WrapButton *>(control) && needed > room)
             stretch = QFont::Unstretched * room / needed / kStretchStep * kStretchStep;
         for (stretch = std::max(stretch, kNarrowestStretch); stretch >= kNarrowestStretch;
              stretch -= kStretchStep) {
             font.setStretch(stretch);
-            if (FitsAt(control, font, room))
+            if (fitsAt(control, font, room))
                 break;
         }
     }
     control->setFont(font);
-    const int width = mayGrow ? std::max(place.width(), std::min(room, NeededWidth(control, font)))
+    const int width = mayGrow ? std::max(place.width(), std::min(room, neededWidth(control, font)))
                               : place.width();
     control->setGeometry(place.left(), place.top(), width, place.height());
 }

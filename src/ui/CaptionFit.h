@@ -2,7 +2,7 @@
 // Fonts of the window and a guard against clipped captions. The window asks
 // for the classic Windows faces; where a machine lacks them the system's
 // sans-serif face stands in at the same point size, and it is often wider.
-// FitCaption then keeps every caption whole inside the control's place: it
+// fitCaption then keeps every caption whole inside the control's place: it
 // first lets the control grow into free room on its right, and only when
 // that is not enough draws the caption narrower (condensed).
 #include <QFont>
@@ -15,25 +15,25 @@ namespace tarvek::ui
 {
 
 // `family` when installed, otherwise the system's general face; at `points`.
-QFont FormFont(const QString &family, qreal points);
+QFont formFont(const QString &family, qreal points);
 
 // Remembers `rect` (pixels, in the parent) as the control's place and puts
 // it there.
-void PlaceCaptioned(QWidget *control, const QRect &rect);
+void placeCaptioned(QWidget *control, const QRect &rect);
 
 // Fits every placed caption of the window, once all its controls exist
 // (a caption may run only up to the next control on its right).
-void FitAllCaptions(QWidget *window);
+void fitAllCaptions(QWidget *window);
 
 // Fits the caption again after a change of text or weight, starting from
 // the remembered place and the control's base font.
-void FitCaption(QWidget *control);
+void fitCaption(QWidget *control);
 
 // The width the caption needs, for labels, check boxes and push buttons;
 // 0 for other controls.
-int CaptionWidth(const QWidget *control);
+int captionWidth(const QWidget *control);
 
 // Whether the caption shows whole in the control's current rectangle.
-bool CaptionFits(const QWidget *control);
+bool captionFits(const QWidget *control);
 
 } // namespace tarvek::ui

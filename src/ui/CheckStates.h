@@ -8,7 +8,7 @@
 namespace tarvek::ui
 {
 
-inline Qt::CheckState ToQtCheckState(int value)
+inline Qt::CheckState toQtCheckState(int value)
 {
     switch (value) {
     case CheckBox::Checked:
@@ -20,7 +20,7 @@ inline Qt::CheckState ToQtCheckState(int value)
     }
 }
 
-inline int FromQtCheckState(int state)
+inline int fromQtCheckState(int state)
 {
     switch (state) {
     case Qt::Checked:

@@ -13,12 +13,12 @@ namespace
 
 const char *const kFilter = "File di configurazione (*.cfg)|*.cfg|Tutti i files|*.*";
 
-FileDialogRequest DialogRequest(FileDialogKind kind, const char *title)
+FileDialogRequest dialogRequest(FileDialogKind kind, const char *title)
 {
     FileDialogRequest request;
     request.kind = kind;
     request.title = QString::fromUtf8(title);
-    request.filters = ParseFileTypeFilters(QString::fromUtf8(kFilter));
+    request.filters = parseFileTypeFilters(QString::fromUtf8(kFilter));
     request.folder = QCoreApplication::applicationDirPath();
     request.fileName = QStringLiteral("Tarvek.cfg");
     request.confirmOverwrite = kind == FileDialogKind::Save;
@@ -28,21 +28,19 @@ FileDialogRequest DialogRequest(FileDialogKind kind, const char *title)
 } // namespace
 
 ConfigFileCommands::ConfigFileCommands(SettingsModel &model, MessagePresenter &messages,
-                                       FileDialogs &dialogs, QWidget *owner,
-                                       CalculatorHooks calculator)
-    : m_model(model), m_messages(messages), m_dialogs(dialogs), m_owner(owner),
-      m_calculator(std::move(calculator))
+                                       FileDialogs &dialogs, QWidget *owner)
+    : m_model(model), m_messages(messages), m_dialogs(dialogs), m_owner(owner)
 {
 }
 
-FileDialogRequest ConfigFileCommands::SaveDialogRequest()
+FileDialogRequest ConfigFileCommands::saveDialogRequest()
 {
-    return DialogRequest(FileDialogKind::Save, "Salva File");
+    return dialogRequest(FileDialogKind::Save, "Salva File");
 }
 
-FileDialogRequest ConfigFileCommands::LoadDialogRequest()
+FileDialogRequest ConfigFileCommands::loadDialogRequest()
 {
-    return DialogRequest(FileDialogKind::Open, "Apertura File");
+    return dialogRequest(FileDialogKind::Open, "Apertura File");
 }
 
 // Shows the dialog; a chosen file's folder becomes the current directory for
@@ -62,21 +60,21 @@ void ConfigFileCommands::report(const CfgResult &result)
                                MessageIcon::None);
 }
 
-void ConfigFileCommands::cmdSave_Click()
+void ConfigFileCommands::save()
 {
-    const std::optional<QString> path = choose(SaveDialogRequest());
+    const std::optional<QString> path = choose(saveDialogRequest());
     if (!path)
         return; // cancel: nothing shown, nothing changed
-    report(SaveConfigFile(*path, m_model, m_calculator));
+    report(SaveConfigFile(*path, m_model));
 }
 
-void ConfigFileCommands::cmdLoad_Click()
+void ConfigFileCommands::load()
 {
-    const std::optional<QString> path = choose(LoadDialogRequest());
+    const std::optional<QString> path = choose(loadDialogRequest());
     if (!path)
         return;
     // The bare file name, opened against the folder the dialog made current.
-    report(LoadConfigFile(QFileInfo(*path).fileName(), m_model, m_calculator));
+    report(LoadConfigFile(QFileInfo(*path).fileName(), m_model));
 }
 
 } // namespace tarvek::ui

@@ -1,16 +1,12 @@
 #pragma once
 // The main window's Save and Load buttons.
 //
-// How it fits: the main window owns one ConfigFileCommands, built with the
-// settings model, its message boxes and file dialogs, itself as the owner of
-// both, and the hooks through which a Load reaches the calculator. Its Save
-// and Load buttons call cmdSave_Click and cmdLoad_Click.
-//
 // Each command shows its file dialog (program folder and "Tarvek.cfg" preset
 // on every run), makes the chosen file's folder the current directory, and
 // then saves to the full path or loads the bare file name from that folder.
 // Cancelling a dialog is silent. A failure is shown in a box titled "Tarvek"
-// with the failure's description, OK only and no icon.
+// with the failure's description, OK only and no icon. A complete load ends
+// with the calculator settings' `loaded` signal, which the calculator follows.
 #include "ConfigFile.h"
 #include "FileDialogs.h"
 
@@ -29,14 +25,14 @@ public:
     // Every reference must outlive this object. `owner` parents the dialogs
     // and the message box.
     ConfigFileCommands(SettingsModel &model, MessagePresenter &messages, FileDialogs &dialogs,
-                       QWidget *owner, CalculatorHooks calculator);
+                       QWidget *owner);
 
-    void cmdSave_Click();
-    void cmdLoad_Click();
+    void save();
+    void load();
 
     // The dialog set-ups, as used by the two commands.
-    static FileDialogRequest SaveDialogRequest();
-    static FileDialogRequest LoadDialogRequest();
+    static FileDialogRequest saveDialogRequest();
+    static FileDialogRequest loadDialogRequest();
 
 private:
     std::optional<QString> choose(const FileDialogRequest &request);
@@ -46,7 +42,6 @@ private:
     MessagePresenter &m_messages;
     FileDialogs &m_dialogs;
     QWidget *m_owner;
-    CalculatorHooks m_calculator;
 };
 
 } // namespace tarvek::ui

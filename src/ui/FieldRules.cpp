@@ -1,15 +1,14 @@
-// The field rules of the main window: select-all on focus, the keystroke
-// filters, the remaining-character counters and the GPSless Mode switch.
+#include "FieldRules.h"
+
 #include "CaptionFit.h"
 #include "FieldFilters.h"
-#include "MainWindow.h"
+#include "FormTable.h"
 #include "MaskedLineEdit.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 
 namespace tarvek::ui
@@ -20,13 +19,13 @@ namespace
 
 const QColor kGpslessGreen(0, 128, 0);
 
-void PostKey(QWidget *target, int key, Qt::KeyboardModifiers modifiers)
+void postKey(QWidget *target, int key, Qt::KeyboardModifiers modifiers)
 {
     QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, modifiers));
     QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, modifiers));
 }
 
-void SetLook(QLabel *label, const QString &caption, bool bold, const QColor &colour)
+void setLook(QLabel *label, const QString &caption, bool bold, const QColor &colour)
 {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
@@ -35,48 +34,48 @@ void SetLook(QLabel *label, const QString &caption, bool bold, const QColor &col
     font.setBold(bold);
     label->setFont(font);
     label->setText(caption);
-    FitCaption(label);
+    fitCaption(label);
 }
 
-void ShowCounter(QLabel *label, const MaskedField &field)
+// The counter shows how many characters are left; a screen reader reads it
+// as such.
+void showCounter(QLabel *counter, const MaskedField &field)
 {
-    label->setText(CounterText(field.maxLength(), static_cast<int>(field.text().size())));
-    FitCaption(label);
+    const int left = field.maxLength() - static_cast<int>(field.text().size());
+    counter->setText(CounterText(field.maxLength(), static_cast<int>(field.text().size())));
+    counter->setAccessibleName(left == 1 ? QStringLiteral("1 character left")
+                                         : QStringLiteral("%1 characters left").arg(left));
+    fitCaption(counter);
 }
 
 } // namespace
 
-void MainWindow::bindFieldRules()
+FieldRules::FieldRules(const MainWindow::Controls &controls, const Form &form,
+                       TrackerSettings &settings)
+    : m_c(controls), m_settings(settings)
 {
-    bindSelectAllOnFocus();
+    for (QWidget *widget : form.selectingAll()) {
+        auto *field = static_cast<MaskedLineEdit *>(widget);
+        connect(field, &MaskedLineEdit::gotFocus, this, [this, field] { selectAllOnFocus(field); });
+    }
     bindKeyFilters();
-    TrackerSettings &t = m_model.tracker;
-    connect(&t.edBeacon, &MaskedField::changed, this, &MainWindow::edBeacon_Change);
-    connect(&t.edAprsMsg, &MaskedField::changed, this, &MainWindow::edAprsMsg_Change);
-    connect(&t.edGpsAcqTime, &MaskedField::changed, this, &MainWindow::edGpsAcqTime_Change);
-    // Whatever the model holds already is shown by the same rules.
-    edBeacon_Change();
-    edAprsMsg_Change();
-    edGpsAcqTime_Change();
+    connect(&settings.edBeacon, &MaskedField::changed, this, &FieldRules::showStatusCounter);
+    connect(&settings.edAprsMsg, &MaskedField::changed, this, &FieldRules::showMessageCounter);
+    connect(&settings.edGpsAcqTime, &MaskedField::changed, this,
+            [this] { showGpslessMode(IsGpslessMode(m_settings.edGpsAcqTime.text())); });
+    // Whatever the settings hold already is shown by the same rules.
+    showStatusCounter();
+    showMessageCounter();
+    showGpslessMode(IsGpslessMode(settings.edGpsAcqTime.text()));
+    // Sees every focus change before the control that gets the focus.
+    qApp->installEventFilter(this);
 }
 
-void MainWindow::bindSelectAllOnFocus()
+bool FieldRules::eventFilter(QObject *, QEvent *event)
 {
-    for (MaskedLineEdit *field :
-         {m_c.edNumFlagsAuto, m_c.edSymbol, m_c.edBcnEvery, m_c.edManualTime, m_c.edGpsCheckTime,
-          m_c.edMsgRepeat, m_c.edComm}) {
-        connect(field, &MaskedLineEdit::gotFocus, this, [this, field] { SelectAllOnFocus(field); });
-    }
-    for (int i = 0; i < kSpeedBands; ++i) {
-        connect(m_c.esSpeedTable[static_cast<size_t>(i)], &MaskedLineEdit::gotFocus, this,
-                [this, i] { esSpeedTable_GotFocus(i); });
-    }
-}
-
-void MainWindow::esSpeedTable_GotFocus(int)
-{
-    if (auto *focused = qobject_cast<MaskedLineEdit *>(focusWidget()))
-        SelectAllOnFocus(focused);
+    if (event->type() == QEvent::FocusIn)
+        m_focusReason = static_cast<QFocusEvent *>(event)->reason();
+    return false;
 }
 
 // Home, then Shift+End, queued to the field: they run after the focus change
@@ -84,61 +83,52 @@ void MainWindow::esSpeedTable_GotFocus(int)
 // Tab, a click or start-up: when the window is merely activated again (back
 // from the calculator, the help viewer, a message box or another program)
 // the caret the operator placed stays where it was.
-void MainWindow::SelectAllOnFocus(MaskedLineEdit *field)
+void FieldRules::selectAllOnFocus(MaskedLineEdit *field)
 {
     if (field->hasFocus() && m_focusReason == Qt::ActiveWindowFocusReason)
         return;
-    PostKey(field, Qt::Key_Home, Qt::NoModifier);
-    PostKey(field, Qt::Key_End, Qt::ShiftModifier);
+    postKey(field, Qt::Key_Home, Qt::NoModifier);
+    postKey(field, Qt::Key_End, Qt::ShiftModifier);
 }
 
-void MainWindow::bindKeyFilters()
+void FieldRules::bindKeyFilters()
 {
-    m_c.edMyCall->setKeyHook([this](int &code) { FilterCallsignKey(code); });
-    m_c.edDestCall->setKeyHook([this](int &code) { FilterCallsignKey(code); });
-    m_c.edAprsPath->setKeyHook([](int &code) { FilterPathKey(code); });
-    m_c.edAprsMsg->setKeyHook([](int &code) { FilterMessageKey(code); });
-    m_c.edBeacon->setKeyHook(
-        [this](int &code) { FilterStatusTextKey(code, m_model.tracker.edGpsAcqTime.text()); });
+    m_c.callsign->setKeyHook([](int &code) { FilterCallsignKey(code); });
+    m_c.messageTo->setKeyHook([](int &code) { FilterCallsignKey(code); });
+    m_c.path->setKeyHook([](int &code) { FilterPathKey(code); });
+    m_c.message->setKeyHook([](int &code) { FilterMessageKey(code); });
+    m_c.statusText->setKeyHook(
+        [this](int &code) { FilterStatusTextKey(code, m_settings.edGpsAcqTime.text()); });
 }
 
-void MainWindow::FilterCallsignKey(int &code)
+void FieldRules::showStatusCounter()
 {
-    tarvek::FilterCallsignKey(code);
+    showCounter(m_c.statusCounter, m_settings.edBeacon);
 }
 
-void MainWindow::edBeacon_Change()
+void FieldRules::showMessageCounter()
 {
-    ShowCounter(m_c.Label34, m_model.tracker.edBeacon);
-}
-
-void MainWindow::edAprsMsg_Change()
-{
-    ShowCounter(m_c.Label13, m_model.tracker.edAprsMsg);
-}
-
-void MainWindow::edGpsAcqTime_Change()
-{
-    ShowGpslessMode(IsGpslessMode(m_model.tracker.edGpsAcqTime.text()));
+    showCounter(m_c.messageCounter, m_settings.edAprsMsg);
 }
 
 // Changes the presentation only; no setting changes. Most changes of the
 // timeout keep the mode, and then there is nothing to redraw.
-void MainWindow::ShowGpslessMode(bool gpsless)
+void FieldRules::showGpslessMode(bool gpsless)
 {
     if (m_shownGpsless == gpsless)
         return;
     m_shownGpsless = gpsless;
     const QColor normal = QApplication::palette().color(QPalette::ButtonText);
     const QColor colour = gpsless ? kGpslessGreen : normal;
-    SetLook(m_c.Label33,
+    setLook(m_c.gpslessLabel,
             gpsless ? QStringLiteral("GPSless Mode") : QStringLiteral("(0=GPSless Mode)"), gpsless,
             colour);
-    SetLook(m_c.Label6, gpsless ? QStringLiteral("GPSless Bcn") : QStringLiteral("STATUS Text"),
-            gpsless, colour);
-    m_c.Label12->setVisible(!gpsless);
-    m_c.cbMicEMsg->setVisible(!gpsless);
-    m_c.cmdLatLon->setVisible(gpsless);
+    setLook(m_c.statusTextLabel,
+            gpsless ? QStringLiteral("GPSless Bcn") : QStringLiteral("STATUS Text"), gpsless,
+            colour);
+    m_c.micELabel->setVisible(!gpsless);
+    m_c.micE->setVisible(!gpsless);
+    m_c.gpslessButton->setVisible(gpsless);
 }
 
 } // namespace tarvek::ui

@@ -6,7 +6,7 @@
 namespace tarvek::ui
 {
 
-std::vector<FileTypeFilter> ParseFileTypeFilters(const QString &pairs)
+std::vector<FileTypeFilter> parseFileTypeFilters(const QString &pairs)
 {
     const QStringList parts = pairs.split(u'|');
     std::vector<FileTypeFilter> filters;
@@ -21,7 +21,7 @@ namespace
 // Qt takes the patterns from the last parenthesised group of an entry and,
 // with HideNameFilterDetails, shows what stands before it; so every entry is
 // written as "description (pattern)" and the list shows the description alone.
-QStringList QtNameFilters(const std::vector<FileTypeFilter> &filters)
+QStringList qtNameFilters(const std::vector<FileTypeFilter> &filters)
 {
     QStringList out;
     for (const FileTypeFilter &filter : filters)
@@ -43,7 +43,7 @@ std::optional<QString> QtFileDialogs::chooseFile(QWidget *parent, const FileDial
     dialog->setOption(QFileDialog::DontUseNativeDialog, true);
     dialog->setOption(QFileDialog::HideNameFilterDetails, true);
     dialog->setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
-    const QStringList filters = QtNameFilters(request.filters);
+    const QStringList filters = qtNameFilters(request.filters);
     dialog->setNameFilters(filters);
     if (!filters.isEmpty())
         dialog->selectNameFilter(filters.first());

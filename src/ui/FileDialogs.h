@@ -35,7 +35,7 @@ struct FileDialogRequest {
 };
 
 // "Description|pattern|Description|pattern" into its entries.
-std::vector<FileTypeFilter> ParseFileTypeFilters(const QString &pairs);
+std::vector<FileTypeFilter> parseFileTypeFilters(const QString &pairs);
 
 class FileDialogs
 {

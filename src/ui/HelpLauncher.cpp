@@ -12,13 +12,13 @@ HelpLauncher::HelpLauncher(MessagePresenter &messages, QObject *parent)
 
 HelpLauncher::~HelpLauncher() = default;
 
-void HelpLauncher::Apri(const QString &fileName, const QString &title)
+void HelpLauncher::showManual(const QString &fileName, const QString &title)
 {
     if (!m_viewer) {
         m_viewer = std::make_unique<HelpViewer>(m_messages);
         connect(m_viewer.get(), &HelpViewer::unloaded, this, &HelpLauncher::forgetViewer);
     }
-    m_viewer->Apri(fileName, title);
+    m_viewer->showManual(fileName, title);
 }
 
 void HelpLauncher::unload()

@@ -1,9 +1,9 @@
 #pragma once
 // Owns the help viewer for the main window: creates it at the first request,
-// passes every request to its Apri, forgets it when it unloads (closed by the
+// passes every request to its showManual, forgets it when it unloads (closed by the
 // operator, or after the missing-file message) and unloads it on demand when
 // the main window closes. Wire it to MainWindowServices::help as
-//   help.Apri = [&](const QString &f, const QString &t) { launcher.Apri(f, t); };
+//   help.open = [&](const QString &f, const QString &t) { launcher.showManual(f, t); };
 //   help.unload = [&] { launcher.unload(); };
 #include <QObject>
 #include <QString>
@@ -24,7 +24,7 @@ public:
     explicit HelpLauncher(MessagePresenter &messages, QObject *parent = nullptr);
     ~HelpLauncher() override;
 
-    void Apri(const QString &fileName, const QString &title);
+    void showManual(const QString &fileName, const QString &title);
     void unload();
     // The viewer while it exists, for tests and for bringing it forward.
     HelpViewer *viewer() const { return m_viewer.get(); }

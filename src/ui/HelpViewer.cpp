@@ -35,19 +35,19 @@ HelpViewer::HelpViewer(MessagePresenter &messages) : QWidget(nullptr), m_message
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     const double dpi = logicalDpi();
-    resize(TwipsSize(kClientWidthTwips, kClientHeightTwips, dpi));
-    rtfIstruzioni = new QTextEdit(this);
-    rtfIstruzioni->setObjectName(QStringLiteral("rtfIstruzioni"));
-    rtfIstruzioni->setReadOnly(true);
-    rtfIstruzioni->setTextInteractionFlags(Qt::TextBrowserInteraction);
-    rtfIstruzioni->setGeometry(TwipsRect(0, 0, kBoxWidthTwips, kBoxHeightTwips, dpi));
-    Form_Load();
+    resize(twipsSize(kClientWidthTwips, kClientHeightTwips, dpi));
+    m_textBox = new QTextEdit(this);
+    m_textBox->setObjectName(QStringLiteral("rtfIstruzioni"));
+    m_textBox->setReadOnly(true);
+    m_textBox->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    m_textBox->setGeometry(twipsRect(0, 0, kBoxWidthTwips, kBoxHeightTwips, dpi));
+    centreOnScreen();
 }
 
-void HelpViewer::Apri(const QString &NFileIstruzioni, const QString &Titolo)
+void HelpViewer::showManual(const QString &fileName, const QString &title)
 {
-    m_helpFileName = NFileIstruzioni;
-    setWindowTitle(QLatin1Char(' ') + Titolo);
+    m_helpFileName = fileName;
+    setWindowTitle(QLatin1Char(' ') + title);
     const bool wasActive = isVisible() && isActiveWindow();
     show();
     if (isMinimized())
@@ -56,18 +56,18 @@ void HelpViewer::Apri(const QString &NFileIstruzioni, const QString &Titolo)
     activateWindow();
     // An activation event only comes when the window was not active already.
     if (wasActive)
-        Form_Activate();
+        reloadOnActivation();
 }
 
-bool HelpViewer::FileExists(const QString &name)
+bool HelpViewer::fileExists(const QString &name)
 {
     const QFileInfo info(name);
     return info.exists() && !info.isDir();
 }
 
-QSize HelpViewer::TextBoxSize(QSize windowSize, double logicalDpi)
+QSize HelpViewer::textBoxSize(QSize windowSize, double logicalDpi)
 {
-    const QSize frame = TwipsSize(kFrameWidthTwips, kFrameHeightTwips, logicalDpi);
+    const QSize frame = twipsSize(kFrameWidthTwips, kFrameHeightTwips, logicalDpi);
     return QSize(std::max(1, windowSize.width() - frame.width()),
                  std::max(1, windowSize.height() - frame.height()));
 }
@@ -78,12 +78,12 @@ bool HelpViewer::event(QEvent *event)
     switch (event->type()) {
     case QEvent::WindowActivate:
         m_frameSettled = true;
-        Form_Activate();
+        reloadOnActivation();
         break;
     case QEvent::Show:
     case QEvent::Move:
     case QEvent::Resize:
-        CentreOnceFramed(event->type() == QEvent::Show);
+        centreOnceFramed(event->type() == QEvent::Show);
         break;
     default:
         break;
@@ -91,32 +91,32 @@ bool HelpViewer::event(QEvent *event)
     return handled;
 }
 
-// Form_Load centres the whole window, frame included, but a frame exists only
+// The window is centred whole, frame included, but a frame exists only
 // once the window system has given it one: at the first showing, or shortly
 // after it under a window manager. The centring is done again then, and stops
 // once the frame is known or the window has become active (after that a move
 // is the operator's).
-void HelpViewer::CentreOnceFramed(bool shown)
+void HelpViewer::centreOnceFramed(bool shown)
 {
     if (m_frameSettled || !isVisible())
         return;
     const bool framed = frameGeometry().size() != size();
     if (shown || framed)
-        Form_Load();
+        centreOnScreen();
     m_frameSettled = framed;
 }
 
 void HelpViewer::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    Form_Resize();
+    fitTextBox();
 }
 
 void HelpViewer::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
-        Form_Resize();
+        fitTextBox();
 }
 
 void HelpViewer::closeEvent(QCloseEvent *event)
@@ -128,7 +128,7 @@ void HelpViewer::closeEvent(QCloseEvent *event)
     }
 }
 
-void HelpViewer::Form_Load()
+void HelpViewer::centreOnScreen()
 {
     // Centred on the screen; when there is no screen the window stays where it is.
     const QScreen *screen = this->screen();
@@ -140,13 +140,13 @@ void HelpViewer::Form_Load()
          area.top() + roundHalfEven((area.height() - window.height()) / 2.0));
 }
 
-void HelpViewer::Form_Activate()
+void HelpViewer::reloadOnActivation()
 {
     if (m_activating || m_unloaded)
         return;
     m_activating = true;
-    if (FileExists(m_helpFileName)) {
-        LoadHelpFile();
+    if (fileExists(m_helpFileName)) {
+        loadHelpFile();
     } else {
         // The box runs its own loop, in which the main window may unload the
         // viewer; its deletion then waits for this handler (deleteWhenIdle).
@@ -157,7 +157,7 @@ void HelpViewer::Form_Activate()
         if (!alive)
             return;
         if (!m_unloaded)
-            Unload();
+            unloadViewer();
     }
     m_activating = false;
     if (m_deleteWhenIdle)
@@ -172,29 +172,29 @@ void HelpViewer::deleteWhenIdle()
         deleteLater();
 }
 
-void HelpViewer::Form_Resize()
+void HelpViewer::fitTextBox()
 {
-    if (isMinimized() || !rtfIstruzioni)
+    if (isMinimized() || !m_textBox)
         return;
-    rtfIstruzioni->setGeometry(QRect(QPoint(0, 0), TextBoxSize(wholeWindowSize(), logicalDpi())));
+    m_textBox->setGeometry(QRect(QPoint(0, 0), textBoxSize(wholeWindowSize(), logicalDpi())));
 }
 
-void HelpViewer::LoadHelpFile()
+void HelpViewer::loadHelpFile()
 {
     QFile file(m_helpFileName);
-    QScrollBar *scroll = rtfIstruzioni->verticalScrollBar();
+    QScrollBar *scroll = m_textBox->verticalScrollBar();
     const int position = scroll->value();
     if (!file.open(QIODevice::ReadOnly)) {
-        rtfIstruzioni->setPlainText(m_helpFileName + QStringLiteral(": ") + file.errorString());
+        m_textBox->setPlainText(m_helpFileName + QStringLiteral(": ") + file.errorString());
         return;
     }
     const QByteArray content = file.read(kMaxHelpFileBytes);
-    LoadRtfIntoDocument(content, *rtfIstruzioni->document());
+    loadRtfIntoDocument(content, *m_textBox->document());
     // Reloading keeps the operator's place in the manual.
     scroll->setValue(position);
 }
 
-void HelpViewer::Unload()
+void HelpViewer::unloadViewer()
 {
     m_unloaded = true;
     hide();
@@ -215,7 +215,7 @@ QSize HelpViewer::wholeWindowSize() const
     const QSize whole = frameGeometry().size();
     if (whole != size())
         return whole;
-    return size() + TwipsSize(kFrameWidthTwips, kFrameHeightTwips, logicalDpi());
+    return size() + twipsSize(kFrameWidthTwips, kFrameHeightTwips, logicalDpi());
 }
 
 } // namespace tarvek::ui

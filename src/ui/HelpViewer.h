@@ -30,21 +30,21 @@ public:
     // Files larger than this are read only up to it.
     static constexpr qint64 kMaxHelpFileBytes = 128 * 1024 * 1024;
 
-    // Runs Form_Load.
+    // Centred on the screen, hidden until the first showManual.
     explicit HelpViewer(MessagePresenter &messages);
 
-    void Apri(const QString &NFileIstruzioni, const QString &Titolo);
-    static bool FileExists(const QString &name);
-    // Size of rtfIstruzioni for a whole window (frame included) of the given
+    void showManual(const QString &fileName, const QString &title);
+    static bool fileExists(const QString &name);
+    // Size of the text box for a whole window (frame included) of the given
     // pixel size, at the given logical DPI.
-    static QSize TextBoxSize(QSize windowSize, double logicalDpi);
+    static QSize textBoxSize(QSize windowSize, double logicalDpi);
 
     // Deletes the window once none of its handlers is running: at once (by
     // deleteLater) or when the missing-file box it is waiting for returns.
     void deleteWhenIdle();
 
     QString helpFileName() const { return m_helpFileName; }
-    QTextEdit *textBox() const { return rtfIstruzioni; }
+    QTextEdit *textBox() const { return m_textBox; }
 
 Q_SIGNALS:
     // The window has been unloaded: closed by the operator, or after the
@@ -58,17 +58,17 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void Form_Load();
-    void Form_Activate();
-    void Form_Resize();
-    void CentreOnceFramed(bool shown);
-    void LoadHelpFile();
-    void Unload();
+    void centreOnScreen();
+    void reloadOnActivation();
+    void fitTextBox();
+    void centreOnceFramed(bool shown);
+    void loadHelpFile();
+    void unloadViewer();
     double logicalDpi() const;
     QSize wholeWindowSize() const;
 
     MessagePresenter &m_messages;
-    QTextEdit *rtfIstruzioni = nullptr;
+    QTextEdit *m_textBox = nullptr;
     QString m_helpFileName;
     bool m_activating = false;
     bool m_unloaded = false;

@@ -1,5 +1,6 @@
 #include "InfoDialog.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QLabel>
@@ -18,7 +19,7 @@ constexpr int kButtonWidth = 1215 / 15;
 constexpr qreal kInfoPointSize = 13.5;
 
 // "MS Sans Serif" where it is installed, the system's sans-serif elsewhere.
-QFont InfoFont()
+QFont infoFont()
 {
     const QString preferred = QStringLiteral("MS Sans Serif");
     QFont font = QFontDatabase::families().contains(preferred)
@@ -35,30 +36,38 @@ InfoDialog::InfoDialog(QWidget *owner)
     : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint),
-      m_lblInfo(new QLabel(this)), m_okButton(new QPushButton(QStringLiteral("OK"), this))
+      m_infoLabel(new QLabel(this)), m_okButton(new QPushButton(QStringLiteral("OK"), this))
 {
     setObjectName(QStringLiteral("Dialog"));
     setWindowTitle(QString::fromLatin1(kCaption));
     setModal(false);
     setSizeGripEnabled(false);
 
-    m_lblInfo->setObjectName(QStringLiteral("lblInfo"));
-    m_lblInfo->setTextFormat(Qt::PlainText);
-    m_lblInfo->setAlignment(Qt::AlignCenter);
-    m_lblInfo->setWordWrap(true);
-    m_lblInfo->setFont(InfoFont());
+    m_infoLabel->setObjectName(QStringLiteral("lblInfo"));
+    m_infoLabel->setTextFormat(Qt::PlainText);
+    m_infoLabel->setAlignment(Qt::AlignCenter);
+    m_infoLabel->setWordWrap(true);
+    m_infoLabel->setFont(infoFont());
     m_okButton->setObjectName(QStringLiteral("OKButton"));
     m_okButton->setFixedWidth(kButtonWidth);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_lblInfo, 1);
+    layout->addWidget(m_infoLabel, 1);
     layout->addWidget(m_okButton, 0, Qt::AlignHCenter);
     setFixedSize(kWidth, kHeight);
 
-    connect(m_okButton, &QPushButton::clicked, this, &InfoDialog::OKButton_Click);
+    connect(m_okButton, &QPushButton::clicked, this, &InfoDialog::onOkClicked);
 }
 
-void InfoDialog::OKButton_Click()
+void InfoDialog::setInfoText(const QString &text)
+{
+    m_infoLabel->setText(text);
+    setAccessibleDescription(text);
+    QAccessibleEvent changed(m_infoLabel, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void InfoDialog::onOkClicked()
 {
     hide();
 }
@@ -67,7 +76,7 @@ void InfoDialog::closeEvent(QCloseEvent *event)
 {
     if (event->spontaneous()) {
         event->ignore();
-        OKButton_Click();
+        onOkClicked();
         return;
     }
     event->accept();

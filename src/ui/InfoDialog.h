@@ -21,20 +21,24 @@ public:
     // `owner` is the main window; the dialog is shown non-modal over it.
     explicit InfoDialog(QWidget *owner);
 
-    QLabel *lblInfo() const { return m_lblInfo; }
-    QPushButton *OKButton() const { return m_okButton; }
+    QLabel *infoLabel() const { return m_infoLabel; }
+    QPushButton *okButton() const { return m_okButton; }
+
+    // Shows `text` and announces it to a screen reader: the text is also the
+    // dialog's accessible description.
+    void setInfoText(const QString &text);
 
     // Hides the dialog; it stays loaded.
-    void OKButton_Click();
+    void onOkClicked();
 
 protected:
-    // Form_QueryUnload: a close request from the dialog's own close box or
-    // system menu (a spontaneous one) is cancelled and hides the dialog; a
-    // request from the program (ending) proceeds.
+    // A close request from the dialog's own close box or system menu (a
+    // spontaneous one) is cancelled and hides the dialog; a request from the
+    // program (ending) proceeds.
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    QLabel *m_lblInfo;       // owned by the dialog
+    QLabel *m_infoLabel;     // owned by the dialog
     QPushButton *m_okButton; // owned by the dialog
 };
 

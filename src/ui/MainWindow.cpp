@@ -2,14 +2,18 @@
 
 #include "CalculatorWindow.h"
 #include "ConfigFileCommands.h"
+#include "FieldRules.h"
 #include "InfoDialog.h"
 #include "MaskedLineEdit.h"
 #include "PortNumbers.h"
 #include "SendCommand.h"
 #include "Twips.h"
+#include "WindowForms.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -41,7 +45,7 @@ private:
     int &m_count;
 };
 
-QIcon ProgramIcon()
+QIcon programIcon()
 {
     // With its size given, an image is read only when that size is drawn.
     QIcon icon;
@@ -60,158 +64,180 @@ MainWindow::MainWindow(SettingsModel &model, MainWindowServices services, QWidge
     setWindowTitle(QString::fromLatin1(kCaption));
     // Every window of the program (dialogs, message boxes, the help viewer)
     // shows the program icon.
-    QApplication::setWindowIcon(ProgramIcon());
-    setFixedSize(TwipsSize(kClientWidthTwips, kClientHeightTwips, logicalDpiY()));
-    buildControls();
-    bindFieldRules();
+    QApplication::setWindowIcon(programIcon());
+    setFixedSize(twipsSize(kClientWidthTwips, kClientHeightTwips, logicalDpiY()));
+    setFormFont(this);
+    m_form = std::make_unique<Form>(this, mainWindowForm(), model);
+    findControls();
+    m_fieldRules = std::make_unique<FieldRules>(m_c, *m_form, m_model.tracker);
     bindCommands();
     // Key preview: the window sees every key press before the focused control.
     qApp->installEventFilter(this);
-    Form_Load();
+    LoadDefaults(m_model.tracker);
+    createCommands();
     // At start-up the focus is on the TX delay, its text selected.
-    m_c.edNumFlagsAuto->setFocus(Qt::OtherFocusReason);
-    SelectAllOnFocus(m_c.edNumFlagsAuto);
+    m_c.txDelay->setFocus(Qt::OtherFocusReason);
+    m_fieldRules->selectAllOnFocus(m_c.txDelay);
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::Form_Load()
+void MainWindow::findControls()
 {
-    LoadDefaults(m_model.tracker);
-    m_preamble = kPreamble;
+    const Form &f = *m_form;
+    m_c.txDelay = f.get<MaskedLineEdit>("edNumFlagsAuto");
+    m_c.symbol = f.get<MaskedLineEdit>("edSymbol");
+    m_c.callsign = f.get<MaskedLineEdit>("edMyCall");
+    m_c.statusEvery = f.get<MaskedLineEdit>("edBcnEvery");
+    m_c.path = f.get<MaskedLineEdit>("edAprsPath");
+    m_c.statusText = f.get<MaskedLineEdit>("edBeacon");
+    m_c.manualInterval = f.get<MaskedLineEdit>("edManualTime");
+    m_c.gpsInterval = f.get<MaskedLineEdit>("edGpsCheckTime");
+    m_c.gpsTimeout = f.get<MaskedLineEdit>("edGpsAcqTime");
+    m_c.messageTo = f.get<MaskedLineEdit>("edDestCall");
+    m_c.message = f.get<MaskedLineEdit>("edAprsMsg");
+    m_c.messageRetries = f.get<MaskedLineEdit>("edMsgRepeat");
+    m_c.port = f.get<MaskedLineEdit>("edComm");
+    for (int band = 0; band < kSpeedBands; ++band) {
+        const QByteArray name = QStringLiteral("esSpeedTable(%1)").arg(band).toLatin1();
+        m_c.speedIntervals[static_cast<size_t>(band)] = f.get<MaskedLineEdit>(name.constData());
+    }
+    m_c.micE = f.get<QComboBox>("cbMicEMsg");
+    m_c.alternateTable = f.get<QCheckBox>("chkTable");
+    m_c.hideReceived = f.get<QCheckBox>("chkRxPosition");
+    m_c.autoReply = f.get<QCheckBox>("chkAutoReply");
+    m_c.gpslessButton = f.get<QPushButton>("cmdLatLon");
+    m_c.defaultButton = f.get<QPushButton>("cmdDefault");
+    m_c.saveButton = f.get<QPushButton>("cmdSave");
+    m_c.loadButton = f.get<QPushButton>("cmdLoad");
+    m_c.sendButton = f.get<QPushButton>("cmdSend");
+    m_c.helpButton = f.get<QPushButton>("cmdHelp");
+    m_c.portLabel = f.get<QLabel>("Label1");
+    m_c.statusTextLabel = f.get<QLabel>("Label6");
+    m_c.micELabel = f.get<QLabel>("Label12");
+    m_c.messageCounter = f.get<QLabel>("Label13");
+    m_c.gpslessLabel = f.get<QLabel>("Label33");
+    m_c.statusCounter = f.get<QLabel>("Label34");
+}
+
+QList<QWidget *> MainWindow::tabOrder() const
+{
+    return m_form->tabOrder();
+}
+
+void MainWindow::createCommands()
+{
     m_infoDialog = std::make_unique<InfoDialog>(this);
-    m_calculator =
-        std::make_unique<CalculatorWindow>(m_model.calculator, m_model.tracker, m_c.edBeacon, this);
+    m_calculator = std::make_unique<CalculatorWindow>(m_model, m_c.statusText, this);
     m_send = std::make_unique<SendCommand>(SendCommand::Parts{.settings = m_model.tracker,
-                                                              .block = m_block,
-                                                              .cmdSend = m_c.cmdSend,
+                                                              .sendButton = m_c.sendButton,
                                                               .dialog = m_infoDialog.get(),
                                                               .port = m_services.port,
                                                               .messages = m_services.messages,
-                                                              .owner = this,
-                                                              .preamble = m_preamble});
+                                                              .owner = this});
     if (m_services.uploadHooks)
         m_send->setHooks(*m_services.uploadHooks);
 }
 
 void MainWindow::bindCommands()
 {
-    connect(m_c.cmdDefault, &QPushButton::clicked, this, &MainWindow::cmdDefault_Click);
-    connect(m_c.cmdLatLon, &QPushButton::clicked, this, &MainWindow::cmdLatLon_Click);
-    connect(m_c.cmdSave, &QPushButton::clicked, this, &MainWindow::cmdSave_Click);
-    connect(m_c.cmdLoad, &QPushButton::clicked, this, &MainWindow::cmdLoad_Click);
-    connect(m_c.cmdHelp, &QPushButton::clicked, this, &MainWindow::cmdHelp_Click);
-    m_c.cmdHelp->setEnabled(static_cast<bool>(m_services.help.Apri));
-    connect(m_c.cmdSend, &QPushButton::clicked, this, &MainWindow::cmdSend_Click);
-
-    CalculatorHooks calculator{[] {},
-                               [this] {
-                                   if (m_calculator)
-                                       m_calculator->chkCent_Click();
-                               }};
-    m_fileCommands = std::make_unique<ConfigFileCommands>(
-        m_model, m_services.messages, m_services.fileDialogs, this, std::move(calculator));
-    bindCommPortToolTip();
-}
-
-// "Comm num:" tells which device the number in the field means. Looking up
-// the system's serial ports takes long enough to matter at start-up, and the
-// answer changes as adapters come and go, so it is looked up when the tooltip
-// is about to show.
-void MainWindow::bindCommPortToolTip()
-{
-    for (QWidget *control :
-         {static_cast<QWidget *>(m_c.Label1), static_cast<QWidget *>(m_c.edComm)})
-        control->installEventFilter(this);
+    connect(m_c.defaultButton, &QPushButton::clicked, this, &MainWindow::restoreDefaults);
+    connect(m_c.gpslessButton, &QPushButton::clicked, this, &MainWindow::showCalculator);
+    connect(m_c.saveButton, &QPushButton::clicked, this, &MainWindow::save);
+    connect(m_c.loadButton, &QPushButton::clicked, this, &MainWindow::load);
+    connect(m_c.helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
+    m_c.helpButton->setEnabled(static_cast<bool>(m_services.help.open));
+    connect(m_c.sendButton, &QPushButton::clicked, this, &MainWindow::send);
+    m_fileCommands = std::make_unique<ConfigFileCommands>(m_model, m_services.messages,
+                                                          m_services.fileDialogs, this);
+    // "Comm num:" tells which device the number in the field means. Looking
+    // up the system's serial ports takes long enough to matter at start-up,
+    // and the answer changes as adapters come and go, so it is looked up when
+    // the tooltip is about to show.
+    m_c.portLabel->installEventFilter(this);
+    m_c.port->installEventFilter(this);
 }
 
 void MainWindow::describeCommPort()
 {
     const QString device = DescribePortNumber(m_model.tracker.edComm.text());
-    m_c.Label1->setToolTip(device);
-    m_c.edComm->setToolTip(device);
+    m_c.portLabel->setToolTip(device);
+    m_c.port->setToolTip(device);
 }
 
-void MainWindow::cmdDefault_Click()
+void MainWindow::restoreDefaults()
 {
     LoadDefaults(m_model.tracker);
 }
 
-void MainWindow::cmdHelp_Click()
+void MainWindow::showHelp()
 {
     const BusyScope busy(m_busy); // the missing-file box may run here
-    if (m_services.help.Apri)
-        m_services.help.Apri(QString::fromLatin1(kHelpFile), QString::fromLatin1(kHelpTitle));
+    if (m_services.help.open)
+        m_services.help.open(QString::fromLatin1(kHelpFile), QString::fromLatin1(kHelpTitle));
 }
 
-void MainWindow::cmdLatLon_Click()
+void MainWindow::showCalculator()
 {
     if (m_calculator)
         m_calculator->showAndRaise();
 }
 
-void MainWindow::cmdSave_Click()
+void MainWindow::save()
 {
     const BusyScope busy(m_busy);
-    m_fileCommands->cmdSave_Click();
+    m_fileCommands->save();
 }
 
-void MainWindow::cmdLoad_Click()
+void MainWindow::load()
 {
     const BusyScope busy(m_busy);
-    m_fileCommands->cmdLoad_Click();
+    m_fileCommands->load();
 }
 
 // SEND lets window events run between its steps and waits for its message
 // boxes; a close request meanwhile is refused as while the port is open.
-void MainWindow::cmdSend_Click()
+void MainWindow::send()
 {
     const BusyScope busy(m_busy);
     if (m_send)
-        m_send->cmdSend_Click();
+        m_send->run();
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::ToolTip && (watched == m_c.Label1 || watched == m_c.edComm))
+    if (event->type() == QEvent::ToolTip && (watched == m_c.portLabel || watched == m_c.port))
         describeCommPort();
-    if (event->type() == QEvent::FocusIn)
-        m_focusReason = static_cast<QFocusEvent *>(event)->reason();
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return false;
     // A key press travels from the focused control up to its parents; the
-    // window takes it once, where it starts.
+    // window takes it once, where it starts: F1 shows the manual.
     const auto *target = static_cast<QWidget *>(watched);
     const QWidget *start = focusWidget() ? focusWidget() : this;
-    if (target == start && target->window() == this)
-        Form_KeyDown(static_cast<QKeyEvent *>(event)->key());
+    if (target == start && target->window() == this &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_F1)
+        showHelp();
     return false; // never consumed: the control still gets the key
 }
 
-void MainWindow::Form_KeyDown(int key)
-{
-    if (key == Qt::Key_F1)
-        cmdHelp_Click();
-}
-
-bool MainWindow::Form_QueryUnload()
+// Not while an upload has the port open or a command is still running.
+bool MainWindow::mayClose() const
 {
     return m_busy == 0 && !m_services.port.isOpen();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // While an upload has the port open, or a command is still running, the
-    // window stays, without a word.
-    if (!Form_QueryUnload()) {
+    // While the window may not close, it stays, without a word.
+    if (!mayClose()) {
         event->ignore();
         return;
     }
-    Form_Unload();
+    unloadWindows();
     event->accept();
 }
 
-void MainWindow::Form_Unload()
+void MainWindow::unloadWindows()
 {
     m_send.reset();
     m_infoDialog.reset();

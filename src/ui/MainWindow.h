@@ -3,18 +3,16 @@
 // one the operator opens directly.
 //
 // How it fits:
-// - SettingsModel is the one store of every setting. Each text control is a
-//   MaskedLineEdit bound to its MaskedField; the check boxes and the Mic-E
-//   selector are bound both ways to their model objects. Whatever writes the
-//   model (the operator, Default, Load, the calculator, SEND's write-back) is
-//   shown at once, and the field rules (FieldRules.cpp) follow every change.
-// - The window builds its controls from twips (MainWindowLayout.cpp), wires
-//   the field rules (FieldRules.cpp) and the commands (MainWindow.cpp).
+// - SettingsModel is the one store of every setting. The window builds its
+//   controls from its form (MainWindowForm.cpp), which binds each control to
+//   the setting of the same name: whatever writes the model (the operator,
+//   Default, Load, the calculator, SEND's write-back) is shown at once.
+// - FieldRules follows every change with the field rules (counters, key
+//   filters, select-all, GPSless Mode); SendCommand and ConfigFileCommands
+//   do SEND, Save and Load; this class wires them and handles closing.
 // - Services with a person or a device behind them (message boxes, file
 //   dialogs, the serial port, the help viewer) come from outside, so tests
 //   can stand in for them; src/app/main.cpp passes the real ones.
-#include "ConfigBlock.h"
-#include "Frames.h"
 #include "TrackerSettings.h"
 #include "Upload.h"
 
@@ -26,7 +24,6 @@
 
 class QCheckBox;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QPushButton;
 
@@ -35,23 +32,26 @@ namespace tarvek::ui
 
 class CalculatorWindow;
 class ConfigFileCommands;
+class FieldRules;
 class FileDialogs;
+class Form;
 class InfoDialog;
 class MaskedLineEdit;
 class MessagePresenter;
 class SendCommand;
 
-// frmIstruzioni: Apri(file name, title) shows the manual; unload closes the
-// viewer if it is open. Empty functions leave "Help (F1)" and F1 disabled.
+// The help viewer (frmIstruzioni): open(file name, title) shows the manual;
+// unload closes the viewer if it is open. Empty functions leave "Help (F1)"
+// and F1 disabled.
 struct HelpViewerHooks {
-    std::function<void(const QString &fileName, const QString &title)> Apri;
+    std::function<void(const QString &fileName, const QString &title)> open;
     std::function<void()> unload;
 };
 
 struct MainWindowServices {
     MessagePresenter &messages;
     FileDialogs &fileDialogs;
-    SerialPort &port; // MSComm1
+    SerialPort &port;
     HelpViewerHooks help;
     // The upload's pauses and event processing; the window's own by default.
     std::optional<UploadHooks> uploadHooks;
@@ -67,30 +67,28 @@ public:
     static constexpr int kClientWidthTwips = 4335;
     static constexpr int kClientHeightTwips = 7560;
 
-    // Runs Form_Load. `model` must outlive the window.
+    // Loads the factory defaults. `model` must outlive the window.
     MainWindow(SettingsModel &model, MainWindowServices services, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     SettingsModel &model() const { return m_model; }
-    const ConfigBlock &configBlock() const { return m_block; }
 
-    // The controls, by their names (tests and the other windows).
+    // The controls the program and the tests work with; their objectName is
+    // the control name of the form.
     struct Controls {
-        QGroupBox *Frame1 = nullptr, *Frame2 = nullptr, *Frame3 = nullptr, *Frame6 = nullptr;
-        QGroupBox *frManual = nullptr, *Frame5 = nullptr, *frAuto = nullptr;
-        MaskedLineEdit *edNumFlagsAuto = nullptr, *edSymbol = nullptr, *edMyCall = nullptr,
-                       *edBcnEvery = nullptr, *edAprsPath = nullptr, *edBeacon = nullptr,
-                       *edManualTime = nullptr, *edGpsCheckTime = nullptr, *edGpsAcqTime = nullptr,
-                       *edDestCall = nullptr, *edAprsMsg = nullptr, *edMsgRepeat = nullptr,
-                       *edComm = nullptr;
-        std::array<MaskedLineEdit *, kSpeedBands> esSpeedTable{};
-        QComboBox *cbMicEMsg = nullptr;
-        QCheckBox *chkTable = nullptr, *chkRxPosition = nullptr, *chkAutoReply = nullptr;
-        QPushButton *cmdLatLon = nullptr, *cmdDefault = nullptr, *cmdSave = nullptr,
-                    *cmdLoad = nullptr, *cmdSend = nullptr, *cmdHelp = nullptr;
+        MaskedLineEdit *txDelay = nullptr, *symbol = nullptr, *callsign = nullptr,
+                       *statusEvery = nullptr, *path = nullptr, *statusText = nullptr,
+                       *manualInterval = nullptr, *gpsInterval = nullptr, *gpsTimeout = nullptr,
+                       *messageTo = nullptr, *message = nullptr, *messageRetries = nullptr,
+                       *port = nullptr;
+        std::array<MaskedLineEdit *, kSpeedBands> speedIntervals{};
+        QComboBox *micE = nullptr;
+        QCheckBox *alternateTable = nullptr, *hideReceived = nullptr, *autoReply = nullptr;
+        QPushButton *gpslessButton = nullptr, *defaultButton = nullptr, *saveButton = nullptr,
+                    *loadButton = nullptr, *sendButton = nullptr, *helpButton = nullptr;
         // Labels whose look changes (field rules) or that carry a tooltip.
-        QLabel *Label1 = nullptr, *Label6 = nullptr, *Label12 = nullptr, *Label13 = nullptr,
-               *Label33 = nullptr, *Label34 = nullptr;
+        QLabel *portLabel = nullptr, *statusTextLabel = nullptr, *micELabel = nullptr,
+               *messageCounter = nullptr, *gpslessLabel = nullptr, *statusCounter = nullptr;
     };
     const Controls &controls() const { return m_c; }
 
@@ -100,65 +98,39 @@ public:
     // The calculator window (frmLatLon); null after the window has unloaded.
     CalculatorWindow *calculator() const { return m_calculator.get(); }
     InfoDialog *infoDialog() const { return m_infoDialog.get(); }
+    SendCommand *sendCommand() const { return m_send.get(); }
 
-    // Command handlers, also reachable from tests.
-    void cmdDefault_Click();
-    void cmdHelp_Click();
-    void cmdLatLon_Click();
-    void cmdSave_Click();
-    void cmdLoad_Click();
-    void cmdSend_Click();
+    // The commands of the buttons, also reachable from tests.
+    void restoreDefaults();
+    void showHelp();
+    void showCalculator();
+    void save();
+    void load();
+    void send();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void Form_Load();
-    void Form_KeyDown(int key);
-    bool Form_QueryUnload();
-    void Form_Unload();
-
-    // MainWindowLayout.cpp
-    void buildControls();
-    void buildFrame1();
-    void buildFrame2();
-    void buildFrame3();
-    void buildFrame6();
-    void bindChoices();
-    void applyTabOrder();
-
-    // FieldRules.cpp
-    void bindFieldRules();
-    void bindSelectAllOnFocus();
-    void bindKeyFilters();
-    void FilterCallsignKey(int &code);
-    void esSpeedTable_GotFocus(int index);
-    void SelectAllOnFocus(MaskedLineEdit *field);
-    void edBeacon_Change();
-    void edAprsMsg_Change();
-    void edGpsAcqTime_Change();
-    void ShowGpslessMode(bool gpsless);
-
+    void findControls();
+    void createCommands();
     void bindCommands();
-    void bindCommPortToolTip();
     void describeCommPort();
+    bool mayClose() const;
+    void unloadWindows();
 
     SettingsModel &m_model;
     MainWindowServices m_services;
+    std::unique_ptr<Form> m_form;
     Controls m_c;
-    ConfigBlock m_block{};
-    Preamble m_preamble{};
+    std::unique_ptr<FieldRules> m_fieldRules;
     // Parented to the window (they stay above it) and unloaded in this order.
     std::unique_ptr<InfoDialog> m_infoDialog;
     std::unique_ptr<CalculatorWindow> m_calculator;
     std::unique_ptr<ConfigFileCommands> m_fileCommands;
     std::unique_ptr<SendCommand> m_send;
-    std::optional<bool> m_shownGpsless; // the presentation on screen
-    int m_busy = 0;                     // commands running (BusyScope)
-    // Why the focus last moved (seen before the control gets it): a control
-    // that gets it back because its window was activated again keeps its caret.
-    Qt::FocusReason m_focusReason = Qt::OtherFocusReason;
+    int m_busy = 0; // commands running (BusyScope)
 };
 
 } // namespace tarvek::ui

@@ -17,7 +17,7 @@ namespace tarvek::ui
 namespace
 {
 
-bool IsNavigationKey(int key)
+bool isNavigationKey(int key)
 {
     switch (key) {
     case Qt::Key_Left:
@@ -51,7 +51,7 @@ MaskedLineEdit::MaskedLineEdit(MaskedField &field, QWidget *parent)
     showField();
 }
 
-int MaskedLineEdit::KeyCode(char32_t ch)
+int MaskedLineEdit::keyCode(char32_t ch)
 {
     const int code = Cp1252Code(ch);
     if (code >= 0)
@@ -93,7 +93,7 @@ void MaskedLineEdit::apply(const std::optional<EditResult> &edit)
 
 int MaskedLineEdit::filtered(char32_t ch) const
 {
-    int code = KeyCode(ch);
+    int code = keyCode(ch);
     if (m_keyHook)
         m_keyHook(code);
     return code;
@@ -177,7 +177,7 @@ void MaskedLineEdit::keyPressEvent(QKeyEvent *event)
     if (handleEditKey(event))
         return event->accept();
     if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll) ||
-        IsNavigationKey(event->key()))
+        isNavigationKey(event->key()))
         return QLineEdit::keyPressEvent(event);
     const bool command = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
     const QString text = event->text();

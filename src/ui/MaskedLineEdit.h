@@ -39,7 +39,7 @@ public:
     void deleteSelectionOrNext();
 
     // The code the key hook receives for a character.
-    static int KeyCode(char32_t ch);
+    static int keyCode(char32_t ch);
 
 Q_SIGNALS:
     // The widget has received the focus (by Tab, mouse, activation of its

@@ -31,7 +31,7 @@ class Builder
 {
 public:
     Builder(const rtf::Document &source, QTextDocument &target)
-        : source_(source), target_(target), formats_(source), cursor_(&target)
+        : m_source(source), m_target(target), m_formats(source), m_cursor(&target)
     {
     }
 
@@ -45,39 +45,39 @@ private:
     void insertTable(const rtf::Table &table);
     void fillCell(QTextTableCell cell, const rtf::TableCell &content);
 
-    const rtf::Document &source_;
-    QTextDocument &target_;
-    RtfFormats formats_;
-    QTextCursor cursor_;
-    bool blockUnused_ = true; // the cursor's block has received nothing yet
-    std::array<OpenList, 9> lists_{};
+    const rtf::Document &m_source;
+    QTextDocument &m_target;
+    RtfFormats m_formats;
+    QTextCursor m_cursor;
+    bool m_blockUnused = true; // the cursor's block has received nothing yet
+    std::array<OpenList, 9> m_lists{};
 };
 
 void Builder::run()
 {
     // One edit block: the document's layout hears of the new content once.
-    cursor_.beginEditBlock();
-    for (const rtf::Block &block : source_.blocks) {
+    m_cursor.beginEditBlock();
+    for (const rtf::Block &block : m_source.blocks) {
         if (const auto *paragraph = std::get_if<rtf::Paragraph>(&block)) {
             insertParagraph(*paragraph);
         } else {
-            lists_ = {};
+            m_lists = {};
             insertTable(std::get<rtf::Table>(block));
         }
     }
-    cursor_.endEditBlock();
+    m_cursor.endEditBlock();
 }
 
 void Builder::insertParagraph(const rtf::Paragraph &paragraph)
 {
-    const QTextBlockFormat format = formats_.blockFormat(paragraph.format);
-    if (blockUnused_)
-        cursor_.setBlockFormat(format);
+    const QTextBlockFormat format = m_formats.blockFormat(paragraph.format);
+    if (m_blockUnused)
+        m_cursor.setBlockFormat(format);
     else
-        cursor_.insertBlock(format);
-    blockUnused_ = false;
+        m_cursor.insertBlock(format);
+    m_blockUnused = false;
     if (!paragraph.inlines.isEmpty())
-        cursor_.setBlockCharFormat(formats_.charFormat(paragraph.inlines.first().format));
+        m_cursor.setBlockCharFormat(m_formats.charFormat(paragraph.inlines.first().format));
     attachToList(paragraph);
     insertInlines(paragraph);
 }
@@ -88,42 +88,42 @@ void Builder::insertInlines(const rtf::Paragraph &paragraph)
         if (piece.picture >= 0)
             insertPicture(piece.picture, piece.format);
         else
-            cursor_.insertText(piece.text, formats_.charFormat(piece.format));
+            m_cursor.insertText(piece.text, m_formats.charFormat(piece.format));
     }
 }
 
 void Builder::insertPicture(int index, const rtf::CharFormat &format)
 {
-    const rtf::Picture &picture = source_.pictures.at(index);
+    const rtf::Picture &picture = m_source.pictures.at(index);
     QImage image;
     if (!image.loadFromData(picture.data, picture.kind == rtf::Picture::Kind::Png ? "PNG" : "JPG"))
         return;
     const QString name = QStringLiteral("rtfimage:/%1").arg(index);
-    target_.addResource(QTextDocument::ImageResource, QUrl(name), image);
+    m_target.addResource(QTextDocument::ImageResource, QUrl(name), image);
     QTextImageFormat imageFormat;
-    imageFormat.merge(formats_.charFormat(format));
+    imageFormat.merge(m_formats.charFormat(format));
     imageFormat.setName(name);
     const QSizeF size = RtfFormats::pictureSize(picture, image.size());
     imageFormat.setWidth(size.width());
     imageFormat.setHeight(size.height());
-    cursor_.insertImage(imageFormat);
+    m_cursor.insertImage(imageFormat);
 }
 
 void Builder::attachToList(const rtf::Paragraph &paragraph)
 {
     const rtf::ParagraphFormat &format = paragraph.format;
     if (format.listKind == rtf::ListKind::None) {
-        lists_ = {};
+        m_lists = {};
         return;
     }
-    const int level = std::clamp(format.listLevel, 0, int(lists_.size()) - 1);
-    std::fill(lists_.begin() + level + 1, lists_.end(), OpenList{});
-    OpenList &open = lists_[level];
+    const int level = std::clamp(format.listLevel, 0, int(m_lists.size()) - 1);
+    std::fill(m_lists.begin() + level + 1, m_lists.end(), OpenList{});
+    OpenList &open = m_lists[level];
     if (open.list && open.kind == format.listKind && open.id == format.listId) {
-        open.list->add(cursor_.block());
+        open.list->add(m_cursor.block());
         return;
     }
-    open = OpenList{cursor_.createList(RtfFormats::listFormat(paragraph)), format.listKind,
+    open = OpenList{m_cursor.createList(RtfFormats::listFormat(paragraph)), format.listKind,
                     format.listId};
 }
 
@@ -134,32 +134,32 @@ void Builder::insertTable(const rtf::Table &table)
         columns = std::max(columns, int(row.cells.size()));
     if (columns == 0 || table.rows.isEmpty())
         return;
-    if (!blockUnused_)
-        cursor_.insertBlock();
-    QTextTable *textTable =
-        cursor_.insertTable(int(table.rows.size()), columns, formats_.tableFormat(table, columns));
+    if (!m_blockUnused)
+        m_cursor.insertBlock();
+    QTextTable *textTable = m_cursor.insertTable(int(table.rows.size()), columns,
+                                                 m_formats.tableFormat(table, columns));
     for (int r = 0; r < table.rows.size(); ++r) {
         const rtf::TableRow &row = table.rows[r];
         for (int c = 0; c < row.cells.size(); ++c)
             fillCell(textTable->cellAt(r, c), row.cells[c]);
     }
-    cursor_ = QTextCursor(&target_);
-    cursor_.movePosition(QTextCursor::End);
-    blockUnused_ = true;
+    m_cursor = QTextCursor(&m_target);
+    m_cursor.movePosition(QTextCursor::End);
+    m_blockUnused = true;
 }
 
 void Builder::fillCell(QTextTableCell cell, const rtf::TableCell &content)
 {
-    cursor_ = cell.firstCursorPosition();
-    blockUnused_ = true;
+    m_cursor = cell.firstCursorPosition();
+    m_blockUnused = true;
     for (const rtf::Paragraph &paragraph : content.paragraphs)
         insertParagraph(paragraph);
-    lists_ = {};
+    m_lists = {};
 }
 
 } // namespace
 
-void BuildTextDocument(const rtf::Document &source, QTextDocument &target)
+void buildTextDocument(const rtf::Document &source, QTextDocument &target)
 {
     const bool undo = target.isUndoRedoEnabled();
     target.setUndoRedoEnabled(false);
@@ -168,9 +168,9 @@ void BuildTextDocument(const rtf::Document &source, QTextDocument &target)
     target.setUndoRedoEnabled(undo);
 }
 
-void LoadRtfIntoDocument(QByteArrayView rtf, QTextDocument &target)
+void loadRtfIntoDocument(QByteArrayView rtf, QTextDocument &target)
 {
-    BuildTextDocument(rtf::readRtf(rtf), target);
+    buildTextDocument(rtf::readRtf(rtf), target);
 }
 
 } // namespace tarvek::ui

@@ -12,9 +12,9 @@ namespace tarvek::ui
 {
 
 // Replaces the content of `target` with `source`.
-void BuildTextDocument(const rtf::Document &source, QTextDocument &target);
+void buildTextDocument(const rtf::Document &source, QTextDocument &target);
 
 // Reads RTF bytes and replaces the content of `target` with them.
-void LoadRtfIntoDocument(QByteArrayView rtf, QTextDocument &target);
+void loadRtfIntoDocument(QByteArrayView rtf, QTextDocument &target);
 
 } // namespace tarvek::ui

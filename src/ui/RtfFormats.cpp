@@ -72,30 +72,30 @@ QTextListFormat::Style numberStyle(QChar first)
 
 } // namespace
 
-RtfFormats::RtfFormats(const rtf::Document &document) : document_(document)
+RtfFormats::RtfFormats(const rtf::Document &document) : m_document(document)
 {
 }
 
 const QTextCharFormat &RtfFormats::charFormat(const rtf::CharFormat &format)
 {
-    if (lastHit_ < cache_.size() && cache_[lastHit_].first == format)
-        return cache_[lastHit_].second;
-    const auto found = std::find_if(cache_.begin(), cache_.end(),
+    if (lastHit_ < m_cache.size() && m_cache[lastHit_].first == format)
+        return m_cache[lastHit_].second;
+    const auto found = std::find_if(m_cache.begin(), m_cache.end(),
                                     [&](const auto &entry) { return entry.first == format; });
-    if (found != cache_.end()) {
-        lastHit_ = std::size_t(found - cache_.begin());
+    if (found != m_cache.end()) {
+        lastHit_ = std::size_t(found - m_cache.begin());
         return found->second;
     }
-    cache_.emplace_back(format, makeCharFormat(format));
-    lastHit_ = cache_.size() - 1;
-    return cache_.back().second;
+    m_cache.emplace_back(format, makeCharFormat(format));
+    lastHit_ = m_cache.size() - 1;
+    return m_cache.back().second;
 }
 
 QTextCharFormat RtfFormats::makeCharFormat(const rtf::CharFormat &format) const
 {
     QTextCharFormat result;
-    const int fontNumber = format.font >= 0 ? format.font : document_.defaultFont;
-    if (const rtf::FontEntry *font = document_.findFont(fontNumber)) {
+    const int fontNumber = format.font >= 0 ? format.font : m_document.defaultFont;
+    if (const rtf::FontEntry *font = m_document.findFont(fontNumber)) {
         if (!font->name.isEmpty())
             result.setFontFamilies(QStringList{font->name});
         result.setFontStyleHint(styleHint(font->family));
@@ -118,9 +118,9 @@ QTextCharFormat RtfFormats::makeCharFormat(const rtf::CharFormat &format) const
 
 QColor RtfFormats::color(int index) const
 {
-    if (index <= 0 || index >= document_.colors.size() || document_.colors[index].isAuto)
+    if (index <= 0 || index >= m_document.colors.size() || m_document.colors[index].isAuto)
         return QColor();
-    const rtf::Rgb &rgb = document_.colors[index].rgb;
+    const rtf::Rgb &rgb = m_document.colors[index].rgb;
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 

@@ -32,8 +32,8 @@ private:
     QTextCharFormat makeCharFormat(const rtf::CharFormat &format) const;
     QColor color(int index) const;
 
-    const rtf::Document &document_;
-    std::vector<std::pair<rtf::CharFormat, QTextCharFormat>> cache_;
+    const rtf::Document &m_document;
+    std::vector<std::pair<rtf::CharFormat, QTextCharFormat>> m_cache;
     std::size_t lastHit_ = 0;
 };
 

@@ -25,17 +25,17 @@ public:
     void setInfoText(const QString &text) override
     {
         if (m_dialog)
-            m_dialog->lblInfo()->setText(text);
+            m_dialog->setInfoText(text);
     }
     void appendInfoText(const QString &text) override
     {
         if (m_dialog)
-            m_dialog->lblInfo()->setText(m_dialog->lblInfo()->text() + text);
+            m_dialog->setInfoText(m_dialog->infoLabel()->text() + text);
     }
     void setOkVisible(bool visible) override
     {
         if (m_dialog)
-            m_dialog->OKButton()->setVisible(visible);
+            m_dialog->okButton()->setVisible(visible);
     }
     void showNonModal() override
     {
@@ -50,7 +50,7 @@ private:
     QPointer<InfoDialog> m_dialog;
 };
 
-UploadHooks WindowHooks()
+UploadHooks windowHooks()
 {
     UploadHooks hooks = BlockingHooks();
     hooks.processEvents = [] { QCoreApplication::processEvents(); };
@@ -77,17 +77,17 @@ private:
 } // namespace
 
 SendCommand::SendCommand(Parts parts)
-    : m_settings(parts.settings), m_block(parts.block), m_cmdSend(parts.cmdSend),
-      m_dialog(parts.dialog), m_port(parts.port), m_messages(parts.messages), m_owner(parts.owner),
-      m_preamble(parts.preamble), m_hooks(WindowHooks())
+    : m_settings(parts.settings), m_sendButton(parts.sendButton), m_dialog(parts.dialog),
+      m_port(parts.port), m_messages(parts.messages), m_owner(parts.owner),
+      m_preamble(parts.preamble), m_hooks(windowHooks())
 {
 }
 
-void SendCommand::cmdSend_Click()
+void SendCommand::run()
 {
-    if (m_cmdSend)
-        m_cmdSend->setEnabled(false);
-    const ReenableOnExit reenable(m_cmdSend);
+    if (m_sendButton)
+        m_sendButton->setEnabled(false);
+    const ReenableOnExit reenable(m_sendButton);
     const bool built = BuildConfigBlock(m_settings, m_block);
     m_hooks.processEvents();
     if (!built) {

@@ -1,20 +1,16 @@
 #pragma once
-// SEND: the logic of the main window's `cmdSend_Click`.
+// SEND: what the main window's SEND button does.
 //
-// How it fits: the main window creates one SendCommand as it loads, handing
-// it what it works on (Parts: the settings, the block, the SEND button, the
-// information dialog, the serial port, the message boxes), and calls
-// cmdSend_Click when SEND is clicked. The window refuses to close while the
-// port is open or SEND is still running.
+// run() disables SEND, builds the block (writing the normalised texts back
+// into the settings), lets pending window events run, and then either
+// uploads (progress in the InfoDialog, serial errors in a box titled "TARVEK"
+// without icon) or shows "Parametri incompleti o non corretti" titled "Invio
+// non eseguito - Tarvek" with the information icon. SEND is enabled again in
+// every case. The upload runs on the calling (window) thread with blocking
+// pauses, letting window events run between its steps, so the port is open
+// only inside run(); the window refuses to close meanwhile.
 //
-// cmdSend_Click disables SEND, builds the block (writing the normalised
-// texts back into the settings), lets pending window events run, and then
-// either uploads (progress in the InfoDialog, serial errors in a box titled
-// "TARVEK" without icon) or shows "Parametri incompleti o non corretti"
-// titled "Invio non eseguito - Tarvek" with the information icon. SEND is
-// enabled again in every case. The upload runs on the calling (window)
-// thread with blocking pauses, letting window events run between its steps,
-// so the port is open only inside cmdSend_Click.
+// The command owns the configuration block it builds and sends.
 #include "ConfigBlock.h"
 #include "Frames.h"
 #include "Upload.h"
@@ -45,9 +41,8 @@ public:
 
     struct Parts {
         TrackerSettings &settings;
-        ConfigBlock &block;
-        QAbstractButton *cmdSend; // the SEND button
-        InfoDialog *dialog;       // form `Dialog`, owned by `owner`
+        QAbstractButton *sendButton;
+        InfoDialog *dialog; // form `Dialog`, owned by `owner`
         SerialPort &port;
         MessagePresenter &messages;
         QWidget *owner; // the main window: parent of the message boxes
@@ -56,8 +51,11 @@ public:
 
     explicit SendCommand(Parts parts);
 
-    // The handler of the SEND button.
-    void cmdSend_Click();
+    // Builds the block and uploads it.
+    void run();
+
+    // The block the last run built.
+    const ConfigBlock &block() const { return m_block; }
 
     // Whether the serial port is open (only during an upload).
     bool isPortOpen() const;
@@ -67,8 +65,8 @@ public:
 
 private:
     TrackerSettings &m_settings;
-    ConfigBlock &m_block;
-    QPointer<QAbstractButton> m_cmdSend;
+    ConfigBlock m_block{};
+    QPointer<QAbstractButton> m_sendButton;
     QPointer<InfoDialog> m_dialog;
     SerialPort &m_port;
     MessagePresenter &m_messages;

@@ -11,24 +11,24 @@ namespace tarvek::ui
 
 constexpr double kTwipsPerInch = 1440.0;
 
-inline int TwipsToPixels(int twips, double logicalDpi)
+inline int twipsToPixels(int twips, double logicalDpi)
 {
     return static_cast<int>(std::lround(twips * logicalDpi / kTwipsPerInch));
 }
 
 // Left, top, width, height in twips. Width and height are taken from the
 // rounded edges, so neighbouring controls that touch in twips touch in pixels.
-inline QRect TwipsRect(int left, int top, int width, int height, double logicalDpi)
+inline QRect twipsRect(int left, int top, int width, int height, double logicalDpi)
 {
-    const int x = TwipsToPixels(left, logicalDpi);
-    const int y = TwipsToPixels(top, logicalDpi);
-    return QRect(x, y, TwipsToPixels(left + width, logicalDpi) - x,
-                 TwipsToPixels(top + height, logicalDpi) - y);
+    const int x = twipsToPixels(left, logicalDpi);
+    const int y = twipsToPixels(top, logicalDpi);
+    return QRect(x, y, twipsToPixels(left + width, logicalDpi) - x,
+                 twipsToPixels(top + height, logicalDpi) - y);
 }
 
-inline QSize TwipsSize(int width, int height, double logicalDpi)
+inline QSize twipsSize(int width, int height, double logicalDpi)
 {
-    return QSize(TwipsToPixels(width, logicalDpi), TwipsToPixels(height, logicalDpi));
+    return QSize(twipsToPixels(width, logicalDpi), twipsToPixels(height, logicalDpi));
 }
 
 } // namespace tarvek::ui

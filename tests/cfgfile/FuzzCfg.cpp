@@ -14,8 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     tarvek::SettingsModel model;
     tarvek::LoadDefaults(model.tracker);
     int clicks = 0;
-    const tarvek::CfgResult result = tarvek::LoadConfig(input, model, {{}, [&] { ++clicks; }});
-    // chkCent_Click runs exactly on success, and a failure always has its text.
+    QObject::connect(&model.calculator, &tarvek::CalculatorSettings::loaded, [&] { ++clicks; });
+    const tarvek::CfgResult result = tarvek::LoadConfig(input, model);
+    // `loaded` is signalled exactly on success, and a failure always has its text.
     if (result.ok() != (clicks == 1) || result.ok() == !result.description.isEmpty() ||
         input.pos() > 25 * 2 * 65536)
         std::abort();

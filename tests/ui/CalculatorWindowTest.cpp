@@ -36,7 +36,7 @@ protected:
         beacon->setText(model.tracker.edBeacon.text());
         QObject::connect(&model.tracker.edBeacon, &MaskedField::changed, beacon,
                          [this] { beacon->setText(model.tracker.edBeacon.text()); });
-        window = new CalculatorWindow(model.calculator, model.tracker, beacon, &mainWindow);
+        window = new CalculatorWindow(model, beacon, &mainWindow);
         mainWindow.show();
         window->showAndRaise();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
@@ -342,7 +342,7 @@ TEST_F(CalculatorWindowTest, ProgramWritesShowInTheControls)
     EXPECT_TRUE(optLLtoNorm()->isChecked());
 
     ASSERT_TRUE(model.calculator.chkCent.setValue(1));
-    window->chkCent_Click(); // as the configuration loader does
+    Q_EMIT model.calculator.loaded(); // as the configuration loader does
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(chkCent()->isChecked());
     EXPECT_TRUE(cmdCalc()->isEnabled());
@@ -370,12 +370,12 @@ TEST_F(CalculatorWindowTest, CompressedPositionLeavesItsArgumentsAlone)
 {
     double lat = 49.5;
     double lon = -72.75;
-    EXPECT_EQ(window->BuildCompressedPosition(lat, lon), "=/5L!!<*e8>  >");
+    EXPECT_EQ(window->calculator().compressedPosition(lat, lon), "=/5L!!<*e8>  >");
     EXPECT_EQ(lat, 49.5);
     EXPECT_EQ(lon, -72.75);
     (void)model.tracker.chkTable.setValue(1);
     ASSERT_TRUE(model.tracker.edSymbol.setText(QStringLiteral("k")));
-    EXPECT_EQ(window->BuildCompressedPosition(lat, lon), "=\\5L!!<*e8k  >");
+    EXPECT_EQ(window->calculator().compressedPosition(lat, lon), "=\\5L!!<*e8k  >");
 }
 
 // Where the classic faces are missing, the stand-in face is wider: every
@@ -385,7 +385,7 @@ TEST_F(CalculatorWindowTest, CaptionsShowWhole)
     for (int round = 0; round < 2; ++round) {
         for (const char *name :
              {"zFrame2", "zLabel02", "zLabel01", "chkCent", "Label1", "cmdCalc", "OKButton"})
-            EXPECT_TRUE(CaptionFits(control<QWidget>(name))) << name << " " << round;
+            EXPECT_TRUE(captionFits(control<QWidget>(name))) << name << " " << round;
         for (QRadioButton *option : {optLLtoNorm(), optLLtoComp()}) {
             const int indicator = option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
                                   option->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);

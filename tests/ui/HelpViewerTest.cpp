@@ -64,7 +64,7 @@ protected:
     // Opens the viewer and waits until its activation has run.
     HelpViewer *openHelp()
     {
-        launcher.Apri(kHelpFile, kHelpTitle);
+        launcher.showManual(kHelpFile, kHelpTitle);
         HelpViewer *viewer = launcher.viewer();
         if (viewer) {
             EXPECT_TRUE(QTest::qWaitForWindowActive(viewer));
@@ -141,7 +141,7 @@ TEST_F(HelpViewerTest, ApriOnAnOpenViewerReusesAndReloadsIt)
     HelpViewer *viewer = openHelp();
     activateOther();
     writeFile(kHelpFile, "{\\rtf1 second}");
-    launcher.Apri(kHelpFile, QStringLiteral("Other"));
+    launcher.showManual(kHelpFile, QStringLiteral("Other"));
     EXPECT_EQ(launcher.viewer(), viewer);
     ASSERT_TRUE(QTest::qWaitForWindowActive(viewer));
     EXPECT_EQ(viewer->windowTitle(), QStringLiteral(" Other"));
@@ -162,7 +162,7 @@ TEST_F(HelpViewerTest, ReturningToTheWindowReloadsTheFile)
 
 TEST_F(HelpViewerTest, MissingFileIsReportedAndTheViewerUnloaded)
 {
-    launcher.Apri(kHelpFile, kHelpTitle);
+    launcher.showManual(kHelpFile, kHelpTitle);
     QTRY_COMPARE(messages.shown.size(), 1);
     EXPECT_EQ(messages.shown[0].title, QStringLiteral("Tarvek"));
     EXPECT_EQ(messages.shown[0].text, QStringLiteral("Manca il file di help Tarvek_Config.rtf"));
@@ -179,7 +179,7 @@ TEST_F(HelpViewerTest, ViewerUnloadedWhileTheMissingFileBoxIsOpen)
         launcher.unload();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     };
-    launcher.Apri(kHelpFile, kHelpTitle);
+    launcher.showManual(kHelpFile, kHelpTitle);
     QTRY_COMPARE(messages.shown.size(), 1);
     EXPECT_EQ(launcher.viewer(), nullptr);
     EXPECT_EQ(visibleViewers(), 0);
@@ -212,7 +212,7 @@ TEST_F(HelpViewerTest, FileIsLookedUpInTheCurrentDirectory)
     writeFile(kHelpFile, "{\\rtf1 here}");
     QTemporaryDir elsewhere;
     QDir::setCurrent(elsewhere.path());
-    launcher.Apri(kHelpFile, kHelpTitle);
+    launcher.showManual(kHelpFile, kHelpTitle);
     QTRY_COMPARE(messages.shown.size(), 1);
 
     QDir::setCurrent(folder.path());
@@ -241,10 +241,10 @@ TEST_F(HelpViewerTest, UnreadableFileIsPresentAndSaysWhy)
 TEST_F(HelpViewerTest, FileExistsIsTrueForFilesOnly)
 {
     writeFile(kHelpFile, QByteArray());
-    EXPECT_TRUE(HelpViewer::FileExists(kHelpFile));
-    EXPECT_FALSE(HelpViewer::FileExists(QStringLiteral("absent.rtf")));
-    EXPECT_FALSE(HelpViewer::FileExists(QStringLiteral(".")));
-    EXPECT_FALSE(HelpViewer::FileExists(QString()));
+    EXPECT_TRUE(HelpViewer::fileExists(kHelpFile));
+    EXPECT_FALSE(HelpViewer::fileExists(QStringLiteral("absent.rtf")));
+    EXPECT_FALSE(HelpViewer::fileExists(QStringLiteral(".")));
+    EXPECT_FALSE(HelpViewer::fileExists(QString()));
 }
 
 TEST_F(HelpViewerTest, UnloadClosesTheViewer)
@@ -272,7 +272,7 @@ class TextBoxRule : public ::testing::TestWithParam<BoxCase>
 // 12 x 48 at 144 DPI; never smaller than 1 x 1.
 TEST_P(TextBoxRule, FollowsTheWindow)
 {
-    EXPECT_EQ(HelpViewer::TextBoxSize(GetParam().window, GetParam().dpi), GetParam().box);
+    EXPECT_EQ(HelpViewer::textBoxSize(GetParam().window, GetParam().dpi), GetParam().box);
 }
 
 const BoxCase kBoxCases[] = {
@@ -297,7 +297,7 @@ TEST_F(HelpViewerTest, TextBoxFillsTheWindowAndIgnoresMinimizing)
     // applies to the whole window.
     const QSize whole = viewer->frameGeometry().size();
     const QSize expected =
-        whole == viewer->size() ? viewer->size() : HelpViewer::TextBoxSize(whole, 96);
+        whole == viewer->size() ? viewer->size() : HelpViewer::textBoxSize(whole, 96);
     EXPECT_EQ(viewer->textBox()->geometry(), QRect(QPoint(0, 0), expected));
     viewer->resize(1, 1);
     QApplication::processEvents();

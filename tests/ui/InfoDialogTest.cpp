@@ -39,9 +39,9 @@ TEST(InfoDialog, CreatedHiddenWithItsCaptionBorderAndControls)
     EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
-    EXPECT_EQ(dialog.OKButton()->text(), u"OK"_s);
+    EXPECT_EQ(dialog.okButton()->text(), u"OK"_s);
 
-    const QLabel *label = dialog.lblInfo();
+    const QLabel *label = dialog.infoLabel();
     EXPECT_EQ(label->alignment(), Qt::AlignCenter);
     EXPECT_TRUE(label->font().bold());
     EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 13.5);
@@ -55,12 +55,12 @@ TEST(InfoDialog, OkHidesAndTheDialogStaysLoaded)
 {
     QWidget owner;
     QPointer<InfoDialog> dialog = new InfoDialog(&owner);
-    dialog->lblInfo()->setText(u"kept"_s);
+    dialog->infoLabel()->setText(u"kept"_s);
     dialog->show();
-    dialog->OKButton()->click();
+    dialog->okButton()->click();
     ASSERT_FALSE(dialog.isNull());
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_EQ(dialog->lblInfo()->text(), u"kept"_s);
+    EXPECT_EQ(dialog->infoLabel()->text(), u"kept"_s);
 }
 
 TEST(InfoDialog, CloseBoxHidesInsteadOfClosing)

@@ -107,18 +107,18 @@ TEST_F(MainWindowTest, WindowIsFixedWithMinimizeOnly)
     EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_FALSE(window->windowIcon().isNull());
-    EXPECT_EQ(c().cbMicEMsg->count(), 8);
-    EXPECT_EQ(c().cbMicEMsg->itemText(7), QStringLiteral("Emergency"));
-    EXPECT_FALSE(c().cbMicEMsg->isEditable());
+    EXPECT_EQ(c().micE->count(), 8);
+    EXPECT_EQ(c().micE->itemText(7), QStringLiteral("Emergency"));
+    EXPECT_FALSE(c().micE->isEditable());
 }
 
 TEST_F(MainWindowTest, StartsWithDefaultsAndFocusOnTxDelaySelected)
 {
-    EXPECT_EQ(focused(), c().edNumFlagsAuto);
-    EXPECT_EQ(c().edNumFlagsAuto->selectedText(), QStringLiteral("200"));
-    EXPECT_EQ(c().edMyCall->text(), QStringLiteral("NOCALL-9"));
-    EXPECT_EQ(c().Label34->text(), QStringLiteral("[0]"));
-    EXPECT_EQ(c().Label13->text(), QStringLiteral("[0]"));
+    EXPECT_EQ(focused(), c().txDelay);
+    EXPECT_EQ(c().txDelay->selectedText(), QStringLiteral("200"));
+    EXPECT_EQ(c().callsign->text(), QStringLiteral("NOCALL-9"));
+    EXPECT_EQ(c().statusCounter->text(), QStringLiteral("[0]"));
+    EXPECT_EQ(c().messageCounter->text(), QStringLiteral("[0]"));
     EXPECT_FALSE(window->infoDialog()->isVisible());
     EXPECT_FALSE(window->calculator()->isVisible());
 }
@@ -128,13 +128,13 @@ TEST_F(MainWindowTest, StartsWithDefaultsAndFocusOnTxDelaySelected)
 void ExpectCaptionsWhole(const MainWindow &window)
 {
     for (QWidget *control : window.findChildren<QWidget *>()) {
-        if (CaptionWidth(control) == 0 || control->isHidden() || control->window() != &window)
+        if (captionWidth(control) == 0 || control->isHidden() || control->window() != &window)
             continue;
-        EXPECT_TRUE(CaptionFits(control)) << control->objectName().toStdString();
+        EXPECT_TRUE(captionFits(control)) << control->objectName().toStdString();
         if (!qobject_cast<QLabel *>(control) && !qobject_cast<QCheckBox *>(control))
             continue;
         const QRect own = control->geometry();
-        const int textEnd = own.left() + CaptionWidth(control);
+        const int textEnd = own.left() + captionWidth(control);
         for (QObject *other : control->parentWidget()->children()) {
             auto *sibling = qobject_cast<QWidget *>(other);
             if (!sibling || sibling == control || sibling->isHidden() ||
@@ -157,8 +157,8 @@ TEST_F(MainWindowTest, NoCaptionIsClipped)
     ASSERT_TRUE(model.tracker.edBeacon.setText(QString()));
     ASSERT_TRUE(model.tracker.edAprsMsg.setText(QString()));
     ExpectCaptionsWhole(*window); // the widest counters, "[29]" and "[38]"
-    typeInto(c().edGpsAcqTime, QStringLiteral("0"));
-    ASSERT_TRUE(c().cmdLatLon->isVisible());
+    typeInto(c().gpsTimeout, QStringLiteral("0"));
+    ASSERT_TRUE(c().gpslessButton->isVisible());
     ExpectCaptionsWhole(*window);
 }
 
@@ -184,13 +184,13 @@ TEST_F(MainWindowTest, DescribedSettingsAreTheWindowsControlsAndCaptions)
 
 TEST_F(MainWindowTest, CallsignFieldsUpperCaseAndDrop)
 {
-    typeInto(c().edMyCall, QStringLiteral("ab1"));
+    typeInto(c().callsign, QStringLiteral("ab1"));
     EXPECT_EQ(model.tracker.edMyCall.text(), QStringLiteral("AB1"));
-    QTest::keyClicks(c().edMyCall, QStringLiteral("/* ,"));
-    EXPECT_EQ(c().edMyCall->text(), QStringLiteral("AB1"));
-    typeInto(c().edDestCall, QStringLiteral("q-7,"));
+    QTest::keyClicks(c().callsign, QStringLiteral("/* ,"));
+    EXPECT_EQ(c().callsign->text(), QStringLiteral("AB1"));
+    typeInto(c().messageTo, QStringLiteral("q-7,"));
     EXPECT_EQ(model.tracker.edDestCall.text(), QStringLiteral("Q-7"));
-    typeInto(c().edAprsPath, QStringLiteral("wide1-1,wide2-1 "));
+    typeInto(c().path, QStringLiteral("wide1-1,wide2-1 "));
     EXPECT_EQ(model.tracker.edAprsPath.text(), QStringLiteral("WIDE1-1,WIDE2-1"));
 }
 
@@ -202,19 +202,19 @@ void TypeCharacter(QWidget *widget, const QString &text)
 
 TEST_F(MainWindowTest, MessageFilter)
 {
-    typeInto(c().edAprsMsg, QStringLiteral("a}{|~"));
-    TypeCharacter(c().edAprsMsg, QStringLiteral(u"\u00e8"));
-    QTest::keyClicks(c().edAprsMsg, QStringLiteral("b"));
+    typeInto(c().message, QStringLiteral("a}{|~"));
+    TypeCharacter(c().message, QStringLiteral(u"\u00e8"));
+    QTest::keyClicks(c().message, QStringLiteral("b"));
     EXPECT_EQ(model.tracker.edAprsMsg.text(), QStringLiteral("a}b"));
-    EXPECT_EQ(c().Label13->text(), QStringLiteral("[35]"));
+    EXPECT_EQ(c().messageCounter->text(), QStringLiteral("[35]"));
 }
 
 TEST_F(MainWindowTest, StatusTextFilterFollowsTheAcquisitionTimeout)
 {
-    typeInto(c().edBeacon, QStringLiteral("x'`{|~y"));
+    typeInto(c().statusText, QStringLiteral("x'`{|~y"));
     EXPECT_EQ(model.tracker.edBeacon.text(), QStringLiteral("xy"));
     ASSERT_TRUE(model.tracker.edGpsAcqTime.setText(QStringLiteral("000")));
-    typeInto(c().edBeacon, QStringLiteral("x'`{|~y"));
+    typeInto(c().statusText, QStringLiteral("x'`{|~y"));
     EXPECT_EQ(model.tracker.edBeacon.text(), QStringLiteral("x'`{y"));
 }
 
@@ -227,17 +227,17 @@ struct Presentation {
 
 void ExpectPresentation(const MainWindow::Controls &c, const Presentation &p)
 {
-    EXPECT_EQ(c.Label33->text(), QString::fromLatin1(p.label33));
-    EXPECT_EQ(c.Label6->text(), QString::fromLatin1(p.label6));
-    EXPECT_EQ(c.Label33->font().bold(), p.bold);
-    EXPECT_EQ(c.Label6->font().bold(), p.bold);
+    EXPECT_EQ(c.gpslessLabel->text(), QString::fromLatin1(p.label33));
+    EXPECT_EQ(c.statusTextLabel->text(), QString::fromLatin1(p.label6));
+    EXPECT_EQ(c.gpslessLabel->font().bold(), p.bold);
+    EXPECT_EQ(c.statusTextLabel->font().bold(), p.bold);
     const QColor colour =
         p.gpsless ? QColor(0, 128, 0) : QApplication::palette().color(QPalette::ButtonText);
-    EXPECT_EQ(c.Label33->palette().color(QPalette::WindowText), colour);
-    EXPECT_EQ(c.Label6->palette().color(QPalette::WindowText), colour);
-    EXPECT_EQ(c.cbMicEMsg->isVisible(), !p.gpsless);
-    EXPECT_EQ(c.Label12->isVisible(), !p.gpsless);
-    EXPECT_EQ(c.cmdLatLon->isVisible(), p.gpsless);
+    EXPECT_EQ(c.gpslessLabel->palette().color(QPalette::WindowText), colour);
+    EXPECT_EQ(c.statusTextLabel->palette().color(QPalette::WindowText), colour);
+    EXPECT_EQ(c.micE->isVisible(), !p.gpsless);
+    EXPECT_EQ(c.micELabel->isVisible(), !p.gpsless);
+    EXPECT_EQ(c.gpslessButton->isVisible(), p.gpsless);
 }
 
 const Presentation kNormal{"(0=GPSless Mode)", "STATUS Text", false, false};
@@ -246,17 +246,17 @@ const Presentation kGpsless{"GPSless Mode", "GPSless Bcn", true, true};
 TEST_F(MainWindowTest, GpslessSwitchFollowsEveryIntermediateText)
 {
     ExpectPresentation(c(), kNormal);
-    typeInto(c().edGpsAcqTime, QStringLiteral("0"));
+    typeInto(c().gpsTimeout, QStringLiteral("0"));
     EXPECT_EQ(model.tracker.edGpsAcqTime.text(), QStringLiteral("0__"));
     ExpectPresentation(c(), kGpsless);
-    QTest::keyClicks(c().edGpsAcqTime, QStringLiteral("2"));
+    QTest::keyClicks(c().gpsTimeout, QStringLiteral("2"));
     ExpectPresentation(c(), kNormal);
-    QTest::keyClicks(c().edGpsAcqTime, QStringLiteral("5"));
+    QTest::keyClicks(c().gpsTimeout, QStringLiteral("5"));
     EXPECT_EQ(model.tracker.edGpsAcqTime.text(), QStringLiteral("025"));
     ExpectPresentation(c(), kNormal);
     // The Mic-E choice stays while its selector is hidden.
-    c().cbMicEMsg->setCurrentIndex(3);
-    typeInto(c().edGpsAcqTime, QStringLiteral("000"));
+    c().micE->setCurrentIndex(3);
+    typeInto(c().gpsTimeout, QStringLiteral("000"));
     ExpectPresentation(c(), kGpsless);
     EXPECT_EQ(model.tracker.cbMicEMsg.index(), 3);
 }
@@ -265,16 +265,16 @@ TEST_F(MainWindowTest, DefaultRestoresEverythingAndTheCountersFollow)
 {
     ASSERT_TRUE(model.tracker.edBeacon.setText(QString()));
     ASSERT_TRUE(model.tracker.edAprsMsg.setText(QString()));
-    EXPECT_EQ(c().Label34->text(), QStringLiteral("[29]"));
-    EXPECT_EQ(c().Label13->text(), QStringLiteral("[38]"));
-    typeInto(c().edGpsAcqTime, QStringLiteral("0"));
-    QTest::mouseClick(c().chkTable, Qt::LeftButton);
+    EXPECT_EQ(c().statusCounter->text(), QStringLiteral("[29]"));
+    EXPECT_EQ(c().messageCounter->text(), QStringLiteral("[38]"));
+    typeInto(c().gpsTimeout, QStringLiteral("0"));
+    QTest::mouseClick(c().alternateTable, Qt::LeftButton);
     ASSERT_TRUE(model.tracker.chkTable.isTicked());
-    QTest::mouseClick(c().cmdDefault, Qt::LeftButton);
-    EXPECT_EQ(c().Label34->text(), QStringLiteral("[0]"));
-    EXPECT_EQ(c().Label13->text(), QStringLiteral("[0]"));
-    EXPECT_FALSE(c().chkTable->isChecked());
-    EXPECT_EQ(c().edGpsAcqTime->text(), QStringLiteral("025"));
+    QTest::mouseClick(c().defaultButton, Qt::LeftButton);
+    EXPECT_EQ(c().statusCounter->text(), QStringLiteral("[0]"));
+    EXPECT_EQ(c().messageCounter->text(), QStringLiteral("[0]"));
+    EXPECT_FALSE(c().alternateTable->isChecked());
+    EXPECT_EQ(c().gpsTimeout->text(), QStringLiteral("025"));
     ExpectPresentation(c(), kNormal);
     EXPECT_TRUE(messages.shown.isEmpty());
 }
@@ -322,23 +322,23 @@ TEST_F(MainWindowTest, DefaultRestoresEveryControlFromANonDefaultState)
             EXPECT_NE(ReadControl(now[i]), ReadControl(defaults[i])) << now[i].name.toStdString();
         }
     }
-    QTest::mouseClick(c().cmdDefault, Qt::LeftButton);
+    QTest::mouseClick(c().defaultButton, Qt::LeftButton);
     EXPECT_EQ(ControlsAsJson(model), ControlsAsJson(fresh));
-    EXPECT_FALSE(c().chkRxPosition->isChecked());
-    EXPECT_EQ(c().cbMicEMsg->currentIndex(), 0);
+    EXPECT_FALSE(c().hideReceived->isChecked());
+    EXPECT_EQ(c().micE->currentIndex(), 0);
 }
 
 TEST_F(MainWindowTest, CheckBoxesAndMicEFollowTheirSettings)
 {
-    QTest::mouseClick(c().chkAutoReply, Qt::LeftButton);
+    QTest::mouseClick(c().autoReply, Qt::LeftButton);
     EXPECT_EQ(model.tracker.chkAutoReply.value(), CheckBox::Checked);
     ASSERT_TRUE(model.tracker.chkAutoReply.setValue(CheckBox::Grayed));
-    EXPECT_EQ(c().chkAutoReply->checkState(), Qt::PartiallyChecked);
+    EXPECT_EQ(c().autoReply->checkState(), Qt::PartiallyChecked);
     ASSERT_TRUE(model.tracker.chkAutoReply.setValue(CheckBox::Unchecked));
-    EXPECT_EQ(c().chkAutoReply->checkState(), Qt::Unchecked);
+    EXPECT_EQ(c().autoReply->checkState(), Qt::Unchecked);
     ASSERT_TRUE(model.tracker.cbMicEMsg.setIndex(7));
-    EXPECT_EQ(c().cbMicEMsg->currentText(), QStringLiteral("Emergency"));
-    c().cbMicEMsg->setCurrentIndex(2);
+    EXPECT_EQ(c().micE->currentText(), QStringLiteral("Emergency"));
+    c().micE->setCurrentIndex(2);
     EXPECT_EQ(model.tracker.cbMicEMsg.index(), 2);
 }
 
@@ -346,7 +346,7 @@ TEST_F(MainWindowTest, CheckBoxesAndMicEFollowTheirSettings)
 // controls are skipped.
 QStringList TabWalk(const MainWindow &window, qsizetype steps)
 {
-    window.controls().edNumFlagsAuto->setFocus(Qt::OtherFocusReason);
+    window.controls().txDelay->setFocus(Qt::OtherFocusReason);
     QStringList seen{QApplication::focusWidget()->objectName()};
     for (qsizetype i = 1; i < steps; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -380,13 +380,15 @@ TEST_F(MainWindowTest, TabGoesThroughTheKeyboardOrder)
 // text when the focus arrives.
 TEST_F(MainWindowTest, TabSelectsAllOnlyInTheListedFields)
 {
-    const QList<MaskedLineEdit *> selecting = {
-        c().edNumFlagsAuto,  c().edSymbol,        c().edBcnEvery,      c().edManualTime,
-        c().esSpeedTable[0], c().esSpeedTable[1], c().esSpeedTable[2], c().esSpeedTable[3],
-        c().esSpeedTable[4], c().esSpeedTable[5], c().esSpeedTable[6], c().edGpsCheckTime,
-        c().edMsgRepeat,     c().edComm};
-    c().cmdLatLon->setFocus(Qt::OtherFocusReason); // so that Tab wraps into the first field
-    c().edNumFlagsAuto->setFocus(Qt::OtherFocusReason);
+    const QList<MaskedLineEdit *> selecting = {c().txDelay,           c().symbol,
+                                               c().statusEvery,       c().manualInterval,
+                                               c().speedIntervals[0], c().speedIntervals[1],
+                                               c().speedIntervals[2], c().speedIntervals[3],
+                                               c().speedIntervals[4], c().speedIntervals[5],
+                                               c().speedIntervals[6], c().gpsInterval,
+                                               c().messageRetries,    c().port};
+    c().gpslessButton->setFocus(Qt::OtherFocusReason); // so that Tab wraps into the first field
+    c().txDelay->setFocus(Qt::OtherFocusReason);
     for (int i = 0; i < 32; ++i) {
         QTest::keyClick(focused(), Qt::Key_Tab);
         settle();
@@ -403,16 +405,16 @@ TEST_F(MainWindowTest, TabSelectsAllOnlyInTheListedFields)
 
 TEST_F(MainWindowTest, MouseFocusSelectsAllInListedFields)
 {
-    QTest::mouseClick(c().edManualTime, Qt::LeftButton, {}, QPoint(4, 5));
+    QTest::mouseClick(c().manualInterval, Qt::LeftButton, {}, QPoint(4, 5));
     settle();
-    EXPECT_EQ(c().edManualTime->selectedText(), QStringLiteral("0300"));
-    QTest::mouseClick(c().edGpsAcqTime, Qt::LeftButton, {}, QPoint(4, 5));
+    EXPECT_EQ(c().manualInterval->selectedText(), QStringLiteral("0300"));
+    QTest::mouseClick(c().gpsTimeout, Qt::LeftButton, {}, QPoint(4, 5));
     settle();
-    EXPECT_FALSE(c().edGpsAcqTime->hasSelectedText());
+    EXPECT_FALSE(c().gpsTimeout->hasSelectedText());
     // The next digit replaces the selected text.
-    QTest::mouseClick(c().esSpeedTable[2], Qt::LeftButton, {}, QPoint(4, 5));
+    QTest::mouseClick(c().speedIntervals[2], Qt::LeftButton, {}, QPoint(4, 5));
     settle();
-    QTest::keyClicks(c().esSpeedTable[2], QStringLiteral("3"));
+    QTest::keyClicks(c().speedIntervals[2], QStringLiteral("3"));
     EXPECT_EQ(model.tracker.esSpeedTable[2].text(), QStringLiteral("3__"));
 }
 
@@ -420,19 +422,19 @@ TEST_F(MainWindowTest, MouseFocusSelectsAllInListedFields)
 // the caret the operator placed stays: no select-all.
 TEST_F(MainWindowTest, ReturningToTheWindowKeepsThePlacedCaret)
 {
-    QTest::mouseClick(c().edManualTime, Qt::LeftButton, {}, QPoint(4, 5));
+    QTest::mouseClick(c().manualInterval, Qt::LeftButton, {}, QPoint(4, 5));
     settle();
-    ASSERT_TRUE(c().edManualTime->hasSelectedText()); // a click selects all
-    c().edManualTime->setCursorPosition(2);
+    ASSERT_TRUE(c().manualInterval->hasSelectedText()); // a click selects all
+    c().manualInterval->setCursorPosition(2);
     window->calculator()->showAndRaise();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window->calculator()));
     window->calculator()->hide();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     QTest::qWait(50); // whatever the activation queued has run
-    EXPECT_EQ(focused(), c().edManualTime);
-    EXPECT_FALSE(c().edManualTime->hasSelectedText());
-    EXPECT_EQ(c().edManualTime->cursorPosition(), 2);
+    EXPECT_EQ(focused(), c().manualInterval);
+    EXPECT_FALSE(c().manualInterval->hasSelectedText());
+    EXPECT_EQ(c().manualInterval->cursorPosition(), 2);
 }
 
 // The program icon is the application's: windows without an owner, such as
@@ -462,10 +464,10 @@ TEST_F(MainWindowTest, F1OpensHelpWithAnyModifiersAndIsNotConsumed)
 {
     const QString call = QStringLiteral("Tarvek_Config.rtf|Tarvek Config - Istruzioni");
     const std::pair<QWidget *, Qt::KeyboardModifiers> presses[] = {
-        {c().edMyCall, Qt::NoModifier},
-        {c().chkTable, Qt::ShiftModifier},
-        {c().cmdSave, Qt::ControlModifier},
-        {c().cbMicEMsg, Qt::AltModifier}};
+        {c().callsign, Qt::NoModifier},
+        {c().alternateTable, Qt::ShiftModifier},
+        {c().saveButton, Qt::ControlModifier},
+        {c().micE, Qt::AltModifier}};
     int expected = 0;
     for (auto [control, modifiers] : presses) {
         control->setFocus(Qt::OtherFocusReason);
@@ -477,9 +479,9 @@ TEST_F(MainWindowTest, F1OpensHelpWithAnyModifiersAndIsNotConsumed)
         EXPECT_EQ(seen.count, 1) << control->objectName().toStdString();
     }
     EXPECT_EQ(helpCalls.value(0), call);
-    QTest::keyClick(c().edMyCall, Qt::Key_F2);
+    QTest::keyClick(c().callsign, Qt::Key_F2);
     EXPECT_EQ(helpCalls.size(), expected);
-    QTest::mouseClick(c().cmdHelp, Qt::LeftButton);
+    QTest::mouseClick(c().helpButton, Qt::LeftButton);
     EXPECT_EQ(helpCalls.size(), expected + 1);
     EXPECT_EQ(helpCalls.last(), call);
 }
@@ -503,25 +505,25 @@ TEST_F(MainWindowTest, CloseIsRefusedSilentlyWhileThePortIsOpen)
 
 TEST_F(MainWindowTest, CalculatorIsOneWindowBroughtToTheFront)
 {
-    typeInto(c().edGpsAcqTime, QStringLiteral("0"));
+    typeInto(c().gpsTimeout, QStringLiteral("0"));
     CalculatorWindow *calculator = window->calculator();
-    QTest::mouseClick(c().cmdLatLon, Qt::LeftButton);
+    QTest::mouseClick(c().gpslessButton, Qt::LeftButton);
     EXPECT_TRUE(calculator->isVisible());
-    QTest::mouseClick(c().cmdLatLon, Qt::LeftButton);
+    QTest::mouseClick(c().gpslessButton, Qt::LeftButton);
     EXPECT_EQ(window->calculator(), calculator);
     EXPECT_EQ(window->findChildren<CalculatorWindow *>().size(), 1);
 }
 
 TEST_F(MainWindowTest, RejectedSettingsShowTheMessageAndSendNothing)
 {
-    typeInto(c().edMyCall, QString());
-    QTest::keyClick(c().edMyCall, Qt::Key_Delete);
+    typeInto(c().callsign, QString());
+    QTest::keyClick(c().callsign, Qt::Key_Delete);
     ASSERT_TRUE(model.tracker.edMyCall.text().isEmpty());
-    QTest::mouseClick(c().cmdSend, Qt::LeftButton);
+    QTest::mouseClick(c().sendButton, Qt::LeftButton);
     EXPECT_EQ(messages.lines(),
               QStringList{QStringLiteral(
                   "Invio non eseguito - Tarvek: Parametri incompleti o non corretti")});
-    EXPECT_TRUE(c().cmdSend->isEnabled());
+    EXPECT_TRUE(c().sendButton->isEnabled());
 }
 
 // The rejection box is a nested event loop: a close request arriving while
@@ -533,10 +535,10 @@ TEST_F(MainWindowTest, CloseRequestWhileTheRejectionBoxIsOpenIsRefused)
         QueueCloseRequest(window.get());
         QCoreApplication::processEvents();
     };
-    QTest::mouseClick(c().cmdSend, Qt::LeftButton);
+    QTest::mouseClick(c().sendButton, Qt::LeftButton);
     EXPECT_EQ(messages.shown.size(), 1);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(c().cmdSend->isEnabled());
+    EXPECT_TRUE(c().sendButton->isEnabled());
     messages.whileShown = nullptr;
     EXPECT_TRUE(window->close());
 }
@@ -548,7 +550,7 @@ TEST(MainWindowHelp, HelpButtonIsDisabledWithoutAViewer)
     FakeFileDialogs dialogs;
     RecordingPort port;
     MainWindow window(model, {messages, dialogs, port, {}, std::nullopt});
-    EXPECT_FALSE(window.controls().cmdHelp->isEnabled());
+    EXPECT_FALSE(window.controls().helpButton->isEnabled());
 }
 
 // Shows the tooltip of `control` as hovering the mouse would.
@@ -569,9 +571,9 @@ TEST(MainWindowPort, CommToolTipNamesTheDeviceOfTheCurrentNumber)
     RecordingPort port;
     MainWindow window(model, {messages, dialogs, port, {}, std::nullopt});
     ASSERT_TRUE(model.tracker.edComm.setText(QStringLiteral("7")));
-    EXPECT_EQ(HoverToolTip(window.controls().edComm), QStringLiteral("/dev/tarvek-test-port7"));
+    EXPECT_EQ(HoverToolTip(window.controls().port), QStringLiteral("/dev/tarvek-test-port7"));
     ASSERT_TRUE(model.tracker.edComm.setText(QStringLiteral("8")));
-    EXPECT_EQ(HoverToolTip(window.controls().Label1), QStringLiteral("/dev/tarvek-test-port8"));
+    EXPECT_EQ(HoverToolTip(window.controls().portLabel), QStringLiteral("/dev/tarvek-test-port8"));
     qunsetenv("TARVEK_COM7");
     qunsetenv("TARVEK_COM8");
 }
@@ -588,7 +590,7 @@ TEST(MainWindowSend, SendDeliversTheBytesToThePort)
     MainWindow window(model, {messages, dialogs, port, {}, std::nullopt});
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QTest::mouseClick(window.controls().cmdSend, Qt::LeftButton);
+    QTest::mouseClick(window.controls().sendButton, Qt::LeftButton);
 
     SettingsModel expectedModel;
     LoadDefaults(expectedModel.tracker);
@@ -598,9 +600,9 @@ TEST(MainWindowSend, SendDeliversTheBytesToThePort)
     EXPECT_EQ(pty.received(), BuildWire(expected));
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.lines().join(u'\n').toStdString();
     EXPECT_TRUE(window.infoDialog()->isVisible());
-    EXPECT_TRUE(window.infoDialog()->lblInfo()->text().startsWith(QStringLiteral("Data sent !")));
+    EXPECT_TRUE(window.infoDialog()->infoLabel()->text().startsWith(QStringLiteral("Data sent !")));
     // The normalised TX delay is written back into the window.
-    EXPECT_EQ(window.controls().edNumFlagsAuto->text(), QStringLiteral("200"));
+    EXPECT_EQ(window.controls().txDelay->text(), QStringLiteral("200"));
     EXPECT_FALSE(port.isOpen());
     EXPECT_TRUE(window.close());
     qunsetenv("TARVEK_COM1");
@@ -622,7 +624,7 @@ TEST(MainWindowSend, CloseRequestRightBehindSendWaitsForTheUpload)
     MainWindow window(model, {messages, dialogs, port, {}, std::nullopt});
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QPushButton *send = window.controls().cmdSend;
+    QPushButton *send = window.controls().sendButton;
     send->setFocus(Qt::TabFocusReason);
     // The close request is queued while the key press is handled, so it is
     // there when SEND first lets events run.

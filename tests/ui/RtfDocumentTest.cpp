@@ -18,7 +18,7 @@ namespace
 
 QTextDocument *load(QTextDocument &document, const QByteArray &rtf)
 {
-    LoadRtfIntoDocument(rtf, document);
+    loadRtfIntoDocument(rtf, document);
     return &document;
 }
 

@@ -63,8 +63,7 @@ protected:
         if (!m_command) {
             m_command = std::make_unique<SendCommand>(
                 SendCommand::Parts{.settings = settings,
-                                   .block = block,
-                                   .cmdSend = cmdSend,
+                                   .sendButton = cmdSend,
                                    .dialog = dialog,
                                    .port = port ? *port : recordingPort,
                                    .messages = presenter,
@@ -79,7 +78,6 @@ protected:
     QPushButton *cmdSend = new QPushButton(u"SEND"_s, &owner);
     InfoDialog *dialog = new InfoDialog(&owner);
     TrackerSettings settings;
-    ConfigBlock block{};
     RecordingPort recordingPort{log};
     FakeMessagePresenter presenter;
     QList<WhileShown> whileShown;
@@ -94,19 +92,19 @@ private:
 TEST_F(SendFixture, SuccessfulSendShowsTheResultInTheDialog)
 {
     ASSERT_TRUE(settings.edComm.setText(u"2"_s));
-    command().cmdSend_Click();
+    command().run();
 
     EXPECT_TRUE(presenter.shown.isEmpty());
     EXPECT_EQ(log.mid(0, 3), QStringList({u"events"_s, u"port 2"_s, u"open"_s}));
     QByteArray sent;
     for (const QByteArray &bytes : recordingPort.written)
         sent += bytes;
-    EXPECT_EQ(sent, BuildWire(block));
-    EXPECT_EQ(block[offset::TxDelay], 30); // the member holds the block just built
+    EXPECT_EQ(sent, BuildWire(command().block()));
+    EXPECT_EQ(command().block()[offset::TxDelay], 30); // the member holds the block just built
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_EQ(dialog->lblInfo()->text(),
+    EXPECT_EQ(dialog->infoLabel()->text(),
               u"Data sent !\r\n Be shure that the word '*OK*' appears on LCD"_s);
-    EXPECT_FALSE(dialog->OKButton()->isHidden());
+    EXPECT_FALSE(dialog->okButton()->isHidden());
     EXPECT_FALSE(sendEnabledDuringUpload);
     EXPECT_TRUE(portOpenDuringUpload);
     EXPECT_TRUE(cmdSend->isEnabled());
@@ -116,7 +114,7 @@ TEST_F(SendFixture, SuccessfulSendShowsTheResultInTheDialog)
 TEST_F(SendFixture, RejectedSettingsNeverTouchThePort)
 {
     ASSERT_TRUE(settings.edMsgRepeat.setText(u"999"_s));
-    command().cmdSend_Click();
+    command().run();
 
     EXPECT_EQ(log, QStringList({u"events"_s, u"box"_s}));
     ASSERT_EQ(presenter.shown.size(), 1);
@@ -151,7 +149,7 @@ TEST_P(SendSerialFailure, ShowsTheDescriptionAndClosesThePort)
     if (recordingPort.failAt == u"zero"_s) {
         ASSERT_TRUE(settings.edComm.setText(u"0"_s));
     }
-    command().cmdSend_Click();
+    command().run();
 
     ASSERT_EQ(presenter.shown.size(), 1);
     const ShownMessage &box = presenter.shown.first();
@@ -162,8 +160,8 @@ TEST_P(SendSerialFailure, ShowsTheDescriptionAndClosesThePort)
     EXPECT_EQ(whileShown.first().dialogVisible, c.dialogVisible);
     EXPECT_EQ(dialog->isVisible(), c.dialogVisible);
     if (c.dialogVisible) {
-        EXPECT_EQ(dialog->lblInfo()->text(), QString::fromUtf8(c.dialogText));
-        EXPECT_TRUE(dialog->OKButton()->isHidden());
+        EXPECT_EQ(dialog->infoLabel()->text(), QString::fromUtf8(c.dialogText));
+        EXPECT_TRUE(dialog->okButton()->isHidden());
     }
     EXPECT_FALSE(command().isPortOpen());
     EXPECT_TRUE(cmdSend->isEnabled());
@@ -180,14 +178,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SendFixture, DialogClosedWithItsCloseBoxComesBackOnTheNextSend)
 {
-    command().cmdSend_Click();
+    command().run();
     ASSERT_TRUE(dialog->isVisible());
     QCloseEvent event;
     QSpontaneKeyEvent::setSpontaneous(&event);
     QCoreApplication::instance()->notify(dialog, &event); // sendEvent would clear the flag
     ASSERT_FALSE(dialog->isVisible());
 
-    command().cmdSend_Click();
+    command().run();
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(recordingPort.written.size(), 8);
 }
@@ -203,7 +201,7 @@ TEST_F(SendFixture, PortHeldByAnotherProgram)
     ASSERT_TRUE(other.open(QIODevice::ReadWrite));
     SystemSerialPort port([device](int) { return PortLookup{device, QString()}; });
 
-    command(&port).cmdSend_Click();
+    command(&port).run();
 
     ASSERT_EQ(presenter.shown.size(), 1);
     EXPECT_EQ(presenter.shown.first().title, u"TARVEK"_s);

@@ -1,0 +1,78 @@
+#include "PositionCalculator.h"
+
+#include "AprsPosition.h"
+#include "Cp1252.h"
+#include "TrackerSettings.h"
+
+#include <exception>
+
+namespace tarvek::ui
+{
+namespace
+{
+
+std::string toCp1252(const QString &text)
+{
+    return EncodeCp1252(text).toStdString();
+}
+
+QString fromCp1252(const std::string &bytes)
+{
+    return DecodeCp1252(QByteArray::fromStdString(bytes));
+}
+
+} // namespace
+
+PositionCalculator::PositionCalculator(CalculatorSettings &calc, TrackerSettings &tracker)
+    : m_calc(calc), m_tracker(tracker)
+{
+}
+
+geo::AngleNotation PositionCalculator::notation() const
+{
+    return m_calc.chkCent.isTicked() ? geo::AngleNotation::Hundredths : geo::AngleNotation::Seconds;
+}
+
+bool PositionCalculator::textsValid() const
+{
+    return geo::PositionTextsValid(toCp1252(m_calc.txtLat.text()), toCp1252(m_calc.txtLng.text()),
+                                   notation());
+}
+
+QString PositionCalculator::frameCaption() const
+{
+    return m_calc.chkCent.isTicked() ? QStringLiteral("Lat / Lon coordinates [+/-Grad.Min.Cent]")
+                                     : QStringLiteral("Lat / Lon coordinates [+/-Grad.Min.Sec]");
+}
+
+PositionCalculator::WriteOutcome PositionCalculator::writePosition()
+{
+    if (!textsValid())
+        return WriteOutcome::NotWellFormed;
+    const auto form =
+        m_calc.optLLtoNorm.isSelected() ? geo::PositionForm::Normal : geo::PositionForm::Compressed;
+    const char table = geo::SymbolTableId(m_tracker.chkTable.isTicked());
+    std::string report;
+    try {
+        report =
+            geo::ComposePositionText(toCp1252(m_calc.txtLat.text()), toCp1252(m_calc.txtLng.text()),
+                                     notation(), form, table, toCp1252(m_tracker.edSymbol.text()));
+    } catch (const std::exception &) {
+        return WriteOutcome::NotWellFormed;
+    }
+    return m_tracker.edBeacon.setText(fromCp1252(report)) ? WriteOutcome::Written
+                                                          : WriteOutcome::Refused;
+}
+
+void PositionCalculator::rewriteStatusText()
+{
+    (void)m_tracker.edBeacon.setText(m_tracker.edBeacon.text());
+}
+
+std::string PositionCalculator::compressedPosition(double lat, double lon) const
+{
+    return geo::CompressedPosition(lat, lon, geo::SymbolTableId(m_tracker.chkTable.isTicked()),
+                                   toCp1252(m_tracker.edSymbol.text()));
+}
+
+} // namespace tarvek::ui
