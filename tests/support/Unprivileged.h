@@ -1,13 +1,19 @@
 #pragma once
 // Runs part of a test with the rights of an ordinary user. Root's rights pass
-// every file permission, so under root (as the suite runs in CI) the part
-// runs in a child process that has given them up for the user "nobody" and
-// the group "nogroup"; under any other user it simply runs here. The child's
-// failures are printed by the child and fail the test in the parent.
+// every file permission, so under root (as the suite runs in CI) the process
+// takes the identity of the user "nobody" and the group "nogroup" for the
+// part, and takes root's back afterwards; under any other user the part
+// simply runs as it is.
 //
 //   const std::string notRun = tarvek::testing::RunUnprivileged([&] { ... });
 //   if (!notRun.empty())
 //       GTEST_SKIP() << notRun;
+//
+// The part runs in this process, not in a forked child: a child of a process
+// with other threads (a pty reader, the sanitizer's own) can inherit a lock
+// that one of them held and hang on its first allocation. Real and effective
+// ids both change, so access() answers as it would for the user; only the
+// saved id stays root, which is what allows the way back.
 //
 // Files and folders the part uses must be reachable by "nobody": a folder
 // from QTemporaryDir is private to its owner until MakeReachable opens it.
@@ -16,14 +22,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <grp.h>
 #include <pwd.h>
 #include <string>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 namespace tarvek::testing
 {
@@ -40,6 +46,28 @@ inline void MakeReachable(const QString &folder, bool writable = false)
     SetMode(folder, writable ? 0777 : 0755);
 }
 
+// Root's identity, put back when the part ends however it ends.
+class RootIdentityRestorer
+{
+public:
+    RootIdentityRestorer()
+    {
+        m_groups.resize(static_cast<std::size_t>(::getgroups(0, nullptr)));
+        ::getgroups(static_cast<int>(m_groups.size()), m_groups.data());
+    }
+    RootIdentityRestorer(const RootIdentityRestorer &) = delete;
+    RootIdentityRestorer &operator=(const RootIdentityRestorer &) = delete;
+    ~RootIdentityRestorer()
+    {
+        if (::setresuid(0, 0, 0) != 0 || ::setresgid(0, 0, 0) != 0 ||
+            ::setgroups(m_groups.size(), m_groups.data()) != 0)
+            std::abort(); // the rest of the suite would run without root's rights
+    }
+
+private:
+    std::vector<gid_t> m_groups;
+};
+
 // Empty when `body` ran; otherwise the reason it could not.
 inline std::string RunUnprivileged(const std::function<void()> &body)
 {
@@ -53,26 +81,11 @@ inline std::string RunUnprivileged(const std::function<void()> &body)
         return "root's rights cannot be dropped: no user nobody or group nogroup";
     const uid_t uid = user->pw_uid;
     const gid_t gid = nogroup->gr_gid;
-    constexpr int kCannotDrop = 77;
-    std::fflush(nullptr);
-    const pid_t child = ::fork();
-    if (child < 0)
-        return "root's rights cannot be dropped: fork failed";
-    if (child == 0) {
-        if (::setgroups(0, nullptr) != 0 || ::setresgid(gid, gid, gid) != 0 ||
-            ::setresuid(uid, uid, uid) != 0 || ::geteuid() == 0)
-            ::_exit(kCannotDrop);
-        body();
-        std::fflush(nullptr);
-        ::_exit(::testing::Test::HasFailure() ? 1 : 0);
-    }
-    int status = 0;
-    if (::waitpid(child, &status, 0) != child)
-        return "root's rights cannot be dropped: the child process was lost";
-    if (WIFEXITED(status) && WEXITSTATUS(status) == kCannotDrop)
+    RootIdentityRestorer restorer;
+    if (::setgroups(0, nullptr) != 0 || ::setresgid(gid, gid, 0) != 0 ||
+        ::setresuid(uid, uid, 0) != 0)
         return "root's rights cannot be dropped here (setresuid to nobody refused)";
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
-        << "the part run as nobody failed (its messages are above)";
+    body();
     return {};
 }
 
