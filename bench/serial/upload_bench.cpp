@@ -16,6 +16,9 @@
 #include <cstdlib>
 #include <vector>
 
+using namespace tarvek::config;
+using namespace tarvek::serial;
+
 namespace
 {
 
@@ -41,7 +44,7 @@ struct Figures {
     bool exact = false;   // the 120 bytes as expected
 };
 
-Figures RunOnce(const ConfigBlock &block)
+Figures runOnce(const ConfigBlock &block)
 {
     Figures f;
     testing::PtyPair pty;
@@ -50,10 +53,10 @@ Figures RunOnce(const ConfigBlock &block)
     const QString device = pty.device();
     SystemSerialPort port([device](int) { return PortLookup{device, QString()}; });
     SilentView view;
-    UploadHooks hooks = BlockingHooks();
+    UploadHooks hooks = blockingHooks();
     hooks.processEvents = [] { QCoreApplication::processEvents(); };
     const Clock::time_point start = Clock::now();
-    const UploadResult result = UploadConfigBlock(block, QStringLiteral("1"), port, view, hooks);
+    const UploadResult result = uploadConfigBlock(block, QStringLiteral("1"), port, view, hooks);
     f.wall = MillisBetween(start, Clock::now());
     if (result.outcome != UploadOutcome::Sent || !pty.waitFor(kWireSize, std::chrono::seconds(1)))
         return f;
@@ -62,7 +65,7 @@ Figures RunOnce(const ConfigBlock &block)
     f.gapFrame1 = MillisBetween(at[1], at[2]);
     f.gapBurst = MillisBetween(at[59], at[60]);
     f.gapFrame2 = MillisBetween(at[61], at[62]);
-    f.exact = pty.received() == BuildWire(block);
+    f.exact = pty.received() == buildWire(block);
     return f;
 }
 
@@ -73,22 +76,22 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     TrackerSettings settings;
-    LoadDefaults(settings);
+    loadDefaults(settings);
     ConfigBlock block{};
-    if (!BuildConfigBlock(settings, block))
+    if (!buildConfigBlock(settings, block))
         return 1;
 
     std::printf("upload of the defaults to a pseudo-terminal, %d runs; pauses %d ms\n", runs,
-                pause::Total);
+                pause::kTotal);
     std::printf(
         "run  wall ms  over ms  over %%  first byte  pre>frm1  frm1>pre  pre>frm2  bytes\n");
     std::vector<double> walls;
     for (int i = 0; i < runs; ++i) {
-        const Figures f = RunOnce(block);
+        const Figures f = runOnce(block);
         walls.push_back(f.wall);
-        const double over = f.wall - pause::Total;
+        const double over = f.wall - pause::kTotal;
         std::printf("%3d  %7.1f  %7.1f  %6.2f  %10.1f  %8.1f  %8.1f  %8.1f  %s\n", i + 1, f.wall,
-                    over, 100.0 * over / pause::Total, f.firstByte, f.gapFrame1, f.gapBurst,
+                    over, 100.0 * over / pause::kTotal, f.firstByte, f.gapFrame1, f.gapBurst,
                     f.gapFrame2, f.exact ? "exact" : "WRONG");
     }
     std::sort(walls.begin(), walls.end());
@@ -96,6 +99,6 @@ int main(int argc, char **argv)
     std::printf("wall time min %.1f  median %.1f  max %.1f ms; median over the pauses %.2f%% "
                 "(target: within 3%%)\n",
                 walls.front(), median, walls.back(),
-                100.0 * (median - pause::Total) / pause::Total);
+                100.0 * (median - pause::kTotal) / pause::kTotal);
     return 0;
 }

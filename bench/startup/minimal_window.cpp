@@ -10,7 +10,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QWidget window;
     window.resize(289, 504);
-    tarvek::app::QuitAfterShow::Install(&window);
+    tarvek::app::QuitAfterShow::install(&window);
     window.show();
     return QApplication::exec();
 }

@@ -29,7 +29,7 @@ struct Sample {
     bool ok = false;
 };
 
-Sample RunOnce(const std::string &program)
+Sample runOnce(const std::string &program)
 {
     const auto start = std::chrono::steady_clock::now();
     const pid_t pid = fork();
@@ -49,7 +49,7 @@ Sample RunOnce(const std::string &program)
     return sample;
 }
 
-double Median(std::vector<double> values)
+double median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
     const size_t n = values.size();
@@ -72,10 +72,10 @@ int main(int argc, char **argv)
     const std::string programs[2] = {argv[2], argv[4]};
     std::vector<double> times[2], peaks[2];
     for (const std::string &program : programs)
-        (void)RunOnce(program); // warm the caches once
+        (void)runOnce(program); // warm the caches once
     for (int i = 0; i < runs; ++i) {
         for (int p = 0; p < 2; ++p) {
-            const Sample s = RunOnce(programs[p]);
+            const Sample s = runOnce(programs[p]);
             if (!s.ok) {
                 std::fprintf(stderr, "%s did not start and quit cleanly\n", programs[p].c_str());
                 return 1;
@@ -86,7 +86,7 @@ int main(int argc, char **argv)
     }
     Figures f[2];
     for (int p = 0; p < 2; ++p) {
-        f[p] = {Median(times[p]), Median(peaks[p])};
+        f[p] = {median(times[p]), median(peaks[p])};
         std::printf("%-12s median start-up %7.1f ms, median peak memory %6.1f MB (%d runs)\n",
                     p == 0 ? "program" : "baseline", f[p].milliseconds, f[p].peakMb, runs);
     }

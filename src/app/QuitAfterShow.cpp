@@ -8,7 +8,7 @@
 namespace tarvek::app
 {
 
-void QuitAfterShow::Install(QObject *window)
+void QuitAfterShow::install(QObject *window)
 {
     window->installEventFilter(new QuitAfterShow(window));
 }
@@ -23,7 +23,7 @@ bool QuitAfterShow::eventFilter(QObject *, QEvent *event)
     return false;
 }
 
-bool QuitAfterShowRequested(int argc, char **argv)
+bool quitAfterShowRequested(int argc, char **argv)
 {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--quit-after-show") == 0)

@@ -11,7 +11,7 @@ class QuitAfterShow : public QObject
 {
 public:
     // Watches `window` and quits the application after its first paint.
-    static void Install(QObject *window);
+    static void install(QObject *window);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -22,6 +22,6 @@ private:
 };
 
 // Whether the arguments ask for it ("--quit-after-show").
-bool QuitAfterShowRequested(int argc, char **argv);
+bool quitAfterShowRequested(int argc, char **argv);
 
 } // namespace tarvek::app

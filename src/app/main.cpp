@@ -15,10 +15,10 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvek Config"));
 
-    tarvek::SettingsModel model;
+    tarvek::config::SettingsModel model;
     tarvek::ui::QtMessagePresenter messages;
     tarvek::ui::QtFileDialogs fileDialogs;
-    tarvek::SystemSerialPort port;
+    tarvek::serial::SystemSerialPort port;
     // frmIstruzioni, created at the first help request.
     tarvek::ui::HelpLauncher help(messages);
     tarvek::ui::HelpViewerHooks helpHooks{
@@ -29,8 +29,8 @@ int main(int argc, char **argv)
                                           .port = port,
                                           .help = helpHooks,
                                           .uploadHooks = std::nullopt});
-    if (tarvek::app::QuitAfterShowRequested(argc, argv))
-        tarvek::app::QuitAfterShow::Install(&window);
+    if (tarvek::app::quitAfterShowRequested(argc, argv))
+        tarvek::app::QuitAfterShow::install(&window);
     window.show();
     return QApplication::exec();
 }

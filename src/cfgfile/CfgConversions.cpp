@@ -6,27 +6,29 @@
 #include <cstdint>
 #include <limits>
 
-namespace tarvek
+using namespace tarvek::config;
+
+namespace tarvek::cfgfile
 {
 namespace
 {
 
-Converted<int> Fail(CfgError error)
+Converted<int> failedWith(CfgError error)
 {
     return {0, error};
 }
 
-Converted<int> RoundToInt16(const DecimalNumber &number)
+Converted<int> roundToInt16(const DecimalNumber &number)
 {
-    const auto rounded = RoundDecimal(number, INT16_MIN, INT16_MAX);
+    const auto rounded = roundDecimal(number, INT16_MIN, INT16_MAX);
     if (!rounded)
-        return Fail(CfgError::Overflow);
+        return failedWith(CfgError::Overflow);
     return {static_cast<int>(*rounded)};
 }
 
 } // namespace
 
-QString TextForm(const CfgValue &value)
+QString textForm(const CfgValue &value)
 {
     switch (value.kind) {
     case CfgValue::Kind::Empty:
@@ -34,46 +36,46 @@ QString TextForm(const CfgValue &value)
     case CfgValue::Kind::Text:
         return value.text;
     case CfgValue::Kind::Number:
-        return DecimalText(value.number);
+        return decimalText(value.number);
     case CfgValue::Kind::Truth:
         return value.truth ? QStringLiteral("True") : QStringLiteral("False");
     }
     return {};
 }
 
-Converted<int> StrictWhole(const QString &text)
+Converted<int> strictWhole(const QString &text)
 {
-    const auto number = ParseDecimal(text);
+    const auto number = parseDecimal(text);
     if (!number)
-        return Fail(CfgError::TypeMismatch);
-    return RoundToInt16(*number);
+        return failedWith(CfgError::TypeMismatch);
+    return roundToInt16(*number);
 }
 
-Converted<int> StrictWhole(const CfgValue &value)
+Converted<int> strictWhole(const CfgValue &value)
 {
     switch (value.kind) {
     case CfgValue::Kind::Empty:
         return {0};
     case CfgValue::Kind::Text:
-        return StrictWhole(value.text);
+        return strictWhole(value.text);
     case CfgValue::Kind::Number:
-        return RoundToInt16(value.number);
+        return roundToInt16(value.number);
     case CfgValue::Kind::Truth:
         return {value.truth ? -1 : 0};
     }
-    return Fail(CfgError::TypeMismatch);
+    return failedWith(CfgError::TypeMismatch);
 }
 
-Converted<int> LenientWhole(const CfgValue &value)
+Converted<int> lenientWhole(const CfgValue &value)
 {
-    const double rounded = RoundHalfEven(ReadNumber(TextForm(value)));
+    const double rounded = roundHalfEven(readNumber(textForm(value)));
     if (!std::isfinite(rounded) || rounded < std::numeric_limits<std::int32_t>::min() ||
         rounded > std::numeric_limits<std::int32_t>::max())
-        return Fail(CfgError::Overflow);
+        return failedWith(CfgError::Overflow);
     return {static_cast<int>(rounded)};
 }
 
-Converted<bool> TruthOf(const CfgValue &value)
+Converted<bool> truthOf(const CfgValue &value)
 {
     switch (value.kind) {
     case CfgValue::Kind::Empty:
@@ -88,4 +90,4 @@ Converted<bool> TruthOf(const CfgValue &value)
     return {false, CfgError::TypeMismatch};
 }
 
-} // namespace tarvek
+} // namespace tarvek::cfgfile

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace tarvek
+namespace tarvek::cfgfile
 {
 
 template <typename T> struct Converted {
@@ -17,25 +17,25 @@ template <typename T> struct Converted {
 // Text form, for every text control: a text unchanged, a number in plain
 // decimal digits, an empty value as the empty text, a truth value as "True"
 // or "False".
-QString TextForm(const CfgValue &value);
+QString textForm(const CfgValue &value);
 
 // Strict whole number: a number, or a text that is wholly a number, to the
 // nearest whole number (a half to the even neighbour); an empty value is 0,
 // #TRUE# is -1 and #FALSE# 0. Other text is a TypeMismatch; a result outside
 // the signed 16-bit range an Overflow.
-Converted<int> StrictWhole(const CfgValue &value);
+Converted<int> strictWhole(const CfgValue &value);
 
 // Lenient reading: the numeric reading rule applied to the text form (the
 // number at its start, 0 when there is none), to the nearest whole number (a
 // half to the even neighbour). Never a TypeMismatch; a result outside the
 // signed 32-bit range is an Overflow.
-Converted<int> LenientWhole(const CfgValue &value);
+Converted<int> lenientWhole(const CfgValue &value);
 
 // Truth: a truth value unchanged, a number true when not 0, an empty value
 // false; text is a TypeMismatch.
-Converted<bool> TruthOf(const CfgValue &value);
+Converted<bool> truthOf(const CfgValue &value);
 
 // The strict conversion of a control's text (Save's status code).
-Converted<int> StrictWhole(const QString &text);
+Converted<int> strictWhole(const QString &text);
 
-} // namespace tarvek
+} // namespace tarvek::cfgfile

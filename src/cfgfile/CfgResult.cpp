@@ -1,9 +1,9 @@
 #include "CfgResult.h"
 
-namespace tarvek
+namespace tarvek::cfgfile
 {
 
-QString CfgErrorDescription(CfgError error)
+QString cfgErrorDescription(CfgError error)
 {
     switch (error) {
     case CfgError::None:
@@ -34,4 +34,4 @@ QString CfgErrorDescription(CfgError error)
     return QStringLiteral("Unknown error");
 }
 
-} // namespace tarvek
+} // namespace tarvek::cfgfile

@@ -4,7 +4,7 @@
 // operators of this program know ("Type mismatch", "File not found", ...).
 #include <QString>
 
-namespace tarvek
+namespace tarvek::cfgfile
 {
 
 enum class CfgError {
@@ -23,7 +23,7 @@ enum class CfgError {
 };
 
 // The description of `error` as shown in the failure message box.
-QString CfgErrorDescription(CfgError error);
+QString cfgErrorDescription(CfgError error);
 
 struct CfgResult {
     CfgError error = CfgError::None;
@@ -37,16 +37,16 @@ struct CfgResult {
 
     bool ok() const { return error == CfgError::None; }
 
-    static CfgResult Success() { return {}; }
-    static CfgResult Failure(CfgError error) { return Failure(error, QString()); }
+    static CfgResult success() { return {}; }
+    static CfgResult failure(CfgError error) { return failure(error, QString()); }
     // A failure with the platform's own wording (for example a write error).
-    static CfgResult Failure(CfgError error, const QString &description)
+    static CfgResult failure(CfgError error, const QString &description)
     {
         CfgResult result;
         result.error = error;
-        result.description = description.isEmpty() ? CfgErrorDescription(error) : description;
+        result.description = description.isEmpty() ? cfgErrorDescription(error) : description;
         return result;
     }
 };
 
-} // namespace tarvek
+} // namespace tarvek::cfgfile

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace tarvek
+namespace tarvek::cfgfile
 {
 
 struct CfgValue {
@@ -20,13 +20,13 @@ struct CfgValue {
     DecimalNumber number; // Number
     bool truth = false;   // Truth
 
-    static CfgValue Empty() { return {}; }
-    static CfgValue Text(QString text) { return {Kind::Text, std::move(text), {}, false}; }
-    static CfgValue Number(DecimalNumber number)
+    static CfgValue emptyValue() { return {}; }
+    static CfgValue fromText(QString text) { return {Kind::Text, std::move(text), {}, false}; }
+    static CfgValue fromNumber(DecimalNumber number)
     {
         return {Kind::Number, {}, std::move(number), false};
     }
-    static CfgValue Truth(bool truth) { return {Kind::Truth, {}, {}, truth}; }
+    static CfgValue fromTruth(bool truth) { return {Kind::Truth, {}, {}, truth}; }
 };
 
-} // namespace tarvek
+} // namespace tarvek::cfgfile

@@ -20,22 +20,22 @@
 
 class QIODevice;
 
-namespace tarvek
+namespace tarvek::cfgfile
 {
 
 // Writes the settings to `path`. The file is replaced only when every line
 // has been written: on any failure the file that was there stays exactly as
 // it was (or stays absent). The settings are never changed.
-CfgResult SaveConfigFile(const QString &path, const SettingsModel &model);
+CfgResult saveConfigFile(const QString &path, const config::SettingsModel &model);
 
 // Reads `path` (relative names resolve against the current directory) and
 // writes its values into the controls group by group, each through the
 // control so that its change notification fires. A failure stops the load at
 // the failing value; what was applied before it stays. A complete load ends
 // with the calculator settings' `loaded` signal.
-CfgResult LoadConfigFile(const QString &path, SettingsModel &model);
+CfgResult loadConfigFile(const QString &path, config::SettingsModel &model);
 
 // The same load from an open device (for tests and the fuzz target).
-CfgResult LoadConfig(QIODevice &input, SettingsModel &model);
+CfgResult loadConfig(QIODevice &input, config::SettingsModel &model);
 
-} // namespace tarvek
+} // namespace tarvek::cfgfile

@@ -12,7 +12,9 @@
 #include <QFile>
 #include <array>
 
-namespace tarvek
+using namespace tarvek::config;
+
+namespace tarvek::cfgfile
 {
 namespace
 {
@@ -43,7 +45,7 @@ public:
             const CfgError e = reader.next(m_values[i]);
             m_lines[i] = reader.line();
             if (e != CfgError::None) {
-                m_values[i] = CfgValue::Empty();
+                m_values[i] = CfgValue::emptyValue();
                 m_missing = true;
                 return e;
             }
@@ -61,12 +63,12 @@ public:
     // The failure, told with the value it stopped at.
     CfgResult stopped(CfgError error) const
     {
-        CfgResult result = CfgResult::Failure(error);
+        CfgResult result = CfgResult::failure(error);
         const auto i = static_cast<size_t>(m_current);
         result.line = m_lines[i];
         result.setting = QLatin1StringView(kFileOrder[m_first + m_current]);
         if (!m_missing)
-            result.value = TextForm(m_values[i]);
+            result.value = textForm(m_values[i]);
         return result;
     }
 
@@ -80,109 +82,109 @@ private:
 };
 
 // Runs the steps in order up to the first failure, which it returns.
-template <typename... Steps> CfgError FirstFailure(Steps &&...steps)
+template <typename... Steps> CfgError firstFailure(Steps &&...steps)
 {
     CfgError error = CfgError::None;
     (void)(((error = steps()) == CfgError::None) && ...);
     return error;
 }
 
-CfgError Refused(bool taken)
+CfgError takenOrRefused(bool taken)
 {
     return taken ? CfgError::None : CfgError::InvalidPropertyValue;
 }
 
-CfgError SetText(MaskedField &field, const CfgValue &value)
+CfgError loadText(MaskedField &field, const CfgValue &value)
 {
-    return Refused(field.setText(TextForm(value)));
+    return takenOrRefused(field.setText(textForm(value)));
 }
 
-CfgError SetCheck(CheckBox &box, const CfgValue &value)
+CfgError loadCheck(CheckBox &box, const CfgValue &value)
 {
-    const Converted<int> state = StrictWhole(value);
-    return state.ok() ? Refused(box.setValue(state.value)) : state.error;
+    const Converted<int> state = strictWhole(value);
+    return state.ok() ? takenOrRefused(box.setValue(state.value)) : state.error;
 }
 
 // The message code: the list position comes from its strict conversion,
 // auto-reply from its lenient reading.
-CfgError ApplyMessageCode(TrackerSettings &s, const CfgValue &value)
+CfgError applyMessageCode(TrackerSettings &s, const CfgValue &value)
 {
-    const Converted<int> position = StrictWhole(value);
+    const Converted<int> position = strictWhole(value);
     if (!position.ok())
         return position.error;
-    if (!s.cbMicEMsg.setIndex(UnpackMessageCode(position.value).micEIndex))
+    if (!s.cbMicEMsg.setIndex(unpackMessageCode(position.value).micEIndex))
         return CfgError::InvalidPropertyValue;
-    const Converted<int> flags = LenientWhole(value);
+    const Converted<int> flags = lenientWhole(value);
     if (!flags.ok())
         return flags.error;
-    return Refused(s.chkAutoReply.setValue(UnpackMessageCode(flags.value).autoReply));
+    return takenOrRefused(s.chkAutoReply.setValue(unpackMessageCode(flags.value).autoReply));
 }
 
-CfgError ApplyFirstGroup(TrackerSettings &s, Group &v)
+CfgError applyFirstGroup(TrackerSettings &s, Group &v)
 {
-    return FirstFailure(
-        [&] { return SetText(s.edComm, v[0]); }, [&] { return SetText(s.edNumFlagsAuto, v[1]); },
-        [&] { return SetText(s.edMsgRepeat, v[2]); }, [&] { return ApplyMessageCode(s, v[3]); },
-        [&] { return SetText(s.edSymbol, v[4]); }, [&] { return SetCheck(s.chkTable, v[5]); });
+    return firstFailure(
+        [&] { return loadText(s.edComm, v[0]); }, [&] { return loadText(s.edNumFlagsAuto, v[1]); },
+        [&] { return loadText(s.edMsgRepeat, v[2]); }, [&] { return applyMessageCode(s, v[3]); },
+        [&] { return loadText(s.edSymbol, v[4]); }, [&] { return loadCheck(s.chkTable, v[5]); });
 }
 
-CfgError ApplySpeedGroup(TrackerSettings &s, Group &v)
+CfgError applySpeedGroup(TrackerSettings &s, Group &v)
 {
     for (size_t i = 0; i < s.esSpeedTable.size(); ++i) {
-        if (const CfgError e = SetText(s.esSpeedTable[i], v[i]); e != CfgError::None)
+        if (const CfgError e = loadText(s.esSpeedTable[i], v[i]); e != CfgError::None)
             return e;
     }
     return CfgError::None;
 }
 
 // The status code, by its lenient reading.
-CfgError ApplyStatusCode(TrackerSettings &s, const CfgValue &value)
+CfgError applyStatusCode(TrackerSettings &s, const CfgValue &value)
 {
-    const Converted<int> n = LenientWhole(value);
+    const Converted<int> n = lenientWhole(value);
     if (!n.ok())
         return n.error;
-    const StatusCode status = UnpackStatusCode(n.value);
-    if (!s.edBcnEvery.setText(FormatWithDigits(status.every, s.edBcnEvery.positions())))
+    const StatusCode status = unpackStatusCode(n.value);
+    if (!s.edBcnEvery.setText(formatWithDigits(status.every, s.edBcnEvery.positions())))
         return CfgError::InvalidPropertyValue;
-    return Refused(s.chkRxPosition.setValue(status.rxPosition));
+    return takenOrRefused(s.chkRxPosition.setValue(status.rxPosition));
 }
 
-CfgError ApplyTimingGroup(TrackerSettings &s, Group &v)
+CfgError applyTimingGroup(TrackerSettings &s, Group &v)
 {
-    if (const CfgError e = SetText(s.edManualTime, v[0]); e != CfgError::None)
+    if (const CfgError e = loadText(s.edManualTime, v[0]); e != CfgError::None)
         return e;
-    if (const CfgError e = ApplyStatusCode(s, v[1]); e != CfgError::None)
+    if (const CfgError e = applyStatusCode(s, v[1]); e != CfgError::None)
         return e;
     MaskedField *const texts[] = {&s.edGpsAcqTime, &s.edMyCall,   &s.edAprsPath,
                                   &s.edBeacon,     &s.edDestCall, &s.edAprsMsg};
     for (size_t i = 0; i < std::size(texts); ++i) {
-        if (const CfgError e = SetText(*texts[i], v[i + 2]); e != CfgError::None)
+        if (const CfgError e = loadText(*texts[i], v[i + 2]); e != CfgError::None)
             return e;
     }
     return CfgError::None;
 }
 
-CfgError ApplyCalculatorGroup(CalculatorSettings &c, Group &v)
+CfgError applyCalculatorGroup(CalculatorSettings &c, Group &v)
 {
-    return FirstFailure([&] { return SetText(c.txtLat, v[0]); },
-                        [&] { return SetText(c.txtLng, v[1]); },
-                        [&] { return SetCheck(c.chkCent, v[2]); },
+    return firstFailure([&] { return loadText(c.txtLat, v[0]); },
+                        [&] { return loadText(c.txtLng, v[1]); },
+                        [&] { return loadCheck(c.chkCent, v[2]); },
                         [&] {
-                            const Converted<bool> normal = TruthOf(v[3]);
+                            const Converted<bool> normal = truthOf(v[3]);
                             if (normal.ok())
                                 c.optLLtoNorm.setSelected(normal.value);
                             return normal.error;
                         });
 }
 
-CfgError LoadGroups(RecordReader &reader, SettingsModel &model, Group &v)
+CfgError loadGroups(RecordReader &reader, SettingsModel &model, Group &v)
 {
     TrackerSettings &s = model.tracker;
-    return FirstFailure([&] { return v.read(reader, 6); }, [&] { return ApplyFirstGroup(s, v); },
-                        [&] { return v.read(reader, 7); }, [&] { return ApplySpeedGroup(s, v); },
-                        [&] { return v.read(reader, 8); }, [&] { return ApplyTimingGroup(s, v); },
+    return firstFailure([&] { return v.read(reader, 6); }, [&] { return applyFirstGroup(s, v); },
+                        [&] { return v.read(reader, 7); }, [&] { return applySpeedGroup(s, v); },
+                        [&] { return v.read(reader, 8); }, [&] { return applyTimingGroup(s, v); },
                         [&] { return v.read(reader, 4); },
-                        [&] { return ApplyCalculatorGroup(model.calculator, v); },
+                        [&] { return applyCalculatorGroup(model.calculator, v); },
                         [&] {
                             Q_EMIT model.calculator.loaded();
                             return CfgError::None;
@@ -191,20 +193,20 @@ CfgError LoadGroups(RecordReader &reader, SettingsModel &model, Group &v)
 
 } // namespace
 
-CfgResult LoadConfig(QIODevice &input, SettingsModel &model)
+CfgResult loadConfig(QIODevice &input, SettingsModel &model)
 {
     RecordReader reader(input);
     Group group;
-    const CfgError error = LoadGroups(reader, model, group);
-    return error == CfgError::None ? CfgResult::Success() : group.stopped(error);
+    const CfgError error = loadGroups(reader, model, group);
+    return error == CfgError::None ? CfgResult::success() : group.stopped(error);
 }
 
-CfgResult LoadConfigFile(const QString &path, SettingsModel &model)
+CfgResult loadConfigFile(const QString &path, SettingsModel &model)
 {
     QFile file;
-    if (CfgResult opened = OpenForLoad(file, path); !opened.ok())
+    if (CfgResult opened = openForLoad(file, path); !opened.ok())
         return opened;
-    return LoadConfig(file, model); // the file closes on every path
+    return loadConfig(file, model); // the file closes on every path
 }
 
-} // namespace tarvek
+} // namespace tarvek::cfgfile

@@ -8,41 +8,43 @@
 
 #include <QSaveFile>
 
-namespace tarvek
+using namespace tarvek::config;
+
+namespace tarvek::cfgfile
 {
 namespace
 {
 
 // Whole numbers of the file are computed in signed 16-bit arithmetic; the
 // controls' ranges keep both codes far inside it.
-int MessageCode(const TrackerSettings &s)
+int messageCodeOf(const TrackerSettings &s)
 {
-    return PackMessageCode({s.cbMicEMsg.index(), s.chkAutoReply.value()});
+    return packMessageCode({s.cbMicEMsg.index(), s.chkAutoReply.value()});
 }
 
-RecordLine FirstLine(const TrackerSettings &s)
+RecordLine firstLine(const TrackerSettings &s)
 {
     RecordLine line;
     line.text(s.edComm.text()).text(s.edNumFlagsAuto.text()).text(s.edMsgRepeat.text());
-    line.whole(MessageCode(s)).text(s.edSymbol.text()).whole(s.chkTable.value());
+    line.whole(messageCodeOf(s)).text(s.edSymbol.text()).whole(s.chkTable.value());
     return line;
 }
 
 // Line 9. The status code needs edBcnEvery to be wholly a number: a field
 // with an unfilled position ("3__") is a type mismatch.
-Converted<RecordLine> TimingLine(const TrackerSettings &s)
+Converted<RecordLine> timingLine(const TrackerSettings &s)
 {
-    const Converted<int> every = StrictWhole(s.edBcnEvery.text());
+    const Converted<int> every = strictWhole(s.edBcnEvery.text());
     if (!every.ok())
         return {{}, every.error};
     RecordLine line;
-    line.text(s.edManualTime.text()).whole(PackStatusCode({every.value, s.chkRxPosition.value()}));
+    line.text(s.edManualTime.text()).whole(packStatusCode({every.value, s.chkRxPosition.value()}));
     line.text(s.edGpsAcqTime.text()).text(s.edMyCall.text()).text(s.edAprsPath.text());
     line.text(s.edBeacon.text()).text(s.edDestCall.text()).text(s.edAprsMsg.text());
     return {line};
 }
 
-RecordLine CalculatorLine(const CalculatorSettings &c)
+RecordLine calculatorLine(const CalculatorSettings &c)
 {
     RecordLine line;
     line.text(c.txtLat.text()).text(c.txtLng.text()).whole(c.chkCent.value());
@@ -73,45 +75,45 @@ private:
     qint64 m_written = 0;
 };
 
-CfgResult WriteFailure(const QSaveFile &file)
+CfgResult writeFailure(const QSaveFile &file)
 {
     if (file.error() == QFileDevice::NoError)
-        return CfgResult::Failure(CfgError::DeviceIo);
-    return CfgResult::Failure(CfgError::DeviceIo, file.errorString());
+        return CfgResult::failure(CfgError::DeviceIo);
+    return CfgResult::failure(CfgError::DeviceIo, file.errorString());
 }
 
 } // namespace
 
-CfgResult SaveConfigFile(const QString &path, const SettingsModel &model)
+CfgResult saveConfigFile(const QString &path, const SettingsModel &model)
 {
     const TrackerSettings &s = model.tracker;
     // The one line that can fail to gather is gathered before the file is
     // opened, so that such a failure leaves the file as it was even where it
     // is written in place.
-    const Converted<RecordLine> timing = TimingLine(s);
+    const Converted<RecordLine> timing = timingLine(s);
     if (!timing.ok()) {
         // A file that could not be opened is reported first, as when opening.
-        if (CfgResult checked = CheckSaveTarget(path); !checked.ok())
+        if (CfgResult checked = checkSaveTarget(path); !checked.ok())
             return checked;
-        return CfgResult::Failure(timing.error);
+        return CfgResult::failure(timing.error);
     }
     QSaveFile file;
-    if (CfgResult opened = OpenForSave(file, path); !opened.ok())
+    if (CfgResult opened = openForSave(file, path); !opened.ok())
         return opened;
     LineSink sink(file);
-    sink.write(FirstLine(s));
+    sink.write(firstLine(s));
     for (const MaskedField &band : s.esSpeedTable)
         sink.write(RecordLine().text(band.text()));
     sink.write(timing.value);
-    sink.write(CalculatorLine(model.calculator));
+    sink.write(calculatorLine(model.calculator));
     if (!sink.complete()) {
-        CfgResult failure = WriteFailure(file);
+        CfgResult failure = writeFailure(file);
         file.cancelWriting();
         return failure;
     }
     if (!file.commit())
-        return WriteFailure(file);
-    return CfgResult::Success();
+        return writeFailure(file);
+    return CfgResult::success();
 }
 
-} // namespace tarvek
+} // namespace tarvek::cfgfile

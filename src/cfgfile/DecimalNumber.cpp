@@ -1,16 +1,16 @@
 #include "DecimalNumber.h"
 
-namespace tarvek
+namespace tarvek::cfgfile
 {
 namespace
 {
 
-bool IsDigit(QChar ch)
+bool isDigit(QChar ch)
 {
     return ch >= u'0' && ch <= u'9';
 }
 
-QStringView TrimSpaces(QStringView text)
+QStringView trimSpaces(QStringView text)
 {
     while (!text.isEmpty() && text.front() == u' ')
         text = text.mid(1);
@@ -19,10 +19,10 @@ QStringView TrimSpaces(QStringView text)
     return text;
 }
 
-QStringView TakeDigits(QStringView &text)
+QStringView takeDigits(QStringView &text)
 {
     qsizetype n = 0;
-    while (n < text.size() && IsDigit(text.at(n)))
+    while (n < text.size() && isDigit(text.at(n)))
         ++n;
     const QStringView digits = text.first(n);
     text = text.mid(n);
@@ -31,19 +31,19 @@ QStringView TakeDigits(QStringView &text)
 
 } // namespace
 
-std::optional<DecimalNumber> ParseDecimal(QStringView text)
+std::optional<DecimalNumber> parseDecimal(QStringView text)
 {
-    text = TrimSpaces(text);
+    text = trimSpaces(text);
     DecimalNumber number;
     if (!text.isEmpty() && (text.front() == u'-' || text.front() == u'+')) {
         number.negative = text.front() == u'-';
         text = text.mid(1);
     }
-    QStringView whole = TakeDigits(text);
+    QStringView whole = takeDigits(text);
     QStringView fraction;
     if (!text.isEmpty() && text.front() == u'.') {
         text = text.mid(1);
-        fraction = TakeDigits(text);
+        fraction = takeDigits(text);
     }
     if (!text.isEmpty() || (whole.isEmpty() && fraction.isEmpty()))
         return std::nullopt;
@@ -58,7 +58,7 @@ std::optional<DecimalNumber> ParseDecimal(QStringView text)
     return number;
 }
 
-QString DecimalText(const DecimalNumber &number)
+QString decimalText(const DecimalNumber &number)
 {
     QString text = number.negative ? QStringLiteral("-") : QString();
     text += number.whole.isEmpty() ? QStringLiteral("0") : number.whole;
@@ -67,7 +67,7 @@ QString DecimalText(const DecimalNumber &number)
     return text;
 }
 
-std::optional<long long> RoundDecimal(const DecimalNumber &number, long long min, long long max)
+std::optional<long long> roundDecimal(const DecimalNumber &number, long long min, long long max)
 {
     // 18 digits always fit a long long; anything longer is out of any range
     // used here.
@@ -90,4 +90,4 @@ std::optional<long long> RoundDecimal(const DecimalNumber &number, long long min
     return value;
 }
 
-} // namespace tarvek
+} // namespace tarvek::cfgfile

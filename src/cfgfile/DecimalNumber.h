@@ -6,7 +6,7 @@
 #include <QStringView>
 #include <optional>
 
-namespace tarvek
+namespace tarvek::cfgfile
 {
 
 struct DecimalNumber {
@@ -20,13 +20,13 @@ struct DecimalNumber {
 // A text that is wholly a number: spaces around it, an optional "+" or "-",
 // digits with an optional "." and more digits (at least one digit in all).
 // No exponent, no thousands separators, the same in every locale.
-std::optional<DecimalNumber> ParseDecimal(QStringView text);
+std::optional<DecimalNumber> parseDecimal(QStringView text);
 
 // Plain decimal digits: "-12.5", "0", "7" (for "007").
-QString DecimalText(const DecimalNumber &number);
+QString decimalText(const DecimalNumber &number);
 
 // The nearest whole number, a half going to the even neighbour, or nothing
 // when it lies outside [min, max].
-std::optional<long long> RoundDecimal(const DecimalNumber &number, long long min, long long max);
+std::optional<long long> roundDecimal(const DecimalNumber &number, long long min, long long max);
 
-} // namespace tarvek
+} // namespace tarvek::cfgfile

@@ -5,25 +5,25 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-namespace tarvek
+namespace tarvek::cfgfile
 {
 namespace
 {
 
-bool FolderExists(const QFileInfo &info)
+bool folderExists(const QFileInfo &info)
 {
     return QFileInfo(info.absolutePath()).isDir();
 }
 
 // Failures that can be told before opening, or None.
-CfgError CheckPath(const QString &path, bool forLoad)
+CfgError checkPath(const QString &path, bool forLoad)
 {
     if (path.isEmpty())
         return CfgError::BadFileName;
     const QFileInfo info(path);
     if (info.isDir())
         return CfgError::PathFileAccess;
-    if (!FolderExists(info))
+    if (!folderExists(info))
         return CfgError::PathNotFound;
     if (forLoad && !info.exists())
         return CfgError::FileNotFound;
@@ -36,40 +36,40 @@ CfgError CheckPath(const QString &path, bool forLoad)
 
 } // namespace
 
-CfgResult OpenForLoad(QFile &file, const QString &path)
+CfgResult openForLoad(QFile &file, const QString &path)
 {
-    if (const CfgError error = CheckPath(path, true); error != CfgError::None)
-        return CfgResult::Failure(error);
+    if (const CfgError error = checkPath(path, true); error != CfgError::None)
+        return CfgResult::failure(error);
     file.setFileName(path);
     if (!file.open(QIODevice::ReadOnly))
-        return CfgResult::Failure(CfgError::PathFileAccess);
-    return CfgResult::Success();
+        return CfgResult::failure(CfgError::PathFileAccess);
+    return CfgResult::success();
 }
 
-CfgResult OpenForSave(QSaveFile &file, const QString &path)
+CfgResult openForSave(QSaveFile &file, const QString &path)
 {
-    if (const CfgError error = CheckPath(path, false); error != CfgError::None)
-        return CfgResult::Failure(error);
+    if (const CfgError error = checkPath(path, false); error != CfgError::None)
+        return CfgResult::failure(error);
     file.setFileName(path);
     // Where no new file can be made beside the target (a folder the user may
     // not write), an existing file the user may write is written in place.
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
         const bool folderWritable = QFileInfo(QFileInfo(path).absolutePath()).isWritable();
-        return CfgResult::Failure(folderWritable ? CfgError::PathFileAccess
+        return CfgResult::failure(folderWritable ? CfgError::PathFileAccess
                                                  : CfgError::PermissionDenied);
     }
-    return CfgResult::Success();
+    return CfgResult::success();
 }
 
-CfgResult CheckSaveTarget(const QString &path)
+CfgResult checkSaveTarget(const QString &path)
 {
-    if (const CfgError error = CheckPath(path, false); error != CfgError::None)
-        return CfgResult::Failure(error);
+    if (const CfgError error = checkPath(path, false); error != CfgError::None)
+        return CfgResult::failure(error);
     const QFileInfo info(path);
     if (!info.exists() && !QFileInfo(info.absolutePath()).isWritable())
-        return CfgResult::Failure(CfgError::PermissionDenied);
-    return CfgResult::Success();
+        return CfgResult::failure(CfgError::PermissionDenied);
+    return CfgResult::success();
 }
 
-} // namespace tarvek
+} // namespace tarvek::cfgfile

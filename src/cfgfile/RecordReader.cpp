@@ -4,16 +4,18 @@
 
 #include <QIODevice>
 
-namespace tarvek
+using namespace tarvek::config;
+
+namespace tarvek::cfgfile
 {
 namespace
 {
 
 constexpr qint64 kChunkSize = 16 * 1024;
 
-QChar CharOf(int byte)
+QChar charOf(int byte)
 {
-    return QChar(static_cast<char16_t>(Cp1252Char(static_cast<unsigned char>(byte))));
+    return QChar(static_cast<char16_t>(cp1252Char(static_cast<unsigned char>(byte))));
 }
 
 } // namespace
@@ -90,7 +92,7 @@ CfgError RecordReader::next(CfgValue &value)
         return e;
     if (m_readError)
         return CfgError::DeviceIo; // the value may be cut short
-    value = quoted ? CfgValue::Text(std::move(text)) : ClassifyUnquoted(text);
+    value = quoted ? CfgValue::fromText(std::move(text)) : classifyUnquoted(text);
     return CfgError::None;
 }
 
@@ -104,7 +106,7 @@ CfgError RecordReader::readQuoted(QString &text)
                 return skipToSeparator();
             advance(); // a doubled quote stands for one
         }
-        text.append(CharOf(c));
+        text.append(charOf(c));
     }
     return CfgError::None; // a quote that never closes ends with the input
 }
@@ -122,7 +124,7 @@ CfgError RecordReader::skipToSeparator()
 CfgError RecordReader::readUnquoted(QString &text)
 {
     while (!atSeparator()) {
-        text.append(CharOf(peek()));
+        text.append(charOf(peek()));
         if (const CfgError e = consume(); e != CfgError::None)
             return e;
     }
@@ -132,17 +134,17 @@ CfgError RecordReader::readUnquoted(QString &text)
     return CfgError::None;
 }
 
-CfgValue ClassifyUnquoted(const QString &text)
+CfgValue classifyUnquoted(const QString &text)
 {
     if (text.isEmpty())
-        return CfgValue::Empty();
+        return CfgValue::emptyValue();
     if (text == QLatin1String("#TRUE#"))
-        return CfgValue::Truth(true);
+        return CfgValue::fromTruth(true);
     if (text == QLatin1String("#FALSE#"))
-        return CfgValue::Truth(false);
-    if (auto number = ParseDecimal(text))
-        return CfgValue::Number(std::move(*number));
-    return CfgValue::Text(text);
+        return CfgValue::fromTruth(false);
+    if (auto number = parseDecimal(text))
+        return CfgValue::fromNumber(std::move(*number));
+    return CfgValue::fromText(text);
 }
 
-} // namespace tarvek
+} // namespace tarvek::cfgfile

@@ -18,7 +18,7 @@
 
 class QIODevice;
 
-namespace tarvek
+namespace tarvek::cfgfile
 {
 
 class RecordReader
@@ -60,6 +60,6 @@ private:
 };
 
 // Classifies an unquoted value: empty, a number, a truth value or text.
-CfgValue ClassifyUnquoted(const QString &text);
+CfgValue classifyUnquoted(const QString &text);
 
-} // namespace tarvek
+} // namespace tarvek::cfgfile

@@ -2,7 +2,9 @@
 
 #include "Cp1252.h"
 
-namespace tarvek
+using namespace tarvek::config;
+
+namespace tarvek::cfgfile
 {
 
 RecordLine &RecordLine::text(const QString &value)
@@ -27,7 +29,7 @@ RecordLine &RecordLine::truth(bool value)
 
 QByteArray RecordLine::bytes() const
 {
-    return EncodeCp1252(m_values.join(u',')) + "\r\n";
+    return encodeCp1252(m_values.join(u',')) + "\r\n";
 }
 
-} // namespace tarvek
+} // namespace tarvek::cfgfile

@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace tarvek
+namespace tarvek::cfgfile
 {
 
 class RecordLine
@@ -27,4 +27,4 @@ private:
     QStringList m_values;
 };
 
-} // namespace tarvek
+} // namespace tarvek::cfgfile

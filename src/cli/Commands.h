@@ -6,13 +6,13 @@
 namespace tarvek::cli
 {
 
-int RunEncode(const QStringList &args);
-int RunSave(const QStringList &args);
-int RunPosition(const QStringList &args);
-int RunSend(const QStringList &args);
-int RunDecode(const QStringList &args);
-int RunSettings(const QStringList &args);
-int RunPorts(const QStringList &args);
+int runEncode(const QStringList &args);
+int runSave(const QStringList &args);
+int runPosition(const QStringList &args);
+int runSend(const QStringList &args);
+int runDecode(const QStringList &args);
+int runSettings(const QStringList &args);
+int runPorts(const QStringList &args);
 
 // Exit codes shared by the verbs.
 enum ExitCode : int {

@@ -7,20 +7,23 @@
 
 #include <QFile>
 
+using namespace tarvek::config;
+using namespace tarvek::serial;
+
 namespace tarvek::cli
 {
 namespace
 {
 
-int UsageError(const QString &reason)
+int usageError(const QString &reason)
 {
-    PrintErr(
+    printErr(
         QStringLiteral("tarvek-cli decode: %1\nusage: tarvek-cli decode [FILE]\n").arg(reason));
     return ExitUsage;
 }
 
 // The whole file, or standard input when `path` is empty.
-bool ReadInput(const QString &path, QByteArray &bytes, QString &error)
+bool readInput(const QString &path, QByteArray &bytes, QString &error)
 {
     QFile file;
     const bool opened = path.isEmpty() ? file.open(stdin, QIODevice::ReadOnly)
@@ -37,28 +40,28 @@ bool ReadInput(const QString &path, QByteArray &bytes, QString &error)
 
 } // namespace
 
-int RunDecode(const QStringList &args)
+int runDecode(const QStringList &args)
 {
     if (args.size() > 1)
-        return UsageError(QStringLiteral("one FILE at most"));
+        return usageError(QStringLiteral("one FILE at most"));
     const QString path = args.value(0);
     if (path.startsWith(u'-') && path.size() > 1)
-        return UsageError(QStringLiteral("unknown option \"%1\"").arg(path));
+        return usageError(QStringLiteral("unknown option \"%1\"").arg(path));
     QByteArray bytes;
     QString error;
-    if (!ReadInput(path, bytes, error)) {
-        PrintErr(QStringLiteral("tarvek-cli decode: %1\n").arg(error));
+    if (!readInput(path, bytes, error)) {
+        printErr(QStringLiteral("tarvek-cli decode: %1\n").arg(error));
         return ExitFailed;
     }
-    const ParsedCapture parsed = ParseCapture(bytes);
+    const ParsedCapture parsed = parseCapture(bytes);
     if (!parsed.ok) {
-        PrintErr(QStringLiteral("tarvek-cli decode: %1\n").arg(parsed.error));
+        printErr(QStringLiteral("tarvek-cli decode: %1\n").arg(parsed.error));
         return ExitFailed;
     }
     QString out;
-    for (const Setting &setting : DecodeSettings(parsed.block))
+    for (const Setting &setting : decodeSettings(parsed.block))
         out += setting.first + u'=' + setting.second + u'\n';
-    PrintOut(out);
+    printOut(out);
     return ExitOk;
 }
 

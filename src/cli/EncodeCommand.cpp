@@ -6,23 +6,26 @@
 #include "Reports.h"
 #include "SettingsInputs.h"
 
+using namespace tarvek::config;
+using namespace tarvek::serial;
+
 namespace tarvek::cli
 {
 namespace
 {
 
-QString Hex(const QByteArray &bytes)
+QString hexText(const QByteArray &bytes)
 {
     return QString::fromLatin1(bytes.toHex());
 }
 
-QByteArray BlockBytes(const ConfigBlock &block)
+QByteArray blockBytes(const ConfigBlock &block)
 {
     return QByteArray(reinterpret_cast<const char *>(block.data()), kConfigBlockSize);
 }
 
 // 16 bytes a line: offset, hex bytes, printable characters.
-QString HexDump(const QByteArray &bytes)
+QString hexDump(const QByteArray &bytes)
 {
     QString out;
     for (qsizetype row = 0; row < bytes.size(); row += 16) {
@@ -45,65 +48,65 @@ struct EncodeResult {
     BuildRejection rejection; // why a build that ran failed
 };
 
-void Report(const EncodeResult &r, SettingsModel &model, bool json)
+void printReport(const EncodeResult &r, SettingsModel &model, bool json)
 {
-    const QByteArray block = BlockBytes(r.block);
+    const QByteArray block = blockBytes(r.block);
     if (json) {
-        const QString wire = r.ok ? JsonQuote(Hex(BuildWire(r.block))) : QStringLiteral("null");
+        const QString wire = r.ok ? jsonQuote(hexText(buildWire(r.block))) : QStringLiteral("null");
         const QString rejected =
-            r.built && !r.ok ? QStringLiteral(", \"rejected\": ") + RejectionJson(r.rejection)
+            r.built && !r.ok ? QStringLiteral(", \"rejected\": ") + rejectionJson(r.rejection)
                              : QString();
-        PrintOut(QStringLiteral("{\"ok\": %1, \"block\": \"%2\", \"wire\": %3, \"fields\": %4%5}\n")
-                     .arg(r.ok ? QStringLiteral("true") : QStringLiteral("false"), Hex(block), wire,
-                          ControlsAsJson(model), rejected));
+        printOut(QStringLiteral("{\"ok\": %1, \"block\": \"%2\", \"wire\": %3, \"fields\": %4%5}\n")
+                     .arg(r.ok ? QStringLiteral("true") : QStringLiteral("false"), hexText(block),
+                          wire, controlsAsJson(model), rejected));
         return;
     }
     QString out = r.ok ? QStringLiteral("Build succeeded\n") : QStringLiteral("Build failed\n");
     if (r.built)
-        out += QStringLiteral("Block (%1 bytes):\n").arg(kConfigBlockSize) + HexDump(block);
+        out += QStringLiteral("Block (%1 bytes):\n").arg(kConfigBlockSize) + hexDump(block);
     if (r.ok)
-        out += QStringLiteral("Wire (%1 bytes):\n").arg(kWireSize) + HexDump(BuildWire(r.block));
-    out += QStringLiteral("Settings:\n") + ControlsAsLines(model);
-    PrintOut(out);
+        out += QStringLiteral("Wire (%1 bytes):\n").arg(kWireSize) + hexDump(buildWire(r.block));
+    out += QStringLiteral("Settings:\n") + controlsAsLines(model);
+    printOut(out);
 }
 
 } // namespace
 
-int RunEncode(const QStringList &args)
+int runEncode(const QStringList &args)
 {
     SettingsInputs inputs;
     QString error;
-    if (!ParseSettingsInputs(args, inputs, error)) {
-        PrintErr(QStringLiteral("tarvek-cli encode: %1\n").arg(error));
+    if (!parseSettingsInputs(args, inputs, error)) {
+        printErr(QStringLiteral("tarvek-cli encode: %1\n").arg(error));
         return ExitUsage;
     }
     bool json = false;
     for (const QString &arg : inputs.rest) {
         if (arg != QLatin1String("--json")) {
-            PrintErr(QStringLiteral("tarvek-cli encode: unexpected argument \"%1\"\n").arg(arg));
+            printErr(QStringLiteral("tarvek-cli encode: unexpected argument \"%1\"\n").arg(arg));
             return ExitUsage;
         }
         json = true;
     }
     SettingsModel model;
     EncodeResult result;
-    switch (ApplySettingsInputs(inputs, model, error)) {
+    switch (applySettingsInputs(inputs, model, error)) {
     case ApplyOutcome::SetRefused:
-        PrintErr(QStringLiteral("tarvek-cli encode: %1\n").arg(error));
+        printErr(QStringLiteral("tarvek-cli encode: %1\n").arg(error));
         return ExitUsage;
     case ApplyOutcome::CfgFailed:
-        Report(result, model, json);
-        PrintErr(QStringLiteral("tarvek-cli encode: %1\n").arg(error));
+        printReport(result, model, json);
+        printErr(QStringLiteral("tarvek-cli encode: %1\n").arg(error));
         return ExitCfgFailed;
     case ApplyOutcome::Applied:
         break;
     }
-    WarnLowerCaseCallsigns(QStringLiteral("encode"), model);
+    warnLowerCaseCallsigns(QStringLiteral("encode"), model);
     result.built = true;
-    result.ok = BuildConfigBlock(model.tracker, result.block, &result.rejection);
-    Report(result, model, json);
+    result.ok = buildConfigBlock(model.tracker, result.block, &result.rejection);
+    printReport(result, model, json);
     if (!result.ok) {
-        PrintErr(RejectionText(QStringLiteral("encode"), result.rejection));
+        printErr(rejectionText(QStringLiteral("encode"), result.rejection));
         return ExitFailed;
     }
     return ExitOk;

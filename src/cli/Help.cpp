@@ -82,7 +82,7 @@ constexpr VerbPage kPages[] = {
 
 } // namespace
 
-QString UsageText()
+QString usageText()
 {
     return QStringLiteral(
         "usage: tarvek-cli <verb> [options]\n"
@@ -99,7 +99,7 @@ QString UsageText()
         "port numbers --port takes.\n");
 }
 
-QString VerbHelp(const QString &verb)
+QString verbHelp(const QString &verb)
 {
     for (const VerbPage &page : kPages) {
         if (verb == QLatin1String(page.verb))
@@ -109,7 +109,7 @@ QString VerbHelp(const QString &verb)
     return {};
 }
 
-bool AsksForHelp(const QStringList &args)
+bool asksForHelp(const QStringList &args)
 {
     return args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"));
 }

@@ -6,13 +6,13 @@ namespace tarvek::cli
 {
 
 // The list of verbs, ending with where to find setting names and ports.
-QString UsageText();
+QString usageText();
 
 // What `verb` does, its options, exit codes and an example; empty for a
 // word that is no verb.
-QString VerbHelp(const QString &verb);
+QString verbHelp(const QString &verb);
 
 // Whether the verb's arguments ask for its help ("--help" or "-h").
-bool AsksForHelp(const QStringList &args);
+bool asksForHelp(const QStringList &args);
 
 } // namespace tarvek::cli

@@ -9,7 +9,7 @@ namespace tarvek::cli
 namespace
 {
 
-void Print(const QString &text, std::FILE *stream)
+void printTo(const QString &text, std::FILE *stream)
 {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
@@ -18,14 +18,14 @@ void Print(const QString &text, std::FILE *stream)
 
 } // namespace
 
-void PrintOut(const QString &text)
+void printOut(const QString &text)
 {
-    Print(text, stdout);
+    printTo(text, stdout);
 }
 
-void PrintErr(const QString &text)
+void printErr(const QString &text)
 {
-    Print(text, stderr);
+    printTo(text, stderr);
 }
 
 } // namespace tarvek::cli

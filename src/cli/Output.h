@@ -6,7 +6,7 @@
 namespace tarvek::cli
 {
 
-void PrintOut(const QString &text);
-void PrintErr(const QString &text);
+void printOut(const QString &text);
+void printErr(const QString &text);
 
 } // namespace tarvek::cli

@@ -3,20 +3,22 @@
 #include "Output.h"
 #include "PortListing.h"
 
+using namespace tarvek::serial;
+
 namespace tarvek::cli
 {
 
-int RunPorts(const QStringList &args)
+int runPorts(const QStringList &args)
 {
     if (!args.isEmpty()) {
-        PrintErr(QStringLiteral("tarvek-cli ports: unexpected argument \"%1\"\n"
+        printErr(QStringLiteral("tarvek-cli ports: unexpected argument \"%1\"\n"
                                 "usage: tarvek-cli ports\n")
                      .arg(args.first()));
         return ExitUsage;
     }
-    const std::vector<NumberedPort> ports = ListNumberedPorts();
+    const std::vector<NumberedPort> ports = listNumberedPorts();
     if (ports.empty()) {
-        PrintOut(QStringLiteral("No serial ports found (TARVEK_COM<n> names a device for port "
+        printOut(QStringLiteral("No serial ports found (TARVEK_COM<n> names a device for port "
                                 "n)\n"));
         return ExitOk;
     }
@@ -37,7 +39,7 @@ int RunPorts(const QStringList &args)
             out += QStringLiteral("  (") + details.join(QStringLiteral("; ")) + u')';
         out += u'\n';
     }
-    PrintOut(out);
+    printOut(out);
     return ExitOk;
 }
 

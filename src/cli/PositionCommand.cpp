@@ -25,9 +25,9 @@ struct PositionOptions {
     bool alternate = false;
 };
 
-int UsageError(const QString &reason)
+int usageError(const QString &reason)
 {
-    PrintErr(QStringLiteral("tarvek-cli position: %1\n"
+    printErr(QStringLiteral("tarvek-cli position: %1\n"
                             "usage: tarvek-cli position --lat TEXT --lon TEXT [--seconds] "
                             "[--normal] [--symbol C] [--alternate]\n")
                  .arg(reason));
@@ -35,7 +35,7 @@ int UsageError(const QString &reason)
 }
 
 // Sets a flag once; a repeated option is refused as ambiguous.
-bool SetOnce(bool &flag)
+bool setOnce(bool &flag)
 {
     if (flag)
         return false;
@@ -44,7 +44,7 @@ bool SetOnce(bool &flag)
 }
 
 // Fills options from args; returns the reason for a usage error, if any.
-std::optional<QString> ParseOptions(const QStringList &args, PositionOptions &options)
+std::optional<QString> parseOptions(const QStringList &args, PositionOptions &options)
 {
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args[i];
@@ -72,7 +72,7 @@ std::optional<QString> ParseOptions(const QStringList &args, PositionOptions &op
             flag = &options.alternate;
         if (flag == nullptr)
             return QStringLiteral("unknown argument '%1'").arg(arg);
-        if (!SetOnce(*flag))
+        if (!setOnce(*flag))
             return QStringLiteral("%1 given more than once").arg(arg);
     }
     if (!options.lat || !options.lon)
@@ -82,7 +82,7 @@ std::optional<QString> ParseOptions(const QStringList &args, PositionOptions &op
 
 // A symbol code is one character with a single-byte code: printable ASCII or
 // Latin-1 (control characters are refused).
-bool IsSymbolCharacter(const QString &symbol)
+bool isSymbolCharacter(const QString &symbol)
 {
     if (symbol.size() != 1)
         return false;
@@ -92,59 +92,59 @@ bool IsSymbolCharacter(const QString &symbol)
 
 // Field texts are single-byte; a character without a Latin-1 code becomes "?",
 // which no validator accepts.
-std::string ToSingleByte(const QString &text)
+std::string toSingleByte(const QString &text)
 {
     return text.toLatin1().toStdString();
 }
 
-void ReportInvalid(const QString &what, const QString &text, AngleNotation notation)
+void reportInvalid(const QString &what, const QString &text, AngleNotation notation)
 {
     const QString form = notation == AngleNotation::Hundredths
                              ? QStringLiteral("degrees.minutes.hundredths")
                              : QStringLiteral("degrees.minutes.seconds");
-    PrintErr(QStringLiteral("tarvek-cli position: the %1 \"%2\" is not valid as %3\n")
+    printErr(QStringLiteral("tarvek-cli position: the %1 \"%2\" is not valid as %3\n")
                  .arg(what, text, form));
 }
 
 } // namespace
 
-int RunPosition(const QStringList &args)
+int runPosition(const QStringList &args)
 {
     PositionOptions options;
-    if (const std::optional<QString> reason = ParseOptions(args, options))
-        return UsageError(*reason);
+    if (const std::optional<QString> reason = parseOptions(args, options))
+        return usageError(*reason);
     const QString symbol = options.symbol.value_or(QStringLiteral(">"));
-    if (!IsSymbolCharacter(symbol))
-        return UsageError(QStringLiteral("--symbol takes exactly one single-byte character"));
+    if (!isSymbolCharacter(symbol))
+        return usageError(QStringLiteral("--symbol takes exactly one single-byte character"));
 
     const AngleNotation notation =
         options.seconds ? AngleNotation::Seconds : AngleNotation::Hundredths;
-    const std::string lat = ToSingleByte(*options.lat);
-    const std::string lon = ToSingleByte(*options.lon);
+    const std::string lat = toSingleByte(*options.lat);
+    const std::string lon = toSingleByte(*options.lon);
     const bool latOk =
-        notation == AngleNotation::Hundredths ? geo::IsValidLatCent(lat) : geo::IsValidLatSec(lat);
+        notation == AngleNotation::Hundredths ? geo::isValidLatCent(lat) : geo::isValidLatSec(lat);
     const bool lonOk =
-        notation == AngleNotation::Hundredths ? geo::IsValidLonCent(lon) : geo::IsValidLonSec(lon);
+        notation == AngleNotation::Hundredths ? geo::isValidLonCent(lon) : geo::isValidLonSec(lon);
     if (!latOk)
-        ReportInvalid(QStringLiteral("latitude"), *options.lat, notation);
+        reportInvalid(QStringLiteral("latitude"), *options.lat, notation);
     if (!lonOk)
-        ReportInvalid(QStringLiteral("longitude"), *options.lon, notation);
+        reportInvalid(QStringLiteral("longitude"), *options.lon, notation);
     if (!latOk || !lonOk)
         return ExitFailed;
 
     const PositionForm form = options.normal ? PositionForm::Normal : PositionForm::Compressed;
     std::string text;
     try {
-        text = geo::ComposePositionText(lat, lon, notation, form,
-                                        geo::SymbolTableId(options.alternate),
+        text = geo::composePositionText(lat, lon, notation, form,
+                                        geo::symbolTableId(options.alternate),
                                         symbol.toLatin1().toStdString());
     } catch (const geo::ConversionError &error) {
         // Not expected for validated texts; reported rather than ending abruptly.
-        PrintErr(
+        printErr(
             QStringLiteral("tarvek-cli position: %1\n").arg(QString::fromStdString(error.what())));
         return ExitFailed;
     }
-    PrintOut(QString::fromLatin1(text.c_str(), static_cast<qsizetype>(text.size())) +
+    printOut(QString::fromLatin1(text.c_str(), static_cast<qsizetype>(text.size())) +
              QLatin1Char('\n'));
     return ExitOk;
 }

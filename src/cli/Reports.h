@@ -12,18 +12,18 @@ namespace tarvek::cli
 
 // "--cfg PATH: line 9, edMyCall (callsign) "X": Invalid property value";
 // "--cfg PATH: File not found" when the load stopped before any value.
-QString CfgFailureText(const QString &path, const CfgResult &result);
+QString cfgFailureText(const QString &path, const cfgfile::CfgResult &result);
 
 // The lines on standard error for a rejected build: the window's message,
 // then the setting by both names, its text and the rule it broke.
-QString RejectionText(const QString &verb, const BuildRejection &rejection);
+QString rejectionText(const QString &verb, const config::BuildRejection &rejection);
 
 // {"control": ..., "text": ..., "reason": ...}
-QString RejectionJson(const BuildRejection &rejection);
+QString rejectionJson(const config::BuildRejection &rejection);
 
 // The window upper-cases callsigns as they are typed; --set and --cfg take
 // texts as they are. Warns on standard error for each callsign field that
 // holds lower-case letters.
-void WarnLowerCaseCallsigns(const QString &verb, SettingsModel &model);
+void warnLowerCaseCallsigns(const QString &verb, config::SettingsModel &model);
 
 } // namespace tarvek::cli

@@ -4,17 +4,20 @@
 #include "Reports.h"
 #include "SettingsInputs.h"
 
+using namespace tarvek::cfgfile;
+using namespace tarvek::config;
+
 namespace tarvek::cli
 {
 
 // save OUTFILE [inputs]: writes OUTFILE as the window's Save does. A failed
 // save leaves OUTFILE exactly as it was (or absent).
-int RunSave(const QStringList &args)
+int runSave(const QStringList &args)
 {
     SettingsInputs inputs;
     QString error;
-    if (!ParseSettingsInputs(args, inputs, error)) {
-        PrintErr(QStringLiteral("tarvek-cli save: %1\n").arg(error));
+    if (!parseSettingsInputs(args, inputs, error)) {
+        printErr(QStringLiteral("tarvek-cli save: %1\n").arg(error));
         return ExitUsage;
     }
     if (inputs.rest.size() != 1 || inputs.rest.first().startsWith(QLatin1String("--"))) {
@@ -23,20 +26,20 @@ int RunSave(const QStringList &args)
             : inputs.rest.size() > 1
                 ? QStringLiteral("one OUTFILE only, not also \"%1\"").arg(inputs.rest.at(1))
                 : QStringLiteral("unknown option \"%1\"").arg(inputs.rest.first());
-        PrintErr(
+        printErr(
             QStringLiteral("tarvek-cli save: %1\n"
                            "usage: tarvek-cli save OUTFILE [--cfg FILE] [--set NAME=VALUE]...\n")
                 .arg(reason));
         return ExitUsage;
     }
     SettingsModel model;
-    const ApplyOutcome applied = ApplySettingsInputs(inputs, model, error);
+    const ApplyOutcome applied = applySettingsInputs(inputs, model, error);
     if (applied != ApplyOutcome::Applied)
-        return InputFailureExit(applied, QStringLiteral("save"), error);
-    WarnLowerCaseCallsigns(QStringLiteral("save"), model);
-    const CfgResult saved = SaveConfigFile(inputs.rest.first(), model);
+        return inputFailureExit(applied, QStringLiteral("save"), error);
+    warnLowerCaseCallsigns(QStringLiteral("save"), model);
+    const CfgResult saved = saveConfigFile(inputs.rest.first(), model);
     if (!saved.ok()) {
-        PrintErr(QStringLiteral("tarvek-cli save: %1: %2\n")
+        printErr(QStringLiteral("tarvek-cli save: %1: %2\n")
                      .arg(inputs.rest.first(), saved.description));
         return ExitCfgFailed;
     }

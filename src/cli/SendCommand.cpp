@@ -13,6 +13,9 @@
 #ifndef Q_OS_WIN
 #include <sys/stat.h>
 #include <unistd.h>
+
+using namespace tarvek::config;
+using namespace tarvek::serial;
 #endif
 
 namespace tarvek::cli
@@ -20,9 +23,9 @@ namespace tarvek::cli
 namespace
 {
 
-int UsageError(const QString &reason)
+int usageError(const QString &reason)
 {
-    PrintErr(QStringLiteral("tarvek-cli send: %1\n"
+    printErr(QStringLiteral("tarvek-cli send: %1\n"
                             "usage: tarvek-cli send --port N [--cfg FILE] [--set NAME=VALUE]...\n")
                  .arg(reason));
     return ExitUsage;
@@ -30,7 +33,7 @@ int UsageError(const QString &reason)
 
 // Whether standard error is a terminal on which standard output does not
 // already show the progress as it happens.
-bool ProgressOnStandardError()
+bool progressOnStandardError()
 {
 #ifdef Q_OS_WIN
     return false;
@@ -59,26 +62,26 @@ public:
         shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         while (shown.startsWith(u'\n'))
             shown.remove(0, 1);
-        PrintOut((m_lineOpen ? QStringLiteral("\n") : QString()) + shown);
+        printOut((m_lineOpen ? QStringLiteral("\n") : QString()) + shown);
         m_lineOpen = true;
         endStderrLine();
         if (m_progressOnStderr && !m_progressShown) {
-            PrintErr(QStringLiteral("tarvek-cli send: ") + shown);
+            printErr(QStringLiteral("tarvek-cli send: ") + shown);
             m_progressShown = m_stderrLineOpen = true;
         }
     }
     void appendInfoText(const QString &text) override
     {
-        PrintOut(text);
+        printOut(text);
         if (m_stderrLineOpen)
-            PrintErr(text);
+            printErr(text);
     }
     void setOkVisible(bool) override {}
     void showNonModal() override {}
     void finish()
     {
         if (m_lineOpen)
-            PrintOut(QStringLiteral("\n"));
+            printOut(QStringLiteral("\n"));
         m_lineOpen = false;
         endStderrLine();
     }
@@ -87,7 +90,7 @@ private:
     void endStderrLine()
     {
         if (m_stderrLineOpen)
-            PrintErr(QStringLiteral("\n"));
+            printErr(QStringLiteral("\n"));
         m_stderrLineOpen = false;
     }
 
@@ -98,9 +101,9 @@ private:
 };
 
 // --port takes the digits of a port number; everything else is an input.
-bool TakePort(QStringList &rest, QString &port, QString &error)
+bool takePort(QStringList &rest, QString &port, QString &error)
 {
-    static const QRegularExpression digits(QStringLiteral("^[0-9]{1,5}$"));
+    static const QRegularExpression kPortDigits(QStringLiteral("^[0-9]{1,5}$"));
     for (qsizetype i = 0; i < rest.size(); ++i) {
         if (rest[i] != QLatin1String("--port"))
             continue;
@@ -115,54 +118,54 @@ bool TakePort(QStringList &rest, QString &port, QString &error)
     }
     if (port.isNull())
         error = QStringLiteral("--port is required");
-    else if (!digits.match(port).hasMatch())
+    else if (!kPortDigits.match(port).hasMatch())
         error = QStringLiteral("--port takes a port number, not \"%1\"").arg(port);
     else if (!rest.isEmpty())
         error = QStringLiteral("unexpected argument \"%1\"").arg(rest.first());
     return error.isEmpty();
 }
 
-int Upload(const ConfigBlock &block, const QString &portText)
+int sendBlock(const ConfigBlock &block, const QString &portText)
 {
     SystemSerialPort port;
-    TerminalView view(ProgressOnStandardError());
-    const UploadResult result = UploadConfigBlock(block, portText, port, view, BlockingHooks());
+    TerminalView view(progressOnStandardError());
+    const UploadResult result = uploadConfigBlock(block, portText, port, view, blockingHooks());
     view.finish();
     switch (result.outcome) {
     case UploadOutcome::Sent:
         return ExitOk;
     case UploadOutcome::NotOpened:
-        PrintErr(QStringLiteral("tarvek-cli send: port %1 did not open\n").arg(portText));
+        printErr(QStringLiteral("tarvek-cli send: port %1 did not open\n").arg(portText));
         return ExitSerialError;
     case UploadOutcome::Failed:
         break;
     }
-    PrintErr(
+    printErr(
         QStringLiteral("tarvek-cli send: port %1: %2\n").arg(portText, result.errorDescription));
     return ExitSerialError;
 }
 
 } // namespace
 
-int RunSend(const QStringList &args)
+int runSend(const QStringList &args)
 {
     SettingsInputs inputs;
     QString error;
     QString port;
-    if (!ParseSettingsInputs(args, inputs, error) || !TakePort(inputs.rest, port, error))
-        return UsageError(error);
+    if (!parseSettingsInputs(args, inputs, error) || !takePort(inputs.rest, port, error))
+        return usageError(error);
     SettingsModel model;
-    const ApplyOutcome applied = ApplySettingsInputs(inputs, model, error);
+    const ApplyOutcome applied = applySettingsInputs(inputs, model, error);
     if (applied != ApplyOutcome::Applied)
-        return InputFailureExit(applied, QStringLiteral("send"), error);
-    WarnLowerCaseCallsigns(QStringLiteral("send"), model);
+        return inputFailureExit(applied, QStringLiteral("send"), error);
+    warnLowerCaseCallsigns(QStringLiteral("send"), model);
     ConfigBlock block{};
     BuildRejection rejection;
-    if (!BuildConfigBlock(model.tracker, block, &rejection)) {
-        PrintErr(RejectionText(QStringLiteral("send"), rejection));
+    if (!buildConfigBlock(model.tracker, block, &rejection)) {
+        printErr(rejectionText(QStringLiteral("send"), rejection));
         return ExitFailed;
     }
-    return Upload(block, port);
+    return sendBlock(block, port);
 }
 
 } // namespace tarvek::cli

@@ -5,34 +5,36 @@
 #include "Output.h"
 #include "SettingsDescription.h"
 
+using namespace tarvek::config;
+
 namespace tarvek::cli
 {
 namespace
 {
 
-bool IsText(const SettingDescription &setting)
+bool isText(const SettingDescription &setting)
 {
     return setting.kind == ControlKind::MaskedText;
 }
 
-QString DefaultAsJson(const SettingDescription &setting)
+QString defaultAsJson(const SettingDescription &setting)
 {
-    return IsText(setting) ? JsonQuote(setting.defaultText) : QString::number(setting.defaultValue);
+    return isText(setting) ? jsonQuote(setting.defaultText) : QString::number(setting.defaultValue);
 }
 
-QString DefaultForPeople(const SettingDescription &setting)
+QString defaultForPeople(const SettingDescription &setting)
 {
-    return IsText(setting) ? u'"' + QString(setting.defaultText) + u'"'
+    return isText(setting) ? u'"' + QString(setting.defaultText) + u'"'
                            : QString::number(setting.defaultValue);
 }
 
 } // namespace
 
-int RunSettings(const QStringList &args)
+int runSettings(const QStringList &args)
 {
     for (const QString &arg : args) {
         if (arg != QLatin1String("--json")) {
-            PrintErr(QStringLiteral("tarvek-cli settings: unexpected argument \"%1\"\n"
+            printErr(QStringLiteral("tarvek-cli settings: unexpected argument \"%1\"\n"
                                     "usage: tarvek-cli settings [--json]\n")
                          .arg(arg));
             return ExitUsage;
@@ -40,24 +42,24 @@ int RunSettings(const QStringList &args)
     }
     const bool json = !args.isEmpty();
     QStringList lines;
-    for (const SettingDescription &setting : AllSettings()) {
+    for (const SettingDescription &setting : allSettings()) {
         if (json) {
             lines << QStringLiteral("{\"control\": %1, \"name\": %2, \"caption\": %3, "
                                     "\"format\": %4, \"default\": %5, \"block\": %6}")
-                         .arg(JsonQuote(setting.key), JsonQuote(setting.name),
-                              JsonQuote(setting.caption), JsonQuote(FormatText(setting)),
-                              DefaultAsJson(setting), JsonQuote(BlockBytesText(setting.block)));
+                         .arg(jsonQuote(setting.key), jsonQuote(setting.name),
+                              jsonQuote(setting.caption), jsonQuote(formatText(setting)),
+                              defaultAsJson(setting), jsonQuote(blockBytesText(setting.block)));
         } else {
             lines << QStringList{setting.key,
                                  setting.name,
                                  setting.caption,
-                                 FormatText(setting),
-                                 QStringLiteral("default ") + DefaultForPeople(setting),
-                                 BlockBytesText(setting.block)}
+                                 formatText(setting),
+                                 QStringLiteral("default ") + defaultForPeople(setting),
+                                 blockBytesText(setting.block)}
                          .join(QStringLiteral(" | "));
         }
     }
-    PrintOut(json ? u'[' + lines.join(QStringLiteral(",\n ")) + QStringLiteral("]\n")
+    printOut(json ? u'[' + lines.join(QStringLiteral(",\n ")) + QStringLiteral("]\n")
                   : lines.join(u'\n') + u'\n');
     return ExitOk;
 }

@@ -6,10 +6,13 @@
 #include "Output.h"
 #include "Reports.h"
 
+using namespace tarvek::cfgfile;
+using namespace tarvek::config;
+
 namespace tarvek::cli
 {
 
-bool ParseSettingsInputs(const QStringList &args, SettingsInputs &inputs, QString &error)
+bool parseSettingsInputs(const QStringList &args, SettingsInputs &inputs, QString &error)
 {
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString &arg = args.at(i);
@@ -40,38 +43,38 @@ bool ParseSettingsInputs(const QStringList &args, SettingsInputs &inputs, QStrin
     return true;
 }
 
-ApplyOutcome ApplySettingsInputs(const SettingsInputs &inputs, SettingsModel &model, QString &error)
+ApplyOutcome applySettingsInputs(const SettingsInputs &inputs, SettingsModel &model, QString &error)
 {
-    LoadDefaults(model.tracker);
+    loadDefaults(model.tracker);
     if (!inputs.cfgPath.isEmpty()) {
         // As the window's Load: same reader, same stop at the first failing
         // value, nothing taken back. There is no calculator window to notify.
-        const CfgResult loaded = LoadConfigFile(inputs.cfgPath, model);
+        const CfgResult loaded = loadConfigFile(inputs.cfgPath, model);
         if (!loaded.ok()) {
-            error = CfgFailureText(inputs.cfgPath, loaded);
+            error = cfgFailureText(inputs.cfgPath, loaded);
             return ApplyOutcome::CfgFailed;
         }
     }
     for (const auto &[name, value] : inputs.sets) {
         const QString given = QStringLiteral("--set %1=%2: ").arg(name, value);
-        const auto control = FindControl(model, name);
+        const auto control = findControl(model, name);
         if (!control) {
             error = given + QStringLiteral("unknown setting \"%1\" (`tarvek-cli settings` "
                                            "lists them)")
                                 .arg(name);
             return ApplyOutcome::SetRefused;
         }
-        if (!WriteControl(*control, value, &error)) {
-            error.prepend(given);
+        if (const WriteResult written = writeControl(*control, value); !written.ok()) {
+            error = given + written.error;
             return ApplyOutcome::SetRefused;
         }
     }
     return ApplyOutcome::Applied;
 }
 
-int InputFailureExit(ApplyOutcome outcome, const QString &verb, const QString &error)
+int inputFailureExit(ApplyOutcome outcome, const QString &verb, const QString &error)
 {
-    PrintErr(QStringLiteral("tarvek-cli %1: %2\n").arg(verb, error));
+    printErr(QStringLiteral("tarvek-cli %1: %2\n").arg(verb, error));
     return outcome == ApplyOutcome::CfgFailed ? ExitCfgFailed : ExitUsage;
 }
 

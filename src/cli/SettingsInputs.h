@@ -17,7 +17,7 @@ struct SettingsInputs {
 
 // Splits the inputs from the verb's own arguments. Returns false with the
 // reason in `error` on a malformed input option.
-bool ParseSettingsInputs(const QStringList &args, SettingsInputs &inputs, QString &error);
+bool parseSettingsInputs(const QStringList &args, SettingsInputs &inputs, QString &error);
 
 enum class ApplyOutcome { Applied, CfgFailed, SetRefused };
 
@@ -25,11 +25,11 @@ enum class ApplyOutcome { Applied, CfgFailed, SetRefused };
 // every --set. Stops at the first failure, leaving `model` as far as it got,
 // with the reason in `error`: the --cfg file and where its load stopped, or
 // the --set and why it was refused.
-ApplyOutcome ApplySettingsInputs(const SettingsInputs &inputs, SettingsModel &model,
+ApplyOutcome applySettingsInputs(const SettingsInputs &inputs, config::SettingsModel &model,
                                  QString &error);
 
 // For verbs that report nothing else when the inputs fail: prints the reason
 // and returns the exit code (2 for a refused --set, 3 for a failed --cfg).
-int InputFailureExit(ApplyOutcome outcome, const QString &verb, const QString &error);
+int inputFailureExit(ApplyOutcome outcome, const QString &verb, const QString &error);
 
 } // namespace tarvek::cli

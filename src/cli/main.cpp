@@ -13,36 +13,36 @@ int main(int argc, char **argv)
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     if (args.isEmpty()) {
-        PrintErr(UsageText());
+        printErr(usageText());
         return ExitUsage;
     }
     const QString verb = args.takeFirst();
-    if (const QString help = VerbHelp(verb); !help.isEmpty() && AsksForHelp(args)) {
-        PrintOut(help);
+    if (const QString help = verbHelp(verb); !help.isEmpty() && asksForHelp(args)) {
+        printOut(help);
         return ExitOk;
     }
     if (verb == QLatin1String("encode"))
-        return RunEncode(args);
+        return runEncode(args);
     if (verb == QLatin1String("save"))
-        return RunSave(args);
+        return runSave(args);
     if (verb == QLatin1String("position"))
-        return RunPosition(args);
+        return runPosition(args);
     if (verb == QLatin1String("send"))
-        return RunSend(args);
+        return runSend(args);
     if (verb == QLatin1String("decode"))
-        return RunDecode(args);
+        return runDecode(args);
     if (verb == QLatin1String("settings"))
-        return RunSettings(args);
+        return runSettings(args);
     if (verb == QLatin1String("ports"))
-        return RunPorts(args);
+        return runPorts(args);
     if (verb == QLatin1String("--version")) {
-        PrintOut(QStringLiteral("tarvek-cli " TARVEK_VERSION "\n"));
+        printOut(QStringLiteral("tarvek-cli " TARVEK_VERSION "\n"));
         return ExitOk;
     }
     if (verb == QLatin1String("--help") || verb == QLatin1String("-h")) {
-        PrintOut(UsageText());
+        printOut(usageText());
         return ExitOk;
     }
-    PrintErr(QStringLiteral("tarvek-cli: unknown verb '%1'\n").arg(verb) + UsageText());
+    printErr(QStringLiteral("tarvek-cli: unknown verb '%1'\n").arg(verb) + usageText());
     return ExitUsage;
 }

@@ -6,7 +6,7 @@
 #include "PackedCodes.h"
 #include "TrackerSettings.h"
 
-namespace tarvek
+namespace tarvek::config
 {
 namespace
 {
@@ -17,35 +17,35 @@ struct BuildFailure {
     QString reason;
 };
 
-[[noreturn]] void Fail(const QString &reason)
+[[noreturn]] void failedWith(const QString &reason)
 {
     throw BuildFailure{reason};
 }
 
-double ValueOf(const MaskedField &field)
+double valueOf(const MaskedField &field)
 {
-    return ReadNumber(field.text());
+    return readNumber(field.text());
 }
 
-QString Whole(double value)
+QString wholeText(double value)
 {
     return QString::number(value, 'f', 0);
 }
 
-// The SSID part of a callsign text as NormalizeCallsign reads it: what
+// The SSID part of a callsign text as normalizeCallsign reads it: what
 // follows the first "-" from the second character on, blanks around the
 // whole text left out.
-QString SsidText(const QString &text)
+QString ssidText(const QString &text)
 {
     const QString trimmed = text.trimmed();
     const qsizetype dash = trimmed.size() > 1 ? trimmed.indexOf(u'-', 1) : -1;
     return dash < 0 ? QString() : trimmed.mid(dash + 1);
 }
 
-QString SsidReason(const QString &text, const QString &which = QString())
+QString ssidReason(const QString &text, const QString &which = QString())
 {
     return QStringLiteral("%1the SSID \"%2\" after \"-\" is not a whole number from 0 to 32767")
-        .arg(which, SsidText(text));
+        .arg(which, ssidText(text));
 }
 
 // Packs the settings one step at a time. Each step names the setting it
@@ -58,20 +58,20 @@ public:
     void run()
     {
         packTxDelay();
-        packNumber(s.edMsgRepeat, "edMsgRepeat", offset::MsgRetries);
+        packNumber(s.edMsgRepeat, "edMsgRepeat", offset::kMsgRetries);
         begin("cbMicEMsg", QString::number(s.cbMicEMsg.index()));
         const int autoReply = s.chkAutoReply.value() != 0 ? 1 : 0;
-        block[offset::MsgOptions] = toByte(PackMessageCode({s.cbMicEMsg.index(), autoReply}));
+        block[offset::kMsgOptions] = toByte(packMessageCode({s.cbMicEMsg.index(), autoReply}));
         packSymbol();
         packTimings();
-        packCallsignField(offset::MyCall, s.edMyCall, "edMyCall", s.edAprsPath.text().isEmpty());
+        packCallsignField(offset::kMyCall, s.edMyCall, "edMyCall", s.edAprsPath.text().isEmpty());
         packPath();
-        packText(offset::StatusText, s.edBeacon, "edBeacon");
-        packCallsignField(offset::DestCall, s.edDestCall, "edDestCall", false);
-        packText(offset::Message, s.edAprsMsg, "edAprsMsg");
+        packField(offset::kStatusText, s.edBeacon, "edBeacon");
+        packCallsignField(offset::kDestCall, s.edDestCall, "edDestCall", false);
+        packField(offset::kMessage, s.edAprsMsg, "edAprsMsg");
         begin("edMyCall", s.edMyCall);
         if (s.edMyCall.text().isEmpty())
-            Fail(QStringLiteral("the callsign is empty"));
+            failedWith(QStringLiteral("the callsign is empty"));
     }
 
     const char *key = nullptr; // the setting of the step under way
@@ -89,11 +89,12 @@ private:
     // and must fit a byte.
     std::uint8_t toByte(double value, const QString &what = QString())
     {
-        const double whole = RoundHalfEven(value);
+        const double whole = roundHalfEven(value);
         if (!(whole >= 0.0 && whole <= 255.0))
-            Fail(what.isEmpty()
-                     ? QStringLiteral("%1 does not fit a byte (0 to 255)").arg(Whole(whole))
-                     : what.arg(Whole(whole)));
+            failedWith(
+                what.isEmpty()
+                    ? QStringLiteral("%1 does not fit a byte (0 to 255)").arg(wholeText(whole))
+                    : what.arg(wholeText(whole)));
         return static_cast<std::uint8_t>(whole);
     }
 
@@ -102,30 +103,31 @@ private:
     // field, and that fails the build.
     void writeBack(MaskedField &field, double number)
     {
-        const auto whole = static_cast<long long>(RoundHalfEven(number));
-        if (!field.setText(FormatWithDigits(whole, field.positions())))
-            Fail(QStringLiteral("written back as %1, it needs more than the field's %2 digits")
-                     .arg(whole)
-                     .arg(field.positions()));
+        const auto whole = static_cast<long long>(roundHalfEven(number));
+        if (!field.setText(formatWithDigits(whole, field.positions())))
+            failedWith(
+                QStringLiteral("written back as %1, it needs more than the field's %2 digits")
+                    .arg(whole)
+                    .arg(field.positions()));
     }
 
     void writeBack(MaskedField &field, const QString &normalised)
     {
         if (!field.setText(normalised))
-            Fail(QStringLiteral("the normalised text \"%1\" does not fit the field")
-                     .arg(normalised));
+            failedWith(QStringLiteral("the normalised text \"%1\" does not fit the field")
+                           .arg(normalised));
     }
 
     void raiseToMinimum(MaskedField &field, int minimum)
     {
-        if (ValueOf(field) < minimum)
+        if (valueOf(field) < minimum)
             writeBack(field, minimum);
     }
 
     void packNumber(MaskedField &field, const char *stepKey, int index)
     {
         begin(stepKey, field);
-        const std::uint8_t value = toByte(ValueOf(field));
+        const std::uint8_t value = toByte(valueOf(field));
         block[static_cast<size_t>(index)] = value;
         writeBack(field, value);
     }
@@ -137,7 +139,7 @@ private:
         begin(stepKey, field);
         raiseToMinimum(field, 10);
         const std::uint8_t tens =
-            toByte(ValueOf(field) / 10.0,
+            toByte(valueOf(field) / 10.0,
                    QStringLiteral("it makes %1 tens of seconds, more than a byte holds (255)"));
         block[static_cast<size_t>(index)] = tens;
         writeBack(field, tens * 10.0);
@@ -147,8 +149,8 @@ private:
     {
         begin("edNumFlagsAuto", s.edNumFlagsAuto);
         raiseToMinimum(s.edNumFlagsAuto, 7);
-        const std::uint8_t flags = toByte(ValueOf(s.edNumFlagsAuto) * 0.15);
-        block[offset::TxDelay] = flags;
+        const std::uint8_t flags = toByte(valueOf(s.edNumFlagsAuto) * 0.15);
+        block[offset::kTxDelay] = flags;
         writeBack(s.edNumFlagsAuto, flags / 0.15);
     }
 
@@ -157,24 +159,24 @@ private:
         static const char *const kSpeedKeys[kSpeedBands] = {
             "esSpeedTable(0)", "esSpeedTable(1)", "esSpeedTable(2)", "esSpeedTable(3)",
             "esSpeedTable(4)", "esSpeedTable(5)", "esSpeedTable(6)"};
-        packInterval(offset::GpsCheckInterval, s.edGpsCheckTime, "edGpsCheckTime");
+        packInterval(offset::kGpsCheckInterval, s.edGpsCheckTime, "edGpsCheckTime");
         for (int i = 0; i < kSpeedBands; ++i)
-            packInterval(offset::SpeedTable + i, s.esSpeedTable[static_cast<size_t>(i)],
+            packInterval(offset::kSpeedTable + i, s.esSpeedTable[static_cast<size_t>(i)],
                          kSpeedKeys[i]);
-        packInterval(offset::ManualInterval, s.edManualTime, "edManualTime");
+        packInterval(offset::kManualInterval, s.edManualTime, "edManualTime");
 
-        packNumber(s.edGpsAcqTime, "edGpsAcqTime", offset::GpsAcqTimeout);
-        if (block[offset::GpsAcqTimeout] == 0)
-            block[offset::GpsCheckInterval] = kGpslessMarker;
+        packNumber(s.edGpsAcqTime, "edGpsAcqTime", offset::kGpsAcqTimeout);
+        if (block[offset::kGpsAcqTimeout] == 0)
+            block[offset::kGpsCheckInterval] = kGpslessMarker;
 
         begin("edBcnEvery", s.edBcnEvery);
-        if (ValueOf(s.edBcnEvery) > 127)
+        if (valueOf(s.edBcnEvery) > 127)
             writeBack(s.edBcnEvery, 127);
         const int rxPosition = s.chkRxPosition.value() != 0 ? 1 : 0;
         const std::uint8_t status =
-            toByte(PackStatusCode({static_cast<int>(ValueOf(s.edBcnEvery)), rxPosition}));
-        block[offset::StatusEvery] = status;
-        writeBack(s.edBcnEvery, UnpackStatusCode(status).every);
+            toByte(packStatusCode({static_cast<int>(valueOf(s.edBcnEvery)), rxPosition}));
+        block[offset::kStatusEvery] = status;
+        writeBack(s.edBcnEvery, unpackStatusCode(status).every);
     }
 
     void packSymbol()
@@ -182,18 +184,18 @@ private:
         begin("edSymbol", s.edSymbol);
         const QString symbol = s.edSymbol.content();
         if (symbol.isEmpty())
-            Fail(QStringLiteral("the symbol is missing"));
-        const int code = Cp1252Code(symbol.at(0).unicode());
-        block[offset::SymbolCode] = static_cast<std::uint8_t>(code < 0 ? '?' : code);
-        block[offset::SymbolTable] = s.chkTable.value() != 0 ? '\\' : '/';
+            failedWith(QStringLiteral("the symbol is missing"));
+        const int code = cp1252Code(symbol.at(0).unicode());
+        block[offset::kSymbolCode] = static_cast<std::uint8_t>(code < 0 ? '?' : code);
+        block[offset::kSymbolTable] = s.chkTable.value() != 0 ? '\\' : '/';
     }
 
     void packCallsignField(int position, MaskedField &field, const char *stepKey, bool addEnd)
     {
         begin(stepKey, field);
-        const auto normalised = PackCallsign(block, position, field.text(), addEnd);
+        const auto normalised = packCallsign(block, position, field.text(), addEnd);
         if (!normalised)
-            Fail(SsidReason(field.text()));
+            failedWith(ssidReason(field.text()));
         writeBack(field, *normalised);
     }
 
@@ -204,26 +206,26 @@ private:
             return;
         const qsizetype comma = path.size() > 1 ? path.indexOf(u',', 1) : -1;
         if (comma < 0) {
-            packCallsignField(offset::Digi1, s.edAprsPath, "edAprsPath", true);
+            packCallsignField(offset::kDigi1, s.edAprsPath, "edAprsPath", true);
             return;
         }
         begin("edAprsPath", path);
-        const auto first = PackCallsign(block, offset::Digi1, path.left(comma), false);
+        const auto first = packCallsign(block, offset::kDigi1, path.left(comma), false);
         if (!first)
-            Fail(SsidReason(path.left(comma), QStringLiteral("first digipeater: ")));
-        const auto second = PackCallsign(block, offset::Digi2, path.mid(comma + 1), true);
+            failedWith(ssidReason(path.left(comma), QStringLiteral("first digipeater: ")));
+        const auto second = packCallsign(block, offset::kDigi2, path.mid(comma + 1), true);
         if (!second)
-            Fail(SsidReason(path.mid(comma + 1), QStringLiteral("second digipeater: ")));
+            failedWith(ssidReason(path.mid(comma + 1), QStringLiteral("second digipeater: ")));
         writeBack(s.edAprsPath, *first + u',' + *second);
     }
 
-    void packText(int position, const MaskedField &field, const char *stepKey)
+    void packField(int position, const MaskedField &field, const char *stepKey)
     {
         begin(stepKey, field);
-        if (!PackText(block, position, field.text()))
-            Fail(QStringLiteral("%1 bytes from byte %2 on run past the end of the block")
-                     .arg(EncodeCp1252(field.text()).size() + 1)
-                     .arg(position));
+        if (!packText(block, position, field.text()))
+            failedWith(QStringLiteral("%1 bytes from byte %2 on run past the end of the block")
+                           .arg(encodeCp1252(field.text()).size() + 1)
+                           .arg(position));
     }
 
     TrackerSettings &s;
@@ -232,9 +234,9 @@ private:
 
 } // namespace
 
-bool PackText(ConfigBlock &block, int position, const QString &text)
+bool packText(ConfigBlock &block, int position, const QString &text)
 {
-    const QByteArray bytes = EncodeCp1252(text);
+    const QByteArray bytes = encodeCp1252(text);
     if (position < 0 || position + bytes.size() >= kConfigBlockSize)
         return false;
     for (qsizetype k = 0; k < bytes.size(); ++k)
@@ -243,13 +245,13 @@ bool PackText(ConfigBlock &block, int position, const QString &text)
     return true;
 }
 
-std::optional<QString> PackCallsign(ConfigBlock &block, int position, const QString &text,
+std::optional<QString> packCallsign(ConfigBlock &block, int position, const QString &text,
                                     bool addEnd)
 {
-    const auto normalized = NormalizeCallsign(text);
+    const auto normalized = normalizeCallsign(text);
     if (!normalized || position < 0 || position + (addEnd ? 7 : 6) >= kConfigBlockSize)
         return std::nullopt;
-    const QByteArray call = EncodeCp1252(normalized->callsign);
+    const QByteArray call = encodeCp1252(normalized->callsign);
     Q_ASSERT(call.size() == 6);
     for (int k = 0; k < 6; ++k)
         block[static_cast<size_t>(position + k)] = static_cast<std::uint8_t>(call.at(k));
@@ -259,7 +261,7 @@ std::optional<QString> PackCallsign(ConfigBlock &block, int position, const QStr
     return normalized->text;
 }
 
-bool BuildConfigBlock(TrackerSettings &settings, ConfigBlock &block, BuildRejection *rejection)
+bool buildConfigBlock(TrackerSettings &settings, ConfigBlock &block, BuildRejection *rejection)
 {
     block.fill(0);
     Builder builder(settings, block);
@@ -267,11 +269,11 @@ bool BuildConfigBlock(TrackerSettings &settings, ConfigBlock &block, BuildReject
         builder.run();
     } catch (const BuildFailure &failure) {
         if (rejection)
-            *rejection = {FindSetting(QLatin1StringView(builder.key)), builder.text,
+            *rejection = {findSetting(QLatin1StringView(builder.key)), builder.text,
                           failure.reason};
         return false;
     }
     return true;
 }
 
-} // namespace tarvek
+} // namespace tarvek::config

@@ -7,7 +7,7 @@
 #include <QString>
 #include <optional>
 
-namespace tarvek
+namespace tarvek::config
 {
 
 class TrackerSettings;
@@ -27,19 +27,19 @@ struct BuildRejection {
 // value that cannot be carried; the block is then left partly filled and the
 // texts normalised so far stay in their fields. `rejection`, when given, is
 // then filled with the reason.
-bool BuildConfigBlock(TrackerSettings &settings, ConfigBlock &block,
+bool buildConfigBlock(TrackerSettings &settings, ConfigBlock &block,
                       BuildRejection *rejection = nullptr);
 
 // Writes the Windows-1252 codes of `text` from `position` on, then a 0.
 // Returns false, having written nothing, when a byte would fall beyond the
 // block.
-bool PackText(ConfigBlock &block, int position, const QString &text);
+bool packText(ConfigBlock &block, int position, const QString &text);
 
 // Writes the six callsign characters and the SSID character of the
 // normalised callsign from `position` on, and a 0 after them when `addEnd`.
 // Returns the text to write back, or an empty optional when the SSID is
 // refused (nothing written then).
-std::optional<QString> PackCallsign(ConfigBlock &block, int position, const QString &text,
+std::optional<QString> packCallsign(ConfigBlock &block, int position, const QString &text,
                                     bool addEnd);
 
-} // namespace tarvek
+} // namespace tarvek::config

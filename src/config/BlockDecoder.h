@@ -7,7 +7,7 @@
 #include <QPair>
 #include <QString>
 
-namespace tarvek
+namespace tarvek::config
 {
 
 using Setting = QPair<QString, QString>; // control name, value
@@ -15,6 +15,6 @@ using Setting = QPair<QString, QString>; // control name, value
 // Each setting the block carries, named after its control, in control order:
 // TX delay in milliseconds, intervals in seconds, callsigns as CALL-SSID,
 // texts as sent. In GPSless Mode the acquisition interval reads "GPSless".
-QList<Setting> DecodeSettings(const ConfigBlock &block);
+QList<Setting> decodeSettings(const ConfigBlock &block);
 
-} // namespace tarvek
+} // namespace tarvek::config

@@ -2,7 +2,7 @@
 
 #include "NumericReading.h"
 
-namespace tarvek
+namespace tarvek::config
 {
 namespace
 {
@@ -11,7 +11,7 @@ constexpr int kCallsignLength = 6;
 constexpr int kSsidBase = 48;
 
 // Spaces only, as the field shows them; other blanks belong to the text.
-QString TrimSpaces(const QString &text)
+QString trimSpaces(const QString &text)
 {
     qsizetype first = 0;
     qsizetype last = text.size();
@@ -22,7 +22,7 @@ QString TrimSpaces(const QString &text)
     return text.mid(first, last - first);
 }
 
-QString RightTrimSpaces(const QString &text)
+QString rightTrimSpaces(const QString &text)
 {
     qsizetype last = text.size();
     while (last > 0 && text.at(last - 1) == u' ')
@@ -32,15 +32,15 @@ QString RightTrimSpaces(const QString &text)
 
 } // namespace
 
-std::optional<NormalizedCallsign> NormalizeCallsign(const QString &input)
+std::optional<NormalizedCallsign> normalizeCallsign(const QString &input)
 {
-    const QString text = TrimSpaces(input);
+    const QString text = trimSpaces(input);
     const qsizetype dash = text.size() > 1 ? text.indexOf(u'-', 1) : -1;
     int ssid = 0;
     QString call = text;
     if (dash >= 0) {
         call = text.left(dash);
-        const double value = RoundHalfEven(ReadNumber(text.mid(dash + 1)));
+        const double value = roundHalfEven(readNumber(text.mid(dash + 1)));
         if (!(value >= 0.0 && value <= 32767.0))
             return std::nullopt;
         ssid = static_cast<int>(value);
@@ -50,10 +50,10 @@ std::optional<NormalizedCallsign> NormalizeCallsign(const QString &input)
     if (out.ssidCode >= 64)
         out.ssidCode = kSsidBase;
     out.callsign = call.left(kCallsignLength).leftJustified(kCallsignLength, u' ');
-    out.text = RightTrimSpaces(out.callsign);
+    out.text = rightTrimSpaces(out.callsign);
     if (out.ssidCode > kSsidBase)
         out.text += text.mid(dash);
     return out;
 }
 
-} // namespace tarvek
+} // namespace tarvek::config

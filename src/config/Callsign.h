@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-namespace tarvek
+namespace tarvek::config
 {
 
 struct NormalizedCallsign {
@@ -18,6 +18,6 @@ struct NormalizedCallsign {
 // reading rule and rounded half to even. SSIDs of 16 and above become 0.
 // A negative SSID, or one beyond a 16-bit whole number, is refused (nullopt):
 // its character would not be an SSID, or a 0 would end the field early.
-std::optional<NormalizedCallsign> NormalizeCallsign(const QString &text);
+std::optional<NormalizedCallsign> normalizeCallsign(const QString &text);
 
-} // namespace tarvek
+} // namespace tarvek::config

@@ -2,7 +2,7 @@
 // A check box setting: 0 clear, 1 ticked, 2 greyed.
 #include <QObject>
 
-namespace tarvek
+namespace tarvek::config
 {
 
 class CheckBox : public QObject
@@ -25,4 +25,4 @@ private:
     int m_value = Unchecked;
 };
 
-} // namespace tarvek
+} // namespace tarvek::config

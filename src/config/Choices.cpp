@@ -2,7 +2,7 @@
 #include "ListChoice.h"
 #include "OptionButton.h"
 
-namespace tarvek
+namespace tarvek::config
 {
 
 bool CheckBox::setValue(int value)
@@ -34,4 +34,4 @@ void OptionButton::setSelected(bool selected)
     Q_EMIT changed();
 }
 
-} // namespace tarvek
+} // namespace tarvek::config

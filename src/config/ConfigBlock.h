@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-namespace tarvek
+namespace tarvek::config
 {
 
 constexpr int kConfigBlockSize = 114;
@@ -12,25 +12,25 @@ using ConfigBlock = std::array<std::uint8_t, kConfigBlockSize>;
 // Start of each field in the block.
 namespace offset
 {
-constexpr int TxDelay = 0;
-constexpr int MsgRetries = 1;
-constexpr int MsgOptions = 2;
-constexpr int SymbolCode = 3;
-constexpr int SymbolTable = 4;
-constexpr int GpsCheckInterval = 5;
-constexpr int SpeedTable = 6;
-constexpr int ManualInterval = 13;
-constexpr int GpsAcqTimeout = 14;
-constexpr int StatusEvery = 15;
-constexpr int MyCall = 16;
-constexpr int Digi1 = 23;
-constexpr int Digi2 = 30;
-constexpr int StatusText = 38;
-constexpr int DestCall = 68;
-constexpr int Message = 75;
+constexpr int kTxDelay = 0;
+constexpr int kMsgRetries = 1;
+constexpr int kMsgOptions = 2;
+constexpr int kSymbolCode = 3;
+constexpr int kSymbolTable = 4;
+constexpr int kGpsCheckInterval = 5;
+constexpr int kSpeedTable = 6;
+constexpr int kManualInterval = 13;
+constexpr int kGpsAcqTimeout = 14;
+constexpr int kStatusEvery = 15;
+constexpr int kMyCall = 16;
+constexpr int kDigi1 = 23;
+constexpr int kDigi2 = 30;
+constexpr int kStatusText = 38;
+constexpr int kDestCall = 68;
+constexpr int kMessage = 75;
 } // namespace offset
 
 // Byte 5 in GPSless Mode, when the acquisition timeout is 0.
 constexpr std::uint8_t kGpslessMarker = 252;
 
-} // namespace tarvek
+} // namespace tarvek::config

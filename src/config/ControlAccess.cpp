@@ -1,11 +1,11 @@
 #include "ControlAccess.h"
 
-namespace tarvek
+namespace tarvek::config
 {
 namespace
 {
 
-std::optional<int> ParseWholeNumber(const QString &text)
+std::optional<int> parseWholeNumber(const QString &text)
 {
     bool ok = false;
     const int value = text.toInt(&ok, 10);
@@ -15,7 +15,7 @@ std::optional<int> ParseWholeNumber(const QString &text)
 }
 
 // Why `field` refuses `text` (which it does).
-QString FieldRefusal(const MaskedField &field, const QString &text)
+QString fieldRefusal(const MaskedField &field, const QString &text)
 {
     if (!field.isMasked())
         return QStringLiteral("the field takes at most %1 characters, \"%2\" has %3")
@@ -44,16 +44,16 @@ QString FieldRefusal(const MaskedField &field, const QString &text)
 
 // A list text in a comparable form: lower case, words joined by one blank
 // whatever blanks or hyphens stood between them.
-QString ListKey(const QString &text)
+QString listKey(const QString &text)
 {
     QString key = text.toLower();
     key.replace(u'-', u' ');
     return key.simplified();
 }
 
-ControlRef RefTo(const SettingDescription &setting, SettingsModel &model)
+ControlRef refTo(const SettingDescription &setting, SettingsModel &model)
 {
-    QObject &control = ControlOf(setting, model);
+    QObject &control = controlOf(setting, model);
     ControlRef ref{setting.key, &setting};
     switch (setting.kind) {
     case ControlKind::MaskedText:
@@ -74,38 +74,36 @@ ControlRef RefTo(const SettingDescription &setting, SettingsModel &model)
 
 } // namespace
 
-std::vector<ControlRef> AllControls(SettingsModel &model)
+std::vector<ControlRef> allControls(SettingsModel &model)
 {
     std::vector<ControlRef> all;
-    for (const SettingDescription &setting : AllSettings())
-        all.push_back(RefTo(setting, model));
+    for (const SettingDescription &setting : allSettings())
+        all.push_back(refTo(setting, model));
     return all;
 }
 
-std::optional<ControlRef> FindControl(SettingsModel &model, const QString &name)
+std::optional<ControlRef> findControl(SettingsModel &model, const QString &name)
 {
-    const SettingDescription *setting = FindSettingByName(name);
+    const SettingDescription *setting = findSettingByName(name);
     if (!setting)
         return std::nullopt;
-    return RefTo(*setting, model);
+    return refTo(*setting, model);
 }
 
-bool WriteControl(const ControlRef &control, const QString &value, QString *error)
+WriteResult writeControl(const ControlRef &control, const QString &value)
 {
     auto refuse = [&](const QString &why) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(
-                control.setting ? NamesText(*control.setting) : control.name, why);
-        return false;
+        return WriteResult{QStringLiteral("%1: %2").arg(
+            control.setting ? namesText(*control.setting) : control.name, why)};
     };
     if (control.field) {
         if (!control.field->setText(value))
-            return refuse(FieldRefusal(*control.field, value));
-        return true;
+            return refuse(fieldRefusal(*control.field, value));
+        return WriteResult{};
     }
-    auto number = ParseWholeNumber(value);
+    auto number = parseWholeNumber(value);
     if (!number && control.list)
-        number = ListPositionOfText(control.list->items(), value);
+        number = listPositionOfText(control.list->items(), value);
     if (!number)
         return refuse(control.list
                           ? QStringLiteral("\"%1\" is neither a list position nor one of the "
@@ -122,20 +120,20 @@ bool WriteControl(const ControlRef &control, const QString &value, QString *erro
             return refuse(QStringLiteral("takes 1 (normal form) or 0 (compressed form)"));
         control.option->setSelected(*number == 1);
     }
-    return true;
+    return WriteResult{};
 }
 
-std::optional<int> ListPositionOfText(const QStringList &items, const QString &text)
+std::optional<int> listPositionOfText(const QStringList &items, const QString &text)
 {
-    const QString key = ListKey(text);
+    const QString key = listKey(text);
     for (qsizetype i = 0; i < items.size(); ++i) {
-        if (ListKey(items.at(i)) == key)
+        if (listKey(items.at(i)) == key)
             return static_cast<int>(i);
     }
     return std::nullopt;
 }
 
-std::variant<QString, int> ReadControl(const ControlRef &control)
+std::variant<QString, int> readControl(const ControlRef &control)
 {
     if (control.field)
         return control.field->text();
@@ -146,7 +144,7 @@ std::variant<QString, int> ReadControl(const ControlRef &control)
     return control.option->isSelected() ? 1 : 0;
 }
 
-QString JsonQuote(const QString &text)
+QString jsonQuote(const QString &text)
 {
     QString out = QStringLiteral("\"");
     for (QChar ch : text) {
@@ -167,24 +165,24 @@ QString JsonQuote(const QString &text)
     return out + u'"';
 }
 
-QString ControlsAsJson(SettingsModel &model)
+QString controlsAsJson(SettingsModel &model)
 {
     QStringList parts;
-    for (const ControlRef &ref : AllControls(model)) {
-        const auto value = ReadControl(ref);
+    for (const ControlRef &ref : allControls(model)) {
+        const auto value = readControl(ref);
         const QString json = std::holds_alternative<QString>(value)
-                                 ? JsonQuote(std::get<QString>(value))
+                                 ? jsonQuote(std::get<QString>(value))
                                  : QString::number(std::get<int>(value));
-        parts << JsonQuote(ref.name) + QStringLiteral(": ") + json;
+        parts << jsonQuote(ref.name) + QStringLiteral(": ") + json;
     }
     return u'{' + parts.join(QStringLiteral(", ")) + u'}';
 }
 
-QString ControlsAsLines(SettingsModel &model)
+QString controlsAsLines(SettingsModel &model)
 {
     QString out;
-    for (const ControlRef &ref : AllControls(model)) {
-        const auto value = ReadControl(ref);
+    for (const ControlRef &ref : allControls(model)) {
+        const auto value = readControl(ref);
         out += ref.name + u'=' +
                (std::holds_alternative<QString>(value) ? std::get<QString>(value)
                                                        : QString::number(std::get<int>(value))) +
@@ -193,4 +191,4 @@ QString ControlsAsLines(SettingsModel &model)
     return out;
 }
 
-} // namespace tarvek
+} // namespace tarvek::config

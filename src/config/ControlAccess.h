@@ -8,7 +8,7 @@
 #include <variant>
 #include <vector>
 
-namespace tarvek
+namespace tarvek::config
 {
 
 struct ControlRef {
@@ -21,30 +21,39 @@ struct ControlRef {
 };
 
 // Every control, in the order of the settings description.
-std::vector<ControlRef> AllControls(SettingsModel &model);
+std::vector<ControlRef> allControls(SettingsModel &model);
 // The control named `name`: its control name or its readable name.
-std::optional<ControlRef> FindControl(SettingsModel &model, const QString &name);
+std::optional<ControlRef> findControl(SettingsModel &model, const QString &name);
+
+// The outcome of a write: `error` is empty when the control took the value,
+// otherwise it says why not, led by the control's names ("cbMicEMsg (mic-e):
+// the list position must be 0 to 7").
+struct WriteResult {
+    QString error;
+
+    bool ok() const { return error.isEmpty(); }
+};
 
 // Writes `value` into the control as the program would: text for masked
 // fields, a whole number for the others; the list also takes one of its
-// texts (see ListPositionOfText). On refusal returns false with the reason,
-// led by the control name, in `error` and leaves the control as it was.
-bool WriteControl(const ControlRef &control, const QString &value, QString *error);
+// texts (see listPositionOfText). A refused value leaves the control as it
+// was.
+[[nodiscard]] WriteResult writeControl(const ControlRef &control, const QString &value);
 
 // The position of `text` among the list's `items`, compared without regard
 // to case and with any run of blanks or hyphens between words standing for
 // one blank: "off-duty" and "Off  Duty" both give "Off Duty".
-std::optional<int> ListPositionOfText(const QStringList &items, const QString &text);
+std::optional<int> listPositionOfText(const QStringList &items, const QString &text);
 
 // A text control's text (with "_" in unfilled positions) or a number.
-std::variant<QString, int> ReadControl(const ControlRef &control);
+std::variant<QString, int> readControl(const ControlRef &control);
 
 // {"edComm": "1", ..., "optLLtoNorm": 0} on one line, in control order.
-QString ControlsAsJson(SettingsModel &model);
+QString controlsAsJson(SettingsModel &model);
 // NAME=VALUE lines, in control order.
-QString ControlsAsLines(SettingsModel &model);
+QString controlsAsLines(SettingsModel &model);
 
 // A JSON string literal for `text`, quotes included.
-QString JsonQuote(const QString &text);
+QString jsonQuote(const QString &text);
 
-} // namespace tarvek
+} // namespace tarvek::config

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace tarvek
+namespace tarvek::config
 {
 namespace
 {
@@ -16,7 +16,7 @@ constexpr std::array<char32_t, 32> kHighControls = {
 
 } // namespace
 
-int Cp1252Code(char32_t ch)
+int cp1252Code(char32_t ch)
 {
     if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))
         return static_cast<int>(ch);
@@ -27,35 +27,35 @@ int Cp1252Code(char32_t ch)
     return -1;
 }
 
-char32_t Cp1252Char(unsigned char code)
+char32_t cp1252Char(unsigned char code)
 {
     if (code >= 0x80 && code < 0xA0)
         return kHighControls[code - 0x80];
     return code;
 }
 
-QByteArray EncodeCp1252(const QString &text)
+QByteArray encodeCp1252(const QString &text)
 {
     QByteArray out;
     out.reserve(text.size());
     // One byte per UTF-16 unit, so that the byte count always equals the
     // text's length; a character beyond the BMP cannot be held anyway.
     for (QChar ch : text) {
-        const int code = Cp1252Code(ch.unicode());
+        const int code = cp1252Code(ch.unicode());
         out.append(static_cast<char>(code < 0 ? '?' : code));
     }
     return out;
 }
 
-QString DecodeCp1252(const QByteArray &bytes)
+QString decodeCp1252(const QByteArray &bytes)
 {
     QString out;
     out.reserve(bytes.size());
     for (char byte : bytes) {
-        const char32_t ch = Cp1252Char(static_cast<unsigned char>(byte));
+        const char32_t ch = cp1252Char(static_cast<unsigned char>(byte));
         out.append(QChar(static_cast<char16_t>(ch)));
     }
     return out;
 }
 
-} // namespace tarvek
+} // namespace tarvek::config

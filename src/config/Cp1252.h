@@ -5,18 +5,18 @@
 #include <QChar>
 #include <QString>
 
-namespace tarvek
+namespace tarvek::config
 {
 
 // The Windows-1252 code of a character, or -1 when the code page cannot hold it.
-int Cp1252Code(char32_t ch);
+int cp1252Code(char32_t ch);
 
 // The character that a Windows-1252 byte stands for. The five bytes that the
 // code page leaves undefined map to the C1 control of the same value.
-char32_t Cp1252Char(unsigned char code);
+char32_t cp1252Char(unsigned char code);
 
 // Each character as its Windows-1252 byte; "?" for one the code page cannot hold.
-QByteArray EncodeCp1252(const QString &text);
-QString DecodeCp1252(const QByteArray &bytes);
+QByteArray encodeCp1252(const QString &text);
+QString decodeCp1252(const QByteArray &bytes);
 
-} // namespace tarvek
+} // namespace tarvek::config

@@ -2,33 +2,33 @@
 
 #include "NumericReading.h"
 
-namespace tarvek
+namespace tarvek::config
 {
 
 namespace
 {
 
-bool IsDigit(int code)
+bool isDigit(int code)
 {
     return code >= '0' && code <= '9';
 }
-bool IsCapital(int code)
+bool isCapital(int code)
 {
     return code >= 'A' && code <= 'Z';
 }
-bool IsSmall(int code)
+bool isSmall(int code)
 {
     return code >= 'a' && code <= 'z';
 }
 
 // The callsign rule with `extra` as one more accepted character.
-void FilterCallsignLike(int &code, int extra)
+void filterCallsignLike(int &code, int extra)
 {
     if (code == kBackspaceCode || code == extra)
         return;
-    if (code == '-' || IsDigit(code) || IsCapital(code))
+    if (code == '-' || isDigit(code) || isCapital(code))
         return;
-    if (IsSmall(code)) {
+    if (isSmall(code)) {
         code = code - 'a' + 'A';
         return;
     }
@@ -37,29 +37,29 @@ void FilterCallsignLike(int &code, int extra)
 
 } // namespace
 
-void FilterCallsignKey(int &code)
+void filterCallsignKey(int &code)
 {
-    FilterCallsignLike(code, kBackspaceCode);
+    filterCallsignLike(code, kBackspaceCode);
 }
 
-void FilterPathKey(int &code)
+void filterPathKey(int &code)
 {
-    FilterCallsignLike(code, ',');
+    filterCallsignLike(code, ',');
 }
 
-void FilterMessageKey(int &code)
+void filterMessageKey(int &code)
 {
     if (code < 0 || code == '{' || code == '|' || code >= '~')
         code = 0;
 }
 
-void FilterStatusTextKey(int &code, const QString &acquisitionTimeoutText)
+void filterStatusTextKey(int &code, const QString &acquisitionTimeoutText)
 {
     if (code < 0) {
         code = 0;
         return;
     }
-    if (IsGpslessMode(acquisitionTimeoutText)) {
+    if (isGpslessMode(acquisitionTimeoutText)) {
         if (code >= '|')
             code = 0;
         return;
@@ -68,20 +68,20 @@ void FilterStatusTextKey(int &code, const QString &acquisitionTimeoutText)
         code = 0;
 }
 
-void FilterCoordinateKey(int &code)
+void filterCoordinateKey(int &code)
 {
-    if (code != kBackspaceCode && code != '.' && !IsDigit(code) && code != '%' && code != '\'')
+    if (code != kBackspaceCode && code != '.' && !isDigit(code) && code != '%' && code != '\'')
         code = 0;
 }
 
-bool IsGpslessMode(const QString &acquisitionTimeoutText)
+bool isGpslessMode(const QString &acquisitionTimeoutText)
 {
-    return ReadNumber(acquisitionTimeoutText) == 0.0;
+    return readNumber(acquisitionTimeoutText) == 0.0;
 }
 
-QString CounterText(int maxLength, int textLength)
+QString counterText(int maxLength, int textLength)
 {
     return QStringLiteral("[") + QString::number(maxLength - textLength) + QStringLiteral("]");
 }
 
-} // namespace tarvek
+} // namespace tarvek::config

@@ -8,36 +8,36 @@
 // page cannot hold arrives as a code above 255.
 #include <QString>
 
-namespace tarvek
+namespace tarvek::config
 {
 
 constexpr int kBackspaceCode = 8;
 
 // Own and destination callsign: Backspace, "-", digits and letters; small
 // letters become capitals; everything else is dropped.
-void FilterCallsignKey(int &code);
+void filterCallsignKey(int &code);
 
 // Digipeater path: the callsign rule plus "," between the addresses.
-void FilterPathKey(int &code);
+void filterPathKey(int &code);
 
 // Message text: drops "{", "|", "~" and every code from 126 up.
-void FilterMessageKey(int &code);
+void filterMessageKey(int &code);
 
 // Status text. In GPSless Mode (the acquisition timeout reads 0) the field
 // holds an APRS position, so "{", "'" and "`" are allowed; otherwise they
 // are dropped. "|", "~" and every code above 126 are always dropped.
-void FilterStatusTextKey(int &code, const QString &acquisitionTimeoutText);
+void filterStatusTextKey(int &code, const QString &acquisitionTimeoutText);
 
 // Calculator coordinates (latitude, longitude): Backspace, ".", the digits,
 // and "%" and "'", which are typed but then make the text invalid; every
 // other code is dropped. Signs and hemisphere letters come only from files.
-void FilterCoordinateKey(int &code);
+void filterCoordinateKey(int &code);
 
 // GPSless Mode holds exactly when the acquisition timeout text reads 0 by
 // the numeric reading rule ("000", "0__", "___", "" and "0" all do).
-bool IsGpslessMode(const QString &acquisitionTimeoutText);
+bool isGpslessMode(const QString &acquisitionTimeoutText);
 
 // "[n]", n being how many more characters the field takes.
-QString CounterText(int maxLength, int textLength);
+QString counterText(int maxLength, int textLength);
 
-} // namespace tarvek
+} // namespace tarvek::config

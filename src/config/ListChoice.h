@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QStringList>
 
-namespace tarvek
+namespace tarvek::config
 {
 
 class ListChoice : public QObject
@@ -25,4 +25,4 @@ private:
     int m_index = 0;
 };
 
-} // namespace tarvek
+} // namespace tarvek::config

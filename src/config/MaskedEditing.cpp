@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace tarvek
+namespace tarvek::config
 {
 
 namespace
@@ -12,7 +12,7 @@ using Cells = std::vector<MaskedField::Cell>;
 
 // Removes `count` cells from `start`, moving the later ones left; a cell that
 // its new position would not take leaves the removed range blank instead.
-Cells RemoveCells(const MaskedField &field, Cells cells, int start, int count)
+Cells removeCells(const MaskedField &field, Cells cells, int start, int count)
 {
     const auto begin = cells.begin() + start;
     Cells shifted(cells.begin(), begin);
@@ -27,7 +27,7 @@ Cells RemoveCells(const MaskedField &field, Cells cells, int start, int count)
     return shifted;
 }
 
-std::optional<EditResult> InsertMasked(const MaskedField &field, const Caret &caret,
+std::optional<EditResult> insertMasked(const MaskedField &field, const Caret &caret,
                                        const QString &chars)
 {
     Cells cells = field.cells();
@@ -45,7 +45,7 @@ std::optional<EditResult> InsertMasked(const MaskedField &field, const Caret &ca
     return EditResult{cells, QString(), start + static_cast<int>(chars.size())};
 }
 
-std::optional<EditResult> InsertFree(const MaskedField &field, const Caret &caret,
+std::optional<EditResult> insertFree(const MaskedField &field, const Caret &caret,
                                      const QString &chars)
 {
     QString text = field.text();
@@ -62,16 +62,16 @@ std::optional<EditResult> InsertFree(const MaskedField &field, const Caret &care
     return EditResult{{}, text, start + static_cast<int>(added.size())};
 }
 
-std::optional<EditResult> RemoveRange(const MaskedField &field, int start, int count)
+std::optional<EditResult> removeRange(const MaskedField &field, int start, int count)
 {
     if (count <= 0)
         return std::nullopt;
     if (!field.isMasked())
         return EditResult{{}, field.text().remove(start, count), start};
-    return EditResult{RemoveCells(field, field.cells(), start, count), QString(), start};
+    return EditResult{removeCells(field, field.cells(), start, count), QString(), start};
 }
 
-Caret Clamped(const MaskedField &field, Caret caret)
+Caret clamped(const MaskedField &field, Caret caret)
 {
     const int size = static_cast<int>(field.text().size());
     caret.position = std::clamp(caret.position, 0, size);
@@ -82,35 +82,35 @@ Caret Clamped(const MaskedField &field, Caret caret)
 
 } // namespace
 
-bool ApplyEdit(MaskedField &field, const EditResult &edit)
+bool applyEdit(MaskedField &field, const EditResult &edit)
 {
     return field.isMasked() ? field.setCells(edit.cells) : field.setText(edit.text);
 }
 
-std::optional<EditResult> InsertChars(const MaskedField &field, const Caret &caret,
+std::optional<EditResult> insertChars(const MaskedField &field, const Caret &caret,
                                       const QString &chars)
 {
     if (chars.isEmpty())
         return std::nullopt;
-    const Caret c = Clamped(field, caret);
-    return field.isMasked() ? InsertMasked(field, c, chars) : InsertFree(field, c, chars);
+    const Caret c = clamped(field, caret);
+    return field.isMasked() ? insertMasked(field, c, chars) : insertFree(field, c, chars);
 }
 
-std::optional<EditResult> Backspace(const MaskedField &field, const Caret &caret)
+std::optional<EditResult> deleteBackward(const MaskedField &field, const Caret &caret)
 {
-    const Caret c = Clamped(field, caret);
+    const Caret c = clamped(field, caret);
     if (c.hasSelection())
-        return RemoveRange(field, c.selectionStart, c.selectionLength);
-    return RemoveRange(field, c.position - 1, c.position > 0 ? 1 : 0);
+        return removeRange(field, c.selectionStart, c.selectionLength);
+    return removeRange(field, c.position - 1, c.position > 0 ? 1 : 0);
 }
 
-std::optional<EditResult> DeleteForward(const MaskedField &field, const Caret &caret)
+std::optional<EditResult> deleteForward(const MaskedField &field, const Caret &caret)
 {
-    const Caret c = Clamped(field, caret);
+    const Caret c = clamped(field, caret);
     if (c.hasSelection())
-        return RemoveRange(field, c.selectionStart, c.selectionLength);
+        return removeRange(field, c.selectionStart, c.selectionLength);
     const int size = static_cast<int>(field.text().size());
-    return RemoveRange(field, c.position, c.position < size ? 1 : 0);
+    return removeRange(field, c.position, c.position < size ? 1 : 0);
 }
 
-} // namespace tarvek
+} // namespace tarvek::config

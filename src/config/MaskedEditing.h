@@ -13,7 +13,7 @@
 #include <optional>
 #include <vector>
 
-namespace tarvek
+namespace tarvek::config
 {
 
 // Caret and selection in display positions (one per character shown).
@@ -35,19 +35,19 @@ struct EditResult {
 };
 
 // Writes the edit into the field; false when the field refuses it.
-[[nodiscard]] bool ApplyEdit(MaskedField &field, const EditResult &edit);
+[[nodiscard]] bool applyEdit(MaskedField &field, const EditResult &edit);
 
 // Puts `chars` at the caret (replacing the selection). A masked field refuses
 // the whole edit when a character is not accepted by its position or does not
 // fit; a free-text field refuses a typed character beyond its maximum length
 // and cuts a longer paste to what fits. Empty optional: nothing changes.
-std::optional<EditResult> InsertChars(const MaskedField &field, const Caret &caret,
+std::optional<EditResult> insertChars(const MaskedField &field, const Caret &caret,
                                       const QString &chars);
 
 // Removes the selection, or the character before the caret.
-std::optional<EditResult> Backspace(const MaskedField &field, const Caret &caret);
+std::optional<EditResult> deleteBackward(const MaskedField &field, const Caret &caret);
 
 // Removes the selection, or the character after the caret.
-std::optional<EditResult> DeleteForward(const MaskedField &field, const Caret &caret);
+std::optional<EditResult> deleteForward(const MaskedField &field, const Caret &caret);
 
-} // namespace tarvek
+} // namespace tarvek::config

@@ -2,7 +2,7 @@
 
 #include "Cp1252.h"
 
-namespace tarvek
+namespace tarvek::config
 {
 
 MaskedField::MaskedField(const QString &mask, int maxLength, QObject *parent)
@@ -38,7 +38,7 @@ bool MaskedField::acceptsAt(int pos, QChar ch) const
     if (pos < 0 || pos >= m_mask.size())
         return false;
     if (m_mask.at(pos) == u'&') {
-        const int code = Cp1252Code(ch.unicode());
+        const int code = cp1252Code(ch.unicode());
         return code >= 32 && code != 127;
     }
     return ch >= u'0' && ch <= u'9';
@@ -82,4 +82,4 @@ bool MaskedField::setCells(const std::vector<Cell> &cells)
     return true;
 }
 
-} // namespace tarvek
+} // namespace tarvek::config

@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-namespace tarvek
+namespace tarvek::config
 {
 
 class MaskedField : public QObject
@@ -62,4 +62,4 @@ private:
     QString m_free;            // free-text fields
 };
 
-} // namespace tarvek
+} // namespace tarvek::config

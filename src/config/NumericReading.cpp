@@ -5,30 +5,30 @@
 #include <limits>
 #include <string>
 
-namespace tarvek
+namespace tarvek::config
 {
 namespace
 {
 
-bool IsBlank(QChar ch)
+bool isBlank(QChar ch)
 {
     return ch == u' ' || ch == u'\t' || ch == u'\r' || ch == u'\n';
 }
 
-bool IsDigit(QChar ch)
+bool isDigit(QChar ch)
 {
     return ch >= u'0' && ch <= u'9';
 }
 
 } // namespace
 
-double ReadNumber(const QString &text)
+double readNumber(const QString &text)
 {
     std::string number;
     bool sign = false;
     bool point = false;
     for (QChar ch : text) {
-        if (IsBlank(ch))
+        if (isBlank(ch))
             continue;
         if (number.empty() && !sign && (ch == u'-' || ch == u'+')) {
             sign = true;
@@ -36,7 +36,7 @@ double ReadNumber(const QString &text)
                 number.push_back('-');
             continue;
         }
-        if (IsDigit(ch)) {
+        if (isDigit(ch)) {
             number.push_back(static_cast<char>(ch.unicode()));
             continue;
         }
@@ -66,14 +66,14 @@ double ReadNumber(const QString &text)
     return negative ? -value : value;
 }
 
-double RoundHalfEven(double value)
+double roundHalfEven(double value)
 {
     // nearbyint follows the current rounding mode; the default mode rounds
     // to nearest with ties to even, and nothing in this program changes it.
     return std::nearbyint(value);
 }
 
-QString FormatWithDigits(long long value, int digits)
+QString formatWithDigits(long long value, int digits)
 {
     const bool negative = value < 0;
     QString text = QString::number(negative ? -value : value);
@@ -82,4 +82,4 @@ QString FormatWithDigits(long long value, int digits)
     return negative ? QStringLiteral("-") + text : text;
 }
 
-} // namespace tarvek
+} // namespace tarvek::config

@@ -3,7 +3,7 @@
 // button is selected exactly when this one is not.
 #include <QObject>
 
-namespace tarvek
+namespace tarvek::config
 {
 
 class OptionButton : public QObject
@@ -25,4 +25,4 @@ private:
     bool m_selected;
 };
 
-} // namespace tarvek
+} // namespace tarvek::config

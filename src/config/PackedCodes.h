@@ -6,7 +6,7 @@
 // - the status code: bits 0 to 6 the status interval (edBcnEvery), bit 7 the
 //   display flag (chkRxPosition).
 
-namespace tarvek
+namespace tarvek::config
 {
 
 struct MessageCode {
@@ -16,13 +16,13 @@ struct MessageCode {
 
 // 16 × autoReply + micEIndex. A .cfg file stores the check box state as it
 // is (a greyed box's 2 as well); the block passes 1 for any state but clear.
-constexpr int PackMessageCode(MessageCode parts)
+constexpr int packMessageCode(MessageCode parts)
 {
     return 16 * parts.autoReply + parts.micEIndex;
 }
 
 // The list position from bits 0 to 3; auto-reply 1 when bit 4 is set, else 0.
-constexpr MessageCode UnpackMessageCode(int code)
+constexpr MessageCode unpackMessageCode(int code)
 {
     return {code & 15, (code & 16) != 0 ? 1 : 0};
 }
@@ -33,15 +33,15 @@ struct StatusCode {
 };
 
 // every + 128 × rxPosition, with the same note on the state as above.
-constexpr int PackStatusCode(StatusCode parts)
+constexpr int packStatusCode(StatusCode parts)
 {
     return parts.every + 128 * parts.rxPosition;
 }
 
 // The interval from bits 0 to 6; the display flag 1 when bit 7 is set, else 0.
-constexpr StatusCode UnpackStatusCode(int code)
+constexpr StatusCode unpackStatusCode(int code)
 {
     return {code & 127, (code & 128) != 0 ? 1 : 0};
 }
 
-} // namespace tarvek
+} // namespace tarvek::config

@@ -3,7 +3,7 @@
 #include "ConfigBlock.h"
 #include "TrackerSettings.h"
 
-namespace tarvek
+namespace tarvek::config
 {
 namespace
 {
@@ -39,121 +39,121 @@ constexpr SettingDescription kSettings[] = {
     {.key = "edNumFlagsAuto"_L1, .name = "tx-delay"_L1, .caption = "TX DELAY"_L1,
      .mask = "999"_L1, .maxLength = 3, .defaultText = "200"_L1, .defaultsStep = 2,
      .format = "3 digits, milliseconds"_L1,
-     .block = {offset::TxDelay, 1, 0xFF, Coding::TxDelay},
+     .block = {offset::kTxDelay, 1, 0xFF, Coding::TxDelay},
      .inTracker = Tracker<&TrackerSettings::edNumFlagsAuto>},
     {.key = "edMsgRepeat"_L1, .name = "msg-retries"_L1, .caption = "Msg Retries"_L1,
      .mask = "999"_L1, .maxLength = 3, .defaultText = "008"_L1, .defaultsStep = 3,
      .format = "3 digits, 0 to 255"_L1,
-     .block = {offset::MsgRetries, 1, 0xFF, Coding::Number},
+     .block = {offset::kMsgRetries, 1, 0xFF, Coding::Number},
      .inTracker = Tracker<&TrackerSettings::edMsgRepeat>},
     {.key = "cbMicEMsg"_L1, .name = "mic-e"_L1, .caption = "Mic-E msg"_L1,
      .kind = Kind::List, .defaultValue = 0, .defaultsStep = 4,
      .format = "list position 0 to 7"_L1,
-     .block = {offset::MsgOptions, 1, 0x0F, Coding::MessageCode},
+     .block = {offset::kMsgOptions, 1, 0x0F, Coding::MessageCode},
      .inTracker = Tracker<&TrackerSettings::cbMicEMsg>},
     {.key = "chkAutoReply"_L1, .name = "auto-reply"_L1,
      .caption = "Auto send message when receiving msg to MYCALL"_L1,
      .kind = Kind::CheckBox, .defaultValue = CheckBox::Unchecked, .defaultsStep = 24,
      .format = kCheckBoxFormat,
-     .block = {offset::MsgOptions, 1, 0x10, Coding::MessageCode},
+     .block = {offset::kMsgOptions, 1, 0x10, Coding::MessageCode},
      .inTracker = Tracker<&TrackerSettings::chkAutoReply>},
     {.key = "edSymbol"_L1, .name = "symbol"_L1, .caption = "ICON Symbol"_L1,
      .mask = "&"_L1, .maxLength = 1, .defaultText = ">"_L1, .defaultsStep = 5,
      .format = "1 character, the APRS symbol code"_L1,
-     .block = {offset::SymbolCode, 1, 0xFF, Coding::SymbolCode},
+     .block = {offset::kSymbolCode, 1, 0xFF, Coding::SymbolCode},
      .inTracker = Tracker<&TrackerSettings::edSymbol>},
     {.key = "chkTable"_L1, .name = "alternate-table"_L1, .caption = "Alternate Table"_L1,
      .kind = Kind::CheckBox, .defaultValue = CheckBox::Unchecked, .defaultsStep = 6,
      .format = "check box: 0 primary symbol table \"/\", 1 alternate table \"\\\""_L1,
-     .block = {offset::SymbolTable, 1, 0xFF, Coding::SymbolTable},
+     .block = {offset::kSymbolTable, 1, 0xFF, Coding::SymbolTable},
      .inTracker = Tracker<&TrackerSettings::chkTable>},
     {.key = "edGpsCheckTime"_L1, .name = "gps-interval"_L1, .caption = "Acquisition interval"_L1,
      .mask = "999"_L1, .maxLength = 3, .defaultText = "100"_L1, .defaultsStep = 17,
      .format = "3 digits, seconds"_L1,
-     .block = {offset::GpsCheckInterval, 1, 0xFF, Coding::AcquisitionTens},
+     .block = {offset::kGpsCheckInterval, 1, 0xFF, Coding::AcquisitionTens},
      .inTracker = Tracker<&TrackerSettings::edGpsCheckTime>},
     {.key = "edGpsAcqTime"_L1, .name = "gps-timeout"_L1, .caption = "Acquisition timeout"_L1,
      .mask = "999"_L1, .maxLength = 3, .defaultText = "025"_L1, .defaultsStep = 18,
      .format = "3 digits, tenths of a second; 0 is GPSless Mode"_L1,
-     .block = {offset::GpsAcqTimeout, 1, 0xFF, Coding::Number},
+     .block = {offset::kGpsAcqTimeout, 1, 0xFF, Coding::Number},
      .inTracker = Tracker<&TrackerSettings::edGpsAcqTime>},
     {.key = "esSpeedTable(0)"_L1, .name = "speed-0-3"_L1, .caption = "Speed 0-3 Km/h"_L1,
      .mask = "9999"_L1, .maxLength = 4, .defaultText = "0480"_L1, .defaultsStep = 8,
      .format = "4 digits, seconds"_L1,
-     .block = {offset::SpeedTable + 0, 1, 0xFF, Coding::Tens},
+     .block = {offset::kSpeedTable + 0, 1, 0xFF, Coding::Tens},
      .inTracker = SpeedBand<0>},
     {.key = "esSpeedTable(1)"_L1, .name = "speed-4-9"_L1, .caption = "Speed 4-9 Km/h"_L1,
      .mask = "9999"_L1, .maxLength = 4, .defaultText = "0360"_L1, .defaultsStep = 9,
      .format = "4 digits, seconds"_L1,
-     .block = {offset::SpeedTable + 1, 1, 0xFF, Coding::Tens},
+     .block = {offset::kSpeedTable + 1, 1, 0xFF, Coding::Tens},
      .inTracker = SpeedBand<1>},
     {.key = "esSpeedTable(2)"_L1, .name = "speed-10-22"_L1, .caption = "Speed 10-22 Km/h"_L1,
      .mask = "999"_L1, .maxLength = 3, .defaultText = "250"_L1, .defaultsStep = 10,
      .format = "3 digits, seconds"_L1,
-     .block = {offset::SpeedTable + 2, 1, 0xFF, Coding::Tens},
+     .block = {offset::kSpeedTable + 2, 1, 0xFF, Coding::Tens},
      .inTracker = SpeedBand<2>},
     {.key = "esSpeedTable(3)"_L1, .name = "speed-23-40"_L1, .caption = "Speed 23-40 Km/h"_L1,
      .mask = "999"_L1, .maxLength = 3, .defaultText = "180"_L1, .defaultsStep = 11,
      .format = "3 digits, seconds"_L1,
-     .block = {offset::SpeedTable + 3, 1, 0xFF, Coding::Tens},
+     .block = {offset::kSpeedTable + 3, 1, 0xFF, Coding::Tens},
      .inTracker = SpeedBand<3>},
     {.key = "esSpeedTable(4)"_L1, .name = "speed-41-72"_L1, .caption = "Speed 41-72 Km/h"_L1,
      .mask = "999"_L1, .maxLength = 3, .defaultText = "130"_L1, .defaultsStep = 12,
      .format = "3 digits, seconds"_L1,
-     .block = {offset::SpeedTable + 4, 1, 0xFF, Coding::Tens},
+     .block = {offset::kSpeedTable + 4, 1, 0xFF, Coding::Tens},
      .inTracker = SpeedBand<4>},
     {.key = "esSpeedTable(5)"_L1, .name = "speed-73-125"_L1, .caption = "Speed 73-125 Km/h"_L1,
      .mask = "999"_L1, .maxLength = 3, .defaultText = "110"_L1, .defaultsStep = 13,
      .format = "3 digits, seconds"_L1,
-     .block = {offset::SpeedTable + 5, 1, 0xFF, Coding::Tens},
+     .block = {offset::kSpeedTable + 5, 1, 0xFF, Coding::Tens},
      .inTracker = SpeedBand<5>},
     {.key = "esSpeedTable(6)"_L1, .name = "speed-over-125"_L1, .caption = "Speed > 125 Km/h"_L1,
      .mask = "999"_L1, .maxLength = 3, .defaultText = "090"_L1, .defaultsStep = 14,
      .format = "3 digits, seconds"_L1,
-     .block = {offset::SpeedTable + 6, 1, 0xFF, Coding::Tens},
+     .block = {offset::kSpeedTable + 6, 1, 0xFF, Coding::Tens},
      .inTracker = SpeedBand<6>},
     // The caption is its frame's; "Every" stands beside the field.
     {.key = "edManualTime"_L1, .name = "manual-interval"_L1, .caption = "Manual Timing"_L1,
      .mask = "9999"_L1, .maxLength = 4, .defaultText = "0300"_L1, .defaultsStep = 15,
      .format = "4 digits, seconds"_L1,
-     .block = {offset::ManualInterval, 1, 0xFF, Coding::Tens},
+     .block = {offset::kManualInterval, 1, 0xFF, Coding::Tens},
      .inTracker = Tracker<&TrackerSettings::edManualTime>},
     {.key = "edBcnEvery"_L1, .name = "status-every"_L1, .caption = "Status txt every"_L1,
      .mask = "999"_L1, .maxLength = 3, .defaultText = "003"_L1, .defaultsStep = 16,
      .format = "3 digits, transmissions, at most 127"_L1,
-     .block = {offset::StatusEvery, 1, 0x7F, Coding::StatusCode},
+     .block = {offset::kStatusEvery, 1, 0x7F, Coding::StatusCode},
      .inTracker = Tracker<&TrackerSettings::edBcnEvery>},
     {.key = "chkRxPosition"_L1, .name = "hide-received"_L1,
      .caption = "Disable display position of received stations"_L1,
      .kind = Kind::CheckBox, .defaultValue = CheckBox::Unchecked, .defaultsStep = 7,
      .format = kCheckBoxFormat,
-     .block = {offset::StatusEvery, 1, 0x80, Coding::StatusCode},
+     .block = {offset::kStatusEvery, 1, 0x80, Coding::StatusCode},
      .inTracker = Tracker<&TrackerSettings::chkRxPosition>},
     {.key = "edMyCall"_L1, .name = "callsign"_L1, .caption = "MY CALLSIGN"_L1,
      .maxLength = 9, .defaultText = "NOCALL-9"_L1, .defaultsStep = 19,
      .format = "callsign, CALL or CALL-SSID, up to 9 characters"_L1,
-     .block = {offset::MyCall, 7, 0xFF, Coding::Callsign},
+     .block = {offset::kMyCall, 7, 0xFF, Coding::Callsign},
      .inTracker = Tracker<&TrackerSettings::edMyCall>},
     {.key = "edAprsPath"_L1, .name = "path"_L1, .caption = "APRS PATH"_L1,
      .maxLength = 19, .defaultText = "WIDE1-1,WIDE2-2"_L1, .defaultsStep = 20,
      .format = "up to 2 digipeater callsigns separated by \",\", up to 19 characters"_L1,
-     .block = {offset::Digi1, offset::StatusText - offset::Digi1, 0xFF, Coding::Path},
+     .block = {offset::kDigi1, offset::kStatusText - offset::kDigi1, 0xFF, Coding::Path},
      .inTracker = Tracker<&TrackerSettings::edAprsPath>},
     {.key = "edBeacon"_L1, .name = "status"_L1, .caption = "STATUS Text"_L1,
      .maxLength = 29, .defaultText = "Tarvek, ver3.0, by QX0ZZZ Max"_L1, .defaultsStep = 21,
      .format = "text, up to 29 characters; the APRS position in GPSless Mode"_L1,
-     .block = {offset::StatusText, offset::DestCall - offset::StatusText, 0xFF, Coding::Text},
+     .block = {offset::kStatusText, offset::kDestCall - offset::kStatusText, 0xFF, Coding::Text},
      .inTracker = Tracker<&TrackerSettings::edBeacon>},
     {.key = "edDestCall"_L1, .name = "msg-to"_L1, .caption = "APRS message TO CALL"_L1,
      .maxLength = 9, .defaultText = "NOCALL"_L1, .defaultsStep = 22,
      .format = "callsign, CALL or CALL-SSID, up to 9 characters"_L1,
-     .block = {offset::DestCall, 7, 0xFF, Coding::Callsign},
+     .block = {offset::kDestCall, 7, 0xFF, Coding::Callsign},
      .inTracker = Tracker<&TrackerSettings::edDestCall>},
     {.key = "edAprsMsg"_L1, .name = "message"_L1, .caption = "Message"_L1,
      .maxLength = 38, .defaultText = "Message sent using Tarvek, version 3.0"_L1,
      .defaultsStep = 23,
      .format = "text, up to 38 characters"_L1,
-     .block = {offset::Message, kConfigBlockSize - offset::Message, 0xFF, Coding::Text},
+     .block = {offset::kMessage, kConfigBlockSize - offset::kMessage, 0xFF, Coding::Text},
      .inTracker = Tracker<&TrackerSettings::edAprsMsg>},
     {.key = "txtLat"_L1, .name = "lat"_L1, .caption = "Latitude:"_L1,
      .defaultText = "00.00.00"_L1,
@@ -176,12 +176,12 @@ constexpr SettingDescription kSettings[] = {
 
 } // namespace
 
-std::span<const SettingDescription> AllSettings()
+std::span<const SettingDescription> allSettings()
 {
     return kSettings;
 }
 
-const SettingDescription *FindSetting(QAnyStringView key)
+const SettingDescription *findSetting(QAnyStringView key)
 {
     for (const SettingDescription &setting : kSettings) {
         if (key == setting.key)
@@ -190,7 +190,7 @@ const SettingDescription *FindSetting(QAnyStringView key)
     return nullptr;
 }
 
-const SettingDescription *FindSettingByName(QAnyStringView name)
+const SettingDescription *findSettingByName(QAnyStringView name)
 {
     for (const SettingDescription &setting : kSettings) {
         if (name == setting.key || name == setting.name)
@@ -199,12 +199,12 @@ const SettingDescription *FindSettingByName(QAnyStringView name)
     return nullptr;
 }
 
-QString NamesText(const SettingDescription &setting)
+QString namesText(const SettingDescription &setting)
 {
     return QStringLiteral("%1 (%2)").arg(setting.key, setting.name);
 }
 
-QString BlockBytesText(const BlockBytes &bytes)
+QString blockBytesText(const BlockBytes &bytes)
 {
     if (bytes.count == 0)
         return QStringLiteral("not in the block");
@@ -224,7 +224,7 @@ QString BlockBytesText(const BlockBytes &bytes)
                                : QStringLiteral(", bits %1 to %2").arg(low).arg(high));
 }
 
-QString FormatText(const SettingDescription &setting)
+QString formatText(const SettingDescription &setting)
 {
     const QString format = setting.format;
     switch (setting.kind) {
@@ -236,7 +236,7 @@ QString FormatText(const SettingDescription &setting)
         return format;
     case ControlKind::List: {
         QStringList items;
-        const QStringList names = MicEMessageNames();
+        const QStringList names = micEMessageNames();
         for (qsizetype i = 0; i < names.size(); ++i)
             items << QStringLiteral("%1 %2").arg(i).arg(names.at(i));
         return format + QStringLiteral(": ") + items.join(QStringLiteral(", "));
@@ -248,20 +248,20 @@ QString FormatText(const SettingDescription &setting)
     return format;
 }
 
-QObject &ControlOf(const SettingDescription &setting, SettingsModel &model)
+QObject &controlOf(const SettingDescription &setting, SettingsModel &model)
 {
     return setting.inTracker ? setting.inTracker(model.tracker)
                              : setting.inCalculator(model.calculator);
 }
 
-MaskedField DescribedField(const char *key)
+MaskedField describedField(const char *key)
 {
-    const SettingDescription *setting = FindSetting(QLatin1StringView(key));
+    const SettingDescription *setting = findSetting(QLatin1StringView(key));
     Q_ASSERT(setting && setting->kind == ControlKind::MaskedText);
     return MaskedField(setting->mask, setting->maxLength);
 }
 
-void ApplyDefault(const SettingDescription &setting, QObject &control)
+void applyDefault(const SettingDescription &setting, QObject &control)
 {
     // Defaults always fit their controls; a refusal here is a programming error.
     bool taken = true;
@@ -283,4 +283,4 @@ void ApplyDefault(const SettingDescription &setting, QObject &control)
     (void)taken;
 }
 
-} // namespace tarvek
+} // namespace tarvek::config

@@ -3,7 +3,7 @@
 // calculator's four stored controls, one row each. It is the one place that
 // names a setting with its readable name, caption, kind, field shape, factory
 // default, format and the block bytes it fills. The settings objects take
-// their masks and lengths from it; LoadDefaults, the list of controls
+// their masks and lengths from it; loadDefaults, the list of controls
 // (ControlAccess) and the block decoder walk it.
 #include <QAnyStringView>
 #include <QString>
@@ -12,7 +12,7 @@
 
 class QObject;
 
-namespace tarvek
+namespace tarvek::config
 {
 
 class CalculatorSettings;
@@ -60,7 +60,7 @@ struct SettingDescription {
     int maxLength = 0;               // masked text: 0 no limit
     QLatin1StringView defaultText{}; // masked text
     int defaultValue = 0;            // the other kinds
-    int defaultsStep = 0;            // place in LoadDefaults' order; 0: not written by it
+    int defaultsStep = 0;            // place in loadDefaults' order; 0: not written by it
     QLatin1StringView format{};      // what the value means, in a few words
     BlockBytes block{};
     // Where the control lives: exactly one of the two is set.
@@ -69,35 +69,35 @@ struct SettingDescription {
 };
 
 // Every setting, in the order the command line lists them.
-std::span<const SettingDescription> AllSettings();
+std::span<const SettingDescription> allSettings();
 
 // The row of the control named `key`, or null.
-const SettingDescription *FindSetting(QAnyStringView key);
+const SettingDescription *findSetting(QAnyStringView key);
 
 // The row whose control name or readable name is `name`, or null.
-const SettingDescription *FindSettingByName(QAnyStringView name);
+const SettingDescription *findSettingByName(QAnyStringView name);
 
 // "edMyCall (callsign)": both names, for messages.
-QString NamesText(const SettingDescription &setting);
+QString namesText(const SettingDescription &setting);
 
 // Where the setting lives in the configuration block, for people: "byte 1",
 // "bytes 16 to 22", "byte 2, bits 0 to 3", "byte 15, bit 7" or "not in the
 // block". Bytes are counted from 0, as in the block's hex dump.
-QString BlockBytesText(const BlockBytes &bytes);
+QString blockBytesText(const BlockBytes &bytes);
 
 // What the setting takes, for people: the mask or length of a text field and
 // the row's format, or the values of a check box, the list or the option.
-QString FormatText(const SettingDescription &setting);
+QString formatText(const SettingDescription &setting);
 
 // The setting's control in `model`.
-QObject &ControlOf(const SettingDescription &setting, SettingsModel &model);
+QObject &controlOf(const SettingDescription &setting, SettingsModel &model);
 
 // A text control with the mask and length of its row (`key` must name a
 // masked-text row).
-MaskedField DescribedField(const char *key);
+MaskedField describedField(const char *key);
 
 // Writes the setting's factory default into `control`, which raises the
 // control's change notification.
-void ApplyDefault(const SettingDescription &setting, QObject &control);
+void applyDefault(const SettingDescription &setting, QObject &control);
 
-} // namespace tarvek
+} // namespace tarvek::config

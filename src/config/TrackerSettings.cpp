@@ -3,39 +3,39 @@
 #include <algorithm>
 #include <vector>
 
-namespace tarvek
+namespace tarvek::config
 {
 
-QStringList MicEMessageNames()
+QStringList micEMessageNames()
 {
     return {QStringLiteral("Off Duty"),  QStringLiteral("En Route"),  QStringLiteral("In Service"),
             QStringLiteral("Returning"), QStringLiteral("Committed"), QStringLiteral("Special"),
             QStringLiteral("Priority"),  QStringLiteral("Emergency")};
 }
 
-TrackerSettings::TrackerSettings() : cbMicEMsg(MicEMessageNames())
+TrackerSettings::TrackerSettings() : cbMicEMsg(micEMessageNames())
 {
 }
 
 CalculatorSettings::CalculatorSettings()
 {
-    for (const SettingDescription &setting : AllSettings()) {
+    for (const SettingDescription &setting : allSettings()) {
         if (setting.inCalculator)
-            ApplyDefault(setting, setting.inCalculator(*this));
+            applyDefault(setting, setting.inCalculator(*this));
     }
 }
 
-void LoadDefaults(TrackerSettings &s)
+void loadDefaults(TrackerSettings &s)
 {
     std::vector<const SettingDescription *> steps;
-    for (const SettingDescription &setting : AllSettings()) {
+    for (const SettingDescription &setting : allSettings()) {
         if (setting.defaultsStep > 0)
             steps.push_back(&setting);
     }
     std::sort(steps.begin(), steps.end(),
               [](const auto *a, const auto *b) { return a->defaultsStep < b->defaultsStep; });
     for (const SettingDescription *setting : steps)
-        ApplyDefault(*setting, setting->inTracker(s));
+        applyDefault(*setting, setting->inTracker(s));
 }
 
-} // namespace tarvek
+} // namespace tarvek::config

@@ -11,7 +11,7 @@
 
 #include <array>
 
-namespace tarvek
+namespace tarvek::config
 {
 
 constexpr int kSpeedBands = 7;
@@ -25,36 +25,36 @@ public:
 
     // Each text control takes its mask and length from its row in the
     // settings description.
-    MaskedField edComm = DescribedField("edComm");
-    MaskedField edNumFlagsAuto = DescribedField("edNumFlagsAuto");
-    MaskedField edMsgRepeat = DescribedField("edMsgRepeat");
+    MaskedField edComm = describedField("edComm");
+    MaskedField edNumFlagsAuto = describedField("edNumFlagsAuto");
+    MaskedField edMsgRepeat = describedField("edMsgRepeat");
     ListChoice cbMicEMsg;
     CheckBox chkAutoReply;
-    MaskedField edSymbol = DescribedField("edSymbol");
+    MaskedField edSymbol = describedField("edSymbol");
     CheckBox chkTable;
-    MaskedField edGpsCheckTime = DescribedField("edGpsCheckTime");
-    MaskedField edGpsAcqTime = DescribedField("edGpsAcqTime");
+    MaskedField edGpsCheckTime = describedField("edGpsCheckTime");
+    MaskedField edGpsAcqTime = describedField("edGpsAcqTime");
     std::array<MaskedField, kSpeedBands> esSpeedTable{{
-        DescribedField("esSpeedTable(0)"),
-        DescribedField("esSpeedTable(1)"),
-        DescribedField("esSpeedTable(2)"),
-        DescribedField("esSpeedTable(3)"),
-        DescribedField("esSpeedTable(4)"),
-        DescribedField("esSpeedTable(5)"),
-        DescribedField("esSpeedTable(6)"),
+        describedField("esSpeedTable(0)"),
+        describedField("esSpeedTable(1)"),
+        describedField("esSpeedTable(2)"),
+        describedField("esSpeedTable(3)"),
+        describedField("esSpeedTable(4)"),
+        describedField("esSpeedTable(5)"),
+        describedField("esSpeedTable(6)"),
     }};
-    MaskedField edManualTime = DescribedField("edManualTime");
-    MaskedField edBcnEvery = DescribedField("edBcnEvery");
+    MaskedField edManualTime = describedField("edManualTime");
+    MaskedField edBcnEvery = describedField("edBcnEvery");
     CheckBox chkRxPosition;
-    MaskedField edMyCall = DescribedField("edMyCall");
-    MaskedField edAprsPath = DescribedField("edAprsPath");
-    MaskedField edBeacon = DescribedField("edBeacon");
-    MaskedField edDestCall = DescribedField("edDestCall");
-    MaskedField edAprsMsg = DescribedField("edAprsMsg");
+    MaskedField edMyCall = describedField("edMyCall");
+    MaskedField edAprsPath = describedField("edAprsPath");
+    MaskedField edBeacon = describedField("edBeacon");
+    MaskedField edDestCall = describedField("edDestCall");
+    MaskedField edAprsMsg = describedField("edAprsMsg");
 };
 
 // The Mic-E message types, in list order.
-QStringList MicEMessageNames();
+QStringList micEMessageNames();
 
 // The calculator window's four controls that configuration files store,
 // holding their initial values from the settings description.
@@ -66,8 +66,8 @@ public:
     CalculatorSettings(const CalculatorSettings &) = delete;
     CalculatorSettings &operator=(const CalculatorSettings &) = delete;
 
-    MaskedField txtLat = DescribedField("txtLat");
-    MaskedField txtLng = DescribedField("txtLng");
+    MaskedField txtLat = describedField("txtLat");
+    MaskedField txtLng = describedField("txtLng");
     CheckBox chkCent;
     // Selected: the normal (20 character) form; not selected: the compressed one.
     OptionButton optLLtoNorm{false};
@@ -87,6 +87,6 @@ struct SettingsModel {
 // Writes the factory default of every main-window setting into its control,
 // in the fixed order of the description's defaults steps, each write raising
 // the control's change notification. The calculator's fields are not touched.
-void LoadDefaults(TrackerSettings &settings);
+void loadDefaults(TrackerSettings &settings);
 
-} // namespace tarvek
+} // namespace tarvek::config

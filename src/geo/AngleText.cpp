@@ -14,53 +14,53 @@ namespace
 
 constexpr std::string_view kPackSigns = "EWSN-+";
 
-std::string SignPrefix(const std::optional<char> &sign)
+std::string signPrefix(const std::optional<char> &sign)
 {
     return sign ? std::string(1, *sign) : std::string();
 }
 
 } // namespace
 
-std::string PackGradMinSec(std::string text)
+std::string packGradMinSec(std::string text)
 {
-    const std::optional<char> sign = TakeSignChar(text, kPackSigns);
+    const std::optional<char> sign = takeSignChar(text, kPackSigns);
     // "7.05.00" becomes "007.05.00"; the characters at positions 4 and 7 are
     // the separators and are skipped unseen.
-    const std::string padded = RightChars("00" + text, 9);
-    return SignPrefix(sign) + MidChars(padded, 1, 3) + MidChars(padded, 5, 2) +
-           RightChars(padded, 2);
+    const std::string padded = rightChars("00" + text, 9);
+    return signPrefix(sign) + midChars(padded, 1, 3) + midChars(padded, 5, 2) +
+           rightChars(padded, 2);
 }
 
-double PackedSecToDegrees(std::string packed)
+double packedSecToDegrees(std::string packed)
 {
-    const bool negative = TakeParserSign(packed);
-    const std::string padded = RightChars("0000000" + packed, 7);
-    const float degrees = TextToSingle(MidChars(padded, 1, 3));
-    const float minutes = TextToSingle(MidChars(padded, 4, 2));
-    const float seconds = TextToSingle(MidChars(padded, 6, 2));
+    const bool negative = takeParserSign(packed);
+    const std::string padded = rightChars("0000000" + packed, 7);
+    const float degrees = textToSingle(midChars(padded, 1, 3));
+    const float minutes = textToSingle(midChars(padded, 4, 2));
+    const float seconds = textToSingle(midChars(padded, 6, 2));
     const double result = static_cast<double>(minutes) / 60 + static_cast<double>(degrees) +
                           static_cast<double>(seconds) / 3600;
     return negative ? -result : result;
 }
 
-double ParseGradMinSec(std::string text)
+double parseGradMinSec(std::string text)
 {
-    return PackedSecToDegrees(PackGradMinSec(std::move(text)));
+    return packedSecToDegrees(packGradMinSec(std::move(text)));
 }
 
-double ParseGradMinCent(std::string text)
+double parseGradMinCent(std::string text)
 {
-    const bool negative = TakeParserSign(text);
+    const bool negative = takeParserSign(text);
     const size_t dot = text.find('.');
     if (dot == std::string::npos)
         throw ConversionError("no \".\" in the angle text \"" + text + "\"");
-    const float degrees = TextToSingle(std::string_view(text).substr(0, dot));
-    const float minutes = NarrowToSingle(LeadingNumber(std::string_view(text).substr(dot + 1)));
+    const float degrees = textToSingle(std::string_view(text).substr(0, dot));
+    const float minutes = narrowToSingle(leadingNumber(std::string_view(text).substr(dot + 1)));
     const double result = static_cast<double>(minutes) / 60 + static_cast<double>(degrees);
     return negative ? -result : result;
 }
 
-std::string DegreesToPackedCent(double value)
+std::string degreesToPackedCent(double value)
 {
     const bool negative = value < 0;
     const double a = std::fabs(value);
@@ -80,27 +80,27 @@ std::string DegreesToPackedCent(double value)
     // Appended piece by piece: chained operator+ on strings trips a false
     // -Wrestrict warning in GCC 12.
     std::string packed = negative ? "-" : "";
-    packed += ZeroPadded(static_cast<std::int64_t>(deg), 3);
-    packed += ZeroPadded(static_cast<std::int64_t>(min), 2);
-    packed += ZeroPadded(static_cast<std::int64_t>(cent), 2);
+    packed += zeroPadded(static_cast<std::int64_t>(deg), 3);
+    packed += zeroPadded(static_cast<std::int64_t>(min), 2);
+    packed += zeroPadded(static_cast<std::int64_t>(cent), 2);
     return packed;
 }
 
-std::string UnpackCent(std::string packed)
+std::string unpackCent(std::string packed)
 {
-    const std::optional<char> sign = TakeSignChar(packed, kPackSigns);
-    const std::string padded = RightChars("0000000" + packed, 7);
+    const std::optional<char> sign = takeSignChar(packed, kPackSigns);
+    const std::string padded = rightChars("0000000" + packed, 7);
     std::string text =
-        MidChars(padded, 1, 3) + "." + MidChars(padded, 4, 2) + "." + MidChars(padded, 6, 2);
+        midChars(padded, 1, 3) + "." + midChars(padded, 4, 2) + "." + midChars(padded, 6, 2);
     // Up to two leading zeros go, so the degrees keep at least one digit.
     for (int i = 0; i < 2 && text.front() == '0'; ++i)
         text.erase(0, 1);
-    return SignPrefix(sign) + text;
+    return signPrefix(sign) + text;
 }
 
-std::string FormatGradMinCent(double value)
+std::string formatGradMinCent(double value)
 {
-    return UnpackCent(DegreesToPackedCent(value));
+    return unpackCent(degreesToPackedCent(value));
 }
 
 } // namespace tarvek::geo

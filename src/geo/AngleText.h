@@ -23,29 +23,29 @@ namespace tarvek::geo
 
 // Seconds-notation text to DDDMMSS. A leading "E", "W", "S", "N", "-" or "+"
 // (any case) is put back upper-cased in front; the separators are not checked.
-std::string PackGradMinSec(std::string text);
+std::string packGradMinSec(std::string text);
 
 // DDDMMSS (sign rule of the parsers) to signed decimal degrees.
-double PackedSecToDegrees(std::string packed);
+double packedSecToDegrees(std::string packed);
 
 // Seconds-notation text to signed decimal degrees.
-double ParseGradMinSec(std::string text);
+double parseGradMinSec(std::string text);
 
 // Hundredths-notation text to signed decimal degrees. Throws ConversionError
 // for a text without "." and for an empty or non-numeric degree part.
-double ParseGradMinCent(std::string text);
+double parseGradMinCent(std::string text);
 
 // Signed decimal degrees to DDDMMCC ("-" in front for negative values), the
 // hundredths rounded to the nearest (ties to even) and carried into minutes
 // and degrees. Throws ConversionError for values that are not finite or whose
 // degrees do not fit 32 bits.
-std::string DegreesToPackedCent(double value);
+std::string degreesToPackedCent(double value);
 
 // DDDMMCC to D.MM.CC, a leading sign character ("E", "W", "S", "N", "-", "+")
 // put back in front; at most two leading zeros of the degrees are dropped.
-std::string UnpackCent(std::string packed);
+std::string unpackCent(std::string packed);
 
 // Signed decimal degrees to a hundredths-notation text, "-" for negatives.
-std::string FormatGradMinCent(double value);
+std::string formatGradMinCent(double value);
 
 } // namespace tarvek::geo

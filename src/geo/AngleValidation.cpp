@@ -14,9 +14,9 @@ constexpr std::string_view kLatSigns = "NS-+";
 constexpr std::string_view kLonSigns = "EW-+";
 
 // A part of at most two characters that are all digits, valued below limit.
-bool IsDigitPartBelow(const std::string &part, int limit)
+bool isDigitPartBelow(const std::string &part, int limit)
 {
-    if (!IsAllDigits(part))
+    if (!isAllDigits(part))
         return false;
     int value = 0;
     for (const char c : part)
@@ -26,41 +26,41 @@ bool IsDigitPartBelow(const std::string &part, int limit)
 
 // Checks degrees "." minutes "." last-part from the right end of the text.
 // Every text shorter than "D.MM.SS" fails; longer ones can take every cut.
-bool HasThreeParts(std::string text, int lastPartLimit)
+bool hasThreeParts(std::string text, int lastPartLimit)
 {
     if (text.size() < 7)
         return false;
-    bool ok = IsDigitPartBelow(RightChars(text, 2), lastPartLimit);
-    text = DropRight(text, 2);
-    ok = RightChars(text, 1) == "." && ok;
-    text = DropRight(text, 1);
-    ok = IsDigitPartBelow(RightChars(text, 2), 60) && ok;
-    text = DropRight(text, 2);
-    ok = RightChars(text, 1) == "." && ok;
-    text = DropRight(text, 1);
-    return IsAllDigits(text) && ok;
+    bool ok = isDigitPartBelow(rightChars(text, 2), lastPartLimit);
+    text = dropRight(text, 2);
+    ok = rightChars(text, 1) == "." && ok;
+    text = dropRight(text, 1);
+    ok = isDigitPartBelow(rightChars(text, 2), 60) && ok;
+    text = dropRight(text, 2);
+    ok = rightChars(text, 1) == "." && ok;
+    text = dropRight(text, 1);
+    return isAllDigits(text) && ok;
 }
 
 // The value is read only from a well-formed text, where every part is a
 // number; any other text is refused before a conversion could fail. A failure
 // all the same (out of memory) is an answer of false, never an exception.
-bool IsValidSec(std::string text, std::string_view signs, float limit, size_t lengthLimit) noexcept
+bool isValidSec(std::string text, std::string_view signs, float limit, size_t lengthLimit) noexcept
 {
     try {
-        TakeSignChar(text, signs);
-        const bool ok = text.size() < lengthLimit && HasThreeParts(text, 60);
-        return ok && NarrowToSingle(ParseGradMinSec(text)) <= limit;
+        takeSignChar(text, signs);
+        const bool ok = text.size() < lengthLimit && hasThreeParts(text, 60);
+        return ok && narrowToSingle(parseGradMinSec(text)) <= limit;
     } catch (...) {
         return false;
     }
 }
 
-bool IsValidCent(std::string text, std::string_view signs, float limit) noexcept
+bool isValidCent(std::string text, std::string_view signs, float limit) noexcept
 {
     try {
-        TakeSignChar(text, signs);
-        const bool ok = HasThreeParts(text, 100);
-        return ok && NarrowToSingle(ParseGradMinCent(text)) <= limit;
+        takeSignChar(text, signs);
+        const bool ok = hasThreeParts(text, 100);
+        return ok && narrowToSingle(parseGradMinCent(text)) <= limit;
     } catch (...) {
         return false;
     }
@@ -68,7 +68,7 @@ bool IsValidCent(std::string text, std::string_view signs, float limit) noexcept
 
 } // namespace
 
-bool IsAllDigits(std::string_view text) noexcept
+bool isAllDigits(std::string_view text) noexcept
 {
     for (const char c : text) {
         if (c < '0' || c > '9')
@@ -77,24 +77,24 @@ bool IsAllDigits(std::string_view text) noexcept
     return !text.empty();
 }
 
-bool IsValidLatSec(std::string text) noexcept
+bool isValidLatSec(std::string text) noexcept
 {
-    return IsValidSec(std::move(text), kLatSigns, 90, 9);
+    return isValidSec(std::move(text), kLatSigns, 90, 9);
 }
 
-bool IsValidLonSec(std::string text) noexcept
+bool isValidLonSec(std::string text) noexcept
 {
-    return IsValidSec(std::move(text), kLonSigns, 180, 10);
+    return isValidSec(std::move(text), kLonSigns, 180, 10);
 }
 
-bool IsValidLatCent(std::string text) noexcept
+bool isValidLatCent(std::string text) noexcept
 {
-    return IsValidCent(std::move(text), kLatSigns, 90);
+    return isValidCent(std::move(text), kLatSigns, 90);
 }
 
-bool IsValidLonCent(std::string text) noexcept
+bool isValidLonCent(std::string text) noexcept
 {
-    return IsValidCent(std::move(text), kLonSigns, 180);
+    return isValidCent(std::move(text), kLonSigns, 180);
 }
 
 } // namespace tarvek::geo

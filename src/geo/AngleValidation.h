@@ -16,11 +16,11 @@ namespace tarvek::geo
 {
 
 // True when the text is not empty and every character is "0" to "9".
-bool IsAllDigits(std::string_view text) noexcept;
+bool isAllDigits(std::string_view text) noexcept;
 
-bool IsValidLatSec(std::string text) noexcept;
-bool IsValidLonSec(std::string text) noexcept;
-bool IsValidLatCent(std::string text) noexcept;
-bool IsValidLonCent(std::string text) noexcept;
+bool isValidLatSec(std::string text) noexcept;
+bool isValidLonSec(std::string text) noexcept;
+bool isValidLatCent(std::string text) noexcept;
+bool isValidLonCent(std::string text) noexcept;
 
 } // namespace tarvek::geo

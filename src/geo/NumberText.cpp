@@ -13,39 +13,39 @@ namespace tarvek::geo
 namespace
 {
 
-bool IsDigit(char c)
+bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
 }
 
-bool IsBlank(char c)
+bool isBlank(char c)
 {
     return c == ' ' || c == '\t';
 }
 
-std::string_view TrimBlanks(std::string_view text)
+std::string_view trimBlanks(std::string_view text)
 {
-    while (!text.empty() && IsBlank(text.front()))
+    while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
+    while (!text.empty() && isBlank(text.back()))
         text.remove_suffix(1);
     return text;
 }
 
 // Copies the digits at text[i...] to out; returns how many there were.
-size_t TakeDigits(std::string_view text, size_t &i, std::string &out)
+size_t takeDigits(std::string_view text, size_t &i, std::string &out)
 {
     const size_t start = i;
-    while (i < text.size() && IsDigit(text[i]))
+    while (i < text.size() && isDigit(text[i]))
         out += text[i++];
     return i - start;
 }
 
 // Rewrites a strictly formed number in the plain form that std::from_chars
 // reads (no "+", "e" exponent marker), or gives nothing for any other text.
-std::optional<std::string> StrictNumber(std::string_view text)
+std::optional<std::string> strictNumber(std::string_view text)
 {
-    text = TrimBlanks(text);
+    text = trimBlanks(text);
     std::string out;
     size_t i = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -53,10 +53,10 @@ std::optional<std::string> StrictNumber(std::string_view text)
             out += '-';
         ++i;
     }
-    size_t digits = TakeDigits(text, i, out);
+    size_t digits = takeDigits(text, i, out);
     if (i < text.size() && text[i] == '.') {
         out += text[i++];
-        digits += TakeDigits(text, i, out);
+        digits += takeDigits(text, i, out);
     }
     if (digits == 0)
         return std::nullopt;
@@ -68,7 +68,7 @@ std::optional<std::string> StrictNumber(std::string_view text)
                 out += '-';
             ++i;
         }
-        if (TakeDigits(text, i, out) == 0)
+        if (takeDigits(text, i, out) == 0)
             return std::nullopt;
     }
     if (i != text.size())
@@ -76,7 +76,7 @@ std::optional<std::string> StrictNumber(std::string_view text)
     return out;
 }
 
-double PlainToDouble(const std::string &plain)
+double plainToDouble(const std::string &plain)
 {
     double value = 0;
     const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
@@ -85,54 +85,54 @@ double PlainToDouble(const std::string &plain)
     return value;
 }
 
-double StrictTextToDouble(std::string_view text)
+double strictTextToDouble(std::string_view text)
 {
-    const std::optional<std::string> plain = StrictNumber(text);
+    const std::optional<std::string> plain = strictNumber(text);
     if (!plain)
         throw ConversionError("not a number: \"" + std::string(text) + "\"");
-    return PlainToDouble(*plain);
+    return plainToDouble(*plain);
 }
 
-bool IsScanBlank(char c)
+bool isScanBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\n';
 }
 
 } // namespace
 
-float NarrowToSingle(double value)
+float narrowToSingle(double value)
 {
     if (!(std::fabs(value) <= static_cast<double>(std::numeric_limits<float>::max())))
         throw ConversionError("value beyond the single-precision range");
     return static_cast<float>(value);
 }
 
-float TextToSingle(std::string_view text)
+float textToSingle(std::string_view text)
 {
-    return NarrowToSingle(StrictTextToDouble(text));
+    return narrowToSingle(strictTextToDouble(text));
 }
 
-std::int32_t TextToWhole(std::string_view text)
+std::int32_t textToWhole(std::string_view text)
 {
-    const double rounded = std::nearbyint(StrictTextToDouble(text));
+    const double rounded = std::nearbyint(strictTextToDouble(text));
     if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0))
         throw ConversionError("whole number out of range: \"" + std::string(text) + "\"");
     return static_cast<std::int32_t>(rounded);
 }
 
-double LeadingNumber(std::string_view text)
+double leadingNumber(std::string_view text)
 {
     std::string plain;
     bool started = false;
     bool digits = false;
     bool point = false;
     for (const char c : text) {
-        if (IsScanBlank(c))
+        if (isScanBlank(c))
             continue;
         if (!started && (c == '+' || c == '-')) {
             if (c == '-')
                 plain += c;
-        } else if (IsDigit(c)) {
+        } else if (isDigit(c)) {
             plain += c;
             digits = true;
         } else if (c == '.' && !point) {
@@ -143,10 +143,10 @@ double LeadingNumber(std::string_view text)
         }
         started = true;
     }
-    return digits ? PlainToDouble(plain) : 0.0;
+    return digits ? plainToDouble(plain) : 0.0;
 }
 
-std::string ZeroPadded(std::int64_t value, int minDigits)
+std::string zeroPadded(std::int64_t value, int minDigits)
 {
     std::uint64_t magnitude =
         value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);

@@ -10,40 +10,40 @@ namespace tarvek::geo
 namespace
 {
 
-double ParseAngle(const std::string &text, AngleNotation notation)
+double parseAngle(const std::string &text, AngleNotation notation)
 {
-    return notation == AngleNotation::Hundredths ? ParseGradMinCent(text) : ParseGradMinSec(text);
+    return notation == AngleNotation::Hundredths ? parseGradMinCent(text) : parseGradMinSec(text);
 }
 
 } // namespace
 
-char SymbolTableId(bool alternate)
+char symbolTableId(bool alternate)
 {
     return alternate ? '\\' : '/';
 }
 
-bool PositionTextsValid(const std::string &latText, const std::string &lonText,
+bool positionTextsValid(const std::string &latText, const std::string &lonText,
                         AngleNotation notation) noexcept
 {
     if (notation == AngleNotation::Hundredths) {
-        const bool latOk = IsValidLatCent(latText);
-        return IsValidLonCent(lonText) && latOk;
+        const bool latOk = isValidLatCent(latText);
+        return isValidLonCent(lonText) && latOk;
     }
-    const bool latOk = IsValidLatSec(latText);
-    return IsValidLonSec(lonText) && latOk;
+    const bool latOk = isValidLatSec(latText);
+    return isValidLonSec(lonText) && latOk;
 }
 
-std::string ComposePositionText(const std::string &latText, const std::string &lonText,
+std::string composePositionText(const std::string &latText, const std::string &lonText,
                                 AngleNotation notation, PositionForm form, char tableId,
                                 const std::string &symbolCode)
 {
-    const double lon = ParseAngle(lonText, notation);
-    const double lat = ParseAngle(latText, notation);
+    const double lon = parseAngle(lonText, notation);
+    const double lat = parseAngle(latText, notation);
     if (form == PositionForm::Compressed)
-        return CompressedPosition(lat, lon, tableId, symbolCode);
+        return compressedPosition(lat, lon, tableId, symbolCode);
     const bool asTyped = notation == AngleNotation::Hundredths;
-    const std::string latField = AprsLatText(asTyped ? latText : FormatGradMinCent(lat));
-    const std::string lonField = AprsLonText(asTyped ? lonText : FormatGradMinCent(lon));
+    const std::string latField = aprsLatText(asTyped ? latText : formatGradMinCent(lat));
+    const std::string lonField = aprsLonText(asTyped ? lonText : formatGradMinCent(lon));
     return "=" + latField + std::string(1, tableId) + lonField + symbolCode;
 }
 

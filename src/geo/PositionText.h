@@ -17,10 +17,10 @@ enum class PositionForm {
 };
 
 // "\" for the alternate symbol table, "/" for the primary one.
-char SymbolTableId(bool alternate);
+char symbolTableId(bool alternate);
 
 // Whether both texts pass the validators of the notation (both always run).
-bool PositionTextsValid(const std::string &latText, const std::string &lonText,
+bool positionTextsValid(const std::string &latText, const std::string &lonText,
                         AngleNotation notation) noexcept;
 
 // Parses longitude and latitude in the notation; the normal form carries the
@@ -28,7 +28,7 @@ bool PositionTextsValid(const std::string &latText, const std::string &lonText,
 // rewritten in hundredths in the seconds notation; the compressed form is
 // built from the parsed values. Does not validate: texts that fail the
 // validators may throw ConversionError.
-std::string ComposePositionText(const std::string &latText, const std::string &lonText,
+std::string composePositionText(const std::string &latText, const std::string &lonText,
                                 AngleNotation notation, PositionForm form, char tableId,
                                 const std::string &symbolCode);
 

@@ -12,19 +12,19 @@ namespace tarvek::geo
 {
 
 // The last n characters, or the whole text when it is shorter.
-inline std::string RightChars(const std::string &text, size_t n)
+inline std::string rightChars(const std::string &text, size_t n)
 {
     return n >= text.size() ? text : text.substr(text.size() - n);
 }
 
 // The n characters from position start on, fewer (or none) near the end.
-inline std::string MidChars(const std::string &text, size_t start, size_t n)
+inline std::string midChars(const std::string &text, size_t start, size_t n)
 {
     return start > text.size() ? std::string() : text.substr(start - 1, n);
 }
 
 // The text without its last n characters.
-inline std::string DropRight(const std::string &text, size_t n)
+inline std::string dropRight(const std::string &text, size_t n)
 {
     if (n > text.size())
         throw ConversionError("cannot remove " + std::to_string(n) + " characters from \"" + text +
@@ -32,18 +32,18 @@ inline std::string DropRight(const std::string &text, size_t n)
     return text.substr(0, text.size() - n);
 }
 
-inline char UpperAscii(char c)
+inline char upperAscii(char c)
 {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 // Removes the first character when its upper-case form is one of signs and
 // returns that form; leaves the text alone and returns nothing otherwise.
-inline std::optional<char> TakeSignChar(std::string &text, std::string_view signs)
+inline std::optional<char> takeSignChar(std::string &text, std::string_view signs)
 {
     if (text.empty())
         return std::nullopt;
-    const char first = UpperAscii(text.front());
+    const char first = upperAscii(text.front());
     if (signs.find(first) == std::string_view::npos)
         return std::nullopt;
     text.erase(0, 1);
@@ -52,9 +52,9 @@ inline std::optional<char> TakeSignChar(std::string &text, std::string_view sign
 
 // Sign rule of the parsers: "S", "W" and "-" mean negative; they and "N",
 // "E", "+" are removed. Returns true for a negative sign.
-inline bool TakeParserSign(std::string &text)
+inline bool takeParserSign(std::string &text)
 {
-    const std::optional<char> sign = TakeSignChar(text, "SW-NE+");
+    const std::optional<char> sign = takeSignChar(text, "SW-NE+");
     return sign && (*sign == 'S' || *sign == 'W' || *sign == '-');
 }
 

@@ -2,6 +2,8 @@
 
 #include "Cp1252.h"
 
+using namespace tarvek::config;
+
 namespace tarvek::rtf
 {
 
@@ -11,7 +13,7 @@ namespace
 char16_t cp1252ToUnicode(unsigned char byte)
 {
     // Every Windows-1252 character lies in the Basic Multilingual Plane.
-    return static_cast<char16_t>(Cp1252Char(byte));
+    return static_cast<char16_t>(cp1252Char(byte));
 }
 
 // The Symbol font has no Unicode mapping of its own; only the bullet matters
@@ -101,28 +103,28 @@ int codePageForCharset(int charset)
     }
 }
 
-CodePageDecoder::CodePageDecoder(int codePage) : codePage_(kDefaultCodePage)
+CodePageDecoder::CodePageDecoder(int codePage) : m_codePage(kDefaultCodePage)
 {
     if (codePage == kSymbolCodePage) {
-        codePage_ = kSymbolCodePage;
+        m_codePage = kSymbolCodePage;
         return;
     }
     if (const char *name = codecName(codePage)) {
         QStringDecoder decoder(name);
         if (decoder.isValid()) {
-            codePage_ = codePage;
-            decoder_ = std::move(decoder);
+            m_codePage = codePage;
+            m_decoder = std::move(decoder);
         }
     }
 }
 
 void CodePageDecoder::append(std::string_view bytes, QString &out)
 {
-    if (decoder_.isValid()) {
-        out += decoder_.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+    if (m_decoder.isValid()) {
+        out += m_decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
         return;
     }
-    const bool symbol = codePage_ == kSymbolCodePage;
+    const bool symbol = m_codePage == kSymbolCodePage;
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
         out += QChar(symbol ? symbolToUnicode(byte) : cp1252ToUnicode(byte));
@@ -131,7 +133,7 @@ void CodePageDecoder::append(std::string_view bytes, QString &out)
 
 CodePageDecoder &CodePageDecoders::forCodePage(int codePage)
 {
-    auto &slot = decoders_[codePage];
+    auto &slot = m_decoders[codePage];
     if (!slot)
         slot = std::make_unique<CodePageDecoder>(codePage);
     return *slot;

@@ -29,12 +29,12 @@ public:
 
     // The code page really used: kDefaultCodePage when the requested one is
     // not available.
-    int codePage() const { return codePage_; }
+    int codePage() const { return m_codePage; }
     void append(std::string_view bytes, QString &out);
 
 private:
-    int codePage_;
-    QStringDecoder decoder_;
+    int m_codePage;
+    QStringDecoder m_decoder;
 };
 
 // Keeps one decoder per code page met in a document.
@@ -44,7 +44,7 @@ public:
     CodePageDecoder &forCodePage(int codePage);
 
 private:
-    std::unordered_map<int, std::unique_ptr<CodePageDecoder>> decoders_;
+    std::unordered_map<int, std::unique_ptr<CodePageDecoder>> m_decoders;
 };
 
 } // namespace tarvek::rtf

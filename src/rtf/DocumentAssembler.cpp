@@ -23,17 +23,18 @@ bool looksNumbered(const QString &marker)
 } // namespace
 
 DocumentAssembler::DocumentAssembler(Document &document, const ReadLimits &limits)
-    : document_(document), limits_(limits)
+    : m_document(document), m_limits(limits)
 {
 }
 
 bool DocumentAssembler::roomForInline(qsizetype characters)
 {
-    if (inlineCount_ >= limits_.maxInlines || textCount_ + characters > limits_.maxTextCharacters) {
-        document_.report.sizeLimitReached = true;
+    if (m_inlineCount >= m_limits.maxInlines ||
+        m_textCount + characters > m_limits.maxTextCharacters) {
+        m_document.report.sizeLimitReached = true;
         return false;
     }
-    textCount_ += characters;
+    m_textCount += characters;
     return true;
 }
 
@@ -41,7 +42,7 @@ void DocumentAssembler::appendText(QStringView text, const CharFormat &format)
 {
     if (text.isEmpty())
         return;
-    QList<Inline> &inlines = paragraph_.inlines;
+    QList<Inline> &inlines = m_paragraph.inlines;
     if (!inlines.isEmpty() && inlines.last().picture < 0 && inlines.last().format == format) {
         if (roomForInline(text.size()))
             inlines.last().text.append(text);
@@ -49,7 +50,7 @@ void DocumentAssembler::appendText(QStringView text, const CharFormat &format)
     }
     if (!roomForInline(text.size()))
         return;
-    ++inlineCount_;
+    ++m_inlineCount;
     inlines.append(Inline{text.toString(), format, -1});
 }
 
@@ -57,19 +58,19 @@ void DocumentAssembler::appendPicture(int pictureIndex, const CharFormat &format
 {
     if (!roomForInline(0))
         return;
-    ++inlineCount_;
-    paragraph_.inlines.append(Inline{QString(), format, pictureIndex});
+    ++m_inlineCount;
+    m_paragraph.inlines.append(Inline{QString(), format, pictureIndex});
 }
 
 void DocumentAssembler::setListMarker(const QString &marker)
 {
-    paragraph_.listMarker = marker.trimmed();
+    m_paragraph.listMarker = marker.trimmed();
 }
 
 Paragraph DocumentAssembler::takeParagraph(const ParagraphFormat &format)
 {
-    Paragraph paragraph = std::move(paragraph_);
-    paragraph_ = Paragraph{};
+    Paragraph paragraph = std::move(m_paragraph);
+    m_paragraph = Paragraph{};
     paragraph.format = format;
     const bool isListItem = !paragraph.listMarker.isEmpty() || format.listId > 0;
     if (paragraph.format.listKind == ListKind::None && isListItem)
@@ -81,19 +82,19 @@ Paragraph DocumentAssembler::takeParagraph(const ParagraphFormat &format)
 void DocumentAssembler::endParagraph(const ParagraphFormat &format)
 {
     Paragraph paragraph = takeParagraph(format);
-    if (paragraphCount_ >= limits_.maxParagraphs) {
-        document_.report.sizeLimitReached = true;
+    if (m_paragraphCount >= m_limits.maxParagraphs) {
+        m_document.report.sizeLimitReached = true;
         return;
     }
-    ++paragraphCount_;
+    ++m_paragraphCount;
     if (format.inTable) {
-        cell_.paragraphs.append(std::move(paragraph));
+        m_cell.paragraphs.append(std::move(paragraph));
         return;
     }
-    if (!cell_.paragraphs.isEmpty() || !row_.cells.isEmpty())
+    if (!m_cell.paragraphs.isEmpty() || !m_row.cells.isEmpty())
         commitRow({}); // a row the writer never closed with \row
-    tableOpen_ = false;
-    document_.blocks.append(std::move(paragraph));
+    m_tableOpen = false;
+    m_document.blocks.append(std::move(paragraph));
 }
 
 void DocumentAssembler::endCell(const ParagraphFormat &format)
@@ -101,13 +102,13 @@ void DocumentAssembler::endCell(const ParagraphFormat &format)
     ParagraphFormat inCell = format;
     inCell.inTable = true;
     endParagraph(inCell);
-    row_.cells.append(std::move(cell_));
-    cell_ = TableCell{};
+    m_row.cells.append(std::move(m_cell));
+    m_cell = TableCell{};
 }
 
 void DocumentAssembler::endRow(const QList<int> &cellRightEdges)
 {
-    if (!paragraph_.inlines.isEmpty()) {
+    if (!m_paragraph.inlines.isEmpty()) {
         ParagraphFormat inCell;
         inCell.inTable = true;
         endCell(inCell); // text after the last \cell
@@ -117,28 +118,28 @@ void DocumentAssembler::endRow(const QList<int> &cellRightEdges)
 
 void DocumentAssembler::commitRow(const QList<int> &cellRightEdges)
 {
-    if (!cell_.paragraphs.isEmpty()) {
-        row_.cells.append(std::move(cell_));
-        cell_ = TableCell{};
+    if (!m_cell.paragraphs.isEmpty()) {
+        m_row.cells.append(std::move(m_cell));
+        m_cell = TableCell{};
     }
-    row_.cellRightEdges = cellRightEdges;
-    TableRow row = std::move(row_);
-    row_ = TableRow{};
+    m_row.cellRightEdges = cellRightEdges;
+    TableRow row = std::move(m_row);
+    m_row = TableRow{};
     if (row.cells.isEmpty())
         return;
-    if (!tableOpen_ || document_.blocks.isEmpty() ||
-        !std::holds_alternative<Table>(document_.blocks.last())) {
-        document_.blocks.append(Table{});
-        tableOpen_ = true;
+    if (!m_tableOpen || m_document.blocks.isEmpty() ||
+        !std::holds_alternative<Table>(m_document.blocks.last())) {
+        m_document.blocks.append(Table{});
+        m_tableOpen = true;
     }
-    std::get<Table>(document_.blocks.last()).rows.append(std::move(row));
+    std::get<Table>(m_document.blocks.last()).rows.append(std::move(row));
 }
 
 void DocumentAssembler::finish(const ParagraphFormat &format)
 {
-    if (!paragraph_.inlines.isEmpty() || !paragraph_.listMarker.isEmpty())
+    if (!m_paragraph.inlines.isEmpty() || !m_paragraph.listMarker.isEmpty())
         endParagraph(format);
-    if (!cell_.paragraphs.isEmpty() || !row_.cells.isEmpty())
+    if (!m_cell.paragraphs.isEmpty() || !m_row.cells.isEmpty())
         commitRow({});
 }
 

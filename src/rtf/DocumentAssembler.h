@@ -28,15 +28,15 @@ private:
     void commitRow(const QList<int> &cellRightEdges);
     bool roomForInline(qsizetype characters);
 
-    Document &document_;
-    const ReadLimits &limits_;
-    Paragraph paragraph_;
-    TableCell cell_;
-    TableRow row_;
-    bool tableOpen_ = false;
-    int paragraphCount_ = 0;
-    int inlineCount_ = 0;
-    qsizetype textCount_ = 0;
+    Document &m_document;
+    const ReadLimits &m_limits;
+    Paragraph m_paragraph;
+    TableCell m_cell;
+    TableRow m_row;
+    bool m_tableOpen = false;
+    int m_paragraphCount = 0;
+    int m_inlineCount = 0;
+    qsizetype m_textCount = 0;
 };
 
 } // namespace tarvek::rtf

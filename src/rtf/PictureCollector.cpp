@@ -24,41 +24,41 @@ int scaledTwips(int goal, int percent)
 
 } // namespace
 
-PictureCollector::PictureCollector(qsizetype maxBytes) : maxBytes_(maxBytes)
+PictureCollector::PictureCollector(qsizetype maxBytes) : m_maxBytes(maxBytes)
 {
 }
 
 void PictureCollector::start()
 {
-    *this = PictureCollector(maxBytes_);
+    *this = PictureCollector(m_maxBytes);
 }
 
 void PictureCollector::setFormat(Keyword formatWord)
 {
     if (formatWord == Keyword::PngBlip)
-        format_ = Format::Png;
+        m_format = Format::Png;
     else if (formatWord == Keyword::JpegBlip)
-        format_ = Format::Jpeg;
+        m_format = Format::Jpeg;
     else
-        format_ = Format::Unsupported;
-    if (format_ == Format::Unsupported)
-        data_ = QByteArray();
+        m_format = Format::Unsupported;
+    if (m_format == Format::Unsupported)
+        m_data = QByteArray();
 }
 
 void PictureCollector::setSize(Keyword sizeWord, int value)
 {
     switch (sizeWord) {
     case Keyword::PicWidthGoal:
-        widthGoal_ = value;
+        m_widthGoal = value;
         break;
     case Keyword::PicHeightGoal:
-        heightGoal_ = value;
+        m_heightGoal = value;
         break;
     case Keyword::PicScaleX:
-        scaleX_ = value;
+        m_scaleX = value;
         break;
     case Keyword::PicScaleY:
-        scaleY_ = value;
+        m_scaleY = value;
         break;
     default:
         break;
@@ -73,13 +73,13 @@ void PictureCollector::appendHex(std::string_view text)
         const int digit = hexDigitValue(c);
         if (digit < 0)
             continue;
-        if (pendingNibble_ < 0) {
-            pendingNibble_ = digit;
+        if (m_pendingNibble < 0) {
+            m_pendingNibble = digit;
             continue;
         }
-        data_.append(static_cast<char>(pendingNibble_ * 16 + digit));
-        pendingNibble_ = -1;
-        if (data_.size() > maxBytes_) {
+        m_data.append(static_cast<char>(m_pendingNibble * 16 + digit));
+        m_pendingNibble = -1;
+        if (m_data.size() > m_maxBytes) {
             checkSize();
             return;
         }
@@ -90,37 +90,37 @@ void PictureCollector::appendBinary(std::string_view bytes)
 {
     if (!collecting())
         return;
-    if (data_.size() + qsizetype(bytes.size()) > maxBytes_) {
-        tooLarge_ = true;
-        data_ = QByteArray();
+    if (m_data.size() + qsizetype(bytes.size()) > m_maxBytes) {
+        m_tooLarge = true;
+        m_data = QByteArray();
         return;
     }
-    data_.append(bytes.data(), qsizetype(bytes.size()));
+    m_data.append(bytes.data(), qsizetype(bytes.size()));
 }
 
 void PictureCollector::checkSize()
 {
-    if (data_.size() > maxBytes_) {
-        tooLarge_ = true;
-        data_ = QByteArray();
+    if (m_data.size() > m_maxBytes) {
+        m_tooLarge = true;
+        m_data = QByteArray();
     }
 }
 
 std::optional<Picture> PictureCollector::finish()
 {
-    if (!collecting() || data_.isEmpty())
+    if (!collecting() || m_data.isEmpty())
         return std::nullopt;
-    const bool png = startsWith(data_, "\x89PNG");
-    const bool jpeg = startsWith(data_, "\xFF\xD8");
-    if (format_ == Format::Unknown && !png && !jpeg)
+    const bool png = startsWith(m_data, "\x89PNG");
+    const bool jpeg = startsWith(m_data, "\xFF\xD8");
+    if (m_format == Format::Unknown && !png && !jpeg)
         return std::nullopt;
     Picture picture;
-    picture.kind = (format_ == Format::Jpeg || (format_ == Format::Unknown && jpeg))
+    picture.kind = (m_format == Format::Jpeg || (m_format == Format::Unknown && jpeg))
                        ? Picture::Kind::Jpeg
                        : Picture::Kind::Png;
-    picture.data = std::move(data_);
-    picture.widthTwips = scaledTwips(widthGoal_, scaleX_);
-    picture.heightTwips = scaledTwips(heightGoal_, scaleY_);
+    picture.data = std::move(m_data);
+    picture.widthTwips = scaledTwips(m_widthGoal, m_scaleX);
+    picture.heightTwips = scaledTwips(m_heightGoal, m_scaleY);
     return picture;
 }
 

@@ -27,18 +27,18 @@ public:
 
 private:
     enum class Format { Unknown, Png, Jpeg, Unsupported };
-    bool collecting() const { return format_ != Format::Unsupported && !tooLarge_; }
+    bool collecting() const { return m_format != Format::Unsupported && !m_tooLarge; }
     void checkSize();
 
-    qsizetype maxBytes_;
-    Format format_ = Format::Unknown;
-    QByteArray data_;
-    int pendingNibble_ = -1;
-    bool tooLarge_ = false;
-    int widthGoal_ = 0;
-    int heightGoal_ = 0;
-    int scaleX_ = 100;
-    int scaleY_ = 100;
+    qsizetype m_maxBytes;
+    Format m_format = Format::Unknown;
+    QByteArray m_data;
+    int m_pendingNibble = -1;
+    bool m_tooLarge = false;
+    int m_widthGoal = 0;
+    int m_heightGoal = 0;
+    int m_scaleX = 100;
+    int m_scaleY = 100;
 };
 
 } // namespace tarvek::rtf

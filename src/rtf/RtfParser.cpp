@@ -13,25 +13,25 @@ constexpr int kMaxUnknownWordsNoted = 32;
 } // namespace
 
 RtfParser::RtfParser(QByteArrayView input, const ReadLimits &limits)
-    : tokenizer_(input), limits_(limits), assembler_(document_, limits_),
-      picture_(limits.maxPictureBytes)
+    : m_tokenizer(input), m_limits(limits), m_assembler(m_document, m_limits),
+      m_picture(limits.maxPictureBytes)
 {
-    stack_.emplace_back();
-    stack_.reserve(std::size_t(std::max(1, limits_.maxGroupDepth)) + 1);
+    m_stack.emplace_back();
+    m_stack.reserve(std::size_t(std::max(1, m_limits.maxGroupDepth)) + 1);
 }
 
 Document RtfParser::run()
 {
-    for (Token token = tokenizer_.next(); token.type != TokenType::End; token = tokenizer_.next())
+    for (Token token = m_tokenizer.next(); token.type != TokenType::End; token = m_tokenizer.next())
         handle(token);
     flushBytes();
     const ParagraphFormat last = state().paragraph;
-    document_.report.unclosedGroups = int(stack_.size()) - 1 + overflowDepth_;
-    overflowDepth_ = 0;
-    while (stack_.size() > 1)
+    m_document.report.unclosedGroups = int(m_stack.size()) - 1 + m_overflowDepth;
+    m_overflowDepth = 0;
+    while (m_stack.size() > 1)
         closeGroup();
-    assembler_.finish(last);
-    return std::move(document_);
+    m_assembler.finish(last);
+    return std::move(m_document);
 }
 
 void RtfParser::handle(const Token &token)
@@ -47,11 +47,11 @@ void RtfParser::handle(const Token &token)
         handleText(token.word);
         return;
     case TokenType::HexByte:
-        groupStart_ = false;
-        if (skipRemaining_ > 0)
-            --skipRemaining_;
+        m_groupStart = false;
+        if (m_skipRemaining > 0)
+            --m_skipRemaining;
         else if (carriesText(state().destination))
-            pendingBytes_.push_back(static_cast<char>(token.byte));
+            m_pendingBytes.push_back(static_cast<char>(token.byte));
         return;
     case TokenType::ControlSymbol:
         handleSymbol(token.symbol);
@@ -67,32 +67,32 @@ void RtfParser::handle(const Token &token)
 void RtfParser::openGroup()
 {
     flushBytes();
-    skipRemaining_ = 0;
-    groupStart_ = true;
-    starred_ = false;
-    if (int(stack_.size()) > limits_.maxGroupDepth) {
-        ++overflowDepth_;
-        document_.report.depthLimitReached = true;
+    m_skipRemaining = 0;
+    m_groupStart = true;
+    m_starred = false;
+    if (int(m_stack.size()) > m_limits.maxGroupDepth) {
+        ++m_overflowDepth;
+        m_document.report.depthLimitReached = true;
         return;
     }
-    stack_.push_back(stack_.back());
+    m_stack.push_back(m_stack.back());
 }
 
 void RtfParser::closeGroup()
 {
     flushBytes();
-    skipRemaining_ = 0;
-    groupStart_ = false;
-    if (overflowDepth_ > 0) {
-        --overflowDepth_;
+    m_skipRemaining = 0;
+    m_groupStart = false;
+    if (m_overflowDepth > 0) {
+        --m_overflowDepth;
         return;
     }
-    if (stack_.size() <= 1) {
-        ++document_.report.unbalancedCloseBraces;
+    if (m_stack.size() <= 1) {
+        ++m_document.report.unbalancedCloseBraces;
         return;
     }
-    const GroupState closed = std::move(stack_.back());
-    stack_.pop_back();
+    const GroupState closed = std::move(m_stack.back());
+    m_stack.pop_back();
     if (closed.destination != state().destination)
         endDestination(closed);
 }
@@ -107,7 +107,7 @@ void RtfParser::endDestination(const GroupState &closed)
         finishPicture(closed);
         break;
     case Destination::ListMarker:
-        assembler_.setListMarker(marker_);
+        m_assembler.setListMarker(m_marker);
         break;
     case Destination::WordPadList:
         applyWordPadList();
@@ -119,29 +119,29 @@ void RtfParser::endDestination(const GroupState &closed)
 
 void RtfParser::handleText(std::string_view bytes)
 {
-    groupStart_ = false;
-    if (skipRemaining_ > 0) {
-        const auto skipped = std::min<std::size_t>(std::size_t(skipRemaining_), bytes.size());
+    m_groupStart = false;
+    if (m_skipRemaining > 0) {
+        const auto skipped = std::min<std::size_t>(std::size_t(m_skipRemaining), bytes.size());
         bytes.remove_prefix(skipped);
-        skipRemaining_ -= int(skipped);
+        m_skipRemaining -= int(skipped);
     }
     if (state().destination == Destination::Picture)
-        picture_.appendHex(bytes);
+        m_picture.appendHex(bytes);
     else if (carriesText(state().destination))
-        pendingBytes_.append(bytes);
+        m_pendingBytes.append(bytes);
 }
 
 void RtfParser::handleSymbol(char symbol)
 {
-    const bool wasGroupStart = groupStart_;
-    groupStart_ = false;
+    const bool wasGroupStart = m_groupStart;
+    m_groupStart = false;
     if (symbol == '*') {
-        starred_ = wasGroupStart;
-        groupStart_ = wasGroupStart;
+        m_starred = wasGroupStart;
+        m_groupStart = wasGroupStart;
         return;
     }
-    if (skipRemaining_ > 0) {
-        --skipRemaining_;
+    if (m_skipRemaining > 0) {
+        --m_skipRemaining;
         return;
     }
     if (!carriesText(state().destination))
@@ -150,7 +150,7 @@ void RtfParser::handleSymbol(char symbol)
     case '\\':
     case '{':
     case '}':
-        pendingBytes_.push_back(symbol);
+        m_pendingBytes.push_back(symbol);
         return;
     case '~':
         deliverCharacter(0x00A0);
@@ -162,7 +162,7 @@ void RtfParser::handleSymbol(char symbol)
     case '\r':
         flushBytes();
         if (state().destination == Destination::Body)
-            assembler_.endParagraph(state().paragraph);
+            m_assembler.endParagraph(state().paragraph);
         return;
     default:
         return; // \- optional hyphen, \: index subentry, \| formula
@@ -171,10 +171,10 @@ void RtfParser::handleSymbol(char symbol)
 
 void RtfParser::handleWord(const Token &token)
 {
-    const bool atGroupStart = groupStart_;
-    const bool starred = starred_;
-    groupStart_ = false;
-    starred_ = false;
+    const bool atGroupStart = m_groupStart;
+    const bool starred = m_starred;
+    m_groupStart = false;
+    m_starred = false;
     const KeywordInfo info = lookupKeyword(token.word);
     if (info.keyword == Keyword::Binary) {
         skipBinary(token);
@@ -183,8 +183,8 @@ void RtfParser::handleWord(const Token &token)
     if (state().destination == Destination::Skip)
         return;
     flushBytes();
-    if (skipRemaining_ > 0) {
-        --skipRemaining_;
+    if (m_skipRemaining > 0) {
+        --m_skipRemaining;
         return;
     }
     if (atGroupStart && enterDestination(info, token.word, starred))
@@ -230,12 +230,12 @@ bool RtfParser::enterDestination(KeywordInfo info, std::string_view word, bool s
     if (destination == Destination::Skip)
         noteSkippedDestination(word);
     if (destination == Destination::Picture)
-        picture_.start();
+        m_picture.start();
     if (destination == Destination::ListMarker)
-        marker_.clear();
+        m_marker.clear();
     if (destination == Destination::WordPadList) {
-        pnKind_ = ListKind::None;
-        pnLevel_ = 0;
+        m_pnKind = ListKind::None;
+        m_pnLevel = 0;
     }
     state().destination = destination;
     return true;
@@ -243,14 +243,14 @@ bool RtfParser::enterDestination(KeywordInfo info, std::string_view word, bool s
 
 void RtfParser::skipBinary(const Token &token)
 {
-    const std::string_view bytes = tokenizer_.takeBinary(token.hasParam ? token.param : 0);
+    const std::string_view bytes = m_tokenizer.takeBinary(token.hasParam ? token.param : 0);
     if (state().destination == Destination::Picture)
-        picture_.appendBinary(bytes);
+        m_picture.appendBinary(bytes);
 }
 
 void RtfParser::noteSkippedDestination(std::string_view word)
 {
-    QMap<QString, int> &skipped = document_.report.skippedDestinations;
+    QMap<QString, int> &skipped = m_document.report.skippedDestinations;
     const QString name = QString::fromLatin1(word.data(), qsizetype(word.size()));
     if (skipped.contains(name) || skipped.size() < kMaxUnknownWordsNoted)
         ++skipped[name];
@@ -258,7 +258,7 @@ void RtfParser::noteSkippedDestination(std::string_view word)
 
 void RtfParser::noteUnknownWord(std::string_view word)
 {
-    QStringList &unknown = document_.report.unknownControlWords;
+    QStringList &unknown = m_document.report.unknownControlWords;
     const QString name = QString::fromLatin1(word.data(), qsizetype(word.size()));
     if (unknown.size() < kMaxUnknownWordsNoted && !unknown.contains(name))
         unknown.append(name);

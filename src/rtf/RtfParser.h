@@ -40,8 +40,8 @@ private:
         return destination != Destination::Skip && destination != Destination::Picture &&
                destination != Destination::WordPadList;
     }
-    GroupState &state() { return stack_.back(); }
-    const GroupState &state() const { return stack_.back(); }
+    GroupState &state() { return m_stack.back(); }
+    const GroupState &state() const { return m_stack.back(); }
     void handle(const Token &token);
     void openGroup();
     void closeGroup();
@@ -70,27 +70,27 @@ private:
     void finishPicture(const GroupState &closed);
     void applyWordPadList();
 
-    RtfTokenizer tokenizer_;
-    const ReadLimits limits_;
-    Document document_;
-    DocumentAssembler assembler_;
-    PictureCollector picture_;
-    CodePageDecoders decoders_;
-    std::vector<GroupState> stack_;
-    int overflowDepth_ = 0;
-    bool groupStart_ = false;
-    bool starred_ = false;
-    int skipRemaining_ = 0;
-    std::string pendingBytes_;
-    QHash<int, int> fontCodePages_;
-    FontEntry fontEntry_;
-    bool fontEntryOpen_ = false;
-    ColorEntry colorEntry_;
-    QString marker_;
-    ListKind pnKind_ = ListKind::None;
-    int pnLevel_ = 0;
-    QList<int> rowEdges_;
-    qsizetype pictureBytes_ = 0;
+    RtfTokenizer m_tokenizer;
+    const ReadLimits m_limits;
+    Document m_document;
+    DocumentAssembler m_assembler;
+    PictureCollector m_picture;
+    CodePageDecoders m_decoders;
+    std::vector<GroupState> m_stack;
+    int m_overflowDepth = 0;
+    bool m_groupStart = false;
+    bool m_starred = false;
+    int m_skipRemaining = 0;
+    std::string m_pendingBytes;
+    QHash<int, int> m_fontCodePages;
+    FontEntry m_fontEntry;
+    bool m_fontEntryOpen = false;
+    ColorEntry m_colorEntry;
+    QString m_marker;
+    ListKind m_pnKind = ListKind::None;
+    int m_pnLevel = 0;
+    QList<int> m_rowEdges;
+    qsizetype m_pictureBytes = 0;
 };
 
 } // namespace tarvek::rtf

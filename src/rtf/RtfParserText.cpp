@@ -21,27 +21,27 @@ int RtfParser::currentCodePage() const
     if (state().destination == Destination::Body ||
         state().destination == Destination::ListMarker) {
         const int font =
-            state().character.font >= 0 ? state().character.font : document_.defaultFont;
-        const int fontCodePage = fontCodePages_.value(font, 0);
+            state().character.font >= 0 ? state().character.font : m_document.defaultFont;
+        const int fontCodePage = m_fontCodePages.value(font, 0);
         if (fontCodePage != 0)
             return fontCodePage;
     }
-    return document_.codePage;
+    return m_document.codePage;
 }
 
 void RtfParser::flushBytes()
 {
-    if (pendingBytes_.empty())
+    if (m_pendingBytes.empty())
         return;
     QString text;
     bool ascii = true;
-    for (const char c : pendingBytes_)
+    for (const char c : m_pendingBytes)
         ascii = ascii && static_cast<unsigned char>(c) < 0x80;
     if (ascii && currentCodePage() != kSymbolCodePage)
-        text = QString::fromLatin1(pendingBytes_.data(), qsizetype(pendingBytes_.size()));
+        text = QString::fromLatin1(m_pendingBytes.data(), qsizetype(m_pendingBytes.size()));
     else
-        decoders_.forCodePage(currentCodePage()).append(pendingBytes_, text);
-    pendingBytes_.clear();
+        m_decoders.forCodePage(currentCodePage()).append(m_pendingBytes, text);
+    m_pendingBytes.clear();
     dropControlCharacters(text);
     deliver(text);
 }
@@ -57,9 +57,9 @@ void RtfParser::deliver(const QString &text)
     switch (state().destination) {
     case Destination::Body:
         if (state().hidden)
-            document_.report.hiddenCharacters += int(std::min<qsizetype>(text.size(), 1 << 20));
+            m_document.report.hiddenCharacters += int(std::min<qsizetype>(text.size(), 1 << 20));
         else
-            assembler_.appendText(text, state().character);
+            m_assembler.appendText(text, state().character);
         return;
     case Destination::FontTable:
         deliverFontName(text);
@@ -68,8 +68,8 @@ void RtfParser::deliver(const QString &text)
         deliverColorText(text);
         return;
     case Destination::ListMarker:
-        if (marker_.size() < 64)
-            marker_ += text.left(64);
+        if (m_marker.size() < 64)
+            m_marker += text.left(64);
         return;
     default:
         return;
@@ -82,8 +82,8 @@ void RtfParser::deliverFontName(const QString &text)
     while (from < text.size()) {
         const qsizetype semicolon = text.indexOf(u';', from);
         const qsizetype to = semicolon < 0 ? text.size() : semicolon;
-        if (fontEntry_.name.size() < 128)
-            fontEntry_.name += text.mid(from, std::min<qsizetype>(to - from, 128));
+        if (m_fontEntry.name.size() < 128)
+            m_fontEntry.name += text.mid(from, std::min<qsizetype>(to - from, 128));
         if (semicolon < 0)
             return;
         finishFontEntry();
@@ -93,46 +93,46 @@ void RtfParser::deliverFontName(const QString &text)
 
 void RtfParser::finishFontEntry()
 {
-    if (!fontEntryOpen_)
+    if (!m_fontEntryOpen)
         return;
-    fontEntryOpen_ = false;
-    fontEntry_.name = fontEntry_.name.trimmed();
-    if (document_.fonts.size() < 4096) {
-        fontCodePages_.insert(fontEntry_.number, codePageForCharset(fontEntry_.charset));
-        document_.fonts.append(fontEntry_);
+    m_fontEntryOpen = false;
+    m_fontEntry.name = m_fontEntry.name.trimmed();
+    if (m_document.fonts.size() < 4096) {
+        m_fontCodePages.insert(m_fontEntry.number, codePageForCharset(m_fontEntry.charset));
+        m_document.fonts.append(m_fontEntry);
     }
-    fontEntry_ = FontEntry{};
+    m_fontEntry = FontEntry{};
 }
 
 void RtfParser::deliverColorText(const QString &text)
 {
     for (const QChar c : text) {
-        if (c != u';' || document_.colors.size() >= 4096)
+        if (c != u';' || m_document.colors.size() >= 4096)
             continue;
-        document_.colors.append(colorEntry_);
-        colorEntry_ = ColorEntry{};
+        m_document.colors.append(m_colorEntry);
+        m_colorEntry = ColorEntry{};
     }
 }
 
 void RtfParser::finishPicture(const GroupState &closed)
 {
-    std::optional<Picture> picture = picture_.finish();
-    if (!picture || pictureBytes_ + picture->data.size() > limits_.maxAllPictureBytes) {
-        ++document_.report.droppedPictures;
+    std::optional<Picture> picture = m_picture.finish();
+    if (!picture || m_pictureBytes + picture->data.size() > m_limits.maxAllPictureBytes) {
+        ++m_document.report.droppedPictures;
         return;
     }
     if (state().destination != Destination::Body || state().hidden)
         return;
-    pictureBytes_ += picture->data.size();
-    document_.pictures.append(std::move(*picture));
-    assembler_.appendPicture(int(document_.pictures.size()) - 1, closed.character);
+    m_pictureBytes += picture->data.size();
+    m_document.pictures.append(std::move(*picture));
+    m_assembler.appendPicture(int(m_document.pictures.size()) - 1, closed.character);
 }
 
 void RtfParser::applyWordPadList()
 {
     ParagraphFormat &format = state().paragraph;
-    format.listKind = pnKind_;
-    format.listLevel = pnLevel_;
+    format.listKind = m_pnKind;
+    format.listLevel = m_pnLevel;
 }
 
 } // namespace tarvek::rtf

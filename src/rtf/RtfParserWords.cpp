@@ -41,18 +41,18 @@ bool RtfParser::handleColorWord(Keyword keyword, int param)
     const int value = std::clamp(param, 0, 255);
     switch (keyword) {
     case Keyword::Red:
-        colorEntry_.rgb.red = value;
+        m_colorEntry.rgb.red = value;
         break;
     case Keyword::Green:
-        colorEntry_.rgb.green = value;
+        m_colorEntry.rgb.green = value;
         break;
     case Keyword::Blue:
-        colorEntry_.rgb.blue = value;
+        m_colorEntry.rgb.blue = value;
         break;
     default:
         return false;
     }
-    colorEntry_.isAuto = false;
+    m_colorEntry.isAuto = false;
     return true;
 }
 
@@ -62,16 +62,16 @@ bool RtfParser::handleDestinationWord(Keyword keyword, const Token &token)
     case Destination::FontTable:
         if (keyword == Keyword::Font) {
             finishFontEntry();
-            fontEntry_ = FontEntry{token.param, QString(), 0};
-            fontEntryOpen_ = true;
+            m_fontEntry = FontEntry{token.param, QString(), 0};
+            m_fontEntryOpen = true;
             return true;
         }
         if (keyword == Keyword::FontCharset) {
-            fontEntry_.charset = token.param;
+            m_fontEntry.charset = token.param;
             return true;
         }
         if (keyword == Keyword::FontFamilyName) {
-            fontEntry_.family = static_cast<FontFamily>(lookupKeyword(token.word).character);
+            m_fontEntry.family = static_cast<FontFamily>(lookupKeyword(token.word).character);
             return true;
         }
         return false;
@@ -80,25 +80,25 @@ bool RtfParser::handleDestinationWord(Keyword keyword, const Token &token)
     case Destination::Picture:
         if (keyword == Keyword::PngBlip || keyword == Keyword::JpegBlip ||
             keyword == Keyword::OtherPictureFormat) {
-            picture_.setFormat(keyword);
+            m_picture.setFormat(keyword);
             return true;
         }
-        picture_.setSize(keyword, token.param);
+        m_picture.setSize(keyword, token.param);
         return false;
     case Destination::WordPadList:
         switch (keyword) {
         case Keyword::PnBullet:
-            pnKind_ = ListKind::Bullet;
+            m_pnKind = ListKind::Bullet;
             return true;
         case Keyword::PnBody:
         case Keyword::PnNumberStyle:
-            if (pnKind_ == ListKind::None)
-                pnKind_ = ListKind::Numbered;
+            if (m_pnKind == ListKind::None)
+                m_pnKind = ListKind::Numbered;
             return true;
         case Keyword::PnLevel:
-            pnLevel_ = std::clamp(token.param - 1, 0, 8);
-            if (pnKind_ == ListKind::None)
-                pnKind_ = ListKind::Numbered;
+            m_pnLevel = std::clamp(token.param - 1, 0, 8);
+            if (m_pnKind == ListKind::None)
+                m_pnKind = ListKind::Numbered;
             return true;
         default:
             return false;
@@ -128,12 +128,12 @@ bool RtfParser::handleDocumentWord(Keyword keyword, const Token &token)
         codePage = token.param;
         break;
     case Keyword::DefaultFont:
-        document_.defaultFont = token.param;
+        m_document.defaultFont = token.param;
         return true;
     default:
         return false;
     }
-    document_.codePage = decoders_.forCodePage(codePage).codePage();
+    m_document.codePage = m_decoders.forCodePage(codePage).codePage();
     return true;
 }
 
@@ -256,7 +256,7 @@ bool RtfParser::handleStructureWord(KeywordInfo info, const Token &token)
     case Keyword::Par:
     case Keyword::SectionBreak:
         if (body)
-            assembler_.endParagraph(state().paragraph);
+            m_assembler.endParagraph(state().paragraph);
         return true;
     case Keyword::Line:
         deliverCharacter(0x2028);
@@ -273,22 +273,22 @@ bool RtfParser::handleStructureWord(KeywordInfo info, const Token &token)
         return true;
     case Keyword::Cell:
         if (body)
-            assembler_.endCell(state().paragraph);
+            m_assembler.endCell(state().paragraph);
         return true;
     case Keyword::Row:
         if (body)
-            assembler_.endRow(rowEdges_);
+            m_assembler.endRow(m_rowEdges);
         return true;
     case Keyword::RowDefaults:
-        rowEdges_.clear();
+        m_rowEdges.clear();
         return true;
     case Keyword::CellRightEdge:
-        if (rowEdges_.size() < kMaxCells)
-            rowEdges_.append(twips(token));
+        if (m_rowEdges.size() < kMaxCells)
+            m_rowEdges.append(twips(token));
         return true;
     case Keyword::Unicode:
         deliverCharacter(unicodeUnit(token.param));
-        skipRemaining_ = state().unicodeSkip;
+        m_skipRemaining = state().unicodeSkip;
         return true;
     case Keyword::UnicodeSkip:
         state().unicodeSkip = std::clamp(token.param, 0, 16);

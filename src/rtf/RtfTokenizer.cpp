@@ -33,20 +33,20 @@ Token tokenOf(TokenType type)
 } // namespace
 
 RtfTokenizer::RtfTokenizer(QByteArrayView input)
-    : pos_(input.data()), end_(input.data() + input.size())
+    : m_pos(input.data()), m_end(input.data() + input.size())
 {
 }
 
 Token RtfTokenizer::next()
 {
-    while (pos_ < end_) {
-        const char c = *pos_;
+    while (m_pos < m_end) {
+        const char c = *m_pos;
         if (c == '\r' || c == '\n') {
-            ++pos_;
+            ++m_pos;
             continue;
         }
         if (c == '{' || c == '}') {
-            ++pos_;
+            ++m_pos;
             return tokenOf(c == '{' ? TokenType::GroupStart : TokenType::GroupEnd);
         }
         if (c == '\\')
@@ -58,58 +58,58 @@ Token RtfTokenizer::next()
 
 std::string_view RtfTokenizer::takeBinary(long long count)
 {
-    const long long available = end_ - pos_;
+    const long long available = m_end - m_pos;
     const long long taken = std::clamp(count, 0LL, available);
-    std::string_view bytes(pos_, static_cast<std::size_t>(taken));
-    pos_ += taken;
+    std::string_view bytes(m_pos, static_cast<std::size_t>(taken));
+    m_pos += taken;
     return bytes;
 }
 
 Token RtfTokenizer::readControl()
 {
-    ++pos_; // the backslash
-    if (pos_ >= end_)
+    ++m_pos; // the backslash
+    if (m_pos >= m_end)
         return Token{};
-    if (isLetter(*pos_))
+    if (isLetter(*m_pos))
         return readControlWord();
-    if (*pos_ == '\'')
+    if (*m_pos == '\'')
         return readHexByte();
     Token token = tokenOf(TokenType::ControlSymbol);
-    token.symbol = *pos_++;
+    token.symbol = *m_pos++;
     return token;
 }
 
 Token RtfTokenizer::readControlWord()
 {
-    const char *start = pos_;
-    while (pos_ < end_ && isLetter(*pos_))
-        ++pos_;
+    const char *start = m_pos;
+    while (m_pos < m_end && isLetter(*m_pos))
+        ++m_pos;
     Token token = tokenOf(TokenType::ControlWord);
-    token.word = std::string_view(start, std::min<std::size_t>(pos_ - start, kMaxWordLength));
+    token.word = std::string_view(start, std::min<std::size_t>(m_pos - start, kMaxWordLength));
     bool negative = false;
-    if (pos_ + 1 < end_ && *pos_ == '-' && isDigit(pos_[1])) {
+    if (m_pos + 1 < m_end && *m_pos == '-' && isDigit(m_pos[1])) {
         negative = true;
-        ++pos_;
+        ++m_pos;
     }
     long long value = 0;
-    while (pos_ < end_ && isDigit(*pos_)) {
+    while (m_pos < m_end && isDigit(*m_pos)) {
         token.hasParam = true;
-        value = std::min(value * 10 + (*pos_ - '0'), kParamLimit);
-        ++pos_;
+        value = std::min(value * 10 + (*m_pos - '0'), kParamLimit);
+        ++m_pos;
     }
     token.param = static_cast<int>(negative ? -value : value);
-    if (pos_ < end_ && *pos_ == ' ')
-        ++pos_; // the delimiting space belongs to the control word
+    if (m_pos < m_end && *m_pos == ' ')
+        ++m_pos; // the delimiting space belongs to the control word
     return token;
 }
 
 Token RtfTokenizer::readHexByte()
 {
-    ++pos_; // the quote
+    ++m_pos; // the quote
     int value = 0;
     int digits = 0;
-    while (digits < 2 && pos_ < end_ && hexDigitValue(*pos_) >= 0) {
-        value = value * 16 + hexDigitValue(*pos_++);
+    while (digits < 2 && m_pos < m_end && hexDigitValue(*m_pos) >= 0) {
+        value = value * 16 + hexDigitValue(*m_pos++);
         ++digits;
     }
     if (digits == 0) {
@@ -124,15 +124,15 @@ Token RtfTokenizer::readHexByte()
 
 Token RtfTokenizer::readText()
 {
-    const char *start = pos_;
-    while (pos_ < end_) {
-        const char c = *pos_;
+    const char *start = m_pos;
+    while (m_pos < m_end) {
+        const char c = *m_pos;
         if (c == '{' || c == '}' || c == '\\' || c == '\r' || c == '\n')
             break;
-        ++pos_;
+        ++m_pos;
     }
     Token token = tokenOf(TokenType::Text);
-    token.word = std::string_view(start, pos_ - start);
+    token.word = std::string_view(start, m_pos - start);
     return token;
 }
 

@@ -48,8 +48,8 @@ private:
     Token readHexByte();
     Token readText();
 
-    const char *pos_;
-    const char *end_;
+    const char *m_pos;
+    const char *m_end;
 };
 
 } // namespace tarvek::rtf

@@ -1,9 +1,11 @@
 #include "Frames.h"
 
-namespace tarvek
+using namespace tarvek::config;
+
+namespace tarvek::serial
 {
 
-std::uint8_t FrameChecksum(const std::uint8_t *data, int size)
+std::uint8_t frameChecksum(const std::uint8_t *data, int size)
 {
     unsigned sum = kChecksumStart;
     for (int i = 0; i < size; ++i)
@@ -11,22 +13,22 @@ std::uint8_t FrameChecksum(const std::uint8_t *data, int size)
     return static_cast<std::uint8_t>(sum);
 }
 
-QByteArray BuildFrame(const ConfigBlock &block, int frameIndex)
+QByteArray buildFrame(const ConfigBlock &block, int frameIndex)
 {
     const std::uint8_t *data = block.data() + frameIndex * kFrameDataSize;
     QByteArray frame(reinterpret_cast<const char *>(data), kFrameDataSize);
-    frame.append(static_cast<char>(FrameChecksum(data, kFrameDataSize)));
+    frame.append(static_cast<char>(frameChecksum(data, kFrameDataSize)));
     return frame;
 }
 
-QByteArray BuildWire(const ConfigBlock &block)
+QByteArray buildWire(const ConfigBlock &block)
 {
     const QByteArray preamble(reinterpret_cast<const char *>(kPreamble.data()), kPreambleSize);
     QByteArray wire;
     wire.reserve(kWireSize);
     for (int frame = 0; frame < 2; ++frame)
-        wire += preamble + BuildFrame(block, frame);
+        wire += preamble + buildFrame(block, frame);
     return wire;
 }
 
-} // namespace tarvek
+} // namespace tarvek::serial

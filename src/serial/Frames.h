@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-namespace tarvek
+namespace tarvek::serial
 {
 
 constexpr int kFrameDataSize = 57;
@@ -21,14 +21,14 @@ using Preamble = std::array<std::uint8_t, kPreambleSize>;
 constexpr Preamble kPreamble = {kPreambleByte, kPreambleByte};
 
 // (254 + the sum of the bytes) modulo 256.
-std::uint8_t FrameChecksum(const std::uint8_t *data, int size);
+std::uint8_t frameChecksum(const std::uint8_t *data, int size);
 
 // Frame 0 carries block bytes 0 to 56, frame 1 bytes 57 to 113; each ends
 // with its own checksum.
-QByteArray BuildFrame(const ConfigBlock &block, int frameIndex);
+QByteArray buildFrame(const config::ConfigBlock &block, int frameIndex);
 
 // Everything one upload puts on the line, in order: preamble, frame 1,
 // preamble, frame 2.
-QByteArray BuildWire(const ConfigBlock &block);
+QByteArray buildWire(const config::ConfigBlock &block);
 
-} // namespace tarvek
+} // namespace tarvek::serial

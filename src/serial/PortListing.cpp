@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <limits>
 
-namespace tarvek
+namespace tarvek::serial
 {
 namespace
 {
@@ -21,7 +21,7 @@ const SystemPort *FindByDevice(const std::vector<SystemPort> &ports, const QStri
 }
 
 // TARVEK_COM<n> variables with a value, by n. Numbers a port number cannot
-// take (see PortNumberFromText) are left out.
+// take (see portNumberFromText) are left out.
 QMap<int, QString> EnvironmentOverrides()
 {
     static const QRegularExpression name(QStringLiteral("^TARVEK_COM([1-9][0-9]{0,4})$"));
@@ -39,7 +39,7 @@ QMap<int, QString> EnvironmentOverrides()
 
 } // namespace
 
-std::vector<NumberedPort> NumberPorts(const std::vector<SystemPort> &system,
+std::vector<NumberedPort> numberPorts(const std::vector<SystemPort> &system,
                                       const QMap<int, QString> &overrides)
 {
     QStringList devices;
@@ -55,7 +55,7 @@ std::vector<NumberedPort> NumberPorts(const std::vector<SystemPort> &system,
             numbered.insert(match.captured(1).toInt(), {match.captured(1).toInt(), port, false});
     }
 #else
-    const QStringList ordered = OrderSerialPorts(devices);
+    const QStringList ordered = orderSerialPorts(devices);
     for (qsizetype i = 0; i < ordered.size(); ++i) {
         const int number = static_cast<int>(i + 1);
         numbered.insert(number, {number, *FindByDevice(system, ordered.at(i)), false});
@@ -69,7 +69,7 @@ std::vector<NumberedPort> NumberPorts(const std::vector<SystemPort> &system,
     return {numbered.cbegin(), numbered.cend()};
 }
 
-std::vector<NumberedPort> ListNumberedPorts()
+std::vector<NumberedPort> listNumberedPorts()
 {
     std::vector<SystemPort> system;
     for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
@@ -80,7 +80,7 @@ std::vector<NumberedPort> ListNumberedPorts()
 #endif
         system.push_back({device, info.description(), info.manufacturer(), info.serialNumber()});
     }
-    return NumberPorts(system, EnvironmentOverrides());
+    return numberPorts(system, EnvironmentOverrides());
 }
 
-} // namespace tarvek
+} // namespace tarvek::serial

@@ -5,7 +5,7 @@
 #include <QString>
 #include <vector>
 
-namespace tarvek
+namespace tarvek::serial
 {
 
 // A serial port as the system reports it.
@@ -27,11 +27,11 @@ struct NumberedPort {
 // device of its number, or adds the number. The details of an overriding
 // device are those of the system port with the same path, if any. Sorted by
 // number.
-std::vector<NumberedPort> NumberPorts(const std::vector<SystemPort> &system,
+std::vector<NumberedPort> numberPorts(const std::vector<SystemPort> &system,
                                       const QMap<int, QString> &overrides);
 
 // The same with the ports the system reports now and the TARVEK_COM<n>
 // variables of the process environment.
-std::vector<NumberedPort> ListNumberedPorts();
+std::vector<NumberedPort> listNumberedPorts();
 
-} // namespace tarvek
+} // namespace tarvek::serial

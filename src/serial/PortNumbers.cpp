@@ -8,7 +8,9 @@
 #include <cmath>
 #include <limits>
 
-namespace tarvek
+using namespace tarvek::config;
+
+namespace tarvek::serial
 {
 namespace
 {
@@ -26,11 +28,11 @@ struct PortKey {
     }
 };
 
-PortKey KeyOf(const QString &device)
+PortKey keyOf(const QString &device)
 {
-    static const QRegularExpression pattern(QStringLiteral("^tty(USB|ACM|S)(\\d+)$"));
+    static const QRegularExpression kNumberedTty(QStringLiteral("^tty(USB|ACM|S)(\\d+)$"));
     const QString name = device.mid(device.lastIndexOf(u'/') + 1);
-    const QRegularExpressionMatch match = pattern.match(name);
+    const QRegularExpressionMatch match = kNumberedTty.match(name);
     if (!match.hasMatch())
         return {3, 0, name};
     const QString kind = match.captured(1);
@@ -38,47 +40,47 @@ PortKey KeyOf(const QString &device)
     return {group, match.captured(2).toLongLong(), name};
 }
 
-QString ProcessEnvironment(const QString &name)
+QString processEnvironment(const QString &name)
 {
     return qEnvironmentVariable(name.toLatin1().constData());
 }
 
-QStringList SystemSerialPorts()
+QStringList systemSerialPorts()
 {
     QStringList devices;
     for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
         devices << info.systemLocation();
-    return OrderSerialPorts(devices);
+    return orderSerialPorts(devices);
 }
 
-QString InvalidPortNumber()
+QString invalidPortNumber()
 {
     return QStringLiteral("Invalid port number");
 }
 
 } // namespace
 
-std::optional<int> PortNumberFromText(const QString &text)
+std::optional<int> portNumberFromText(const QString &text)
 {
-    const double value = RoundHalfEven(ReadNumber(text));
+    const double value = roundHalfEven(readNumber(text));
     if (!std::isfinite(value) || value < std::numeric_limits<qint16>::min() ||
         value > std::numeric_limits<qint16>::max())
         return std::nullopt;
     return static_cast<int>(value);
 }
 
-QStringList OrderSerialPorts(QStringList devices)
+QStringList orderSerialPorts(QStringList devices)
 {
     std::stable_sort(devices.begin(), devices.end(),
-                     [](const QString &a, const QString &b) { return KeyOf(a) < KeyOf(b); });
+                     [](const QString &a, const QString &b) { return keyOf(a) < keyOf(b); });
     return devices;
 }
 
-PortLookup MapPortNumber(int number, const QStringList &orderedDevices,
+PortLookup mapPortNumber(int number, const QStringList &orderedDevices,
                          const EnvironmentLookup &environment)
 {
     if (number < 1)
-        return {QString(), InvalidPortNumber()};
+        return {QString(), invalidPortNumber()};
     const QString overridden = environment(QStringLiteral("TARVEK_COM%1").arg(number));
     if (!overridden.isEmpty())
         return {overridden, QString()};
@@ -97,26 +99,26 @@ PortLookup MapPortNumber(int number, const QStringList &orderedDevices,
 #endif
 }
 
-PortLookup ResolvePortNumber(int number)
+PortLookup resolvePortNumber(int number)
 {
     // The override needs no look at the system's ports.
     const bool overridden =
-        number >= 1 && !ProcessEnvironment(QStringLiteral("TARVEK_COM%1").arg(number)).isEmpty();
+        number >= 1 && !processEnvironment(QStringLiteral("TARVEK_COM%1").arg(number)).isEmpty();
 #ifdef Q_OS_WIN
     const QStringList devices;
 #else
-    const QStringList devices = number < 1 || overridden ? QStringList() : SystemSerialPorts();
+    const QStringList devices = number < 1 || overridden ? QStringList() : systemSerialPorts();
 #endif
-    return MapPortNumber(number, devices, ProcessEnvironment);
+    return mapPortNumber(number, devices, processEnvironment);
 }
 
-QString DescribePortNumber(const QString &commText)
+QString describePortNumber(const QString &commText)
 {
-    const std::optional<int> number = PortNumberFromText(commText);
+    const std::optional<int> number = portNumberFromText(commText);
     if (!number)
-        return InvalidPortNumber();
-    const PortLookup lookup = ResolvePortNumber(*number);
+        return invalidPortNumber();
+    const PortLookup lookup = resolvePortNumber(*number);
     return lookup.found() ? lookup.device : lookup.error;
 }
 
-} // namespace tarvek
+} // namespace tarvek::serial

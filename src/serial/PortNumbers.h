@@ -11,7 +11,7 @@
 #include <functional>
 #include <optional>
 
-namespace tarvek
+namespace tarvek::serial
 {
 
 struct PortLookup {
@@ -24,10 +24,10 @@ struct PortLookup {
 // The port number in the text of "Comm num:": its numeric reading taken to
 // the nearest whole number (ties to even), as a 16-bit whole number. Empty
 // when the value does not fit 16 bits.
-std::optional<int> PortNumberFromText(const QString &text);
+std::optional<int> portNumberFromText(const QString &text);
 
 // Puts device paths (or bare names such as "ttyUSB0") in port-number order.
-QStringList OrderSerialPorts(QStringList devices);
+QStringList orderSerialPorts(QStringList devices);
 
 // Looks up the environment variable by name; empty when unset.
 using EnvironmentLookup = std::function<QString(const QString &name)>;
@@ -35,15 +35,15 @@ using EnvironmentLookup = std::function<QString(const QString &name)>;
 // The device for port `number` among `orderedDevices` (already in order),
 // unless the environment overrides it. Numbers below 1 give
 // "Invalid port number".
-PortLookup MapPortNumber(int number, const QStringList &orderedDevices,
+PortLookup mapPortNumber(int number, const QStringList &orderedDevices,
                          const EnvironmentLookup &environment);
 
 // The same, with the ports the system reports now and the process
 // environment.
-PortLookup ResolvePortNumber(int number);
+PortLookup resolvePortNumber(int number);
 
 // For the "Comm num:" tooltip: the device that the field's text means now,
 // or the reason there is none.
-QString DescribePortNumber(const QString &commText);
+QString describePortNumber(const QString &commText);
 
-} // namespace tarvek
+} // namespace tarvek::serial

@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace tarvek
+namespace tarvek::serial
 {
 
 class SerialPort
@@ -30,4 +30,4 @@ public:
     virtual QString errorDescription() const = 0;
 };
 
-} // namespace tarvek
+} // namespace tarvek::serial

@@ -9,7 +9,7 @@
 #include <unistd.h>
 #endif
 
-namespace tarvek
+namespace tarvek::serial
 {
 namespace
 {
@@ -19,7 +19,7 @@ constexpr qint32 kBaudRate = 4800;
 #ifdef Q_OS_UNIX
 // Whether the user may not read and write the device at all (as opposed to
 // the device being held by someone else).
-bool AccessDenied(const QString &device)
+bool accessDenied(const QString &device)
 {
     const QByteArray path = QFile::encodeName(device);
     return ::access(path.constData(), R_OK | W_OK) != 0 && errno == EACCES;
@@ -122,7 +122,7 @@ QString SystemSerialPort::openFailure(QSerialPort::SerialPortError error) const
         return QStringLiteral("No serial port %1 (%2)").arg(m_device, reason);
     case QSerialPort::PermissionError:
 #ifdef Q_OS_UNIX
-        if (AccessDenied(m_device))
+        if (accessDenied(m_device))
             return QStringLiteral("Permission denied opening %1. Serial ports belong to the "
                                   "group dialout: add your user to it with "
                                   "\"sudo usermod -aG dialout $USER\", then log out and in "
@@ -177,4 +177,4 @@ bool SystemSerialPort::close()
     return true;
 }
 
-} // namespace tarvek
+} // namespace tarvek::serial

@@ -7,7 +7,7 @@
 #include <QSerialPort>
 #include <functional>
 
-namespace tarvek
+namespace tarvek::serial
 {
 
 class SystemSerialPort final : public SerialPort
@@ -17,7 +17,7 @@ public:
 
     // `resolver` maps a port number to a device; by default the system's
     // ports and TARVEK_COM<n>.
-    explicit SystemSerialPort(Resolver resolver = ResolvePortNumber, int writeTimeoutMs = 2000);
+    explicit SystemSerialPort(Resolver resolver = resolvePortNumber, int writeTimeoutMs = 2000);
     ~SystemSerialPort() override;
 
     bool setPortNumber(int number) override;
@@ -45,4 +45,4 @@ private:
     QSerialPort m_port;
 };
 
-} // namespace tarvek
+} // namespace tarvek::serial

@@ -5,12 +5,14 @@
 #include <chrono>
 #include <thread>
 
-namespace tarvek
+using namespace tarvek::config;
+
+namespace tarvek::serial
 {
 namespace
 {
 
-QByteArray PreambleBytes(const Preamble &preamble)
+QByteArray bytesOf(const Preamble &preamble)
 {
     return QByteArray(reinterpret_cast<const char *>(preamble.data()), kPreambleSize);
 }
@@ -27,17 +29,17 @@ public:
 
     bool open(const QString &portText)
     {
-        const std::optional<int> number = PortNumberFromText(portText);
+        const std::optional<int> number = portNumberFromText(portText);
         return m_port.setPortNumber(number.value_or(0)) && m_port.open();
     }
 
     void showProgress(const QString &portText)
     {
-        m_view.setInfoText(ProgressText(portText));
+        m_view.setInfoText(progressText(portText));
         m_view.setOkVisible(false);
         m_view.showNonModal();
         m_hooks.processEvents();
-        m_hooks.sleep(pause::BeforeFirstFrame);
+        m_hooks.sleep(pause::kBeforeFirstFrame);
         m_view.appendInfoText(QStringLiteral("."));
     }
 
@@ -46,10 +48,10 @@ public:
         m_hooks.processEvents();
         if (!m_port.write(preamble))
             return false;
-        m_hooks.sleep(pause::AfterPreamble);
+        m_hooks.sleep(pause::kAfterPreamble);
         if (!m_port.write(frame))
             return false;
-        m_hooks.sleep(pause::AfterFrame);
+        m_hooks.sleep(pause::kAfterFrame);
         m_view.appendInfoText(QStringLiteral("."));
         return true;
     }
@@ -59,7 +61,7 @@ public:
         m_hooks.processEvents();
         if (!m_port.close())
             return false;
-        m_hooks.sleep(pause::AfterClose);
+        m_hooks.sleep(pause::kAfterClose);
         return true;
     }
 
@@ -71,27 +73,27 @@ private:
 
 } // namespace
 
-UploadHooks BlockingHooks()
+UploadHooks blockingHooks()
 {
     return {[](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }, [] {}};
 }
 
-QString ProgressText(const QString &portText)
+QString progressText(const QString &portText)
 {
     return QStringLiteral("\r\nSending data on COM") + portText + QStringLiteral("...");
 }
 
-QString SentText()
+QString sentText()
 {
     return QStringLiteral("Data sent !\r\n Be shure that the word '*OK*' appears on LCD");
 }
 
-UploadResult UploadConfigBlock(const ConfigBlock &block, const QString &portText, SerialPort &port,
+UploadResult uploadConfigBlock(const ConfigBlock &block, const QString &portText, SerialPort &port,
                                UploadView &view, const UploadHooks &hooks, const Preamble &preamble)
 {
-    const QByteArray frame1 = BuildFrame(block, 0);
-    const QByteArray frame2 = BuildFrame(block, 1);
-    const QByteArray preambleBytes = PreambleBytes(preamble);
+    const QByteArray frame1 = buildFrame(block, 0);
+    const QByteArray frame2 = buildFrame(block, 1);
+    const QByteArray preambleBytes = bytesOf(preamble);
 
     UploadSteps steps(port, view, hooks);
     bool ok = steps.open(portText);
@@ -110,9 +112,9 @@ UploadResult UploadConfigBlock(const ConfigBlock &block, const QString &portText
         (void)port.close();
         return {UploadOutcome::Failed, description};
     }
-    view.setInfoText(SentText());
+    view.setInfoText(sentText());
     view.setOkVisible(true);
     return {UploadOutcome::Sent, QString()};
 }
 
-} // namespace tarvek
+} // namespace tarvek::serial

@@ -10,17 +10,17 @@
 #include <QString>
 #include <functional>
 
-namespace tarvek
+namespace tarvek::serial
 {
 
 // Pauses of the wire sequence, in milliseconds.
 namespace pause
 {
-constexpr int BeforeFirstFrame = 400; // after the progress text is shown
-constexpr int AfterPreamble = 10;
-constexpr int AfterFrame = 500;
-constexpr int AfterClose = 400;
-constexpr int Total = BeforeFirstFrame + 2 * (AfterPreamble + AfterFrame) + AfterClose; // 1820
+constexpr int kBeforeFirstFrame = 400; // after the progress text is shown
+constexpr int kAfterPreamble = 10;
+constexpr int kAfterFrame = 500;
+constexpr int kAfterClose = 400;
+constexpr int kTotal = kBeforeFirstFrame + 2 * (kAfterPreamble + kAfterFrame) + kAfterClose; // 1820
 } // namespace pause
 
 // The information dialog as the upload drives it.
@@ -43,12 +43,12 @@ struct UploadHooks {
 };
 
 // A blocking sleep and no event processing: for programs without windows.
-UploadHooks BlockingHooks();
+UploadHooks blockingHooks();
 
 // "\r\nSending data on COM" + the port text as typed + "..."
-QString ProgressText(const QString &portText);
+QString progressText(const QString &portText);
 // "Data sent !\r\n Be shure that the word '*OK*' appears on LCD"
-QString SentText();
+QString sentText();
 
 enum class UploadOutcome {
     Sent,
@@ -65,8 +65,8 @@ struct UploadResult {
 // "Comm num:" as typed). On a serial error the remaining steps are skipped
 // and the port is closed, so that it is never left open by a failure; the
 // dialog keeps its progress text. The caller shows the error.
-UploadResult UploadConfigBlock(const ConfigBlock &block, const QString &portText, SerialPort &port,
-                               UploadView &view, const UploadHooks &hooks,
+UploadResult uploadConfigBlock(const config::ConfigBlock &block, const QString &portText,
+                               SerialPort &port, UploadView &view, const UploadHooks &hooks,
                                const Preamble &preamble = kPreamble);
 
-} // namespace tarvek
+} // namespace tarvek::serial

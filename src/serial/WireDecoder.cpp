@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <vector>
 
-namespace tarvek
+using namespace tarvek::config;
+
+namespace tarvek::serial
 {
 namespace
 {
@@ -13,7 +15,7 @@ namespace
 using Bytes = std::vector<std::uint8_t>;
 
 // Checks the preamble and the checksum of frame `index` (0 or 1) of a capture.
-QString CheckFrame(const Bytes &capture, int index)
+QString checkFrame(const Bytes &capture, int index)
 {
     const int start = index * (kPreambleSize + kFrameSize);
     const std::uint8_t *preamble = capture.data() + start;
@@ -23,7 +25,7 @@ QString CheckFrame(const Bytes &capture, int index)
             .arg(preamble[0])
             .arg(preamble[1]);
     const std::uint8_t *data = preamble + kPreambleSize;
-    const std::uint8_t expected = FrameChecksum(data, kFrameDataSize);
+    const std::uint8_t expected = frameChecksum(data, kFrameDataSize);
     const std::uint8_t found = data[kFrameDataSize];
     if (found != expected)
         return QStringLiteral("checksum of frame %1 is %2, expected %3")
@@ -35,7 +37,7 @@ QString CheckFrame(const Bytes &capture, int index)
 
 } // namespace
 
-ParsedCapture ParseCapture(const QByteArray &bytes)
+ParsedCapture parseCapture(const QByteArray &bytes)
 {
     ParsedCapture parsed;
     const Bytes raw(bytes.begin(), bytes.end());
@@ -53,7 +55,7 @@ ParsedCapture ParseCapture(const QByteArray &bytes)
         return parsed;
     }
     for (int frame = 0; frame < 2; ++frame) {
-        parsed.error = CheckFrame(raw, frame);
+        parsed.error = checkFrame(raw, frame);
         if (!parsed.error.isEmpty())
             return parsed;
         const int data = frame * (kPreambleSize + kFrameSize) + kPreambleSize;
@@ -64,4 +66,4 @@ ParsedCapture ParseCapture(const QByteArray &bytes)
     return parsed;
 }
 
-} // namespace tarvek
+} // namespace tarvek::serial

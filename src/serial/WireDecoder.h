@@ -7,17 +7,17 @@
 #include <QByteArray>
 #include <QString>
 
-namespace tarvek
+namespace tarvek::serial
 {
 
 struct ParsedCapture {
     bool ok = false;
-    ConfigBlock block{};
+    config::ConfigBlock block{};
     QString error; // why the bytes are not an upload or a block
 };
 
 // Takes either the 120 bytes of an upload as captured on the line (both
 // preambles and both checksums are checked) or a bare 114-byte block.
-ParsedCapture ParseCapture(const QByteArray &bytes);
+ParsedCapture parseCapture(const QByteArray &bytes);
 
-} // namespace tarvek
+} // namespace tarvek::serial

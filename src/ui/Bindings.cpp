@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+using namespace tarvek::config;
+
 namespace tarvek::ui
 {
 

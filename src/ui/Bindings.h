@@ -7,19 +7,19 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
-namespace tarvek
+namespace tarvek::config
 {
 class CheckBox;
 class ListChoice;
 class MaskedField;
-} // namespace tarvek
+} // namespace tarvek::config
 
 namespace tarvek::ui
 {
 
-void bindCheckBox(QCheckBox *box, CheckBox &value);
-void bindList(QComboBox *list, ListChoice &choice);
+void bindCheckBox(QCheckBox *box, config::CheckBox &value);
+void bindList(QComboBox *list, config::ListChoice &choice);
 // For a plain line edit; MaskedLineEdit binds its field itself.
-void bindText(QLineEdit *edit, MaskedField &field);
+void bindText(QLineEdit *edit, config::MaskedField &field);
 
 } // namespace tarvek::ui

@@ -20,6 +20,8 @@
 #include <QStyle>
 #include <algorithm>
 
+using namespace tarvek::config;
+
 namespace tarvek::ui
 {
 
@@ -72,8 +74,8 @@ bool typesCharacter(const QKeyEvent *event)
 bool coordinateKeyAllowed(const QKeyEvent *event)
 {
     const QList<uint> chars = event->text().toUcs4();
-    int code = chars.isEmpty() ? -1 : Cp1252Code(chars.front());
-    FilterCoordinateKey(code);
+    int code = chars.isEmpty() ? -1 : cp1252Code(chars.front());
+    filterCoordinateKey(code);
     return code != 0;
 }
 

@@ -46,7 +46,7 @@ public:
     // Created hidden. owner: the main window (the calculator stays above it
     // and is minimized with it). statusEdit: the main window's status-text
     // widget; it may be null (nothing but the model is then touched).
-    CalculatorWindow(SettingsModel &model, QLineEdit *statusEdit, QWidget *owner);
+    CalculatorWindow(config::SettingsModel &model, QLineEdit *statusEdit, QWidget *owner);
     ~CalculatorWindow() override;
 
     // Shows the window modeless, or brings it to the front if it is shown.
@@ -70,7 +70,7 @@ private:
     void placeStatusCaret();
     void setStatusBackground(bool highlighted);
 
-    SettingsModel &m_model;
+    config::SettingsModel &m_model;
     PositionCalculator m_calculator;
     QPointer<QLineEdit> m_statusEdit;
     std::unique_ptr<Form> m_form;

@@ -11,9 +11,9 @@ namespace tarvek::ui
 inline Qt::CheckState toQtCheckState(int value)
 {
     switch (value) {
-    case CheckBox::Checked:
+    case config::CheckBox::Checked:
         return Qt::Checked;
-    case CheckBox::Grayed:
+    case config::CheckBox::Grayed:
         return Qt::PartiallyChecked;
     default:
         return Qt::Unchecked;
@@ -24,11 +24,11 @@ inline int fromQtCheckState(int state)
 {
     switch (state) {
     case Qt::Checked:
-        return CheckBox::Checked;
+        return config::CheckBox::Checked;
     case Qt::PartiallyChecked:
-        return CheckBox::Grayed;
+        return config::CheckBox::Grayed;
     default:
-        return CheckBox::Unchecked;
+        return config::CheckBox::Unchecked;
     }
 }
 

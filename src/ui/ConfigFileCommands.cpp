@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QFileInfo>
 
+using namespace tarvek::cfgfile;
+using namespace tarvek::config;
+
 namespace tarvek::ui
 {
 namespace
@@ -65,7 +68,7 @@ void ConfigFileCommands::save()
     const std::optional<QString> path = choose(saveDialogRequest());
     if (!path)
         return; // cancel: nothing shown, nothing changed
-    report(SaveConfigFile(*path, m_model));
+    report(saveConfigFile(*path, m_model));
 }
 
 void ConfigFileCommands::load()
@@ -74,7 +77,7 @@ void ConfigFileCommands::load()
     if (!path)
         return;
     // The bare file name, opened against the folder the dialog made current.
-    report(LoadConfigFile(QFileInfo(*path).fileName(), m_model));
+    report(loadConfigFile(QFileInfo(*path).fileName(), m_model));
 }
 
 } // namespace tarvek::ui

@@ -24,8 +24,8 @@ class ConfigFileCommands
 public:
     // Every reference must outlive this object. `owner` parents the dialogs
     // and the message box.
-    ConfigFileCommands(SettingsModel &model, MessagePresenter &messages, FileDialogs &dialogs,
-                       QWidget *owner);
+    ConfigFileCommands(config::SettingsModel &model, MessagePresenter &messages,
+                       FileDialogs &dialogs, QWidget *owner);
 
     void save();
     void load();
@@ -36,9 +36,9 @@ public:
 
 private:
     std::optional<QString> choose(const FileDialogRequest &request);
-    void report(const CfgResult &result);
+    void report(const cfgfile::CfgResult &result);
 
-    SettingsModel &m_model;
+    config::SettingsModel &m_model;
     MessagePresenter &m_messages;
     FileDialogs &m_dialogs;
     QWidget *m_owner;

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+using namespace tarvek::config;
+
 namespace tarvek::ui
 {
 
@@ -42,7 +44,7 @@ void setLook(QLabel *label, const QString &caption, bool bold, const QColor &col
 void showCounter(QLabel *counter, const MaskedField &field)
 {
     const int left = field.maxLength() - static_cast<int>(field.text().size());
-    counter->setText(CounterText(field.maxLength(), static_cast<int>(field.text().size())));
+    counter->setText(counterText(field.maxLength(), static_cast<int>(field.text().size())));
     counter->setAccessibleName(left == 1 ? QStringLiteral("1 character left")
                                          : QStringLiteral("%1 characters left").arg(left));
     fitCaption(counter);
@@ -62,11 +64,11 @@ FieldRules::FieldRules(const MainWindow::Controls &controls, const Form &form,
     connect(&settings.edBeacon, &MaskedField::changed, this, &FieldRules::showStatusCounter);
     connect(&settings.edAprsMsg, &MaskedField::changed, this, &FieldRules::showMessageCounter);
     connect(&settings.edGpsAcqTime, &MaskedField::changed, this,
-            [this] { showGpslessMode(IsGpslessMode(m_settings.edGpsAcqTime.text())); });
+            [this] { showGpslessMode(isGpslessMode(m_settings.edGpsAcqTime.text())); });
     // Whatever the settings hold already is shown by the same rules.
     showStatusCounter();
     showMessageCounter();
-    showGpslessMode(IsGpslessMode(settings.edGpsAcqTime.text()));
+    showGpslessMode(isGpslessMode(settings.edGpsAcqTime.text()));
     // Sees every focus change before the control that gets the focus.
     qApp->installEventFilter(this);
 }
@@ -93,12 +95,12 @@ void FieldRules::selectAllOnFocus(MaskedLineEdit *field)
 
 void FieldRules::bindKeyFilters()
 {
-    m_c.callsign->setKeyHook([](int &code) { FilterCallsignKey(code); });
-    m_c.messageTo->setKeyHook([](int &code) { FilterCallsignKey(code); });
-    m_c.path->setKeyHook([](int &code) { FilterPathKey(code); });
-    m_c.message->setKeyHook([](int &code) { FilterMessageKey(code); });
+    m_c.callsign->setKeyHook([](int &code) { filterCallsignKey(code); });
+    m_c.messageTo->setKeyHook([](int &code) { filterCallsignKey(code); });
+    m_c.path->setKeyHook([](int &code) { filterPathKey(code); });
+    m_c.message->setKeyHook([](int &code) { filterMessageKey(code); });
     m_c.statusText->setKeyHook(
-        [this](int &code) { FilterStatusTextKey(code, m_settings.edGpsAcqTime.text()); });
+        [this](int &code) { filterStatusTextKey(code, m_settings.edGpsAcqTime.text()); });
 }
 
 void FieldRules::showStatusCounter()

@@ -16,7 +16,8 @@ class FieldRules : public QObject
 public:
     // `controls` and `settings` must outlive the rules; `form` gives the
     // fields that select their text when the focus arrives.
-    FieldRules(const MainWindow::Controls &controls, const Form &form, TrackerSettings &settings);
+    FieldRules(const MainWindow::Controls &controls, const Form &form,
+               config::TrackerSettings &settings);
 
     // Selects the field's whole text once the focus change has finished,
     // unless the field got the focus back because its window was merely
@@ -33,7 +34,7 @@ private:
     void showGpslessMode(bool gpsless);
 
     const MainWindow::Controls &m_c;
-    TrackerSettings &m_settings;
+    config::TrackerSettings &m_settings;
     std::optional<bool> m_shownGpsless; // the presentation on screen
     // Why the focus last moved (seen before the control gets it).
     Qt::FocusReason m_focusReason = Qt::OtherFocusReason;

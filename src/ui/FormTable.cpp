@@ -17,6 +17,8 @@
 #include <algorithm>
 #include <cstring>
 
+using namespace tarvek::config;
+
 namespace tarvek::ui
 {
 namespace
@@ -35,7 +37,7 @@ void place(QWidget *control, const TwipsBox &box)
 
 const SettingDescription *settingNamed(const char *name)
 {
-    return name ? FindSetting(QLatin1StringView(name)) : nullptr;
+    return name ? findSetting(QLatin1StringView(name)) : nullptr;
 }
 
 QString captionOf(const FormControl &row)
@@ -67,21 +69,21 @@ QWidget *make(const FormControl &row, QWidget *parent, SettingsModel &model)
         return label;
     }
     case ControlType::MaskedField:
-        return new MaskedLineEdit(static_cast<MaskedField &>(ControlOf(*setting, model)), parent);
+        return new MaskedLineEdit(static_cast<MaskedField &>(controlOf(*setting, model)), parent);
     case ControlType::TextField: {
         auto *edit = new QLineEdit(parent);
-        bindText(edit, static_cast<MaskedField &>(ControlOf(*setting, model)));
+        bindText(edit, static_cast<MaskedField &>(controlOf(*setting, model)));
         return edit;
     }
     case ControlType::CheckBox: {
         auto *box = new QCheckBox(captionOf(row), parent);
         if (setting)
-            bindCheckBox(box, static_cast<CheckBox &>(ControlOf(*setting, model)));
+            bindCheckBox(box, static_cast<CheckBox &>(controlOf(*setting, model)));
         return box;
     }
     case ControlType::List: {
         auto *list = new QComboBox(parent);
-        bindList(list, static_cast<ListChoice &>(ControlOf(*setting, model)));
+        bindList(list, static_cast<ListChoice &>(controlOf(*setting, model)));
         return list;
     }
     case ControlType::Button:

@@ -12,10 +12,10 @@
 #include <utility>
 #include <vector>
 
-namespace tarvek
+namespace tarvek::config
 {
 struct SettingsModel;
-}
+} // namespace tarvek::config
 
 namespace tarvek::ui
 {
@@ -72,7 +72,7 @@ public:
     // Builds the controls of `rows` into `window` (whose size is set), in
     // table order: a later control lies above an earlier one, and labels lie
     // beneath every other control. `rows` must outlive the form.
-    Form(QWidget *window, std::span<const FormControl> rows, SettingsModel &model);
+    Form(QWidget *window, std::span<const FormControl> rows, config::SettingsModel &model);
 
     // The control named `name`, or null.
     QWidget *widget(const char *name) const;
@@ -84,7 +84,7 @@ public:
     QList<QWidget *> selectingAll() const;
 
 private:
-    void build(QWidget *window, SettingsModel &model);
+    void build(QWidget *window, config::SettingsModel &model);
     void describe();
 
     std::span<const FormControl> m_rows;

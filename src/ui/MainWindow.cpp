@@ -19,6 +19,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+using namespace tarvek::config;
+using namespace tarvek::serial;
+
 namespace tarvek::ui
 {
 
@@ -73,7 +76,7 @@ MainWindow::MainWindow(SettingsModel &model, MainWindowServices services, QWidge
     bindCommands();
     // Key preview: the window sees every key press before the focused control.
     qApp->installEventFilter(this);
-    LoadDefaults(m_model.tracker);
+    loadDefaults(m_model.tracker);
     createCommands();
     // At start-up the focus is on the TX delay, its text selected.
     m_c.txDelay->setFocus(Qt::OtherFocusReason);
@@ -160,14 +163,14 @@ void MainWindow::bindCommands()
 
 void MainWindow::describeCommPort()
 {
-    const QString device = DescribePortNumber(m_model.tracker.edComm.text());
+    const QString device = describePortNumber(m_model.tracker.edComm.text());
     m_c.portLabel->setToolTip(device);
     m_c.port->setToolTip(device);
 }
 
 void MainWindow::restoreDefaults()
 {
-    LoadDefaults(m_model.tracker);
+    loadDefaults(m_model.tracker);
 }
 
 void MainWindow::showHelp()

@@ -51,10 +51,10 @@ struct HelpViewerHooks {
 struct MainWindowServices {
     MessagePresenter &messages;
     FileDialogs &fileDialogs;
-    SerialPort &port;
+    serial::SerialPort &port;
     HelpViewerHooks help;
     // The upload's pauses and event processing; the window's own by default.
-    std::optional<UploadHooks> uploadHooks;
+    std::optional<serial::UploadHooks> uploadHooks;
 };
 
 class MainWindow : public QWidget
@@ -68,10 +68,11 @@ public:
     static constexpr int kClientHeightTwips = 7560;
 
     // Loads the factory defaults. `model` must outlive the window.
-    MainWindow(SettingsModel &model, MainWindowServices services, QWidget *parent = nullptr);
+    MainWindow(config::SettingsModel &model, MainWindowServices services,
+               QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    SettingsModel &model() const { return m_model; }
+    config::SettingsModel &model() const { return m_model; }
 
     // The controls the program and the tests work with; their objectName is
     // the control name of the form.
@@ -81,7 +82,7 @@ public:
                        *manualInterval = nullptr, *gpsInterval = nullptr, *gpsTimeout = nullptr,
                        *messageTo = nullptr, *message = nullptr, *messageRetries = nullptr,
                        *port = nullptr;
-        std::array<MaskedLineEdit *, kSpeedBands> speedIntervals{};
+        std::array<MaskedLineEdit *, config::kSpeedBands> speedIntervals{};
         QComboBox *micE = nullptr;
         QCheckBox *alternateTable = nullptr, *hideReceived = nullptr, *autoReply = nullptr;
         QPushButton *gpslessButton = nullptr, *defaultButton = nullptr, *saveButton = nullptr,
@@ -120,7 +121,7 @@ private:
     bool mayClose() const;
     void unloadWindows();
 
-    SettingsModel &m_model;
+    config::SettingsModel &m_model;
     MainWindowServices m_services;
     std::unique_ptr<Form> m_form;
     Controls m_c;

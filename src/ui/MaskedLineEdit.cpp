@@ -11,6 +11,8 @@
 #include <QMenu>
 #include <QMimeData>
 
+using namespace tarvek::config;
+
 namespace tarvek::ui
 {
 
@@ -53,7 +55,7 @@ MaskedLineEdit::MaskedLineEdit(MaskedField &field, QWidget *parent)
 
 int MaskedLineEdit::keyCode(char32_t ch)
 {
-    const int code = Cp1252Code(ch);
+    const int code = cp1252Code(ch);
     if (code >= 0)
         return code;
     return ch > 255 ? static_cast<int>(ch) : 256;
@@ -83,7 +85,7 @@ void MaskedLineEdit::apply(const std::optional<EditResult> &edit)
     if (!edit)
         return;
     m_editing = true;
-    const bool written = ApplyEdit(m_field, *edit);
+    const bool written = applyEdit(m_field, *edit);
     m_editing = false;
     if (!written)
         return;
@@ -102,13 +104,13 @@ int MaskedLineEdit::filtered(char32_t ch) const
 void MaskedLineEdit::insertCode(int code)
 {
     if (code == kBackspaceCode) {
-        apply(Backspace(m_field, currentCaret()));
+        apply(deleteBackward(m_field, currentCaret()));
         return;
     }
     if (code < 32 || code == 127 || code > 255)
         return; // dropped, or nothing a field can hold
-    const char32_t typed = Cp1252Char(static_cast<unsigned char>(code));
-    apply(InsertChars(m_field, currentCaret(), QString::fromUcs4(&typed, 1)));
+    const char32_t typed = cp1252Char(static_cast<unsigned char>(code));
+    apply(insertChars(m_field, currentCaret(), QString::fromUcs4(&typed, 1)));
 }
 
 void MaskedLineEdit::typeOne(char32_t ch)
@@ -139,9 +141,9 @@ void MaskedLineEdit::pasteFrom(QClipboard::Mode mode)
     for (char32_t ch : pasted.toUcs4()) {
         const int code = filtered(ch);
         if (code >= 32 && code != 127 && code <= 255)
-            accepted.append(QChar(Cp1252Char(static_cast<unsigned char>(code))));
+            accepted.append(QChar(cp1252Char(static_cast<unsigned char>(code))));
     }
-    apply(InsertChars(m_field, currentCaret(), accepted));
+    apply(insertChars(m_field, currentCaret(), accepted));
 }
 
 void MaskedLineEdit::cutSelection()
@@ -149,12 +151,12 @@ void MaskedLineEdit::cutSelection()
     if (!hasSelectedText())
         return;
     QApplication::clipboard()->setText(selectedText());
-    apply(DeleteForward(m_field, currentCaret()));
+    apply(deleteForward(m_field, currentCaret()));
 }
 
 void MaskedLineEdit::deleteSelectionOrNext()
 {
-    apply(DeleteForward(m_field, currentCaret()));
+    apply(deleteForward(m_field, currentCaret()));
 }
 
 bool MaskedLineEdit::handleEditKey(QKeyEvent *event)

@@ -27,9 +27,9 @@ public:
     using KeyHook = std::function<void(int &code)>;
 
     // `field` must outlive the widget.
-    explicit MaskedLineEdit(MaskedField &field, QWidget *parent = nullptr);
+    explicit MaskedLineEdit(config::MaskedField &field, QWidget *parent = nullptr);
 
-    MaskedField &field() const { return m_field; }
+    config::MaskedField &field() const { return m_field; }
     void setKeyHook(KeyHook hook) { m_keyHook = std::move(hook); }
 
     // The operator's edits, also reached from the context menu.
@@ -54,18 +54,18 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    Caret currentCaret() const;
+    config::Caret currentCaret() const;
     // Runs the hook on one typed character; 0 when it is dropped.
     int filtered(char32_t ch) const;
     void typeOne(char32_t ch);
     // Inserts the character of a code the hook has passed (8: Backspace).
     void insertCode(int code);
     void backspace();
-    void apply(const std::optional<EditResult> &edit);
+    void apply(const std::optional<config::EditResult> &edit);
     void showField();
     bool handleEditKey(QKeyEvent *event);
 
-    MaskedField &m_field;
+    config::MaskedField &m_field;
     KeyHook m_keyHook;
     bool m_editing = false;
 };

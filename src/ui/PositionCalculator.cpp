@@ -6,6 +6,8 @@
 
 #include <exception>
 
+using namespace tarvek::config;
+
 namespace tarvek::ui
 {
 namespace
@@ -13,12 +15,12 @@ namespace
 
 std::string toCp1252(const QString &text)
 {
-    return EncodeCp1252(text).toStdString();
+    return encodeCp1252(text).toStdString();
 }
 
 QString fromCp1252(const std::string &bytes)
 {
-    return DecodeCp1252(QByteArray::fromStdString(bytes));
+    return decodeCp1252(QByteArray::fromStdString(bytes));
 }
 
 } // namespace
@@ -35,7 +37,7 @@ geo::AngleNotation PositionCalculator::notation() const
 
 bool PositionCalculator::textsValid() const
 {
-    return geo::PositionTextsValid(toCp1252(m_calc.txtLat.text()), toCp1252(m_calc.txtLng.text()),
+    return geo::positionTextsValid(toCp1252(m_calc.txtLat.text()), toCp1252(m_calc.txtLng.text()),
                                    notation());
 }
 
@@ -51,11 +53,11 @@ PositionCalculator::WriteOutcome PositionCalculator::writePosition()
         return WriteOutcome::NotWellFormed;
     const auto form =
         m_calc.optLLtoNorm.isSelected() ? geo::PositionForm::Normal : geo::PositionForm::Compressed;
-    const char table = geo::SymbolTableId(m_tracker.chkTable.isTicked());
+    const char table = geo::symbolTableId(m_tracker.chkTable.isTicked());
     std::string report;
     try {
         report =
-            geo::ComposePositionText(toCp1252(m_calc.txtLat.text()), toCp1252(m_calc.txtLng.text()),
+            geo::composePositionText(toCp1252(m_calc.txtLat.text()), toCp1252(m_calc.txtLng.text()),
                                      notation(), form, table, toCp1252(m_tracker.edSymbol.text()));
     } catch (const std::exception &) {
         return WriteOutcome::NotWellFormed;
@@ -71,7 +73,7 @@ void PositionCalculator::rewriteStatusText()
 
 std::string PositionCalculator::compressedPosition(double lat, double lon) const
 {
-    return geo::CompressedPosition(lat, lon, geo::SymbolTableId(m_tracker.chkTable.isTicked()),
+    return geo::compressedPosition(lat, lon, geo::symbolTableId(m_tracker.chkTable.isTicked()),
                                    toCp1252(m_tracker.edSymbol.text()));
 }
 

@@ -11,11 +11,11 @@
 #include <QString>
 #include <string>
 
-namespace tarvek
+namespace tarvek::config
 {
 class CalculatorSettings;
 class TrackerSettings;
-} // namespace tarvek
+} // namespace tarvek::config
 
 namespace tarvek::ui
 {
@@ -30,7 +30,7 @@ public:
     };
 
     // Both objects must outlive the calculator.
-    PositionCalculator(CalculatorSettings &calc, TrackerSettings &tracker);
+    PositionCalculator(config::CalculatorSettings &calc, config::TrackerSettings &tracker);
 
     geo::AngleNotation notation() const;
     // Whether both coordinate texts are well formed in the current notation.
@@ -51,8 +51,8 @@ public:
     std::string compressedPosition(double lat, double lon) const;
 
 private:
-    CalculatorSettings &m_calc;
-    TrackerSettings &m_tracker;
+    config::CalculatorSettings &m_calc;
+    config::TrackerSettings &m_tracker;
 };
 
 } // namespace tarvek::ui

@@ -78,16 +78,16 @@ RtfFormats::RtfFormats(const rtf::Document &document) : m_document(document)
 
 const QTextCharFormat &RtfFormats::charFormat(const rtf::CharFormat &format)
 {
-    if (lastHit_ < m_cache.size() && m_cache[lastHit_].first == format)
-        return m_cache[lastHit_].second;
+    if (m_lastHit < m_cache.size() && m_cache[m_lastHit].first == format)
+        return m_cache[m_lastHit].second;
     const auto found = std::find_if(m_cache.begin(), m_cache.end(),
                                     [&](const auto &entry) { return entry.first == format; });
     if (found != m_cache.end()) {
-        lastHit_ = std::size_t(found - m_cache.begin());
+        m_lastHit = std::size_t(found - m_cache.begin());
         return found->second;
     }
     m_cache.emplace_back(format, makeCharFormat(format));
-    lastHit_ = m_cache.size() - 1;
+    m_lastHit = m_cache.size() - 1;
     return m_cache.back().second;
 }
 

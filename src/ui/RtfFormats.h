@@ -34,7 +34,7 @@ private:
 
     const rtf::Document &m_document;
     std::vector<std::pair<rtf::CharFormat, QTextCharFormat>> m_cache;
-    std::size_t lastHit_ = 0;
+    std::size_t m_lastHit = 0;
 };
 
 } // namespace tarvek::ui

@@ -11,6 +11,9 @@
 #include <QLabel>
 #include <QPushButton>
 
+using namespace tarvek::config;
+using namespace tarvek::serial;
+
 namespace tarvek::ui
 {
 namespace
@@ -52,7 +55,7 @@ private:
 
 UploadHooks windowHooks()
 {
-    UploadHooks hooks = BlockingHooks();
+    UploadHooks hooks = blockingHooks();
     hooks.processEvents = [] { QCoreApplication::processEvents(); };
     return hooks;
 }
@@ -88,7 +91,7 @@ void SendCommand::run()
     if (m_sendButton)
         m_sendButton->setEnabled(false);
     const ReenableOnExit reenable(m_sendButton);
-    const bool built = BuildConfigBlock(m_settings, m_block);
+    const bool built = buildConfigBlock(m_settings, m_block);
     m_hooks.processEvents();
     if (!built) {
         m_messages.showMessage(m_owner, QString::fromLatin1(kRejectedTitle),
@@ -97,7 +100,7 @@ void SendCommand::run()
     }
     DialogView view(m_dialog);
     const UploadResult result =
-        UploadConfigBlock(m_block, m_settings.edComm.text(), m_port, view, m_hooks, m_preamble);
+        uploadConfigBlock(m_block, m_settings.edComm.text(), m_port, view, m_hooks, m_preamble);
     if (result.outcome == UploadOutcome::Failed)
         m_messages.showMessage(m_owner, QString::fromLatin1(kSerialErrorTitle),
                                result.errorDescription, MessageIcon::None);

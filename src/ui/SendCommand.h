@@ -21,10 +21,10 @@
 class QAbstractButton;
 class QWidget;
 
-namespace tarvek
+namespace tarvek::config
 {
 class TrackerSettings;
-} // namespace tarvek
+} // namespace tarvek::config
 
 namespace tarvek::ui
 {
@@ -40,13 +40,13 @@ public:
     static constexpr const char *kSerialErrorTitle = "TARVEK";
 
     struct Parts {
-        TrackerSettings &settings;
+        config::TrackerSettings &settings;
         QAbstractButton *sendButton;
         InfoDialog *dialog; // form `Dialog`, owned by `owner`
-        SerialPort &port;
+        serial::SerialPort &port;
         MessagePresenter &messages;
         QWidget *owner; // the main window: parent of the message boxes
-        Preamble preamble = kPreamble;
+        serial::Preamble preamble = serial::kPreamble;
     };
 
     explicit SendCommand(Parts parts);
@@ -55,24 +55,24 @@ public:
     void run();
 
     // The block the last run built.
-    const ConfigBlock &block() const { return m_block; }
+    const config::ConfigBlock &block() const { return m_block; }
 
     // Whether the serial port is open (only during an upload).
     bool isPortOpen() const;
 
     // Replaces the blocking sleep and the event processing (tests).
-    void setHooks(UploadHooks hooks) { m_hooks = std::move(hooks); }
+    void setHooks(serial::UploadHooks hooks) { m_hooks = std::move(hooks); }
 
 private:
-    TrackerSettings &m_settings;
-    ConfigBlock m_block{};
+    config::TrackerSettings &m_settings;
+    config::ConfigBlock m_block{};
     QPointer<QAbstractButton> m_sendButton;
     QPointer<InfoDialog> m_dialog;
-    SerialPort &m_port;
+    serial::SerialPort &m_port;
     MessagePresenter &m_messages;
     QPointer<QWidget> m_owner;
-    Preamble m_preamble;
-    UploadHooks m_hooks;
+    serial::Preamble m_preamble;
+    serial::UploadHooks m_hooks;
 };
 
 } // namespace tarvek::ui

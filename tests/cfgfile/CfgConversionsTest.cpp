@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tarvek::cfgfile;
+
 using namespace tarvek;
 
 namespace
@@ -13,8 +15,8 @@ CfgValue V(const char *raw)
 {
     const QString text = QString::fromLatin1(raw);
     if (text.startsWith(u'"'))
-        return CfgValue::Text(text.mid(1));
-    return ClassifyUnquoted(text);
+        return CfgValue::fromText(text.mid(1));
+    return classifyUnquoted(text);
 }
 
 struct WholeCase {
@@ -31,7 +33,7 @@ class StrictWholeTable : public ::testing::TestWithParam<WholeCase>
 TEST_P(StrictWholeTable, Converts)
 {
     const WholeCase &c = GetParam();
-    const Converted<int> got = StrictWhole(V(c.raw));
+    const Converted<int> got = strictWhole(V(c.raw));
     EXPECT_EQ(got.error, c.error);
     if (c.error == CfgError::None) {
         EXPECT_EQ(got.value, c.value);
@@ -77,7 +79,7 @@ class LenientWholeTable : public ::testing::TestWithParam<WholeCase>
 TEST_P(LenientWholeTable, Converts)
 {
     const WholeCase &c = GetParam();
-    const Converted<int> got = LenientWhole(V(c.raw));
+    const Converted<int> got = lenientWhole(V(c.raw));
     EXPECT_EQ(got.error, c.error);
     if (c.error == CfgError::None) {
         EXPECT_EQ(got.value, c.value);
@@ -101,37 +103,37 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(TextForm, OfEachKind)
 {
-    EXPECT_EQ(TextForm(V("\"a,b")), QStringLiteral("a,b"));
-    EXPECT_EQ(TextForm(V("007")), QStringLiteral("7"));
-    EXPECT_EQ(TextForm(V("-1.250")), QStringLiteral("-1.25"));
-    EXPECT_EQ(TextForm(V("")), QString());
-    EXPECT_EQ(TextForm(V("#TRUE#")), QStringLiteral("True"));
-    EXPECT_EQ(TextForm(V(Name400.c_str())), QString::fromStdString(Name400));
+    EXPECT_EQ(textForm(V("\"a,b")), QStringLiteral("a,b"));
+    EXPECT_EQ(textForm(V("007")), QStringLiteral("7"));
+    EXPECT_EQ(textForm(V("-1.250")), QStringLiteral("-1.25"));
+    EXPECT_EQ(textForm(V("")), QString());
+    EXPECT_EQ(textForm(V("#TRUE#")), QStringLiteral("True"));
+    EXPECT_EQ(textForm(V(Name400.c_str())), QString::fromStdString(Name400));
 }
 
 TEST(TruthOf, OfEachKind)
 {
-    EXPECT_TRUE(TruthOf(V("#TRUE#")).value);
-    EXPECT_FALSE(TruthOf(V("#FALSE#")).value);
-    EXPECT_TRUE(TruthOf(V("-1")).value);
-    EXPECT_TRUE(TruthOf(V("0.5")).value);
-    EXPECT_FALSE(TruthOf(V("0")).value);
-    EXPECT_FALSE(TruthOf(V("")).value);
+    EXPECT_TRUE(truthOf(V("#TRUE#")).value);
+    EXPECT_FALSE(truthOf(V("#FALSE#")).value);
+    EXPECT_TRUE(truthOf(V("-1")).value);
+    EXPECT_TRUE(truthOf(V("0.5")).value);
+    EXPECT_FALSE(truthOf(V("0")).value);
+    EXPECT_FALSE(truthOf(V("")).value);
     for (const char *raw : {"\"#TRUE#", "\"1", "yes"})
-        EXPECT_EQ(TruthOf(V(raw)).error, CfgError::TypeMismatch) << raw;
+        EXPECT_EQ(truthOf(V(raw)).error, CfgError::TypeMismatch) << raw;
 }
 
 TEST(CfgErrorDescription, TextsShownToTheOperator)
 {
-    EXPECT_EQ(CfgErrorDescription(CfgError::InputPastEnd),
+    EXPECT_EQ(cfgErrorDescription(CfgError::InputPastEnd),
               QStringLiteral("Input past end of file"));
-    EXPECT_EQ(CfgErrorDescription(CfgError::TypeMismatch), QStringLiteral("Type mismatch"));
-    EXPECT_EQ(CfgErrorDescription(CfgError::InvalidPropertyValue),
+    EXPECT_EQ(cfgErrorDescription(CfgError::TypeMismatch), QStringLiteral("Type mismatch"));
+    EXPECT_EQ(cfgErrorDescription(CfgError::InvalidPropertyValue),
               QStringLiteral("Invalid property value"));
-    EXPECT_EQ(CfgErrorDescription(CfgError::Overflow), QStringLiteral("Overflow"));
-    EXPECT_EQ(CfgErrorDescription(CfgError::FileNotFound), QStringLiteral("File not found"));
-    EXPECT_EQ(CfgErrorDescription(CfgError::PathNotFound), QStringLiteral("Path not found"));
-    EXPECT_EQ(CfgErrorDescription(CfgError::PermissionDenied), QStringLiteral("Permission denied"));
+    EXPECT_EQ(cfgErrorDescription(CfgError::Overflow), QStringLiteral("Overflow"));
+    EXPECT_EQ(cfgErrorDescription(CfgError::FileNotFound), QStringLiteral("File not found"));
+    EXPECT_EQ(cfgErrorDescription(CfgError::PathNotFound), QStringLiteral("Path not found"));
+    EXPECT_EQ(cfgErrorDescription(CfgError::PermissionDenied), QStringLiteral("Permission denied"));
 }
 
 } // namespace

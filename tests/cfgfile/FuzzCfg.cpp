@@ -11,11 +11,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QBuffer input;
     input.setData(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     input.open(QIODevice::ReadOnly);
-    tarvek::SettingsModel model;
-    tarvek::LoadDefaults(model.tracker);
+    tarvek::config::SettingsModel model;
+    tarvek::config::loadDefaults(model.tracker);
     int clicks = 0;
-    QObject::connect(&model.calculator, &tarvek::CalculatorSettings::loaded, [&] { ++clicks; });
-    const tarvek::CfgResult result = tarvek::LoadConfig(input, model);
+    QObject::connect(&model.calculator, &tarvek::config::CalculatorSettings::loaded,
+                     [&] { ++clicks; });
+    const tarvek::cfgfile::CfgResult result = tarvek::cfgfile::loadConfig(input, model);
     // `loaded` is signalled exactly on success, and a failure always has its text.
     if (result.ok() != (clicks == 1) || result.ok() == !result.description.isEmpty() ||
         input.pos() > 25 * 2 * 65536)

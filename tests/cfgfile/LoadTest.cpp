@@ -9,6 +9,9 @@
 #include <map>
 #include <random>
 
+using namespace tarvek::cfgfile;
+using namespace tarvek::config;
+
 using namespace tarvek;
 using namespace tarvek::testing;
 
@@ -94,14 +97,14 @@ protected:
     {
         const QString file = dir.filePath(QStringLiteral("in.cfg"));
         WriteBytes(file, bytes);
-        return Counted([&] { return LoadConfigFile(file, *model); });
+        return Counted([&] { return loadConfigFile(file, *model); });
     }
     // The state the load must leave: start-up state, then `writes`.
     void ExpectState(const std::function<void(SettingsModel &)> &writes)
     {
         auto expected = StartupModel();
         writes(*expected);
-        EXPECT_EQ(ControlsAsJson(*model), ControlsAsJson(*expected));
+        EXPECT_EQ(controlsAsJson(*model), controlsAsJson(*expected));
     }
 
     QTemporaryDir dir;
@@ -162,9 +165,9 @@ TEST_F(LoadTest, GpsCheckTimeIsNotStoredAndKeepsItsValue)
 TEST_F(LoadTest, LoadingTwiceEqualsLoadingOnce)
 {
     ASSERT_TRUE(LoadBytes(Layout(Distinct())).ok());
-    const QString once = ControlsAsJson(*model);
+    const QString once = controlsAsJson(*model);
     ASSERT_TRUE(LoadBytes(Layout(Distinct())).ok());
-    EXPECT_EQ(ControlsAsJson(*model), once);
+    EXPECT_EQ(controlsAsJson(*model), once);
     EXPECT_EQ(clicks, 2);
 }
 
@@ -172,7 +175,7 @@ TEST_F(LoadTest, LoadingTwiceEqualsLoadingOnce)
 TEST_F(LoadTest, EveryStoredControlAnnouncesItsChange)
 {
     std::map<QString, int> changes;
-    for (const ControlRef &c : AllControls(*model)) {
+    for (const ControlRef &c : allControls(*model)) {
         auto count = [&changes, name = c.name] { ++changes[name]; };
         if (c.field)
             QObject::connect(c.field, &MaskedField::changed, c.field, count);
@@ -184,7 +187,7 @@ TEST_F(LoadTest, EveryStoredControlAnnouncesItsChange)
             QObject::connect(c.option, &OptionButton::changed, c.option, count);
     }
     ASSERT_TRUE(LoadBytes(ExampleFile()).ok());
-    for (const ControlRef &c : AllControls(*model))
+    for (const ControlRef &c : allControls(*model))
         EXPECT_EQ(changes[c.name], c.name == QLatin1String("edGpsCheckTime") ? 0 : 1)
             << c.name.toStdString();
 }
@@ -251,7 +254,7 @@ TEST_P(FailedLoadTable, LeavesWhatWasAppliedBefore)
         values[static_cast<size_t>(c.index)] = c.replacement;
     const CfgResult result = LoadBytes(Layout(values));
     EXPECT_EQ(result.error, c.error);
-    EXPECT_EQ(result.description, CfgErrorDescription(c.error));
+    EXPECT_EQ(result.description, cfgErrorDescription(c.error));
     ExpectState([&](SettingsModel &m) {
         ApplyDistinct(m, c.groupsApplied);
         for (auto [n, v] : c.alsoApplied)
@@ -414,7 +417,7 @@ TEST_F(LoadTest, FilesThatCannotBeOpenedChangeNothing)
         {QString(), "Bad file name"},
     };
     for (const auto &c : cases) {
-        EXPECT_EQ(Counted([&] { return LoadConfigFile(c.path, *model); }).description,
+        EXPECT_EQ(Counted([&] { return loadConfigFile(c.path, *model); }).description,
                   QString::fromLatin1(c.description));
         ExpectState([](SettingsModel &) {});
     }
@@ -428,7 +431,7 @@ TEST_F(LoadTest, UnreadableFileIsPermissionDeniedAndChangesNothing)
     SetMode(file, 0600);
     MakeReachable(dir.path());
     const std::string notRun = RunUnprivileged([&] {
-        EXPECT_EQ(Counted([&] { return LoadConfigFile(file, *model); }).description,
+        EXPECT_EQ(Counted([&] { return loadConfigFile(file, *model); }).description,
                   QStringLiteral("Permission denied"));
         ExpectState([](SettingsModel &) {});
         EXPECT_EQ(clicks, 0);
@@ -444,10 +447,10 @@ protected:
     void ExpectRoundTrip(SettingsModel &source)
     {
         const QString file = dir.filePath(QStringLiteral("rt.cfg"));
-        ASSERT_TRUE(SaveConfigFile(file, source).ok());
-        ASSERT_TRUE(Counted([&] { return LoadConfigFile(file, *model); }).ok());
+        ASSERT_TRUE(saveConfigFile(file, source).ok());
+        ASSERT_TRUE(Counted([&] { return loadConfigFile(file, *model); }).ok());
         Set(*model, "edGpsCheckTime", source.tracker.edGpsCheckTime.text().toLatin1().constData());
-        EXPECT_EQ(ControlsAsJson(*model), ControlsAsJson(source));
+        EXPECT_EQ(controlsAsJson(*model), controlsAsJson(source));
     }
 };
 
@@ -475,7 +478,7 @@ TEST_F(RoundTrip, EveryPrintableCharacterAndQuotesInEveryTextField)
     for (qsizetype start = 0; start < printable.size(); start += 9) {
         auto source = StartupModel();
         for (const char *name : fields) {
-            const auto control = FindControl(*source, QString::fromLatin1(name));
+            const auto control = findControl(*source, QString::fromLatin1(name));
             const int room = control->field->maxLength() ? control->field->maxLength() : 40;
             QString text = QStringLiteral("\"") + printable.mid(start, room - 2) + u'"';
             Set(*source, QString::fromLatin1(name), text.left(room));
@@ -528,7 +531,7 @@ TEST_F(LoadTest, HundredMegabyteLineIsNotReadWhole)
         ASSERT_TRUE(f.write("\"1\",\"200\",\"008\",0,\">\",0\r\n\""));
         ASSERT_TRUE(f.resize(100 * 1024 * 1024)); // sparse: NUL bytes, no line end
     }
-    EXPECT_EQ(Counted([&] { return LoadConfigFile(file, *model); }).error, CfgError::ValueTooLong);
+    EXPECT_EQ(Counted([&] { return loadConfigFile(file, *model); }).error, CfgError::ValueTooLong);
     ExpectState([](SettingsModel &) {}); // line 1 is the start-up state already
 }
 
@@ -557,7 +560,7 @@ TEST_F(LoadTest, EndlessInputIsReadWithinABound)
 {
     for (char fill : {' ', 'x', '"', ','}) {
         EndlessDevice device(fill);
-        const CfgResult result = Counted([&] { return LoadConfig(device, *model); });
+        const CfgResult result = Counted([&] { return loadConfig(device, *model); });
         // Commas are 25 empty values, which load; the others never end a value.
         EXPECT_EQ(result.ok(), fill == ',') << fill;
         EXPECT_LT(device.served, 25 * (RecordReader::kMaxValueBytes + 64 * 1024)) << fill;
@@ -596,9 +599,9 @@ private:
 TEST(LoadConfig, ReadErrorIsReportedNotTakenForAShortValue)
 {
     SettingsModel model;
-    LoadDefaults(model.tracker);
+    loadDefaults(model.tracker);
     FailingDevice device("\"2\",\"150\",\"005\",0,\">\",1");
-    const CfgResult result = LoadConfig(device, model);
+    const CfgResult result = loadConfig(device, model);
     EXPECT_EQ(result.error, CfgError::DeviceIo);
     EXPECT_EQ(model.tracker.edComm.text(), QStringLiteral("1")); // the group was never applied
 }

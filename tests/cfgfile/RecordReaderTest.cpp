@@ -5,6 +5,9 @@
 #include <QBuffer>
 #include <gtest/gtest.h>
 
+using namespace tarvek::cfgfile;
+using namespace tarvek::config;
+
 using namespace tarvek;
 using Kind = CfgValue::Kind;
 
@@ -34,7 +37,7 @@ std::vector<Read> ReadAll(const QByteArray &bytes, CfgError *last = nullptr)
         }
         QString text = v.text;
         if (v.kind == Kind::Number)
-            text = DecimalText(v.number);
+            text = decimalText(v.number);
         if (v.kind == Kind::Truth)
             text = v.truth ? QStringLiteral("#TRUE#") : QStringLiteral("#FALSE#");
         out.push_back({v.kind, text});
@@ -145,7 +148,7 @@ TEST(RecordWriterReader, EveryByteOfTheCodePageComesBack)
 {
     QString all;
     for (int code = 1; code < 256; ++code)
-        all.append(QChar(static_cast<char16_t>(Cp1252Char(static_cast<unsigned char>(code)))));
+        all.append(QChar(static_cast<char16_t>(cp1252Char(static_cast<unsigned char>(code)))));
     const std::vector<Read> got = ReadAll(RecordLine().text(all).text(S("\"")).bytes());
     ASSERT_EQ(got.size(), 2u);
     EXPECT_EQ(got[0].text, all);

@@ -8,6 +8,9 @@
 #include <csignal>
 #include <sys/resource.h>
 
+using namespace tarvek::cfgfile;
+using namespace tarvek::config;
+
 using namespace tarvek;
 using namespace tarvek::testing;
 
@@ -18,7 +21,7 @@ class SaveTest : public ::testing::Test
 {
 protected:
     QString path(const char *name) const { return dir.filePath(QString::fromLatin1(name)); }
-    CfgResult Save(const QString &file) { return SaveConfigFile(file, *model); }
+    CfgResult Save(const QString &file) { return saveConfigFile(file, *model); }
 
     QTemporaryDir dir;
     std::unique_ptr<SettingsModel> model = StartupModel();
@@ -150,7 +153,7 @@ TEST_F(SaveTest, ReferenceVectors)
             Set(*m, name, value);
         const QString file = dir.filePath(QStringLiteral("v%1.cfg").arg(i));
         WriteBytes(file, "before");
-        const CfgResult result = SaveConfigFile(file, *m);
+        const CfgResult result = saveConfigFile(file, *m);
         ASSERT_EQ(result.ok(), c[u"ok"].toBool()) << result.description.toStdString();
         if (!result.ok()) {
             EXPECT_EQ(result.description.toLower(), c[u"error"].toString());

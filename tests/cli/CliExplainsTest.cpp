@@ -16,6 +16,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace tarvek::config;
+using namespace tarvek::serial;
+
 namespace tarvek
 {
 namespace
@@ -53,8 +56,8 @@ TEST(CliSettings, ListsEverySettingWithTheDefaultsLoadDefaultsWrites)
     ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
     const QJsonArray rows = QJsonDocument::fromJson(run.out.toUtf8()).array();
     SettingsModel model;
-    LoadDefaults(model.tracker);
-    const std::vector<ControlRef> controls = AllControls(model);
+    loadDefaults(model.tracker);
+    const std::vector<ControlRef> controls = allControls(model);
     ASSERT_EQ(rows.size(), qsizetype(controls.size()));
     const CliRun plain = Cli({u"settings"_s});
     const QStringList lines = plain.out.split(u'\n', Qt::SkipEmptyParts);
@@ -67,7 +70,7 @@ TEST(CliSettings, ListsEverySettingWithTheDefaultsLoadDefaultsWrites)
         EXPECT_EQ(row.value(u"caption"_s).toString(), QString(ref.setting->caption));
         EXPECT_FALSE(row.value(u"format"_s).toString().isEmpty());
         EXPECT_FALSE(row.value(u"block"_s).toString().isEmpty());
-        const auto value = ReadControl(ref);
+        const auto value = readControl(ref);
         if (std::holds_alternative<QString>(value))
             EXPECT_EQ(row.value(u"default"_s), QJsonValue(std::get<QString>(value)))
                 << qPrintable(ref.name);
@@ -185,14 +188,14 @@ TEST(CliPorts, NumbersOverridesAndSystemPortsInOrder)
         {u"/dev/ttyUSB0"_s, u"FT232R USB UART"_s, u"FTDI"_s, u"A50285BI"_s},
     };
     const std::vector<NumberedPort> ports =
-        NumberPorts(system, {{2, u"/dev/ttyS0"_s}, {5, u"/dev/pts/4"_s}});
+        numberPorts(system, {{2, u"/dev/ttyS0"_s}, {5, u"/dev/pts/4"_s}});
     QStringList seen;
     for (const NumberedPort &p : ports)
         seen << u"%1 %2 %3 %4"_s.arg(p.number).arg(p.port.device, p.port.manufacturer,
                                                    p.overridden ? u"override"_s : u"-"_s);
     EXPECT_EQ(seen, (QStringList{u"1 /dev/ttyUSB0 FTDI -"_s, u"2 /dev/ttyS0  override"_s,
                                  u"3 /dev/ttyS0  -"_s, u"5 /dev/pts/4  override"_s}));
-    EXPECT_TRUE(NumberPorts({}, {}).empty());
+    EXPECT_TRUE(numberPorts({}, {}).empty());
 }
 
 TEST(CliPorts, OverridesOnPseudoTerminalsAreListedAndMarked)

@@ -22,7 +22,7 @@ struct RunResult {
 };
 
 // tarvek-cli position with `args`; `locale`, when given, replaces LC_ALL.
-RunResult RunPosition(const std::vector<std::string> &args, const std::string &locale = {})
+RunResult runPosition(const std::vector<std::string> &args, const std::string &locale = {})
 {
     QStringList arguments{QStringLiteral("position")};
     for (const std::string &arg : args)
@@ -56,13 +56,13 @@ class CliWorkedExampleTest : public ::testing::TestWithParam<WorkedExample>
 TEST_P(CliWorkedExampleTest, PrintsBothForms)
 {
     const WorkedExample &row = GetParam();
-    const RunResult normal = RunPosition(Options(row.lat, row.lon, row.seconds, true, ">", false));
+    const RunResult normal = runPosition(Options(row.lat, row.lon, row.seconds, true, ">", false));
     EXPECT_EQ(normal.exitCode, 0) << normal.err;
     EXPECT_EQ(normal.out, row.normal + "\n");
     std::vector<std::string> defaults{"--lat", row.lat, "--lon", row.lon};
     if (row.seconds)
         defaults.emplace_back("--seconds");
-    const RunResult compressed = RunPosition(defaults);
+    const RunResult compressed = runPosition(defaults);
     EXPECT_EQ(compressed.exitCode, 0) << compressed.err;
     EXPECT_EQ(compressed.out, row.compressed + "\n");
     EXPECT_TRUE(compressed.err.empty());
@@ -115,7 +115,7 @@ TEST_P(CliVectorTest, MatchesReference)
 {
     const Vector &v = GetParam();
     const RunResult run =
-        RunPosition(Options(v.lat, v.lon, v.seconds, v.normal, v.symbol, v.alternate));
+        runPosition(Options(v.lat, v.lon, v.seconds, v.normal, v.symbol, v.alternate));
     if (v.valid) {
         EXPECT_EQ(run.exitCode, 0) << run.err;
         EXPECT_EQ(run.out, v.expected + "\n");
@@ -142,7 +142,7 @@ class CliExitCodeTest : public ::testing::TestWithParam<ExitRow>
 
 TEST_P(CliExitCodeTest, FailsWithMessageAndNoOutput)
 {
-    const RunResult run = RunPosition(GetParam().args);
+    const RunResult run = runPosition(GetParam().args);
     EXPECT_EQ(run.exitCode, GetParam().exitCode);
     EXPECT_TRUE(run.out.empty());
     EXPECT_FALSE(run.err.empty());
@@ -171,7 +171,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CliOptionsTest, NegativeTextIsAValueNotAnOption)
 {
-    const RunResult run = RunPosition({"--lon", "-151.12.00", "--lat", "-33.52.00", "--normal"});
+    const RunResult run = runPosition({"--lon", "-151.12.00", "--lat", "-33.52.00", "--normal"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "=3352.00S/15112.00W>\n");
 }
@@ -179,7 +179,7 @@ TEST(CliOptionsTest, NegativeTextIsAValueNotAnOption)
 TEST(CliOptionsTest, Latin1SymbolIsKept)
 {
     const RunResult run =
-        RunPosition({"--lat", "0.00.00", "--lon", "0.00.00", "--symbol", "\xC3\xA9"});
+        runPosition({"--lat", "0.00.00", "--lon", "0.00.00", "--symbol", "\xC3\xA9"});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "=/NN!!NN!!\xC3\xA9  >\n");
 }
@@ -191,7 +191,7 @@ TEST(CliLocaleTest, ItalianLocaleGivesTheSameTexts)
 {
     for (const WorkedExample &row : tarvek::testing::WorkedExamples()) {
         const RunResult run =
-            RunPosition(Options(row.lat, row.lon, row.seconds, true, ">", false), "it_IT.UTF-8");
+            runPosition(Options(row.lat, row.lon, row.seconds, true, ">", false), "it_IT.UTF-8");
         EXPECT_EQ(run.out, row.normal + "\n") << row.name;
     }
 }

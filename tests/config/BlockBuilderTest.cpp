@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace tarvek::config;
+using namespace tarvek::serial;
+
 using namespace tarvek;
 
 namespace
@@ -25,21 +28,21 @@ struct Built {
 class BlockBuilderTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { LoadDefaults(model.tracker); }
+    void SetUp() override { loadDefaults(model.tracker); }
 
     void Set(const char *name, const QString &value)
     {
-        const auto control = FindControl(model, QString::fromLatin1(name));
+        const auto control = findControl(model, QString::fromLatin1(name));
         ASSERT_TRUE(control) << name;
-        QString error;
-        ASSERT_TRUE(WriteControl(*control, value, &error)) << error.toStdString();
+        const WriteResult written = writeControl(*control, value);
+        ASSERT_TRUE(written.ok()) << written.error.toStdString();
     }
     void Set(const char *name, const char *value) { Set(name, QString::fromLatin1(value)); }
 
-    Built Build()
+    Built fillBlock()
     {
         Built b{};
-        b.ok = BuildConfigBlock(model.tracker, b.block);
+        b.ok = buildConfigBlock(model.tracker, b.block);
         return b;
     }
 
@@ -61,7 +64,7 @@ TEST_F(BlockBuilderTest, DefaultsGiveTheFactoryBlock)
     expected += "Message sent using Tarvek, version 3.0";
     expected += '\0';
     ASSERT_EQ(expected.size(), kConfigBlockSize);
-    const Built b = Build();
+    const Built b = fillBlock();
     ASSERT_TRUE(b.ok);
     EXPECT_EQ(Bytes(b.block).toHex(), expected.toHex());
 }
@@ -77,19 +80,19 @@ TEST_F(BlockBuilderTest, NormalisedTextsAreWrittenBack)
     Set("esSpeedTable(1)", "0485");
     Set("edManualTime", "0495");
     Set("edBcnEvery", "200");
-    const Built b = Build();
+    const Built b = fillBlock();
     ASSERT_TRUE(b.ok);
     EXPECT_EQ(s.edNumFlagsAuto.text(), QStringLiteral("007"));
-    EXPECT_EQ(b.block[offset::TxDelay], 1);
+    EXPECT_EQ(b.block[offset::kTxDelay], 1);
     EXPECT_EQ(s.edMsgRepeat.text(), QStringLiteral("008"));
     EXPECT_EQ(s.esSpeedTable[2].text(), QStringLiteral("020"));
     EXPECT_EQ(s.esSpeedTable[3].text(), QStringLiteral("020"));
     EXPECT_EQ(s.esSpeedTable[4].text(), QStringLiteral("040"));
     EXPECT_EQ(s.esSpeedTable[0].text(), QStringLiteral("0020"));
     EXPECT_EQ(s.esSpeedTable[1].text(), QStringLiteral("0480"));
-    EXPECT_EQ(b.block[offset::SpeedTable + 1], 48);
+    EXPECT_EQ(b.block[offset::kSpeedTable + 1], 48);
     EXPECT_EQ(s.edManualTime.text(), QStringLiteral("0500"));
-    EXPECT_EQ(b.block[offset::ManualInterval], 50);
+    EXPECT_EQ(b.block[offset::kManualInterval], 50);
     EXPECT_EQ(s.edBcnEvery.text(), QStringLiteral("127"));
 }
 
@@ -97,7 +100,7 @@ TEST_F(BlockBuilderTest, TxDelayIsRewrittenAsTheDelayReallyUsed)
 {
     for (const auto &[typed, written] : {std::pair{"250", "253"}, {"150", "147"}, {"10", "013"}}) {
         Set("edNumFlagsAuto", typed);
-        ASSERT_TRUE(Build().ok) << typed;
+        ASSERT_TRUE(fillBlock().ok) << typed;
         EXPECT_EQ(s.edNumFlagsAuto.text(), QString::fromLatin1(written)) << typed;
     }
 }
@@ -105,20 +108,20 @@ TEST_F(BlockBuilderTest, TxDelayIsRewrittenAsTheDelayReallyUsed)
 TEST_F(BlockBuilderTest, PathShapes)
 {
     Set("edAprsPath", "WIDE1-1");
-    Built b = Build();
+    Built b = fillBlock();
     ASSERT_TRUE(b.ok);
     EXPECT_EQ(Bytes(b.block).mid(23, 15).toHex(),
               QByteArray("WIDE1 1").toHex() + QByteArray(16, '0'));
 
     Set("edAprsPath", "");
-    b = Build();
+    b = fillBlock();
     ASSERT_TRUE(b.ok);
     EXPECT_EQ(Bytes(b.block).mid(23, 15), QByteArray(15, '\0'));
     EXPECT_EQ(b.block[22], '9');
     EXPECT_TRUE(s.edAprsPath.text().isEmpty());
 
     Set("edAprsPath", "WIDE1-1,");
-    b = Build();
+    b = fillBlock();
     ASSERT_TRUE(b.ok);
     EXPECT_EQ(Bytes(b.block).mid(30, 8), QByteArray("      0") + '\0');
     EXPECT_EQ(s.edAprsPath.text(), QStringLiteral("WIDE1-1,"));
@@ -126,7 +129,7 @@ TEST_F(BlockBuilderTest, PathShapes)
     // Everything after the first comma is one callsign: the second
     // digipeater keeps its SSID, the third is not sent.
     Set("edAprsPath", "WIDE1-1,W2-2,W3-3");
-    b = Build();
+    b = fillBlock();
     ASSERT_TRUE(b.ok);
     EXPECT_EQ(Bytes(b.block).mid(30, 8), QByteArray("W2    2") + '\0');
     EXPECT_EQ(s.edAprsPath.text(), QStringLiteral("WIDE1-1,W2-2,W3-3"));
@@ -136,10 +139,10 @@ TEST_F(BlockBuilderTest, GpslessModeSendsTheMarker)
 {
     Set("edGpsAcqTime", "000");
     Set("edGpsCheckTime", "5");
-    const Built b = Build();
+    const Built b = fillBlock();
     ASSERT_TRUE(b.ok);
-    EXPECT_EQ(b.block[offset::GpsCheckInterval], kGpslessMarker);
-    EXPECT_EQ(b.block[offset::GpsAcqTimeout], 0);
+    EXPECT_EQ(b.block[offset::kGpsCheckInterval], kGpslessMarker);
+    EXPECT_EQ(b.block[offset::kGpsAcqTimeout], 0);
     EXPECT_EQ(s.edGpsCheckTime.text(), QStringLiteral("010"));
 }
 
@@ -151,13 +154,13 @@ TEST_F(BlockBuilderTest, FlagsAndTable)
     Set("cbMicEMsg", "2");
     Set("chkTable", "1");
     Set("edSymbol", "_");
-    const Built b = Build();
+    const Built b = fillBlock();
     ASSERT_TRUE(b.ok);
-    EXPECT_EQ(b.block[offset::StatusEvery], 255);
+    EXPECT_EQ(b.block[offset::kStatusEvery], 255);
     EXPECT_EQ(s.edBcnEvery.text(), QStringLiteral("127"));
-    EXPECT_EQ(b.block[offset::MsgOptions], 18);
-    EXPECT_EQ(b.block[offset::SymbolTable], '\\');
-    EXPECT_EQ(b.block[offset::SymbolCode], 95) << "a typed underscore is the weather symbol";
+    EXPECT_EQ(b.block[offset::kMsgOptions], 18);
+    EXPECT_EQ(b.block[offset::kSymbolTable], '\\');
+    EXPECT_EQ(b.block[offset::kSymbolCode], 95) << "a typed underscore is the weather symbol";
 }
 
 struct FailureCase {
@@ -173,7 +176,7 @@ class BuildFailure : public BlockBuilderTest, public ::testing::WithParamInterfa
 TEST_P(BuildFailure, RejectsTheSettings)
 {
     Set(GetParam().control, GetParam().value);
-    EXPECT_FALSE(Build().ok);
+    EXPECT_FALSE(fillBlock().ok);
 }
 
 INSTANTIATE_TEST_SUITE_P(Causes, BuildFailure,
@@ -200,13 +203,13 @@ TEST_F(BlockBuilderTest, LateFailureLeavesEarlierTextsNormalised)
     Set("esSpeedTable(2)", "15");
     Set("edMyCall", "NOCALL-16");
     Set("edDestCall", "X--1");
-    const Built b = Build();
+    const Built b = fillBlock();
     EXPECT_FALSE(b.ok);
     EXPECT_EQ(s.edNumFlagsAuto.text(), QStringLiteral("253"));
     EXPECT_EQ(s.esSpeedTable[2].text(), QStringLiteral("020"));
     EXPECT_EQ(s.edMyCall.text(), QStringLiteral("NOCALL"));
-    EXPECT_EQ(b.block[offset::StatusText], 'T') << "the block stays as far as it was filled";
-    EXPECT_EQ(b.block[offset::Message], 0);
+    EXPECT_EQ(b.block[offset::kStatusText], 'T') << "the block stays as far as it was filled";
+    EXPECT_EQ(b.block[offset::kMessage], 0);
 }
 
 TEST_F(BlockBuilderTest, AnyCharacterInTheTextFieldsBuildsOrFailsCleanly)
@@ -218,7 +221,7 @@ TEST_F(BlockBuilderTest, AnyCharacterInTheTextFieldsBuildsOrFailsCleanly)
         Set("edDestCall", text);
         Set("edBeacon", QString(29, QChar(code)));
         Set("edAprsMsg", QString(38, QChar(code)));
-        const Built b = Build();
+        const Built b = fillBlock();
         EXPECT_TRUE(b.ok) << code;
         EXPECT_EQ(b.block[113], 0) << code;
     }
@@ -227,10 +230,10 @@ TEST_F(BlockBuilderTest, AnyCharacterInTheTextFieldsBuildsOrFailsCleanly)
 TEST(PackText, RefusesATextRunningPastTheBlock)
 {
     ConfigBlock block{};
-    EXPECT_TRUE(PackText(block, 75, QString(38, u'm')));
-    EXPECT_FALSE(PackText(block, 75, QString(39, u'm')));
-    EXPECT_TRUE(PackText(block, 38, QString(75, u's')));
-    EXPECT_FALSE(PackText(block, 38, QString(76, u's')));
+    EXPECT_TRUE(packText(block, 75, QString(38, u'm')));
+    EXPECT_FALSE(packText(block, 75, QString(39, u'm')));
+    EXPECT_TRUE(packText(block, 38, QString(75, u's')));
+    EXPECT_FALSE(packText(block, 38, QString(76, u's')));
 }
 
 TEST(ReferenceVectors, EveryCaseBuildsTheSameBlockAndFields)
@@ -241,24 +244,24 @@ TEST(ReferenceVectors, EveryCaseBuildsTheSameBlockAndFields)
     for (const auto &entry : cases) {
         const QJsonObject c = entry.toObject();
         SettingsModel model;
-        LoadDefaults(model.tracker);
+        loadDefaults(model.tracker);
         for (const auto &[name, value] : tarvek::testing::VectorWrites(c)) {
-            const auto control = FindControl(model, name);
+            const auto control = findControl(model, name);
             ASSERT_TRUE(control);
-            ASSERT_TRUE(WriteControl(*control, value, nullptr)) << index;
+            ASSERT_TRUE(writeControl(*control, value).ok()) << index;
         }
         ConfigBlock block{};
-        const bool ok = BuildConfigBlock(model.tracker, block);
+        const bool ok = buildConfigBlock(model.tracker, block);
         EXPECT_EQ(ok, c[QStringLiteral("ok")].toBool()) << index;
         EXPECT_EQ(QString::fromLatin1(Bytes(block).toHex()), c[QStringLiteral("block")].toString())
             << index;
         const QJsonValue wire = c[QStringLiteral("wire")];
-        EXPECT_EQ(ok ? QString::fromLatin1(BuildWire(block).toHex()) : QString(),
+        EXPECT_EQ(ok ? QString::fromLatin1(buildWire(block).toHex()) : QString(),
                   wire.isNull() ? QString() : wire.toString())
             << index;
         const QJsonObject fields = c[QStringLiteral("fields")].toObject();
-        for (const ControlRef &ref : AllControls(model)) {
-            const auto value = ReadControl(ref);
+        for (const ControlRef &ref : allControls(model)) {
+            const auto value = readControl(ref);
             const QJsonValue expected = fields[ref.name];
             if (std::holds_alternative<QString>(value))
                 EXPECT_EQ(std::get<QString>(value), expected.toString()) << index;

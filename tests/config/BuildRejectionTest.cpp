@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tarvek::config;
+
 namespace tarvek
 {
 namespace
@@ -25,16 +27,15 @@ class BuildRejectionTest : public ::testing::TestWithParam<RuleRow>
 TEST_P(BuildRejectionTest, NamesTheSettingItsTextAndTheRule)
 {
     SettingsModel model;
-    LoadDefaults(model.tracker);
+    loadDefaults(model.tracker);
     for (const auto &[name, value] : GetParam().sets) {
-        QString error;
-        ASSERT_TRUE(WriteControl(*FindControl(model, QString::fromLatin1(name)),
-                                 QString::fromLatin1(value), &error))
-            << qPrintable(error);
+        const WriteResult written = writeControl(*findControl(model, QString::fromLatin1(name)),
+                                                 QString::fromLatin1(value));
+        ASSERT_TRUE(written.ok()) << qPrintable(written.error);
     }
     ConfigBlock block{};
     BuildRejection rejection;
-    ASSERT_FALSE(BuildConfigBlock(model.tracker, block, &rejection));
+    ASSERT_FALSE(buildConfigBlock(model.tracker, block, &rejection));
     ASSERT_TRUE(rejection.setting);
     EXPECT_EQ(QLatin1StringView(rejection.setting->key), QLatin1StringView(GetParam().control));
     EXPECT_EQ(rejection.text, QLatin1StringView(GetParam().text));

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
-using tarvek::NormalizeCallsign;
+using namespace tarvek::config;
+
+using tarvek::config::normalizeCallsign;
 
 struct CallsignCase {
     const char *name;
@@ -19,7 +21,7 @@ class Normalization : public ::testing::TestWithParam<CallsignCase>
 TEST_P(Normalization, GivesBytesAndWrittenBackText)
 {
     const auto &c = GetParam();
-    const auto out = NormalizeCallsign(QString::fromLatin1(c.input));
+    const auto out = normalizeCallsign(QString::fromLatin1(c.input));
     ASSERT_TRUE(out.has_value());
     EXPECT_EQ(out->callsign, QString::fromLatin1(c.callsign));
     EXPECT_EQ(out->ssidCode, c.ssidCode);
@@ -52,8 +54,8 @@ TEST(Normalization, RefusesNegativeAndOversizedSsids)
     for (const char *text : {"NOCALL--1", "NOCALL--48", "NOCALL--49", "NOCALL-99999", "X-32768",
                              "X-"
                              "999999999999999999999999"}) {
-        EXPECT_FALSE(NormalizeCallsign(QString::fromLatin1(text))) << text;
+        EXPECT_FALSE(normalizeCallsign(QString::fromLatin1(text))) << text;
     }
-    EXPECT_TRUE(NormalizeCallsign(QStringLiteral("X-32767")));
-    EXPECT_TRUE(NormalizeCallsign(QStringLiteral("X--0.4"))) << "-0.4 rounds to 0";
+    EXPECT_TRUE(normalizeCallsign(QStringLiteral("X-32767")));
+    EXPECT_TRUE(normalizeCallsign(QStringLiteral("X--0.4"))) << "-0.4 rounds to 0";
 }

@@ -16,12 +16,16 @@ struct KeyRow {
     int expected; // 0: dropped
 };
 
-const Filter kCallsign = [](int &c) { tarvek::FilterCallsignKey(c); };
-const Filter kPath = [](int &c) { tarvek::FilterPathKey(c); };
-const Filter kMessage = [](int &c) { tarvek::FilterMessageKey(c); };
-const Filter kStatusNormal = [](int &c) { tarvek::FilterStatusTextKey(c, QStringLiteral("025")); };
-const Filter kStatusGpsless = [](int &c) { tarvek::FilterStatusTextKey(c, QStringLiteral("000")); };
-const Filter kCoordinate = [](int &c) { tarvek::FilterCoordinateKey(c); };
+const Filter kCallsign = [](int &c) { tarvek::config::filterCallsignKey(c); };
+const Filter kPath = [](int &c) { tarvek::config::filterPathKey(c); };
+const Filter kMessage = [](int &c) { tarvek::config::filterMessageKey(c); };
+const Filter kStatusNormal = [](int &c) {
+    tarvek::config::filterStatusTextKey(c, QStringLiteral("025"));
+};
+const Filter kStatusGpsless = [](int &c) {
+    tarvek::config::filterStatusTextKey(c, QStringLiteral("000"));
+};
+const Filter kCoordinate = [](int &c) { tarvek::config::filterCoordinateKey(c); };
 
 class KeyFilterTest : public ::testing::TestWithParam<KeyRow>
 {
@@ -119,7 +123,8 @@ class GpslessModeTest : public ::testing::TestWithParam<ModeRow>
 
 TEST_P(GpslessModeTest, ReadsTheLeadingNumber)
 {
-    EXPECT_EQ(tarvek::IsGpslessMode(QString::fromLatin1(GetParam().text)), GetParam().gpsless);
+    EXPECT_EQ(tarvek::config::isGpslessMode(QString::fromLatin1(GetParam().text)),
+              GetParam().gpsless);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -134,18 +139,18 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(StatusTextFilter, FollowsTheTimeoutTextOfEachKeystroke)
 {
     int code = '{';
-    tarvek::FilterStatusTextKey(code, QStringLiteral("0__"));
+    tarvek::config::filterStatusTextKey(code, QStringLiteral("0__"));
     EXPECT_EQ(code, '{');
     code = '{';
-    tarvek::FilterStatusTextKey(code, QStringLiteral("02_"));
+    tarvek::config::filterStatusTextKey(code, QStringLiteral("02_"));
     EXPECT_EQ(code, 0);
 }
 
 TEST(CounterText, ShowsWhatIsLeft)
 {
-    EXPECT_EQ(tarvek::CounterText(38, 0), QStringLiteral("[38]"));
-    EXPECT_EQ(tarvek::CounterText(29, 29), QStringLiteral("[0]"));
-    EXPECT_EQ(tarvek::CounterText(29, 4), QStringLiteral("[25]"));
+    EXPECT_EQ(tarvek::config::counterText(38, 0), QStringLiteral("[38]"));
+    EXPECT_EQ(tarvek::config::counterText(29, 29), QStringLiteral("[0]"));
+    EXPECT_EQ(tarvek::config::counterText(29, 4), QStringLiteral("[25]"));
 }
 
 } // namespace

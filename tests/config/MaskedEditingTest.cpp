@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tarvek::config;
+
 namespace tarvek
 {
 namespace
@@ -35,13 +37,13 @@ TEST_P(MaskedEditingTest, GivesTheTextAndCaretAfterTheEdit)
     std::optional<EditResult> edit;
     switch (row.action) {
     case Action::Insert:
-        edit = InsertChars(field, row.caret, QString::fromLatin1(row.typed));
+        edit = insertChars(field, row.caret, QString::fromLatin1(row.typed));
         break;
     case Action::Backspace:
-        edit = Backspace(field, row.caret);
+        edit = deleteBackward(field, row.caret);
         break;
     case Action::Delete:
-        edit = DeleteForward(field, row.caret);
+        edit = deleteForward(field, row.caret);
         break;
     }
     if (!row.after) {
@@ -49,7 +51,7 @@ TEST_P(MaskedEditingTest, GivesTheTextAndCaretAfterTheEdit)
         return;
     }
     ASSERT_TRUE(edit);
-    ASSERT_TRUE(ApplyEdit(field, *edit));
+    ASSERT_TRUE(applyEdit(field, *edit));
     EXPECT_EQ(field.text(), QString::fromLatin1(row.after));
     EXPECT_EQ(edit->caret, row.caretAfter);
 }

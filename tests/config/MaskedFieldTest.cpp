@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
-using tarvek::MaskedField;
+using namespace tarvek::config;
+
+using tarvek::config::MaskedField;
 
 namespace
 {
@@ -82,7 +84,7 @@ TEST(MaskedField, FreeTextRefusesMoreThanMaxLength)
 
 TEST(ListChoice, RefusesPositionsOutsideTheList)
 {
-    tarvek::TrackerSettings settings;
+    tarvek::config::TrackerSettings settings;
     EXPECT_EQ(settings.cbMicEMsg.index(), 0);
     EXPECT_TRUE(settings.cbMicEMsg.setIndex(7));
     EXPECT_FALSE(settings.cbMicEMsg.setIndex(8));
@@ -94,30 +96,29 @@ TEST(ListChoice, RefusesPositionsOutsideTheList)
 
 TEST(LoadDefaults, FillsTextFieldsExactlyAndLeavesCalculatorAlone)
 {
-    tarvek::SettingsModel model;
+    tarvek::config::SettingsModel model;
     ASSERT_TRUE(model.calculator.txtLat.setText(QStringLiteral("45.30.50")));
-    tarvek::LoadDefaults(model.tracker);
+    tarvek::config::loadDefaults(model.tracker);
     EXPECT_EQ(model.tracker.edBeacon.text().size(), 29);
     EXPECT_EQ(model.tracker.edAprsMsg.text().size(), 38);
     EXPECT_EQ(model.calculator.txtLat.text(), QStringLiteral("45.30.50"));
     ASSERT_TRUE(model.tracker.edGpsAcqTime.setText(QStringLiteral("000")));
-    tarvek::LoadDefaults(model.tracker);
+    tarvek::config::loadDefaults(model.tracker);
     EXPECT_EQ(model.tracker.edGpsAcqTime.text(), QStringLiteral("025"));
 }
 
 TEST(ControlAccess, WritesByNameWithTheControlsRefusals)
 {
-    tarvek::SettingsModel model;
-    QString error;
-    const auto speed = tarvek::FindControl(model, QStringLiteral("esSpeedTable(6)"));
+    tarvek::config::SettingsModel model;
+    const auto speed = tarvek::config::findControl(model, QStringLiteral("esSpeedTable(6)"));
     ASSERT_TRUE(speed);
-    EXPECT_TRUE(tarvek::WriteControl(*speed, QStringLiteral("77"), &error));
+    EXPECT_TRUE(tarvek::config::writeControl(*speed, QStringLiteral("77")).ok());
     EXPECT_EQ(model.tracker.esSpeedTable[6].text(), QStringLiteral("77_"));
-    const auto mic = tarvek::FindControl(model, QStringLiteral("cbMicEMsg"));
-    EXPECT_FALSE(tarvek::WriteControl(*mic, QStringLiteral("8"), &error));
-    EXPECT_FALSE(tarvek::WriteControl(*mic, QStringLiteral("x"), &error));
-    const auto norm = tarvek::FindControl(model, QStringLiteral("optLLtoNorm"));
-    EXPECT_TRUE(tarvek::WriteControl(*norm, QStringLiteral("1"), &error));
+    const auto mic = tarvek::config::findControl(model, QStringLiteral("cbMicEMsg"));
+    EXPECT_FALSE(tarvek::config::writeControl(*mic, QStringLiteral("8")).ok());
+    EXPECT_FALSE(tarvek::config::writeControl(*mic, QStringLiteral("x")).ok());
+    const auto norm = tarvek::config::findControl(model, QStringLiteral("optLLtoNorm"));
+    EXPECT_TRUE(tarvek::config::writeControl(*norm, QStringLiteral("1")).ok());
     EXPECT_TRUE(model.calculator.optLLtoNorm.isSelected());
-    EXPECT_FALSE(tarvek::FindControl(model, QStringLiteral("edNothing")));
+    EXPECT_FALSE(tarvek::config::findControl(model, QStringLiteral("edNothing")));
 }

@@ -4,7 +4,9 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-using tarvek::ReadNumber;
+using namespace tarvek::config;
+
+using tarvek::config::readNumber;
 
 struct ReadingCase {
     const char *name;
@@ -18,7 +20,7 @@ class NumericReading : public ::testing::TestWithParam<ReadingCase>
 
 TEST_P(NumericReading, ReadsTheLeadingNumber)
 {
-    EXPECT_DOUBLE_EQ(ReadNumber(QString::fromUtf16(GetParam().text)), GetParam().expected);
+    EXPECT_DOUBLE_EQ(readNumber(QString::fromUtf16(GetParam().text)), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -38,36 +40,37 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(NumericReadingLimits, HugeNumbersBecomeInfinityTinyOnesZero)
 {
-    EXPECT_TRUE(std::isinf(ReadNumber(QString(400, u'9'))));
-    EXPECT_EQ(ReadNumber(QStringLiteral("0.") + QString(400, u'0') + u'1'), 0.0);
-    EXPECT_LT(ReadNumber(u'-' + QString(400, u'9')), 0.0);
+    EXPECT_TRUE(std::isinf(readNumber(QString(400, u'9'))));
+    EXPECT_EQ(readNumber(QStringLiteral("0.") + QString(400, u'0') + u'1'), 0.0);
+    EXPECT_LT(readNumber(u'-' + QString(400, u'9')), 0.0);
 }
 
 TEST(RoundHalfEven, TiesGoToTheEvenNeighbour)
 {
-    EXPECT_EQ(tarvek::RoundHalfEven(2.5), 2.0);
-    EXPECT_EQ(tarvek::RoundHalfEven(3.5), 4.0);
-    EXPECT_EQ(tarvek::RoundHalfEven(48.5), 48.0);
-    EXPECT_EQ(tarvek::RoundHalfEven(49.5), 50.0);
-    EXPECT_EQ(tarvek::RoundHalfEven(-0.5), 0.0);
-    EXPECT_EQ(tarvek::RoundHalfEven(2.51), 3.0);
+    EXPECT_EQ(tarvek::config::roundHalfEven(2.5), 2.0);
+    EXPECT_EQ(tarvek::config::roundHalfEven(3.5), 4.0);
+    EXPECT_EQ(tarvek::config::roundHalfEven(48.5), 48.0);
+    EXPECT_EQ(tarvek::config::roundHalfEven(49.5), 50.0);
+    EXPECT_EQ(tarvek::config::roundHalfEven(-0.5), 0.0);
+    EXPECT_EQ(tarvek::config::roundHalfEven(2.51), 3.0);
 }
 
 TEST(FormatWithDigits, PadsWithLeadingZeros)
 {
-    EXPECT_EQ(tarvek::FormatWithDigits(7, 3), QStringLiteral("007"));
-    EXPECT_EQ(tarvek::FormatWithDigits(1000, 3), QStringLiteral("1000"));
-    EXPECT_EQ(tarvek::FormatWithDigits(480, 4), QStringLiteral("0480"));
+    EXPECT_EQ(tarvek::config::formatWithDigits(7, 3), QStringLiteral("007"));
+    EXPECT_EQ(tarvek::config::formatWithDigits(1000, 3), QStringLiteral("1000"));
+    EXPECT_EQ(tarvek::config::formatWithDigits(480, 4), QStringLiteral("0480"));
 }
 
 TEST(Cp1252, MapsTheHighControlsAndRefusesTheRest)
 {
-    EXPECT_EQ(tarvek::Cp1252Code(U'\u20AC'), 0x80);
-    EXPECT_EQ(tarvek::Cp1252Code(U'\u00E8'), 0xE8);
-    EXPECT_EQ(tarvek::Cp1252Code(U'\u4E2D'), -1);
-    EXPECT_EQ(tarvek::EncodeCp1252(QStringLiteral("\u00E8\u20AC\u4E2D")), QByteArray("\xE8\x80?"));
+    EXPECT_EQ(tarvek::config::cp1252Code(U'\u20AC'), 0x80);
+    EXPECT_EQ(tarvek::config::cp1252Code(U'\u00E8'), 0xE8);
+    EXPECT_EQ(tarvek::config::cp1252Code(U'\u4E2D'), -1);
+    EXPECT_EQ(tarvek::config::encodeCp1252(QStringLiteral("\u00E8\u20AC\u4E2D")),
+              QByteArray("\xE8\x80?"));
     for (int b = 0; b < 256; ++b) {
         const QByteArray one(1, static_cast<char>(b));
-        EXPECT_EQ(tarvek::EncodeCp1252(tarvek::DecodeCp1252(one)), one) << b;
+        EXPECT_EQ(tarvek::config::encodeCp1252(tarvek::config::decodeCp1252(one)), one) << b;
     }
 }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tarvek::config;
+
 namespace tarvek
 {
 namespace
@@ -48,16 +50,16 @@ struct Outcome {
 Outcome BuildWith(const char *name, const char *value)
 {
     SettingsModel model;
-    LoadDefaults(model.tracker);
-    const auto control = FindControl(model, QString::fromLatin1(name));
+    loadDefaults(model.tracker);
+    const auto control = findControl(model, QString::fromLatin1(name));
     EXPECT_TRUE(control) << name;
     if (!control)
         return {};
-    QString error;
-    EXPECT_TRUE(WriteControl(*control, QString::fromLatin1(value), &error)) << qPrintable(error);
+    const WriteResult written = writeControl(*control, QString::fromLatin1(value));
+    EXPECT_TRUE(written.ok()) << qPrintable(written.error);
     Outcome out;
-    out.ok = BuildConfigBlock(model.tracker, out.block);
-    out.fields = ControlsAsJson(model);
+    out.ok = buildConfigBlock(model.tracker, out.block);
+    out.fields = controlsAsJson(model);
     return out;
 }
 
@@ -65,7 +67,7 @@ TEST(SettingNames, ReadableAndControlNamesGiveTheSameBlockAndFields)
 {
     const Outcome defaults = BuildWith("edComm", "1");
     for (const NameRow &row : kNames) {
-        const SettingDescription *setting = FindSettingByName(QLatin1StringView(row.name));
+        const SettingDescription *setting = findSettingByName(QLatin1StringView(row.name));
         ASSERT_TRUE(setting) << row.name;
         EXPECT_EQ(QLatin1StringView(setting->key), QLatin1StringView(row.control));
         const Outcome byControl = BuildWith(row.control, row.value);
@@ -75,33 +77,33 @@ TEST(SettingNames, ReadableAndControlNamesGiveTheSameBlockAndFields)
         EXPECT_EQ(byName.fields, byControl.fields) << row.name;
         EXPECT_NE(byName.fields, defaults.fields) << row.name << " wrote nothing";
     }
-    EXPECT_EQ(FindSettingByName(u"speed-0-4"_s), nullptr);
+    EXPECT_EQ(findSettingByName(u"speed-0-4"_s), nullptr);
 }
 
 TEST(SettingNames, MicEListTakesItsTextsInAnyCaseWithBlanksOrHyphens)
 {
-    const QStringList items = MicEMessageNames();
-    EXPECT_EQ(ListPositionOfText(items, u"off-duty"_s), 0);
-    EXPECT_EQ(ListPositionOfText(items, u"In Service"_s), 2);
-    EXPECT_EQ(ListPositionOfText(items, u"EN  ROUTE"_s), 1);
-    EXPECT_EQ(ListPositionOfText(items, u" emergency "_s), 7);
-    EXPECT_EQ(ListPositionOfText(items, u"in - service"_s), 2);
-    EXPECT_EQ(ListPositionOfText(items, u"inservice"_s), std::nullopt);
-    EXPECT_EQ(ListPositionOfText(items, u"off_duty"_s), std::nullopt);
+    const QStringList items = micEMessageNames();
+    EXPECT_EQ(listPositionOfText(items, u"off-duty"_s), 0);
+    EXPECT_EQ(listPositionOfText(items, u"In Service"_s), 2);
+    EXPECT_EQ(listPositionOfText(items, u"EN  ROUTE"_s), 1);
+    EXPECT_EQ(listPositionOfText(items, u" emergency "_s), 7);
+    EXPECT_EQ(listPositionOfText(items, u"in - service"_s), 2);
+    EXPECT_EQ(listPositionOfText(items, u"inservice"_s), std::nullopt);
+    EXPECT_EQ(listPositionOfText(items, u"off_duty"_s), std::nullopt);
 
     SettingsModel model;
-    const auto micE = FindControl(model, u"mic-e"_s);
-    QString error;
-    ASSERT_TRUE(WriteControl(*micE, u"Priority"_s, &error));
+    const auto micE = findControl(model, u"mic-e"_s);
+    ASSERT_TRUE(writeControl(*micE, u"Priority"_s).ok());
     EXPECT_EQ(model.tracker.cbMicEMsg.index(), 6);
-    EXPECT_FALSE(WriteControl(*micE, u"Urgent"_s, &error));
-    EXPECT_TRUE(error.startsWith(u"cbMicEMsg (mic-e): \"Urgent\""_s)) << qPrintable(error);
+    const WriteResult refused = writeControl(*micE, u"Urgent"_s);
+    EXPECT_TRUE(refused.error.startsWith(u"cbMicEMsg (mic-e): \"Urgent\""_s))
+        << qPrintable(refused.error);
     EXPECT_EQ(model.tracker.cbMicEMsg.index(), 6);
 }
 
 TEST(SettingNames, BlockBytesForPeople)
 {
-    const auto text = [](const char *key) { return BlockBytesText(FindSetting(key)->block); };
+    const auto text = [](const char *key) { return blockBytesText(findSetting(key)->block); };
     EXPECT_EQ(text("edComm"), u"not in the block"_s);
     EXPECT_EQ(text("edNumFlagsAuto"), u"byte 0"_s);
     EXPECT_EQ(text("cbMicEMsg"), u"byte 2, bits 0 to 3"_s);

@@ -1,5 +1,5 @@
 // The settings description: every row reaches a control of its own kind,
-// the block bytes of different settings never overlap, and LoadDefaults
+// the block bytes of different settings never overlap, and loadDefaults
 // writes in the fixed order with one notification per control.
 #include "ConfigBlock.h"
 #include "ControlAccess.h"
@@ -8,6 +8,8 @@
 #include <QSet>
 
 #include <gtest/gtest.h>
+
+using namespace tarvek::config;
 
 namespace tarvek
 {
@@ -20,7 +22,7 @@ TEST(SettingsDescription, EachRowReachesOneControlOfItsKindUnderUniqueNames)
 {
     SettingsModel model;
     QSet<QString> keys, names;
-    for (const ControlRef &ref : AllControls(model)) {
+    for (const ControlRef &ref : allControls(model)) {
         const SettingDescription &row = *ref.setting;
         keys.insert(ref.name);
         names.insert(QString(row.name));
@@ -30,17 +32,17 @@ TEST(SettingsDescription, EachRowReachesOneControlOfItsKindUnderUniqueNames)
         EXPECT_EQ(row.kind == ControlKind::List, ref.list != nullptr);
         EXPECT_EQ(row.kind == ControlKind::Option, ref.option != nullptr);
         EXPECT_FALSE(row.caption.isEmpty() || row.format.isEmpty()) << qPrintable(ref.name);
-        EXPECT_EQ(FindSetting(ref.name), &row);
+        EXPECT_EQ(findSetting(ref.name), &row);
     }
     EXPECT_EQ(keys.size(), 28);
     EXPECT_EQ(names.size(), 28);
-    EXPECT_EQ(FindSetting(u"esSpeedTable(7)"_s), nullptr);
+    EXPECT_EQ(findSetting(u"esSpeedTable(7)"_s), nullptr);
 }
 
 TEST(SettingsDescription, BlockBytesStayInTheBlockAndOnlySharedBytesSplitTheirBits)
 {
     std::array<int, kConfigBlockSize> usedBits{};
-    for (const SettingDescription &row : AllSettings()) {
+    for (const SettingDescription &row : allSettings()) {
         const BlockBytes &bytes = row.block;
         EXPECT_EQ(bytes.count > 0, bytes.coding != BlockCoding::None) << qPrintable(row.key);
         if (bytes.count == 0)
@@ -60,7 +62,7 @@ TEST(LoadDefaults, WritesEveryMainWindowControlOnceInTheFixedOrder)
 {
     SettingsModel model;
     QStringList written;
-    for (const ControlRef &ref : AllControls(model)) {
+    for (const ControlRef &ref : allControls(model)) {
         const auto record = [&written, name = ref.name] { written << name; };
         if (ref.field)
             QObject::connect(ref.field, &MaskedField::changed, record);
@@ -71,7 +73,7 @@ TEST(LoadDefaults, WritesEveryMainWindowControlOnceInTheFixedOrder)
         else
             QObject::connect(ref.option, &OptionButton::changed, record);
     }
-    LoadDefaults(model.tracker);
+    loadDefaults(model.tracker);
     EXPECT_EQ(written.join(u' '),
               u"edComm edNumFlagsAuto edMsgRepeat cbMicEMsg edSymbol chkTable chkRxPosition "
               "esSpeedTable(0) esSpeedTable(1) esSpeedTable(2) esSpeedTable(3) esSpeedTable(4) "

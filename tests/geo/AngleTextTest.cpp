@@ -34,7 +34,7 @@ class ParseGradMinSecTest : public ::testing::TestWithParam<ParseRow>
 
 TEST_P(ParseGradMinSecTest, GivesSignedDegrees)
 {
-    EXPECT_NEAR(ParseGradMinSec(GetParam().text), GetParam().expected, 1e-12);
+    EXPECT_NEAR(parseGradMinSec(GetParam().text), GetParam().expected, 1e-12);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -53,7 +53,7 @@ class ParseGradMinCentTest : public ::testing::TestWithParam<ParseRow>
 
 TEST_P(ParseGradMinCentTest, GivesSignedDegrees)
 {
-    EXPECT_NEAR(ParseGradMinCent(GetParam().text), GetParam().expected, 1e-12);
+    EXPECT_NEAR(parseGradMinCent(GetParam().text), GetParam().expected, 1e-12);
 }
 
 // The minutes go through a 32-bit float: 52.34 is 52.34000015..., which puts
@@ -72,40 +72,40 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ParserErrorsTest, RaiseConversionErrors)
 {
-    EXPECT_THROW(ParseGradMinCent("4530"), ConversionError);
-    EXPECT_THROW(ParseGradMinCent(""), ConversionError);
-    EXPECT_THROW(ParseGradMinCent(".30.50"), ConversionError);
-    EXPECT_THROW(ParseGradMinCent("4 5.30.50"), ConversionError);
-    EXPECT_THROW(ParseGradMinCent("x5.30.50"), ConversionError);
-    EXPECT_THROW(ParseGradMinSec("ab.cd.ef"), ConversionError);
-    EXPECT_THROW(PackedSecToDegrees("45a3030"), ConversionError);
-    EXPECT_THROW(ParseGradMinSec("N45.3%.30"), ConversionError);
+    EXPECT_THROW(parseGradMinCent("4530"), ConversionError);
+    EXPECT_THROW(parseGradMinCent(""), ConversionError);
+    EXPECT_THROW(parseGradMinCent(".30.50"), ConversionError);
+    EXPECT_THROW(parseGradMinCent("4 5.30.50"), ConversionError);
+    EXPECT_THROW(parseGradMinCent("x5.30.50"), ConversionError);
+    EXPECT_THROW(parseGradMinSec("ab.cd.ef"), ConversionError);
+    EXPECT_THROW(packedSecToDegrees("45a3030"), ConversionError);
+    EXPECT_THROW(parseGradMinSec("N45.3%.30"), ConversionError);
 }
 
 TEST(PackGradMinSecTest, PacksDegreesMinutesSeconds)
 {
-    EXPECT_EQ(PackGradMinSec("45.30.30"), "0453030");
-    EXPECT_EQ(PackGradMinSec("7.05.00"), "0070500");
-    EXPECT_EQ(PackGradMinSec("s45.30.30"), "S0453030");
-    EXPECT_EQ(PackGradMinSec("w7.05.00"), "W0070500");
-    EXPECT_EQ(PackGradMinSec("+180.00.00"), "+1800000");
+    EXPECT_EQ(packGradMinSec("45.30.30"), "0453030");
+    EXPECT_EQ(packGradMinSec("7.05.00"), "0070500");
+    EXPECT_EQ(packGradMinSec("s45.30.30"), "S0453030");
+    EXPECT_EQ(packGradMinSec("w7.05.00"), "W0070500");
+    EXPECT_EQ(packGradMinSec("+180.00.00"), "+1800000");
     // Separators are skipped unseen; other first characters stay in place.
-    EXPECT_EQ(PackGradMinSec("45x30y30"), "0453030");
-    EXPECT_EQ(PackGradMinSec("x45.30.30"), "x453030");
+    EXPECT_EQ(packGradMinSec("45x30y30"), "0453030");
+    EXPECT_EQ(packGradMinSec("x45.30.30"), "x453030");
     // A longer text loses its leading characters, a short one is not padded.
-    EXPECT_EQ(PackGradMinSec("1234.56.78"), "2345678");
-    EXPECT_EQ(PackGradMinSec("5"), "00505");
-    EXPECT_EQ(PackGradMinSec(""), "0000");
+    EXPECT_EQ(packGradMinSec("1234.56.78"), "2345678");
+    EXPECT_EQ(packGradMinSec("5"), "00505");
+    EXPECT_EQ(packGradMinSec(""), "0000");
 }
 
 TEST(PackedSecToDegreesTest, ReadsPackedForm)
 {
-    EXPECT_NEAR(PackedSecToDegrees("0453030"), 45.508333333333333, 1e-12);
-    EXPECT_NEAR(PackedSecToDegrees("S0453030"), -45.508333333333333, 1e-12);
-    EXPECT_NEAR(PackedSecToDegrees("70500"), 7.083333333333333, 1e-12);
-    EXPECT_EQ(PackedSecToDegrees(""), 0.0);
+    EXPECT_NEAR(packedSecToDegrees("0453030"), 45.508333333333333, 1e-12);
+    EXPECT_NEAR(packedSecToDegrees("S0453030"), -45.508333333333333, 1e-12);
+    EXPECT_NEAR(packedSecToDegrees("70500"), 7.083333333333333, 1e-12);
+    EXPECT_EQ(packedSecToDegrees(""), 0.0);
     // "E" is no negative sign: 11 degrees east.
-    EXPECT_NEAR(PackedSecToDegrees("e0115220"), 11.872222222222222, 1e-12);
+    EXPECT_NEAR(packedSecToDegrees("e0115220"), 11.872222222222222, 1e-12);
 }
 
 struct FormatRow {
@@ -123,8 +123,8 @@ class FormatGradMinCentTest : public ::testing::TestWithParam<FormatRow>
 
 TEST_P(FormatGradMinCentTest, PacksAndFormats)
 {
-    EXPECT_EQ(DegreesToPackedCent(GetParam().value), GetParam().packed);
-    EXPECT_EQ(FormatGradMinCent(GetParam().value), GetParam().text);
+    EXPECT_EQ(degreesToPackedCent(GetParam().value), GetParam().packed);
+    EXPECT_EQ(formatGradMinCent(GetParam().value), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -147,21 +147,21 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DegreesToPackedCentTest, RefusesValuesWithoutDegrees)
 {
-    EXPECT_THROW(DegreesToPackedCent(std::numeric_limits<double>::quiet_NaN()), ConversionError);
-    EXPECT_THROW(DegreesToPackedCent(std::numeric_limits<double>::infinity()), ConversionError);
-    EXPECT_THROW(DegreesToPackedCent(-1e12), ConversionError);
+    EXPECT_THROW(degreesToPackedCent(std::numeric_limits<double>::quiet_NaN()), ConversionError);
+    EXPECT_THROW(degreesToPackedCent(std::numeric_limits<double>::infinity()), ConversionError);
+    EXPECT_THROW(degreesToPackedCent(-1e12), ConversionError);
 }
 
 TEST(UnpackCentTest, WritesDegreesMinutesHundredths)
 {
-    EXPECT_EQ(UnpackCent("0070508"), "7.05.08");
-    EXPECT_EQ(UnpackCent("0453050"), "45.30.50");
-    EXPECT_EQ(UnpackCent("0000000"), "0.00.00");
-    EXPECT_EQ(UnpackCent("1234567"), "123.45.67");
-    EXPECT_EQ(UnpackCent("-0000006"), "-0.00.06");
-    EXPECT_EQ(UnpackCent("s0453050"), "S45.30.50");
-    EXPECT_EQ(UnpackCent("70508"), "7.05.08");
-    EXPECT_EQ(UnpackCent(""), "0.00.00");
+    EXPECT_EQ(unpackCent("0070508"), "7.05.08");
+    EXPECT_EQ(unpackCent("0453050"), "45.30.50");
+    EXPECT_EQ(unpackCent("0000000"), "0.00.00");
+    EXPECT_EQ(unpackCent("1234567"), "123.45.67");
+    EXPECT_EQ(unpackCent("-0000006"), "-0.00.06");
+    EXPECT_EQ(unpackCent("s0453050"), "S45.30.50");
+    EXPECT_EQ(unpackCent("70508"), "7.05.08");
+    EXPECT_EQ(unpackCent(""), "0.00.00");
 }
 
 // The texts must read and write the same whatever the user's locale; Italian
@@ -171,9 +171,9 @@ TEST(LocaleTest, ItalianLocaleChangesNothing)
     const std::string saved = std::setlocale(LC_ALL, nullptr);
     if (std::setlocale(LC_ALL, "it_IT.UTF-8") == nullptr)
         GTEST_SKIP() << "it_IT.UTF-8 is not installed";
-    const double cent = ParseGradMinCent("-11.52.34");
-    const double sec = ParseGradMinSec("45.30.30");
-    const std::string text = FormatGradMinCent(-72.75);
+    const double cent = parseGradMinCent("-11.52.34");
+    const double sec = parseGradMinSec("45.30.30");
+    const std::string text = formatGradMinCent(-72.75);
     std::setlocale(LC_ALL, saved.c_str());
     EXPECT_NEAR(cent, -11.872333335876466, 1e-12);
     EXPECT_NEAR(sec, 45.508333333333333, 1e-12);

@@ -25,7 +25,7 @@ class IsAllDigitsTest : public ::testing::TestWithParam<DigitsRow>
 
 TEST_P(IsAllDigitsTest, Answers)
 {
-    EXPECT_EQ(IsAllDigits(GetParam().text), GetParam().expected);
+    EXPECT_EQ(isAllDigits(GetParam().text), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, IsAllDigitsTest,
@@ -54,13 +54,13 @@ bool RunCheck(Check check, const std::string &text)
 {
     switch (check) {
     case Check::LatSec:
-        return IsValidLatSec(text);
+        return isValidLatSec(text);
     case Check::LonSec:
-        return IsValidLonSec(text);
+        return isValidLonSec(text);
     case Check::LatCent:
-        return IsValidLatCent(text);
+        return isValidLatCent(text);
     case Check::LonCent:
-        return IsValidLonCent(text);
+        return isValidLonCent(text);
     }
     return false;
 }
@@ -146,10 +146,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(InitialFieldTextTest, PassesAllFourValidators)
 {
-    EXPECT_TRUE(IsValidLatSec("00.00.00"));
-    EXPECT_TRUE(IsValidLonSec("00.00.00"));
-    EXPECT_TRUE(IsValidLatCent("00.00.00"));
-    EXPECT_TRUE(IsValidLonCent("00.00.00"));
+    EXPECT_TRUE(isValidLatSec("00.00.00"));
+    EXPECT_TRUE(isValidLonSec("00.00.00"));
+    EXPECT_TRUE(isValidLatCent("00.00.00"));
+    EXPECT_TRUE(isValidLonCent("00.00.00"));
 }
 
 } // namespace

@@ -16,71 +16,71 @@ namespace
 
 TEST(AprsLatTextTest, WritesTheLatitudeField)
 {
-    EXPECT_EQ(AprsLatText("0045.30.50"), "4530.50N");
-    EXPECT_EQ(AprsLatText("5.07.08"), "0507.08N");
-    EXPECT_EQ(AprsLatText("-5.07.08"), "0507.08S");
-    EXPECT_EQ(AprsLatText("s5.07.08"), "0507.08S");
-    EXPECT_EQ(AprsLatText("+5.07.08"), "0507.08N");
-    EXPECT_EQ(AprsLatText("n90.00.00"), "9000.00N");
+    EXPECT_EQ(aprsLatText("0045.30.50"), "4530.50N");
+    EXPECT_EQ(aprsLatText("5.07.08"), "0507.08N");
+    EXPECT_EQ(aprsLatText("-5.07.08"), "0507.08S");
+    EXPECT_EQ(aprsLatText("s5.07.08"), "0507.08S");
+    EXPECT_EQ(aprsLatText("+5.07.08"), "0507.08N");
+    EXPECT_EQ(aprsLatText("n90.00.00"), "9000.00N");
 }
 
 TEST(AprsLonTextTest, WritesTheLongitudeField)
 {
-    EXPECT_EQ(AprsLonText("-5.07.08"), "00507.08W");
-    EXPECT_EQ(AprsLonText("w5.07.08"), "00507.08W");
-    EXPECT_EQ(AprsLonText("E5.07.08"), "00507.08E");
-    EXPECT_EQ(AprsLonText("123.07.08"), "12307.08E");
-    EXPECT_EQ(AprsLonText("00180.00.00"), "18000.00E");
+    EXPECT_EQ(aprsLonText("-5.07.08"), "00507.08W");
+    EXPECT_EQ(aprsLonText("w5.07.08"), "00507.08W");
+    EXPECT_EQ(aprsLonText("E5.07.08"), "00507.08E");
+    EXPECT_EQ(aprsLonText("123.07.08"), "12307.08E");
+    EXPECT_EQ(aprsLonText("00180.00.00"), "18000.00E");
 }
 
 TEST(AprsFieldErrorsTest, RaiseConversionErrors)
 {
-    EXPECT_THROW(AprsLatText("4530"), ConversionError);
-    EXPECT_THROW(AprsLatText("x5.07.08"), ConversionError);
-    EXPECT_THROW(AprsLatText(".07.08"), ConversionError);
-    EXPECT_THROW(AprsLonText(""), ConversionError);
+    EXPECT_THROW(aprsLatText("4530"), ConversionError);
+    EXPECT_THROW(aprsLatText("x5.07.08"), ConversionError);
+    EXPECT_THROW(aprsLatText(".07.08"), ConversionError);
+    EXPECT_THROW(aprsLonText(""), ConversionError);
     // The other axis's letter is not a hemisphere here and not a number.
-    EXPECT_THROW(AprsLonText("N5.07.08"), ConversionError);
+    EXPECT_THROW(aprsLonText("N5.07.08"), ConversionError);
 }
 
 TEST(CompressedPositionTest, EncodesTheCornersAndAxes)
 {
-    EXPECT_EQ(CompressedPosition(45, 0, '/', ">").substr(2, 4), "7e!!");
-    EXPECT_EQ(CompressedPosition(-90, -180, '/', ">"), "=/{{!!!!!!>  >");
-    EXPECT_EQ(CompressedPosition(90, 180, '/', ">"), "=/!!!!{{!!>  >");
+    EXPECT_EQ(compressedPosition(45, 0, '/', ">").substr(2, 4), "7e!!");
+    EXPECT_EQ(compressedPosition(-90, -180, '/', ">"), "=/{{!!!!!!>  >");
+    EXPECT_EQ(compressedPosition(90, 180, '/', ">"), "=/!!!!{{!!>  >");
 }
 
 TEST(CompressedPositionTest, RoundsToNearestWhereTheReferenceTruncates)
 {
     // 49 30 N, 72 45 W: the published example truncates x to <*e7.
-    EXPECT_EQ(CompressedPosition(49.5, -72.75, '/', "-"), "=/5L!!<*e8-  >");
+    EXPECT_EQ(compressedPosition(49.5, -72.75, '/', "-"), "=/5L!!<*e8-  >");
 }
 
 TEST(CompressedPositionTest, TiesGoToTheEvenInteger)
 {
     // (-178.5 + 180) * 190463 = 285694.5 exactly: it must encode like a value
     // just below the tie (285694, even), not like one just above (285695).
-    const std::string tie = CompressedPosition(0, -178.5, '/', ">");
-    const std::string even = CompressedPosition(0, -178.5 - 0.4 / 190463, '/', ">");
-    const std::string odd = CompressedPosition(0, -178.5 + 0.4 / 190463, '/', ">");
+    const std::string tie = compressedPosition(0, -178.5, '/', ">");
+    const std::string even = compressedPosition(0, -178.5 - 0.4 / 190463, '/', ">");
+    const std::string odd = compressedPosition(0, -178.5 + 0.4 / 190463, '/', ">");
     EXPECT_EQ(tie, even);
     EXPECT_NE(tie, odd);
 }
 
 TEST(CompressedPositionTest, CarriesTableAndSymbolText)
 {
-    const std::string text = CompressedPosition(0, 0, '\\', "k");
+    const std::string text = compressedPosition(0, 0, '\\', "k");
     EXPECT_EQ(text, "=\\NN!!NN!!k  >");
     // The symbol is the field's whole text; an empty field leaves it out.
-    EXPECT_EQ(CompressedPosition(0, 0, '/', "").size(), 13u);
+    EXPECT_EQ(compressedPosition(0, 0, '/', "").size(), 13u);
 }
 
 TEST(CompressedPositionTest, RefusesCoordinatesWithoutEncoding)
 {
-    EXPECT_THROW(CompressedPosition(-200, 0, '/', ">"), ConversionError);
-    EXPECT_THROW(CompressedPosition(95, 0, '/', ">"), ConversionError);
-    EXPECT_THROW(CompressedPosition(0, 190, '/', ">"), ConversionError);
-    EXPECT_THROW(CompressedPosition(std::numeric_limits<double>::quiet_NaN(), 0, '/', ">"),
+    EXPECT_THROW(compressedPosition(-200, 0, '/', ">"), ConversionError);
+    EXPECT_THROW(compressedPosition(95, 0, '/', ">"), ConversionError);
+    EXPECT_THROW(compressedPosition(0, 190, '/', ">"), ConversionError);
+    EXPECT_THROW(compressedPosition(std::numeric_limits<double>::quiet_NaN(), 0, '/', ">"),
                  ConversionError);
 }
 
@@ -91,9 +91,9 @@ protected:
     {
         const auto notation =
             GetParam().seconds ? AngleNotation::Seconds : AngleNotation::Hundredths;
-        EXPECT_TRUE(PositionTextsValid(GetParam().lat, GetParam().lon, notation));
-        return ComposePositionText(GetParam().lat, GetParam().lon, notation, form,
-                                   SymbolTableId(alternate), ">");
+        EXPECT_TRUE(positionTextsValid(GetParam().lat, GetParam().lon, notation));
+        return composePositionText(GetParam().lat, GetParam().lon, notation, form,
+                                   symbolTableId(alternate), ">");
     }
 };
 
@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(Table, WorkedExampleTest, ::testing::ValuesIn(testing::
 TEST(ComposePositionTextTest, SecondsBecomeHundredthsWithCarry)
 {
     const auto compose = [](const std::string &lon) {
-        return ComposePositionText("0.00.00", lon, AngleNotation::Seconds, PositionForm::Normal,
+        return composePositionText("0.00.00", lon, AngleNotation::Seconds, PositionForm::Normal,
                                    '/', ">")
             .substr(10, 9);
     };
@@ -137,25 +137,25 @@ TEST(ComposePositionTextTest, UnvalidatedTextsThrowInsteadOfFailingLater)
 {
     // A text pasted past the validators must not end the program: it throws
     // an error the window catches.
-    EXPECT_FALSE(PositionTextsValid("abc", "0.00.00", AngleNotation::Hundredths));
-    EXPECT_THROW(ComposePositionText("abc", "0.00.00", AngleNotation::Hundredths,
+    EXPECT_FALSE(positionTextsValid("abc", "0.00.00", AngleNotation::Hundredths));
+    EXPECT_THROW(composePositionText("abc", "0.00.00", AngleNotation::Hundredths,
                                      PositionForm::Normal, '/', ">"),
                  ConversionError);
-    EXPECT_THROW(ComposePositionText("95.00.00", "0.00.00", AngleNotation::Hundredths,
+    EXPECT_THROW(composePositionText("95.00.00", "0.00.00", AngleNotation::Hundredths,
                                      PositionForm::Compressed, '/', ">"),
                  ConversionError);
-    EXPECT_THROW(ComposePositionText("0.00.00", "1.2.3.x", AngleNotation::Seconds,
+    EXPECT_THROW(composePositionText("0.00.00", "1.2.3.x", AngleNotation::Seconds,
                                      PositionForm::Compressed, '/', ">"),
                  ConversionError);
 }
 
 TEST(PositionTextsValidTest, UsesTheValidatorsOfTheNotation)
 {
-    EXPECT_TRUE(PositionTextsValid("45.30.75", "11.52.34", AngleNotation::Hundredths));
-    EXPECT_FALSE(PositionTextsValid("45.30.75", "11.52.34", AngleNotation::Seconds));
-    EXPECT_FALSE(PositionTextsValid("45.30.50", "", AngleNotation::Hundredths));
-    EXPECT_TRUE(PositionTextsValid("45.30.50", "0011.52.34", AngleNotation::Hundredths));
-    EXPECT_FALSE(PositionTextsValid("45.30.50", "0011.52.34", AngleNotation::Seconds));
+    EXPECT_TRUE(positionTextsValid("45.30.75", "11.52.34", AngleNotation::Hundredths));
+    EXPECT_FALSE(positionTextsValid("45.30.75", "11.52.34", AngleNotation::Seconds));
+    EXPECT_FALSE(positionTextsValid("45.30.50", "", AngleNotation::Hundredths));
+    EXPECT_TRUE(positionTextsValid("45.30.50", "0011.52.34", AngleNotation::Hundredths));
+    EXPECT_FALSE(positionTextsValid("45.30.50", "0011.52.34", AngleNotation::Seconds));
 }
 
 } // namespace

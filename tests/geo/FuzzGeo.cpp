@@ -19,7 +19,7 @@ using namespace tarvek::geo;
 namespace
 {
 
-void Require(bool condition, const char *what, const std::string &text)
+void require(bool condition, const char *what, const std::string &text)
 {
     if (condition)
         return;
@@ -29,7 +29,7 @@ void Require(bool condition, const char *what, const std::string &text)
 
 bool IsDigits(const std::string &text, size_t from, size_t count)
 {
-    return text.size() >= from + count && IsAllDigits(std::string_view(text).substr(from, count));
+    return text.size() >= from + count && isAllDigits(std::string_view(text).substr(from, count));
 }
 
 int Number(const std::string &text, size_t from, size_t count)
@@ -41,21 +41,21 @@ int Number(const std::string &text, size_t from, size_t count)
 void CheckNormalField(const std::string &field, int degreeDigits, int limit, const char *hemis)
 {
     const size_t d = static_cast<size_t>(degreeDigits);
-    Require(IsDigits(field, 0, d + 2) && field[d + 2] == '.' && IsDigits(field, d + 3, 2),
+    require(IsDigits(field, 0, d + 2) && field[d + 2] == '.' && IsDigits(field, d + 3, 2),
             "normal field digits", field);
     const int degrees = Number(field, 0, d);
     const int minutes = Number(field, d, 2);
     const int hundredths = Number(field, d + 3, 2);
-    Require(minutes < 60 && degrees <= limit, "normal field range", field);
-    Require(degrees < limit || (minutes == 0 && hundredths == 0), "normal field limit", field);
-    Require(field[d + 5] == hemis[0] || field[d + 5] == hemis[1], "hemisphere", field);
+    require(minutes < 60 && degrees <= limit, "normal field range", field);
+    require(degrees < limit || (minutes == 0 && hundredths == 0), "normal field limit", field);
+    require(field[d + 5] == hemis[0] || field[d + 5] == hemis[1], "hemisphere", field);
 }
 
 long Base91Value(const std::string &digits)
 {
     long value = 0;
     for (const char c : digits) {
-        Require(c >= '!' && c <= '{', "base-91 digit", digits);
+        require(c >= '!' && c <= '{', "base-91 digit", digits);
         value = value * 91 + (c - '!');
     }
     return value;
@@ -64,34 +64,34 @@ long Base91Value(const std::string &digits)
 void CheckPosition(const std::string &lat, const std::string &lon, AngleNotation notation)
 {
     const std::string normal =
-        ComposePositionText(lat, lon, notation, PositionForm::Normal, '/', ">");
-    Require(normal.size() == 20 && normal[0] == '=' && normal[9] == '/' && normal[19] == '>',
+        composePositionText(lat, lon, notation, PositionForm::Normal, '/', ">");
+    require(normal.size() == 20 && normal[0] == '=' && normal[9] == '/' && normal[19] == '>',
             "normal form shape", normal);
     CheckNormalField(normal.substr(1, 8), 2, 90, "NS");
     CheckNormalField(normal.substr(10, 9), 3, 180, "EW");
     const std::string compressed =
-        ComposePositionText(lat, lon, notation, PositionForm::Compressed, '\\', "k");
-    Require(compressed.size() == 14 && compressed.substr(0, 2) == "=\\" &&
+        composePositionText(lat, lon, notation, PositionForm::Compressed, '\\', "k");
+    require(compressed.size() == 14 && compressed.substr(0, 2) == "=\\" &&
                 compressed.substr(10) == "k  >",
             "compressed form shape", compressed);
-    Require(Base91Value(compressed.substr(2, 4)) <= 180L * 380926, "latitude scale", compressed);
-    Require(Base91Value(compressed.substr(6, 4)) <= 360L * 190463, "longitude scale", compressed);
+    require(Base91Value(compressed.substr(2, 4)) <= 180L * 380926, "latitude scale", compressed);
+    require(Base91Value(compressed.substr(6, 4)) <= 360L * 190463, "longitude scale", compressed);
 }
 
 void CheckText(const std::string &text)
 {
-    const bool latCent = IsValidLatCent(text);
-    const bool lonCent = IsValidLonCent(text);
-    const bool latSec = IsValidLatSec(text);
-    const bool lonSec = IsValidLonSec(text);
+    const bool latCent = isValidLatCent(text);
+    const bool lonCent = isValidLonCent(text);
+    const bool latSec = isValidLatSec(text);
+    const bool lonSec = isValidLonSec(text);
     if (latCent)
-        Require(std::fabs(ParseGradMinCent(text)) <= 90, "latitude value", text);
+        require(std::fabs(parseGradMinCent(text)) <= 90, "latitude value", text);
     if (lonCent)
-        Require(std::fabs(ParseGradMinCent(text)) <= 180, "longitude value", text);
+        require(std::fabs(parseGradMinCent(text)) <= 180, "longitude value", text);
     if (latSec)
-        Require(std::fabs(ParseGradMinSec(text)) <= 90, "latitude value", text);
+        require(std::fabs(parseGradMinSec(text)) <= 90, "latitude value", text);
     if (lonSec)
-        Require(std::fabs(ParseGradMinSec(text)) <= 180, "longitude value", text);
+        require(std::fabs(parseGradMinSec(text)) <= 180, "longitude value", text);
     if (latCent)
         CheckPosition(text, "00.00.00", AngleNotation::Hundredths);
     if (lonCent)
@@ -102,11 +102,11 @@ void CheckText(const std::string &text)
         CheckPosition("00.00.00", text, AngleNotation::Seconds);
     // The parsers on any text either give a value or throw ConversionError.
     try {
-        FormatGradMinCent(ParseGradMinCent(text));
+        formatGradMinCent(parseGradMinCent(text));
     } catch (const ConversionError &) {
     }
     try {
-        AprsLonText(text);
+        aprsLonText(text);
     } catch (const ConversionError &) {
     }
 }
@@ -149,7 +149,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     CheckText(lat);
     CheckText(lon);
     for (const AngleNotation notation : {AngleNotation::Hundredths, AngleNotation::Seconds}) {
-        if (PositionTextsValid(lat, lon, notation))
+        if (positionTextsValid(lat, lon, notation))
             CheckPosition(lat, lon, notation);
     }
     return 0;

@@ -30,9 +30,9 @@ TEST_P(TextToSingleTest, ConvertsOrRefuses)
 {
     const SingleRow &row = GetParam();
     if (row.expected)
-        EXPECT_EQ(TextToSingle(row.text), *row.expected);
+        EXPECT_EQ(textToSingle(row.text), *row.expected);
     else
-        EXPECT_THROW(TextToSingle(row.text), ConversionError);
+        EXPECT_THROW(textToSingle(row.text), ConversionError);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -54,34 +54,34 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LeadingNumberTest, ReadsTheNumberAtTheStart)
 {
-    EXPECT_EQ(LeadingNumber("30.50"), 30.5);
-    EXPECT_EQ(LeadingNumber("30.50.7"), 30.5);
-    EXPECT_EQ(LeadingNumber("-2.5x"), -2.5);
-    EXPECT_EQ(LeadingNumber(" 3 0"), 30.0);
-    EXPECT_EQ(LeadingNumber(".5"), 0.5);
-    EXPECT_EQ(LeadingNumber(""), 0.0);
-    EXPECT_EQ(LeadingNumber("abc"), 0.0);
-    EXPECT_EQ(LeadingNumber("+-3"), 0.0);
-    EXPECT_THROW(LeadingNumber(std::string(400, '9')), ConversionError);
+    EXPECT_EQ(leadingNumber("30.50"), 30.5);
+    EXPECT_EQ(leadingNumber("30.50.7"), 30.5);
+    EXPECT_EQ(leadingNumber("-2.5x"), -2.5);
+    EXPECT_EQ(leadingNumber(" 3 0"), 30.0);
+    EXPECT_EQ(leadingNumber(".5"), 0.5);
+    EXPECT_EQ(leadingNumber(""), 0.0);
+    EXPECT_EQ(leadingNumber("abc"), 0.0);
+    EXPECT_EQ(leadingNumber("+-3"), 0.0);
+    EXPECT_THROW(leadingNumber(std::string(400, '9')), ConversionError);
 }
 
 TEST(TextToWholeTest, RoundsTiesToEvenAndRefusesOverflow)
 {
-    EXPECT_EQ(TextToWhole("0045"), 45);
-    EXPECT_EQ(TextToWhole("2.5"), 2);
-    EXPECT_EQ(TextToWhole("3.5"), 4);
-    EXPECT_EQ(TextToWhole("-7"), -7);
-    EXPECT_THROW(TextToWhole("99999999999"), ConversionError);
-    EXPECT_THROW(TextToWhole("x"), ConversionError);
+    EXPECT_EQ(textToWhole("0045"), 45);
+    EXPECT_EQ(textToWhole("2.5"), 2);
+    EXPECT_EQ(textToWhole("3.5"), 4);
+    EXPECT_EQ(textToWhole("-7"), -7);
+    EXPECT_THROW(textToWhole("99999999999"), ConversionError);
+    EXPECT_THROW(textToWhole("x"), ConversionError);
 }
 
 TEST(ZeroPaddedTest, PadsToTheMinimumWidth)
 {
-    EXPECT_EQ(ZeroPadded(5, 2), "05");
-    EXPECT_EQ(ZeroPadded(0, 3), "000");
-    EXPECT_EQ(ZeroPadded(123, 2), "123");
-    EXPECT_EQ(ZeroPadded(-45, 2), "-45");
-    EXPECT_EQ(ZeroPadded(-5, 3), "-005");
+    EXPECT_EQ(zeroPadded(5, 2), "05");
+    EXPECT_EQ(zeroPadded(0, 3), "000");
+    EXPECT_EQ(zeroPadded(123, 2), "123");
+    EXPECT_EQ(zeroPadded(-45, 2), "-45");
+    EXPECT_EQ(zeroPadded(-5, 3), "-005");
 }
 
 } // namespace

@@ -11,6 +11,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace tarvek::config;
+using namespace tarvek::serial;
+
 namespace tarvek
 {
 namespace
@@ -37,7 +40,7 @@ class Checksum : public ::testing::TestWithParam<ChecksumCase>
 TEST_P(Checksum, StartsFrom254AndWraps)
 {
     const std::vector<std::uint8_t> data(kFrameDataSize, GetParam().fill);
-    EXPECT_EQ(FrameChecksum(data.data(), kFrameDataSize), GetParam().expected);
+    EXPECT_EQ(frameChecksum(data.data(), kFrameDataSize), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Halves, Checksum,
@@ -49,22 +52,22 @@ INSTANTIATE_TEST_SUITE_P(Halves, Checksum,
 ConfigBlock DefaultBlock()
 {
     TrackerSettings settings;
-    LoadDefaults(settings);
+    loadDefaults(settings);
     ConfigBlock block{};
-    EXPECT_TRUE(BuildConfigBlock(settings, block));
+    EXPECT_TRUE(buildConfigBlock(settings, block));
     return block;
 }
 
 TEST(Wire, DefaultsGiveTheExpected120Bytes)
 {
-    EXPECT_EQ(BuildWire(DefaultBlock()), kDefaultWire);
+    EXPECT_EQ(buildWire(DefaultBlock()), kDefaultWire);
 }
 
 TEST(Wire, EachFrameHasItsOwnChecksum)
 {
     ConfigBlock block{};
     block[56] = 1; // last byte of frame 1
-    const QByteArray wire = BuildWire(block);
+    const QByteArray wire = buildWire(block);
     EXPECT_EQ(std::uint8_t(wire[59]), 255);
     EXPECT_EQ(std::uint8_t(wire[119]), 254);
 }
@@ -87,7 +90,7 @@ TEST_P(Capture, ChecksPreamblesChecksumsAndLength)
     if (c.index >= 0)
         bytes[c.index] = char(bytes[c.index] ^ 0x01);
     bytes.truncate(c.size);
-    const ParsedCapture parsed = ParseCapture(bytes);
+    const ParsedCapture parsed = parseCapture(bytes);
     EXPECT_EQ(parsed.ok, QString::fromLatin1(c.error).isEmpty());
     EXPECT_EQ(parsed.error, QString::fromLatin1(c.error));
 }
@@ -112,10 +115,10 @@ TEST(Capture, BareBlockIsTakenAsIs)
 {
     const ConfigBlock block = DefaultBlock();
     const ParsedCapture parsed =
-        ParseCapture(QByteArray(reinterpret_cast<const char *>(block.data()), kConfigBlockSize));
+        parseCapture(QByteArray(reinterpret_cast<const char *>(block.data()), kConfigBlockSize));
     ASSERT_TRUE(parsed.ok);
     EXPECT_EQ(parsed.block, block);
-    EXPECT_EQ(ParseCapture(kDefaultWire).block, block);
+    EXPECT_EQ(parseCapture(kDefaultWire).block, block);
 }
 
 QString Lines(const QList<Setting> &settings)
@@ -128,7 +131,7 @@ QString Lines(const QList<Setting> &settings)
 
 TEST(Decode, DefaultsInTheWindowsTerms)
 {
-    EXPECT_EQ(Lines(DecodeSettings(DefaultBlock())),
+    EXPECT_EQ(Lines(decodeSettings(DefaultBlock())),
               u"edNumFlagsAuto=200\nedMsgRepeat=008\ncbMicEMsg=0\nchkAutoReply=0\nedSymbol=>\n"
               "chkTable=0\nedGpsCheckTime=100\nedGpsAcqTime=025\nesSpeedTable(0)=0480\n"
               "esSpeedTable(1)=0360\nesSpeedTable(2)=250\nesSpeedTable(3)=180\n"
@@ -161,16 +164,15 @@ class DecodeShape : public ::testing::TestWithParam<ShapeCase>
 TEST_P(DecodeShape, ReadsBackWhatTheBuildPacked)
 {
     SettingsModel model;
-    LoadDefaults(model.tracker);
+    loadDefaults(model.tracker);
     for (const auto &[name, value] : GetParam().writes) {
-        QString error;
-        ASSERT_TRUE(WriteControl(*FindControl(model, QString::fromLatin1(name)),
-                                 QString::fromUtf8(value), &error))
-            << qPrintable(error);
+        const WriteResult written =
+            writeControl(*findControl(model, QString::fromLatin1(name)), QString::fromUtf8(value));
+        ASSERT_TRUE(written.ok()) << qPrintable(written.error);
     }
     ConfigBlock block{};
-    ASSERT_TRUE(BuildConfigBlock(model.tracker, block));
-    EXPECT_EQ(Decoded(DecodeSettings(block), QString::fromLatin1(GetParam().control)),
+    ASSERT_TRUE(buildConfigBlock(model.tracker, block));
+    EXPECT_EQ(Decoded(decodeSettings(block), QString::fromLatin1(GetParam().control)),
               QString::fromUtf8(GetParam().expected));
 }
 
@@ -212,9 +214,9 @@ TEST(Decode, ReferenceUploadsMatchTheNormalisedFields)
         const QJsonObject c = entry.toObject();
         const QString name = c[u"name"_s].toString();
         const ParsedCapture parsed =
-            ParseCapture(QByteArray::fromHex(c[u"wire"_s].toString().toLatin1()));
+            parseCapture(QByteArray::fromHex(c[u"wire"_s].toString().toLatin1()));
         ASSERT_TRUE(parsed.ok) << qPrintable(name);
-        const QList<Setting> decoded = DecodeSettings(parsed.block);
+        const QList<Setting> decoded = decodeSettings(parsed.block);
         const QJsonObject fields = c[u"fields"_s].toObject();
         for (const QString &control : compared) {
             EXPECT_EQ(Decoded(decoded, control), testing::VectorText(fields[control]))

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace tarvek::serial;
+
 namespace tarvek
 {
 namespace
@@ -27,7 +29,7 @@ class PortNumberText : public ::testing::TestWithParam<NumberCase>
 
 TEST_P(PortNumberText, ReadsLikeANumericField)
 {
-    EXPECT_EQ(PortNumberFromText(QString::fromLatin1(GetParam().text)), GetParam().expected);
+    EXPECT_EQ(portNumberFromText(QString::fromLatin1(GetParam().text)), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -47,7 +49,7 @@ TEST(PortOrder, UsbAdaptersThenModemsThenOnBoardThenOthers)
     const QStringList expected = {u"/dev/ttyUSB0"_s, u"/dev/ttyUSB2"_s, u"/dev/ttyUSB10"_s,
                                   u"/dev/ttyACM0"_s, u"/dev/ttyS0"_s,   u"/dev/ttyS1"_s,
                                   u"/dev/ttyAMA0"_s};
-    EXPECT_EQ(OrderSerialPorts(found), expected);
+    EXPECT_EQ(orderSerialPorts(found), expected);
 }
 
 struct MapCase {
@@ -66,7 +68,7 @@ class PortMapping : public ::testing::TestWithParam<MapCase>
 TEST_P(PortMapping, FindsTheDeviceOrSaysWhyNot)
 {
     const MapCase &c = GetParam();
-    const PortLookup lookup = MapPortNumber(
+    const PortLookup lookup = mapPortNumber(
         c.number, c.devices, [&c](const QString &name) { return c.environment.value(name); });
     EXPECT_EQ(lookup.device, QString::fromLatin1(c.device));
     EXPECT_EQ(lookup.error, QString::fromLatin1(c.error));
@@ -108,10 +110,10 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(PortMapping, ProcessEnvironmentOverrides)
 {
     qputenv("TARVEK_COM9", "/dev/pts/42");
-    EXPECT_EQ(ResolvePortNumber(9).device, u"/dev/pts/42"_s);
-    EXPECT_EQ(DescribePortNumber(u"9"_s), u"/dev/pts/42"_s);
+    EXPECT_EQ(resolvePortNumber(9).device, u"/dev/pts/42"_s);
+    EXPECT_EQ(describePortNumber(u"9"_s), u"/dev/pts/42"_s);
     qunsetenv("TARVEK_COM9");
-    EXPECT_EQ(DescribePortNumber(u"_"_s), u"Invalid port number"_s);
+    EXPECT_EQ(describePortNumber(u"_"_s), u"Invalid port number"_s);
 }
 
 } // namespace

@@ -20,6 +20,9 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+using namespace tarvek::config;
+using namespace tarvek::serial;
+
 namespace tarvek
 {
 namespace
@@ -75,17 +78,17 @@ TEST_P(TtyUpload, ExactBytesWithThePauses)
 {
     const UploadCase &c = GetParam();
     SettingsModel model;
-    LoadDefaults(model.tracker);
+    loadDefaults(model.tracker);
     QByteArray expected = QByteArray::fromHex(c.wireHex);
     if (*c.reference) {
         const Vector v = ReferenceCase(QString::fromLatin1(c.reference));
         ASSERT_FALSE(v.wire.isEmpty());
         for (const auto &[name, value] : v.writes)
-            ASSERT_TRUE(WriteControl(*FindControl(model, name), value, nullptr));
+            ASSERT_TRUE(writeControl(*findControl(model, name), value).ok());
         expected = v.wire;
     }
     ConfigBlock block{};
-    ASSERT_TRUE(BuildConfigBlock(model.tracker, block));
+    ASSERT_TRUE(buildConfigBlock(model.tracker, block));
 
     // The far end timestamps each read; a reader thread woken late on a busy
     // machine merges two bursts into one read. So the bytes must be exact on
@@ -98,23 +101,23 @@ TEST_P(TtyUpload, ExactBytesWithThePauses)
         QStringList log;
         RecordingView view(log);
         const Clock::time_point start = Clock::now();
-        const UploadResult result = UploadConfigBlock(block, u"1"_s, port, view, BlockingHooks());
+        const UploadResult result = uploadConfigBlock(block, u"1"_s, port, view, blockingHooks());
         const double elapsed = MillisBetween(start, Clock::now());
 
         ASSERT_EQ(result.outcome, UploadOutcome::Sent) << qPrintable(result.errorDescription);
         EXPECT_FALSE(port.isOpen());
         ASSERT_TRUE(pty.waitFor(120, std::chrono::milliseconds(500)));
         ASSERT_EQ(pty.received().toHex(), expected.toHex());
-        EXPECT_GE(elapsed, double(pause::Total));
+        EXPECT_GE(elapsed, double(pause::kTotal));
 
         const std::vector<Clock::time_point> at = pty.arrivals();
         const double gaps[] = {MillisBetween(start, at[0]), MillisBetween(at[1], at[2]),
                                MillisBetween(at[59], at[60]), MillisBetween(at[61], at[62]),
                                MillisBetween(at[119], Clock::now())};
         const double minimum[] = {
-            pause::BeforeFirstFrame - kLongTolerance, pause::AfterPreamble - kShortTolerance,
-            pause::AfterFrame - kLongTolerance, pause::AfterPreamble - kShortTolerance,
-            pause::AfterFrame + pause::AfterClose - kLongTolerance};
+            pause::kBeforeFirstFrame - kLongTolerance, pause::kAfterPreamble - kShortTolerance,
+            pause::kAfterFrame - kLongTolerance, pause::kAfterPreamble - kShortTolerance,
+            pause::kAfterFrame + pause::kAfterClose - kLongTolerance};
         timing.clear();
         for (int i = 0; i < 5; ++i) {
             if (gaps[i] < minimum[i])
@@ -173,7 +176,7 @@ TEST_P(TtyOpenFailure, FailsAtOpenWithoutShowingAnything)
     QStringList log;
     RecordingView view(log);
     const UploadResult result =
-        UploadConfigBlock(ConfigBlock{}, u"1"_s, port, view, testing::RecordingHooks(log));
+        uploadConfigBlock(ConfigBlock{}, u"1"_s, port, view, testing::RecordingHooks(log));
     if (flocked >= 0)
         ::close(flocked);
 
@@ -206,7 +209,7 @@ TEST(TtyOpenFailure, DeviceTheUserMayNotOpenNamesTheDialoutGroup)
         QStringList log;
         RecordingView view(log);
         const UploadResult result =
-            UploadConfigBlock(ConfigBlock{}, u"1"_s, port, view, testing::RecordingHooks(log));
+            uploadConfigBlock(ConfigBlock{}, u"1"_s, port, view, testing::RecordingHooks(log));
         EXPECT_EQ(result.outcome, UploadOutcome::Failed);
         EXPECT_EQ(result.errorDescription,
                   u"Permission denied opening %1. Serial ports belong to the group dialout: add "
@@ -230,7 +233,7 @@ TEST(TtyFarEnd, DisappearingMidUploadFailsAndClosesThePort)
     SystemSerialPort port(To(pty.device()));
     QStringList log;
     RecordingView view(log);
-    UploadHooks hooks = BlockingHooks();
+    UploadHooks hooks = blockingHooks();
     int sleeps = 0;
     hooks.sleep = [&](int ms) {
         if (++sleeps == 3) { // the pause after frame 1
@@ -240,7 +243,7 @@ TEST(TtyFarEnd, DisappearingMidUploadFailsAndClosesThePort)
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
     };
     const Clock::time_point start = Clock::now();
-    const UploadResult result = UploadConfigBlock(ConfigBlock{}, u"1"_s, port, view, hooks);
+    const UploadResult result = uploadConfigBlock(ConfigBlock{}, u"1"_s, port, view, hooks);
 
     EXPECT_EQ(result.outcome, UploadOutcome::Failed);
     EXPECT_TRUE(result.errorDescription.contains(u"is gone"_s))

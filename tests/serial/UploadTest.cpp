@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace tarvek::config;
+using namespace tarvek::serial;
+
 namespace tarvek
 {
 namespace
@@ -36,7 +39,7 @@ TEST(UploadSequence, StepsPausesAndTextsInOrder)
     const ConfigBlock block = SampleBlock();
 
     const UploadResult result =
-        UploadConfigBlock(block, QStringLiteral("1"), port, view, RecordingHooks(log));
+        uploadConfigBlock(block, QStringLiteral("1"), port, view, RecordingHooks(log));
 
     EXPECT_EQ(result.outcome, UploadOutcome::Sent);
     const QStringList expected = {
@@ -68,7 +71,7 @@ TEST(UploadSequence, StepsPausesAndTextsInOrder)
     EXPECT_EQ(log, expected);
     ASSERT_EQ(port.written.size(), 4);
     EXPECT_EQ(port.written[0] + port.written[1] + port.written[2] + port.written[3],
-              BuildWire(block));
+              buildWire(block));
     EXPECT_FALSE(port.isOpen());
     EXPECT_TRUE(view.okVisible);
 }
@@ -82,10 +85,10 @@ TEST(UploadSequence, ProgressShowsThePortTextAsTypedAndSixDots)
     UploadHooks hooks = RecordingHooks(log);
     QString beforeClose;
     hooks.sleep = [&](int ms) {
-        if (ms == pause::AfterClose)
+        if (ms == pause::kAfterClose)
             beforeClose = view.text;
     };
-    ASSERT_EQ(UploadConfigBlock(SampleBlock(), QStringLiteral("03"), port, view, hooks).outcome,
+    ASSERT_EQ(uploadConfigBlock(SampleBlock(), QStringLiteral("03"), port, view, hooks).outcome,
               UploadOutcome::Sent);
     EXPECT_EQ(log.first(), QStringLiteral("port 3"));
     EXPECT_EQ(beforeClose, QStringLiteral("\r\nSending data on COM03......"));
@@ -98,7 +101,7 @@ TEST(UploadSequence, PortThatStaysClosedEndsQuietly)
     port.staysClosed = true;
     RecordingView view(log);
     const UploadResult result =
-        UploadConfigBlock(SampleBlock(), QStringLiteral("1"), port, view, RecordingHooks(log));
+        uploadConfigBlock(SampleBlock(), QStringLiteral("1"), port, view, RecordingHooks(log));
     EXPECT_EQ(result.outcome, UploadOutcome::NotOpened);
     EXPECT_EQ(log, QStringList({u"port 1"_s, u"open"_s}));
     EXPECT_FALSE(view.shown);
@@ -129,7 +132,7 @@ TEST_P(UploadFailure, SkipsTheRestAndClosesThePort)
     port.failAt = QString::fromLatin1(c.failAt);
     RecordingView view(log);
 
-    const UploadResult result = UploadConfigBlock(SampleBlock(), QString::fromLatin1(c.portText),
+    const UploadResult result = uploadConfigBlock(SampleBlock(), QString::fromLatin1(c.portText),
                                                   port, view, RecordingHooks(log));
 
     EXPECT_EQ(result.outcome, UploadOutcome::Failed);

@@ -16,23 +16,23 @@ namespace tarvek::testing
 
 // The state right after start-up: defaults in the main window, the
 // calculator's initial values.
-inline std::unique_ptr<SettingsModel> StartupModel()
+inline std::unique_ptr<config::SettingsModel> StartupModel()
 {
-    auto model = std::make_unique<SettingsModel>();
-    LoadDefaults(model->tracker);
+    auto model = std::make_unique<config::SettingsModel>();
+    config::loadDefaults(model->tracker);
     return model;
 }
 
-inline void Set(SettingsModel &model, const QString &name, const QString &value)
+inline void Set(config::SettingsModel &model, const QString &name, const QString &value)
 {
-    const auto control = FindControl(model, name);
+    const auto control = config::findControl(model, name);
     ASSERT_TRUE(control) << name.toStdString();
-    QString error;
-    ASSERT_TRUE(WriteControl(*control, value, &error))
-        << name.toStdString() << "=" << value.toStdString() << ": " << error.toStdString();
+    const config::WriteResult written = config::writeControl(*control, value);
+    ASSERT_TRUE(written.ok()) << name.toStdString() << "=" << value.toStdString() << ": "
+                              << written.error.toStdString();
 }
 
-inline void Set(SettingsModel &model, const char *name, const char *value)
+inline void Set(config::SettingsModel &model, const char *name, const char *value)
 {
     Set(model, QString::fromLatin1(name), QString::fromUtf8(value));
 }

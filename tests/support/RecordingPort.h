@@ -12,7 +12,7 @@
 namespace tarvek::testing
 {
 
-class RecordingPort final : public SerialPort
+class RecordingPort final : public serial::SerialPort
 {
 public:
     explicit RecordingPort(QStringList &log) : m_log(log) {}
@@ -72,7 +72,7 @@ private:
     QString m_error;
 };
 
-class RecordingView final : public UploadView
+class RecordingView final : public serial::UploadView
 {
 public:
     explicit RecordingView(QStringList &log) : m_log(log) {}
@@ -107,7 +107,7 @@ private:
 };
 
 // Pauses and event processing that only write to the log.
-inline UploadHooks RecordingHooks(QStringList &log)
+inline serial::UploadHooks RecordingHooks(QStringList &log)
 {
     return {[&log](int ms) { log << QStringLiteral("sleep %1").arg(ms); },
             [&log] { log << QStringLiteral("events"); }};

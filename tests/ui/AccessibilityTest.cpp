@@ -17,6 +17,9 @@
 #include <gtest/gtest.h>
 #include <map>
 
+using namespace tarvek::config;
+using namespace tarvek::serial;
+
 namespace tarvek::ui
 {
 namespace

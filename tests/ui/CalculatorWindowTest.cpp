@@ -19,6 +19,8 @@
 #include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 
+using namespace tarvek::config;
+
 namespace tarvek::ui
 {
 namespace
@@ -31,7 +33,7 @@ class CalculatorWindowTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        LoadDefaults(model.tracker);
+        loadDefaults(model.tracker);
         beacon = new QLineEdit(&mainWindow);
         beacon->setText(model.tracker.edBeacon.text());
         QObject::connect(&model.tracker.edBeacon, &MaskedField::changed, beacon,

@@ -14,6 +14,9 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+using namespace tarvek::cfgfile;
+using namespace tarvek::config;
+
 using namespace tarvek;
 using namespace tarvek::ui;
 
@@ -29,7 +32,7 @@ class ConfigFileCommandsTest : public ::testing::Test
 protected:
     ConfigFileCommandsTest()
     {
-        LoadDefaults(model.tracker);
+        loadDefaults(model.tracker);
         startDir = QDir::currentPath();
     }
     ~ConfigFileCommandsTest() override { QDir::setCurrent(startDir); }
@@ -87,8 +90,8 @@ TEST_F(ConfigFileCommandsTest, LoadOpensTheBareNameInTheChosenFolder)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("b")));
     (void)model.tracker.edMyCall.setText(QStringLiteral("QX0ZZZ-7"));
-    ASSERT_TRUE(SaveConfigFile(path(QStringLiteral("b/saved.cfg")), model).ok());
-    LoadDefaults(model.tracker);
+    ASSERT_TRUE(saveConfigFile(path(QStringLiteral("b/saved.cfg")), model).ok());
+    loadDefaults(model.tracker);
     // The dialog's answer names the folder by a relative path: the file is
     // still found, through the current directory that the dialog sets.
     QDir::setCurrent(dir.path());
@@ -113,13 +116,13 @@ TEST_F(ConfigFileCommandsTest, CancelIsSilentAndChangesNothing)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("keep");
     }
-    const QString before = ControlsAsJson(model);
+    const QString before = controlsAsJson(model);
     const QString cwd = QDir::currentPath();
     dialogs.answer.reset();
     commands.save();
     commands.load();
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(ControlsAsJson(model), before);
+    EXPECT_EQ(controlsAsJson(model), before);
     EXPECT_EQ(QDir::currentPath(), cwd);
     EXPECT_EQ(ReadBytes(file), QByteArray("keep"));
     EXPECT_EQ(clicks, 0);

@@ -32,6 +32,9 @@
 
 #include <chrono>
 
+using namespace tarvek::config;
+using namespace tarvek::serial;
+
 namespace tarvek::ui
 {
 namespace
@@ -176,7 +179,7 @@ TEST_F(MainWindowTest, DescribedSettingsAreTheWindowsControlsAndCaptions)
         else if (auto *frame = qobject_cast<QGroupBox *>(widget))
             shown << frame->title();
     }
-    for (const SettingDescription &setting : AllSettings()) {
+    for (const SettingDescription &setting : allSettings()) {
         EXPECT_TRUE(window->findChild<QWidget *>(setting.key)) << qPrintable(setting.key);
         EXPECT_TRUE(shown.contains(setting.caption)) << qPrintable(setting.key);
     }
@@ -308,22 +311,22 @@ TEST_F(MainWindowTest, DefaultRestoresEveryControlFromANonDefaultState)
                                                           {"edDestCall", "QX1AAA"},
                                                           {"edAprsMsg", "Hi there"}};
     for (const auto &[name, value] : away) {
-        const auto control = FindControl(model, QString::fromLatin1(name));
-        ASSERT_TRUE(control && WriteControl(*control, QString::fromLatin1(value), nullptr)) << name;
+        const auto control = findControl(model, QString::fromLatin1(name));
+        ASSERT_TRUE(control && writeControl(*control, QString::fromLatin1(value)).ok()) << name;
     }
     SettingsModel fresh;
-    LoadDefaults(fresh.tracker);
-    const std::vector<ControlRef> now = AllControls(model);
-    const std::vector<ControlRef> defaults = AllControls(fresh);
+    loadDefaults(fresh.tracker);
+    const std::vector<ControlRef> now = allControls(model);
+    const std::vector<ControlRef> defaults = allControls(fresh);
     const QStringList calculator = {u"txtLat"_s, u"txtLng"_s, u"chkCent"_s, u"optLLtoNorm"_s,
                                     u"optLLtoComp"_s};
     for (size_t i = 0; i < now.size(); ++i) {
         if (!calculator.contains(now[i].name)) { // every main window setting is away
-            EXPECT_NE(ReadControl(now[i]), ReadControl(defaults[i])) << now[i].name.toStdString();
+            EXPECT_NE(readControl(now[i]), readControl(defaults[i])) << now[i].name.toStdString();
         }
     }
     QTest::mouseClick(c().defaultButton, Qt::LeftButton);
-    EXPECT_EQ(ControlsAsJson(model), ControlsAsJson(fresh));
+    EXPECT_EQ(controlsAsJson(model), controlsAsJson(fresh));
     EXPECT_FALSE(c().hideReceived->isChecked());
     EXPECT_EQ(c().micE->currentIndex(), 0);
 }
@@ -593,11 +596,11 @@ TEST(MainWindowSend, SendDeliversTheBytesToThePort)
     QTest::mouseClick(window.controls().sendButton, Qt::LeftButton);
 
     SettingsModel expectedModel;
-    LoadDefaults(expectedModel.tracker);
+    loadDefaults(expectedModel.tracker);
     ConfigBlock expected{};
-    ASSERT_TRUE(BuildConfigBlock(expectedModel.tracker, expected));
+    ASSERT_TRUE(buildConfigBlock(expectedModel.tracker, expected));
     EXPECT_TRUE(pty.waitFor(kWireSize, kArrival));
-    EXPECT_EQ(pty.received(), BuildWire(expected));
+    EXPECT_EQ(pty.received(), buildWire(expected));
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.lines().join(u'\n').toStdString();
     EXPECT_TRUE(window.infoDialog()->isVisible());
     EXPECT_TRUE(window.infoDialog()->infoLabel()->text().startsWith(QStringLiteral("Data sent !")));
@@ -639,13 +642,13 @@ TEST(MainWindowSend, CloseRequestRightBehindSendWaitsForTheUpload)
     EXPECT_TRUE(window.isVisible());
     EXPECT_NE(window.infoDialog(), nullptr);
     SettingsModel expectedModel;
-    LoadDefaults(expectedModel.tracker);
+    loadDefaults(expectedModel.tracker);
     ConfigBlock expected{};
-    ASSERT_TRUE(BuildConfigBlock(expectedModel.tracker, expected));
+    ASSERT_TRUE(buildConfigBlock(expectedModel.tracker, expected));
     EXPECT_TRUE(pty.waitFor(kWireSize, kArrival));
     const QByteArray received = pty.received();
     EXPECT_EQ(received.size(), kWireSize);
-    EXPECT_EQ(received, BuildWire(expected));
+    EXPECT_EQ(received, buildWire(expected));
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.lines().join(u'\n').toStdString();
     EXPECT_TRUE(send->isEnabled());
 

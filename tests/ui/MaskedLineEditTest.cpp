@@ -5,7 +5,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-using tarvek::MaskedField;
+using namespace tarvek::config;
+
+using tarvek::config::MaskedField;
 using tarvek::ui::MaskedLineEdit;
 
 namespace

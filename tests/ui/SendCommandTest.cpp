@@ -19,6 +19,9 @@
 
 #include <gtest/gtest.h>
 
+using namespace tarvek::config;
+using namespace tarvek::serial;
+
 namespace tarvek::ui
 {
 namespace
@@ -42,7 +45,7 @@ class SendFixture : public ::testing::Test
 protected:
     SendFixture()
     {
-        LoadDefaults(settings);
+        loadDefaults(settings);
         hooks.sleep = [this](int ms) {
             log << u"sleep %1"_s.arg(ms);
             sendEnabledDuringUpload = sendEnabledDuringUpload || cmdSend->isEnabled();
@@ -99,8 +102,8 @@ TEST_F(SendFixture, SuccessfulSendShowsTheResultInTheDialog)
     QByteArray sent;
     for (const QByteArray &bytes : recordingPort.written)
         sent += bytes;
-    EXPECT_EQ(sent, BuildWire(command().block()));
-    EXPECT_EQ(command().block()[offset::TxDelay], 30); // the member holds the block just built
+    EXPECT_EQ(sent, buildWire(command().block()));
+    EXPECT_EQ(command().block()[offset::kTxDelay], 30); // the member holds the block just built
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->infoLabel()->text(),
               u"Data sent !\r\n Be shure that the word '*OK*' appears on LCD"_s);
