@@ -2,7 +2,6 @@
 // write command composes it.
 #include "AngleValidation.h"
 #include "Commands.h"
-#include "ConversionError.h"
 #include "Output.h"
 #include "PositionText.h"
 
@@ -133,19 +132,18 @@ int runPosition(const QStringList &args)
         return ExitFailed;
 
     const PositionForm form = options.normal ? PositionForm::Normal : PositionForm::Compressed;
-    std::string text;
-    try {
-        text = geo::composePositionText(lat, lon, notation, form,
-                                        geo::symbolTableId(options.alternate),
-                                        symbol.toLatin1().toStdString());
-    } catch (const geo::ConversionError &error) {
+    const geo::PositionResult position =
+        geo::composePositionText(lat, lon, notation, form, geo::symbolTableId(options.alternate),
+                                 symbol.toLatin1().toStdString());
+    if (!position.ok()) {
         // Not expected for validated texts; reported rather than ending abruptly.
-        printErr(
-            QStringLiteral("tarvek-cli position: %1\n").arg(QString::fromStdString(error.what())));
+        printErr(QStringLiteral("tarvek-cli position: %1\n")
+                     .arg(QString::fromStdString(position.error)));
         return ExitFailed;
     }
-    printOut(QString::fromLatin1(text.c_str(), static_cast<qsizetype>(text.size())) +
-             QLatin1Char('\n'));
+    printOut(
+        QString::fromLatin1(position.text.c_str(), static_cast<qsizetype>(position.text.size())) +
+        QLatin1Char('\n'));
     return ExitOk;
 }
 

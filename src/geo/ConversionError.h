@@ -1,8 +1,8 @@
 #pragma once
 // The error that the coordinate parsers and encoders raise when a text part is
-// not a number, a cut is impossible or a value has no encoding. Callers that
-// take unchecked texts (the calculator's write command) catch it and survive;
-// the validators catch it themselves and answer false.
+// not a number, a cut is impossible or a value has no encoding. It stays
+// inside geo: the validators catch it and answer false, and the position
+// composers (PositionText.h) return its text as the error of their result.
 #include <stdexcept>
 #include <string>
 

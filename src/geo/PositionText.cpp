@@ -3,6 +3,7 @@
 #include "AngleText.h"
 #include "AngleValidation.h"
 #include "AprsPosition.h"
+#include "ConversionError.h"
 
 namespace tarvek::geo
 {
@@ -33,18 +34,32 @@ bool positionTextsValid(const std::string &latText, const std::string &lonText,
     return isValidLonSec(lonText) && latOk;
 }
 
-std::string composePositionText(const std::string &latText, const std::string &lonText,
-                                AngleNotation notation, PositionForm form, char tableId,
-                                const std::string &symbolCode)
+PositionResult composePositionText(const std::string &latText, const std::string &lonText,
+                                   AngleNotation notation, PositionForm form, char tableId,
+                                   const std::string &symbolCode)
 {
-    const double lon = parseAngle(lonText, notation);
-    const double lat = parseAngle(latText, notation);
-    if (form == PositionForm::Compressed)
-        return compressedPosition(lat, lon, tableId, symbolCode);
-    const bool asTyped = notation == AngleNotation::Hundredths;
-    const std::string latField = aprsLatText(asTyped ? latText : formatGradMinCent(lat));
-    const std::string lonField = aprsLonText(asTyped ? lonText : formatGradMinCent(lon));
-    return "=" + latField + std::string(1, tableId) + lonField + symbolCode;
+    try {
+        const double lon = parseAngle(lonText, notation);
+        const double lat = parseAngle(latText, notation);
+        if (form == PositionForm::Compressed)
+            return {compressedPosition(lat, lon, tableId, symbolCode), {}};
+        const bool asTyped = notation == AngleNotation::Hundredths;
+        const std::string latField = aprsLatText(asTyped ? latText : formatGradMinCent(lat));
+        const std::string lonField = aprsLonText(asTyped ? lonText : formatGradMinCent(lon));
+        return {"=" + latField + std::string(1, tableId) + lonField + symbolCode, {}};
+    } catch (const ConversionError &error) {
+        return {{}, error.what()};
+    }
+}
+
+PositionResult compressedPositionText(double lat, double lon, char tableId,
+                                      const std::string &symbolCode)
+{
+    try {
+        return {compressedPosition(lat, lon, tableId, symbolCode), {}};
+    } catch (const ConversionError &error) {
+        return {{}, error.what()};
+    }
 }
 
 } // namespace tarvek::geo

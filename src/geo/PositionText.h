@@ -1,6 +1,12 @@
 #pragma once
 // The GPSless position text as the calculator's write command composes it
 // from the two field texts; shared by the calculator window and tarvek-cli.
+//
+// This header and AngleValidation.h are what the programs use of geo, and
+// nothing in them throws: a text that does not convert, or a value that has
+// no encoding, comes back as the error of a PositionResult. The conversions
+// they are built from (AngleText.h, NumberText.h, AprsPosition.h) raise
+// ConversionError, which stays inside the library.
 #include <string>
 
 namespace tarvek::geo
@@ -16,6 +22,14 @@ enum class PositionForm {
     Compressed, // 14 characters
 };
 
+// A position text, or why there is none.
+struct PositionResult {
+    std::string text;
+    std::string error; // empty when `text` holds the position
+
+    bool ok() const { return error.empty(); }
+};
+
 // "\" for the alternate symbol table, "/" for the primary one.
 char symbolTableId(bool alternate);
 
@@ -26,10 +40,15 @@ bool positionTextsValid(const std::string &latText, const std::string &lonText,
 // Parses longitude and latitude in the notation; the normal form carries the
 // field texts themselves in the hundredths notation and the parsed values
 // rewritten in hundredths in the seconds notation; the compressed form is
-// built from the parsed values. Does not validate: texts that fail the
-// validators may throw ConversionError.
-std::string composePositionText(const std::string &latText, const std::string &lonText,
-                                AngleNotation notation, PositionForm form, char tableId,
-                                const std::string &symbolCode);
+// built from the parsed values. Does not validate: a text that fails the
+// validators may give an error instead of a text.
+PositionResult composePositionText(const std::string &latText, const std::string &lonText,
+                                   AngleNotation notation, PositionForm form, char tableId,
+                                   const std::string &symbolCode);
+
+// The 14-character compressed form for signed decimal degrees, or an error
+// for a coordinate so far outside +-90 / +-180 that it has no encoding.
+PositionResult compressedPositionText(double lat, double lon, char tableId,
+                                      const std::string &symbolCode);
 
 } // namespace tarvek::geo

@@ -54,16 +54,13 @@ PositionCalculator::WriteOutcome PositionCalculator::writePosition()
     const auto form =
         m_calc.optLLtoNorm.isSelected() ? geo::PositionForm::Normal : geo::PositionForm::Compressed;
     const char table = geo::symbolTableId(m_tracker.chkTable.isTicked());
-    std::string report;
-    try {
-        report =
-            geo::composePositionText(toCp1252(m_calc.txtLat.text()), toCp1252(m_calc.txtLng.text()),
-                                     notation(), form, table, toCp1252(m_tracker.edSymbol.text()));
-    } catch (const std::exception &) {
+    const geo::PositionResult report =
+        geo::composePositionText(toCp1252(m_calc.txtLat.text()), toCp1252(m_calc.txtLng.text()),
+                                 notation(), form, table, toCp1252(m_tracker.edSymbol.text()));
+    if (!report.ok())
         return WriteOutcome::NotWellFormed;
-    }
-    return m_tracker.edBeacon.setText(fromCp1252(report)) ? WriteOutcome::Written
-                                                          : WriteOutcome::Refused;
+    return m_tracker.edBeacon.setText(fromCp1252(report.text)) ? WriteOutcome::Written
+                                                               : WriteOutcome::Refused;
 }
 
 void PositionCalculator::rewriteStatusText()
@@ -71,10 +68,10 @@ void PositionCalculator::rewriteStatusText()
     (void)m_tracker.edBeacon.setText(m_tracker.edBeacon.text());
 }
 
-std::string PositionCalculator::compressedPosition(double lat, double lon) const
+geo::PositionResult PositionCalculator::compressedPosition(double lat, double lon) const
 {
-    return geo::compressedPosition(lat, lon, geo::symbolTableId(m_tracker.chkTable.isTicked()),
-                                   toCp1252(m_tracker.edSymbol.text()));
+    return geo::compressedPositionText(lat, lon, geo::symbolTableId(m_tracker.chkTable.isTicked()),
+                                       toCp1252(m_tracker.edSymbol.text()));
 }
 
 } // namespace tarvek::ui

@@ -46,9 +46,9 @@ public:
     void rewriteStatusText();
 
     // The 14-character compressed report (Windows-1252) for signed decimal
-    // degrees, with the main window's symbol table and code. Throws
-    // geo::ConversionError for coordinates far outside +-90 / +-180.
-    std::string compressedPosition(double lat, double lon) const;
+    // degrees, with the main window's symbol table and code; an error for
+    // coordinates far outside +-90 / +-180.
+    geo::PositionResult compressedPosition(double lat, double lon) const;
 
 private:
     config::CalculatorSettings &m_calc;

@@ -92,8 +92,10 @@ protected:
         const auto notation =
             GetParam().seconds ? AngleNotation::Seconds : AngleNotation::Hundredths;
         EXPECT_TRUE(positionTextsValid(GetParam().lat, GetParam().lon, notation));
-        return composePositionText(GetParam().lat, GetParam().lon, notation, form,
-                                   symbolTableId(alternate), ">");
+        const PositionResult result = composePositionText(GetParam().lat, GetParam().lon, notation,
+                                                          form, symbolTableId(alternate), ">");
+        EXPECT_TRUE(result.ok()) << result.error;
+        return result.text;
     }
 };
 
@@ -125,7 +127,7 @@ TEST(ComposePositionTextTest, SecondsBecomeHundredthsWithCarry)
     const auto compose = [](const std::string &lon) {
         return composePositionText("0.00.00", lon, AngleNotation::Seconds, PositionForm::Normal,
                                    '/', ">")
-            .substr(10, 9);
+            .text.substr(10, 9);
     };
     EXPECT_EQ(compose("11.52.20"), "01152.33E");
     EXPECT_EQ(compose("10.59.59"), "01059.98E");
@@ -133,20 +135,22 @@ TEST(ComposePositionTextTest, SecondsBecomeHundredthsWithCarry)
     EXPECT_EQ(compose("-115.48.59"), "11548.98W");
 }
 
-TEST(ComposePositionTextTest, UnvalidatedTextsThrowInsteadOfFailingLater)
+TEST(ComposePositionTextTest, UnvalidatedTextsGiveTheReasonInsteadOfAText)
 {
-    // A text pasted past the validators must not end the program: it throws
-    // an error the window catches.
+    // A text pasted past the validators must not end the program: the result
+    // carries the conversion's error and no text.
     EXPECT_FALSE(positionTextsValid("abc", "0.00.00", AngleNotation::Hundredths));
-    EXPECT_THROW(composePositionText("abc", "0.00.00", AngleNotation::Hundredths,
-                                     PositionForm::Normal, '/', ">"),
-                 ConversionError);
-    EXPECT_THROW(composePositionText("95.00.00", "0.00.00", AngleNotation::Hundredths,
-                                     PositionForm::Compressed, '/', ">"),
-                 ConversionError);
-    EXPECT_THROW(composePositionText("0.00.00", "1.2.3.x", AngleNotation::Seconds,
-                                     PositionForm::Compressed, '/', ">"),
-                 ConversionError);
+    const PositionResult noPoint = composePositionText("abc", "0.00.00", AngleNotation::Hundredths,
+                                                       PositionForm::Normal, '/', ">");
+    EXPECT_EQ(noPoint.error, "no \".\" in the angle text \"abc\"");
+    EXPECT_EQ(noPoint.text, "");
+    EXPECT_FALSE(composePositionText("95.00.00", "0.00.00", AngleNotation::Hundredths,
+                                     PositionForm::Compressed, '/', ">")
+                     .ok());
+    EXPECT_FALSE(composePositionText("0.00.00", "1.2.3.x", AngleNotation::Seconds,
+                                     PositionForm::Compressed, '/', ">")
+                     .ok());
+    EXPECT_FALSE(compressedPositionText(1e9, 0, '/', ">").ok());
 }
 
 TEST(PositionTextsValidTest, UsesTheValidatorsOfTheNotation)

@@ -63,14 +63,16 @@ long Base91Value(const std::string &digits)
 
 void CheckPosition(const std::string &lat, const std::string &lon, AngleNotation notation)
 {
-    const std::string normal =
+    const PositionResult normalResult =
         composePositionText(lat, lon, notation, PositionForm::Normal, '/', ">");
+    require(normalResult.ok(), "validated texts compose", normalResult.error);
+    const std::string &normal = normalResult.text;
     require(normal.size() == 20 && normal[0] == '=' && normal[9] == '/' && normal[19] == '>',
             "normal form shape", normal);
     CheckNormalField(normal.substr(1, 8), 2, 90, "NS");
     CheckNormalField(normal.substr(10, 9), 3, 180, "EW");
     const std::string compressed =
-        composePositionText(lat, lon, notation, PositionForm::Compressed, '\\', "k");
+        composePositionText(lat, lon, notation, PositionForm::Compressed, '\\', "k").text;
     require(compressed.size() == 14 && compressed.substr(0, 2) == "=\\" &&
                 compressed.substr(10) == "k  >",
             "compressed form shape", compressed);

@@ -372,12 +372,12 @@ TEST_F(CalculatorWindowTest, CompressedPositionLeavesItsArgumentsAlone)
 {
     double lat = 49.5;
     double lon = -72.75;
-    EXPECT_EQ(window->calculator().compressedPosition(lat, lon), "=/5L!!<*e8>  >");
+    EXPECT_EQ(window->calculator().compressedPosition(lat, lon).text, "=/5L!!<*e8>  >");
     EXPECT_EQ(lat, 49.5);
     EXPECT_EQ(lon, -72.75);
     (void)model.tracker.chkTable.setValue(1);
     ASSERT_TRUE(model.tracker.edSymbol.setText(QStringLiteral("k")));
-    EXPECT_EQ(window->calculator().compressedPosition(lat, lon), "=\\5L!!<*e8k  >");
+    EXPECT_EQ(window->calculator().compressedPosition(lat, lon).text, "=\\5L!!<*e8k  >");
 }
 
 // Where the classic faces are missing, the stand-in face is wider: every
