@@ -112,26 +112,27 @@ CfgError applyMessageCode(TrackerSettings &s, const CfgValue &value)
     const Converted<int> position = strictWhole(value);
     if (!position.ok())
         return position.error;
-    if (!s.cbMicEMsg.setIndex(unpackMessageCode(position.value).micEIndex))
+    if (!s.micEMessage.setIndex(unpackMessageCode(position.value).micEIndex))
         return CfgError::InvalidPropertyValue;
     const Converted<int> flags = lenientWhole(value);
     if (!flags.ok())
         return flags.error;
-    return takenOrRefused(s.chkAutoReply.setValue(unpackMessageCode(flags.value).autoReply));
+    return takenOrRefused(s.autoReply.setValue(unpackMessageCode(flags.value).autoReply));
 }
 
 CfgError applyFirstGroup(TrackerSettings &s, Group &v)
 {
     return firstFailure(
-        [&] { return loadText(s.edComm, v[0]); }, [&] { return loadText(s.edNumFlagsAuto, v[1]); },
-        [&] { return loadText(s.edMsgRepeat, v[2]); }, [&] { return applyMessageCode(s, v[3]); },
-        [&] { return loadText(s.edSymbol, v[4]); }, [&] { return loadCheck(s.chkTable, v[5]); });
+        [&] { return loadText(s.port, v[0]); }, [&] { return loadText(s.txDelay, v[1]); },
+        [&] { return loadText(s.messageRetries, v[2]); }, [&] { return applyMessageCode(s, v[3]); },
+        [&] { return loadText(s.symbol, v[4]); },
+        [&] { return loadCheck(s.alternateTable, v[5]); });
 }
 
 CfgError applySpeedGroup(TrackerSettings &s, Group &v)
 {
-    for (size_t i = 0; i < s.esSpeedTable.size(); ++i) {
-        if (const CfgError e = loadText(s.esSpeedTable[i], v[i]); e != CfgError::None)
+    for (size_t i = 0; i < s.speedIntervals.size(); ++i) {
+        if (const CfgError e = loadText(s.speedIntervals[i], v[i]); e != CfgError::None)
             return e;
     }
     return CfgError::None;
@@ -144,19 +145,19 @@ CfgError applyStatusCode(TrackerSettings &s, const CfgValue &value)
     if (!n.ok())
         return n.error;
     const StatusCode status = unpackStatusCode(n.value);
-    if (!s.edBcnEvery.setText(formatWithDigits(status.every, s.edBcnEvery.positions())))
+    if (!s.statusEvery.setText(formatWithDigits(status.every, s.statusEvery.positions())))
         return CfgError::InvalidPropertyValue;
-    return takenOrRefused(s.chkRxPosition.setValue(status.rxPosition));
+    return takenOrRefused(s.hideReceived.setValue(status.rxPosition));
 }
 
 CfgError applyTimingGroup(TrackerSettings &s, Group &v)
 {
-    if (const CfgError e = loadText(s.edManualTime, v[0]); e != CfgError::None)
+    if (const CfgError e = loadText(s.manualInterval, v[0]); e != CfgError::None)
         return e;
     if (const CfgError e = applyStatusCode(s, v[1]); e != CfgError::None)
         return e;
-    MaskedField *const texts[] = {&s.edGpsAcqTime, &s.edMyCall,   &s.edAprsPath,
-                                  &s.edBeacon,     &s.edDestCall, &s.edAprsMsg};
+    MaskedField *const texts[] = {&s.gpsTimeout, &s.callsign,  &s.path,
+                                  &s.statusText, &s.messageTo, &s.message};
     for (size_t i = 0; i < std::size(texts); ++i) {
         if (const CfgError e = loadText(*texts[i], v[i + 2]); e != CfgError::None)
             return e;
@@ -166,13 +167,13 @@ CfgError applyTimingGroup(TrackerSettings &s, Group &v)
 
 CfgError applyCalculatorGroup(CalculatorSettings &c, Group &v)
 {
-    return firstFailure([&] { return loadText(c.txtLat, v[0]); },
-                        [&] { return loadText(c.txtLng, v[1]); },
-                        [&] { return loadCheck(c.chkCent, v[2]); },
+    return firstFailure([&] { return loadText(c.latitude, v[0]); },
+                        [&] { return loadText(c.longitude, v[1]); },
+                        [&] { return loadCheck(c.hundredths, v[2]); },
                         [&] {
                             const Converted<bool> normal = truthOf(v[3]);
                             if (normal.ok())
-                                c.optLLtoNorm.setSelected(normal.value);
+                                c.normalForm.setSelected(normal.value);
                             return normal.error;
                         });
 }

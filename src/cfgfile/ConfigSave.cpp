@@ -19,14 +19,14 @@ namespace
 // controls' ranges keep both codes far inside it.
 int messageCodeOf(const TrackerSettings &s)
 {
-    return packMessageCode({s.cbMicEMsg.index(), s.chkAutoReply.value()});
+    return packMessageCode({s.micEMessage.index(), s.autoReply.value()});
 }
 
 RecordLine firstLine(const TrackerSettings &s)
 {
     RecordLine line;
-    line.text(s.edComm.text()).text(s.edNumFlagsAuto.text()).text(s.edMsgRepeat.text());
-    line.whole(messageCodeOf(s)).text(s.edSymbol.text()).whole(s.chkTable.value());
+    line.text(s.port.text()).text(s.txDelay.text()).text(s.messageRetries.text());
+    line.whole(messageCodeOf(s)).text(s.symbol.text()).whole(s.alternateTable.value());
     return line;
 }
 
@@ -34,21 +34,21 @@ RecordLine firstLine(const TrackerSettings &s)
 // with an unfilled position ("3__") is a type mismatch.
 Converted<RecordLine> timingLine(const TrackerSettings &s)
 {
-    const Converted<int> every = strictWhole(s.edBcnEvery.text());
+    const Converted<int> every = strictWhole(s.statusEvery.text());
     if (!every.ok())
         return {{}, every.error};
     RecordLine line;
-    line.text(s.edManualTime.text()).whole(packStatusCode({every.value, s.chkRxPosition.value()}));
-    line.text(s.edGpsAcqTime.text()).text(s.edMyCall.text()).text(s.edAprsPath.text());
-    line.text(s.edBeacon.text()).text(s.edDestCall.text()).text(s.edAprsMsg.text());
+    line.text(s.manualInterval.text()).whole(packStatusCode({every.value, s.hideReceived.value()}));
+    line.text(s.gpsTimeout.text()).text(s.callsign.text()).text(s.path.text());
+    line.text(s.statusText.text()).text(s.messageTo.text()).text(s.message.text());
     return {line};
 }
 
 RecordLine calculatorLine(const CalculatorSettings &c)
 {
     RecordLine line;
-    line.text(c.txtLat.text()).text(c.txtLng.text()).whole(c.chkCent.value());
-    line.truth(c.optLLtoNorm.isSelected());
+    line.text(c.latitude.text()).text(c.longitude.text()).whole(c.hundredths.value());
+    line.truth(c.normalForm.isSelected());
     return line;
 }
 
@@ -102,7 +102,7 @@ CfgResult saveConfigFile(const QString &path, const SettingsModel &model)
         return opened;
     LineSink sink(file);
     sink.write(firstLine(s));
-    for (const MaskedField &band : s.esSpeedTable)
+    for (const MaskedField &band : s.speedIntervals)
         sink.write(RecordLine().text(band.text()));
     sink.write(timing.value);
     sink.write(calculatorLine(model.calculator));

@@ -58,19 +58,19 @@ public:
     void run()
     {
         packTxDelay();
-        packNumber(s.edMsgRepeat, "edMsgRepeat", offset::kMsgRetries);
-        begin("cbMicEMsg", QString::number(s.cbMicEMsg.index()));
-        const int autoReply = s.chkAutoReply.value() != 0 ? 1 : 0;
-        block[offset::kMsgOptions] = toByte(packMessageCode({s.cbMicEMsg.index(), autoReply}));
+        packNumber(s.messageRetries, "edMsgRepeat", offset::kMsgRetries);
+        begin("cbMicEMsg", QString::number(s.micEMessage.index()));
+        const int autoReply = s.autoReply.value() != 0 ? 1 : 0;
+        block[offset::kMsgOptions] = toByte(packMessageCode({s.micEMessage.index(), autoReply}));
         packSymbol();
         packTimings();
-        packCallsignField(offset::kMyCall, s.edMyCall, "edMyCall", s.edAprsPath.text().isEmpty());
+        packCallsignField(offset::kMyCall, s.callsign, "edMyCall", s.path.text().isEmpty());
         packPath();
-        packField(offset::kStatusText, s.edBeacon, "edBeacon");
-        packCallsignField(offset::kDestCall, s.edDestCall, "edDestCall", false);
-        packField(offset::kMessage, s.edAprsMsg, "edAprsMsg");
-        begin("edMyCall", s.edMyCall);
-        if (s.edMyCall.text().isEmpty())
+        packField(offset::kStatusText, s.statusText, "edBeacon");
+        packCallsignField(offset::kDestCall, s.messageTo, "edDestCall", false);
+        packField(offset::kMessage, s.message, "edAprsMsg");
+        begin("edMyCall", s.callsign);
+        if (s.callsign.text().isEmpty())
             failedWith(QStringLiteral("the callsign is empty"));
     }
 
@@ -147,11 +147,11 @@ private:
 
     void packTxDelay()
     {
-        begin("edNumFlagsAuto", s.edNumFlagsAuto);
-        raiseToMinimum(s.edNumFlagsAuto, 7);
-        const std::uint8_t flags = toByte(valueOf(s.edNumFlagsAuto) * 0.15);
+        begin("edNumFlagsAuto", s.txDelay);
+        raiseToMinimum(s.txDelay, 7);
+        const std::uint8_t flags = toByte(valueOf(s.txDelay) * 0.15);
         block[offset::kTxDelay] = flags;
-        writeBack(s.edNumFlagsAuto, flags / 0.15);
+        writeBack(s.txDelay, flags / 0.15);
     }
 
     void packTimings()
@@ -159,35 +159,35 @@ private:
         static const char *const kSpeedKeys[kSpeedBands] = {
             "esSpeedTable(0)", "esSpeedTable(1)", "esSpeedTable(2)", "esSpeedTable(3)",
             "esSpeedTable(4)", "esSpeedTable(5)", "esSpeedTable(6)"};
-        packInterval(offset::kGpsCheckInterval, s.edGpsCheckTime, "edGpsCheckTime");
+        packInterval(offset::kGpsCheckInterval, s.gpsInterval, "edGpsCheckTime");
         for (int i = 0; i < kSpeedBands; ++i)
-            packInterval(offset::kSpeedTable + i, s.esSpeedTable[static_cast<size_t>(i)],
+            packInterval(offset::kSpeedTable + i, s.speedIntervals[static_cast<size_t>(i)],
                          kSpeedKeys[i]);
-        packInterval(offset::kManualInterval, s.edManualTime, "edManualTime");
+        packInterval(offset::kManualInterval, s.manualInterval, "edManualTime");
 
-        packNumber(s.edGpsAcqTime, "edGpsAcqTime", offset::kGpsAcqTimeout);
+        packNumber(s.gpsTimeout, "edGpsAcqTime", offset::kGpsAcqTimeout);
         if (block[offset::kGpsAcqTimeout] == 0)
             block[offset::kGpsCheckInterval] = kGpslessMarker;
 
-        begin("edBcnEvery", s.edBcnEvery);
-        if (valueOf(s.edBcnEvery) > 127)
-            writeBack(s.edBcnEvery, 127);
-        const int rxPosition = s.chkRxPosition.value() != 0 ? 1 : 0;
+        begin("edBcnEvery", s.statusEvery);
+        if (valueOf(s.statusEvery) > 127)
+            writeBack(s.statusEvery, 127);
+        const int rxPosition = s.hideReceived.value() != 0 ? 1 : 0;
         const std::uint8_t status =
-            toByte(packStatusCode({static_cast<int>(valueOf(s.edBcnEvery)), rxPosition}));
+            toByte(packStatusCode({static_cast<int>(valueOf(s.statusEvery)), rxPosition}));
         block[offset::kStatusEvery] = status;
-        writeBack(s.edBcnEvery, unpackStatusCode(status).every);
+        writeBack(s.statusEvery, unpackStatusCode(status).every);
     }
 
     void packSymbol()
     {
-        begin("edSymbol", s.edSymbol);
-        const QString symbol = s.edSymbol.content();
+        begin("edSymbol", s.symbol);
+        const QString symbol = s.symbol.content();
         if (symbol.isEmpty())
             failedWith(QStringLiteral("the symbol is missing"));
         const int code = cp1252Code(symbol.at(0).unicode());
         block[offset::kSymbolCode] = static_cast<std::uint8_t>(code < 0 ? '?' : code);
-        block[offset::kSymbolTable] = s.chkTable.value() != 0 ? '\\' : '/';
+        block[offset::kSymbolTable] = s.alternateTable.value() != 0 ? '\\' : '/';
     }
 
     void packCallsignField(int position, MaskedField &field, const char *stepKey, bool addEnd)
@@ -201,12 +201,12 @@ private:
 
     void packPath()
     {
-        const QString path = s.edAprsPath.text();
+        const QString path = s.path.text();
         if (path.isEmpty())
             return;
         const qsizetype comma = path.size() > 1 ? path.indexOf(u',', 1) : -1;
         if (comma < 0) {
-            packCallsignField(offset::kDigi1, s.edAprsPath, "edAprsPath", true);
+            packCallsignField(offset::kDigi1, s.path, "edAprsPath", true);
             return;
         }
         begin("edAprsPath", path);
@@ -216,7 +216,7 @@ private:
         const auto second = packCallsign(block, offset::kDigi2, path.mid(comma + 1), true);
         if (!second)
             failedWith(ssidReason(path.mid(comma + 1), QStringLiteral("second digipeater: ")));
-        writeBack(s.edAprsPath, *first + u',' + *second);
+        writeBack(s.path, *first + u',' + *second);
     }
 
     void packField(int position, const MaskedField &field, const char *stepKey)

@@ -13,7 +13,7 @@ QStringList micEMessageNames()
             QStringLiteral("Priority"),  QStringLiteral("Emergency")};
 }
 
-TrackerSettings::TrackerSettings() : cbMicEMsg(micEMessageNames())
+TrackerSettings::TrackerSettings() : micEMessage(micEMessageNames())
 {
 }
 

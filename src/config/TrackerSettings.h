@@ -1,8 +1,9 @@
 #pragma once
 // The tracker's settings, one object per control of the main window, named
-// after the control. The window binds its widgets to these objects, so they
-// are the one store of every value; the block builder, the file commands and
-// the command line read and write them by name.
+// for what it holds; its control name (edMyCall for callsign) is its key in
+// the settings description. The window binds its widgets to these objects,
+// so they are the one store of every value; the block builder, the file
+// commands and the command line read and write them by name.
 #include "CheckBox.h"
 #include "ListChoice.h"
 #include "MaskedField.h"
@@ -25,16 +26,16 @@ public:
 
     // Each text control takes its mask and length from its row in the
     // settings description.
-    MaskedField edComm = describedField("edComm");
-    MaskedField edNumFlagsAuto = describedField("edNumFlagsAuto");
-    MaskedField edMsgRepeat = describedField("edMsgRepeat");
-    ListChoice cbMicEMsg;
-    CheckBox chkAutoReply;
-    MaskedField edSymbol = describedField("edSymbol");
-    CheckBox chkTable;
-    MaskedField edGpsCheckTime = describedField("edGpsCheckTime");
-    MaskedField edGpsAcqTime = describedField("edGpsAcqTime");
-    std::array<MaskedField, kSpeedBands> esSpeedTable{{
+    MaskedField port = describedField("edComm");
+    MaskedField txDelay = describedField("edNumFlagsAuto");
+    MaskedField messageRetries = describedField("edMsgRepeat");
+    ListChoice micEMessage;
+    CheckBox autoReply;
+    MaskedField symbol = describedField("edSymbol");
+    CheckBox alternateTable;
+    MaskedField gpsInterval = describedField("edGpsCheckTime");
+    MaskedField gpsTimeout = describedField("edGpsAcqTime");
+    std::array<MaskedField, kSpeedBands> speedIntervals{{
         describedField("esSpeedTable(0)"),
         describedField("esSpeedTable(1)"),
         describedField("esSpeedTable(2)"),
@@ -43,14 +44,14 @@ public:
         describedField("esSpeedTable(5)"),
         describedField("esSpeedTable(6)"),
     }};
-    MaskedField edManualTime = describedField("edManualTime");
-    MaskedField edBcnEvery = describedField("edBcnEvery");
-    CheckBox chkRxPosition;
-    MaskedField edMyCall = describedField("edMyCall");
-    MaskedField edAprsPath = describedField("edAprsPath");
-    MaskedField edBeacon = describedField("edBeacon");
-    MaskedField edDestCall = describedField("edDestCall");
-    MaskedField edAprsMsg = describedField("edAprsMsg");
+    MaskedField manualInterval = describedField("edManualTime");
+    MaskedField statusEvery = describedField("edBcnEvery");
+    CheckBox hideReceived;
+    MaskedField callsign = describedField("edMyCall");
+    MaskedField path = describedField("edAprsPath");
+    MaskedField statusText = describedField("edBeacon");
+    MaskedField messageTo = describedField("edDestCall");
+    MaskedField message = describedField("edAprsMsg");
 };
 
 // The Mic-E message types, in list order.
@@ -66,11 +67,11 @@ public:
     CalculatorSettings(const CalculatorSettings &) = delete;
     CalculatorSettings &operator=(const CalculatorSettings &) = delete;
 
-    MaskedField txtLat = describedField("txtLat");
-    MaskedField txtLng = describedField("txtLng");
-    CheckBox chkCent;
+    MaskedField latitude = describedField("txtLat");
+    MaskedField longitude = describedField("txtLng");
+    CheckBox hundredths;
     // Selected: the normal (20 character) form; not selected: the compressed one.
-    OptionButton optLLtoNorm{false};
+    OptionButton normalForm{false};
 
 Q_SIGNALS:
     // A configuration file has been loaded: every stored field is written.

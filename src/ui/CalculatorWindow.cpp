@@ -133,7 +133,7 @@ void CalculatorWindow::bindNotation()
 // The two option buttons show the one setting optLLtoNorm.
 void CalculatorWindow::bindForm()
 {
-    OptionButton &normal = m_model.calculator.optLLtoNorm;
+    OptionButton &normal = m_model.calculator.normalForm;
     const auto showForm = [this, &normal] {
         QRadioButton *selected = normal.isSelected() ? m_normalForm : m_compressedForm;
         if (!selected->isChecked())

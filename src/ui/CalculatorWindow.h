@@ -11,7 +11,7 @@
 //   an edit in a widget updates the model.
 // - PositionCalculator does the checking and the writing without widgets;
 //   this window shows its results.
-// - The report goes into TrackerSettings::edBeacon; the main window's status
+// - The report goes into TrackerSettings::statusText; the main window's status
 //   widget follows that model. The widget itself (statusEdit) is only given
 //   the focus, the caret position and the background colour.
 //

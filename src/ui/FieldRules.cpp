@@ -61,14 +61,14 @@ FieldRules::FieldRules(const MainWindow::Controls &controls, const Form &form,
         connect(field, &MaskedLineEdit::gotFocus, this, [this, field] { selectAllOnFocus(field); });
     }
     bindKeyFilters();
-    connect(&settings.edBeacon, &MaskedField::changed, this, &FieldRules::showStatusCounter);
-    connect(&settings.edAprsMsg, &MaskedField::changed, this, &FieldRules::showMessageCounter);
-    connect(&settings.edGpsAcqTime, &MaskedField::changed, this,
-            [this] { showGpslessMode(isGpslessMode(m_settings.edGpsAcqTime.text())); });
+    connect(&settings.statusText, &MaskedField::changed, this, &FieldRules::showStatusCounter);
+    connect(&settings.message, &MaskedField::changed, this, &FieldRules::showMessageCounter);
+    connect(&settings.gpsTimeout, &MaskedField::changed, this,
+            [this] { showGpslessMode(isGpslessMode(m_settings.gpsTimeout.text())); });
     // Whatever the settings hold already is shown by the same rules.
     showStatusCounter();
     showMessageCounter();
-    showGpslessMode(isGpslessMode(settings.edGpsAcqTime.text()));
+    showGpslessMode(isGpslessMode(settings.gpsTimeout.text()));
     // Sees every focus change before the control that gets the focus.
     qApp->installEventFilter(this);
 }
@@ -100,17 +100,17 @@ void FieldRules::bindKeyFilters()
     m_c.path->setKeyHook([](int &code) { filterPathKey(code); });
     m_c.message->setKeyHook([](int &code) { filterMessageKey(code); });
     m_c.statusText->setKeyHook(
-        [this](int &code) { filterStatusTextKey(code, m_settings.edGpsAcqTime.text()); });
+        [this](int &code) { filterStatusTextKey(code, m_settings.gpsTimeout.text()); });
 }
 
 void FieldRules::showStatusCounter()
 {
-    showCounter(m_c.statusCounter, m_settings.edBeacon);
+    showCounter(m_c.statusCounter, m_settings.statusText);
 }
 
 void FieldRules::showMessageCounter()
 {
-    showCounter(m_c.messageCounter, m_settings.edAprsMsg);
+    showCounter(m_c.messageCounter, m_settings.message);
 }
 
 // Changes the presentation only; no setting changes. Most changes of the

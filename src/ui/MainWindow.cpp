@@ -163,7 +163,7 @@ void MainWindow::bindCommands()
 
 void MainWindow::describeCommPort()
 {
-    const QString device = describePortNumber(m_model.tracker.edComm.text());
+    const QString device = describePortNumber(m_model.tracker.port.text());
     m_c.portLabel->setToolTip(device);
     m_c.port->setToolTip(device);
 }

@@ -32,19 +32,20 @@ PositionCalculator::PositionCalculator(CalculatorSettings &calc, TrackerSettings
 
 geo::AngleNotation PositionCalculator::notation() const
 {
-    return m_calc.chkCent.isTicked() ? geo::AngleNotation::Hundredths : geo::AngleNotation::Seconds;
+    return m_calc.hundredths.isTicked() ? geo::AngleNotation::Hundredths
+                                        : geo::AngleNotation::Seconds;
 }
 
 bool PositionCalculator::textsValid() const
 {
-    return geo::positionTextsValid(toCp1252(m_calc.txtLat.text()), toCp1252(m_calc.txtLng.text()),
-                                   notation());
+    return geo::positionTextsValid(toCp1252(m_calc.latitude.text()),
+                                   toCp1252(m_calc.longitude.text()), notation());
 }
 
 QString PositionCalculator::frameCaption() const
 {
-    return m_calc.chkCent.isTicked() ? QStringLiteral("Lat / Lon coordinates [+/-Grad.Min.Cent]")
-                                     : QStringLiteral("Lat / Lon coordinates [+/-Grad.Min.Sec]");
+    return m_calc.hundredths.isTicked() ? QStringLiteral("Lat / Lon coordinates [+/-Grad.Min.Cent]")
+                                        : QStringLiteral("Lat / Lon coordinates [+/-Grad.Min.Sec]");
 }
 
 PositionCalculator::WriteOutcome PositionCalculator::writePosition()
@@ -52,26 +53,27 @@ PositionCalculator::WriteOutcome PositionCalculator::writePosition()
     if (!textsValid())
         return WriteOutcome::NotWellFormed;
     const auto form =
-        m_calc.optLLtoNorm.isSelected() ? geo::PositionForm::Normal : geo::PositionForm::Compressed;
-    const char table = geo::symbolTableId(m_tracker.chkTable.isTicked());
-    const geo::PositionResult report =
-        geo::composePositionText(toCp1252(m_calc.txtLat.text()), toCp1252(m_calc.txtLng.text()),
-                                 notation(), form, table, toCp1252(m_tracker.edSymbol.text()));
+        m_calc.normalForm.isSelected() ? geo::PositionForm::Normal : geo::PositionForm::Compressed;
+    const char table = geo::symbolTableId(m_tracker.alternateTable.isTicked());
+    const geo::PositionResult report = geo::composePositionText(
+        toCp1252(m_calc.latitude.text()), toCp1252(m_calc.longitude.text()), notation(), form,
+        table, toCp1252(m_tracker.symbol.text()));
     if (!report.ok())
         return WriteOutcome::NotWellFormed;
-    return m_tracker.edBeacon.setText(fromCp1252(report.text)) ? WriteOutcome::Written
-                                                               : WriteOutcome::Refused;
+    return m_tracker.statusText.setText(fromCp1252(report.text)) ? WriteOutcome::Written
+                                                                 : WriteOutcome::Refused;
 }
 
 void PositionCalculator::rewriteStatusText()
 {
-    (void)m_tracker.edBeacon.setText(m_tracker.edBeacon.text());
+    (void)m_tracker.statusText.setText(m_tracker.statusText.text());
 }
 
 geo::PositionResult PositionCalculator::compressedPosition(double lat, double lon) const
 {
-    return geo::compressedPositionText(lat, lon, geo::symbolTableId(m_tracker.chkTable.isTicked()),
-                                       toCp1252(m_tracker.edSymbol.text()));
+    return geo::compressedPositionText(lat, lon,
+                                       geo::symbolTableId(m_tracker.alternateTable.isTicked()),
+                                       toCp1252(m_tracker.symbol.text()));
 }
 
 } // namespace tarvek::ui

@@ -100,7 +100,7 @@ void SendCommand::run()
     }
     DialogView view(m_dialog);
     const UploadResult result =
-        uploadConfigBlock(m_block, m_settings.edComm.text(), m_port, view, m_hooks, m_preamble);
+        uploadConfigBlock(m_block, m_settings.port.text(), m_port, view, m_hooks, m_preamble);
     if (result.outcome == UploadOutcome::Failed)
         m_messages.showMessage(m_owner, QString::fromLatin1(kSerialErrorTitle),
                                result.errorDescription, MessageIcon::None);

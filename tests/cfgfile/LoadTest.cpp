@@ -127,7 +127,7 @@ TEST_F(LoadTest, FullFileAppliesEverythingAndClicksOnce)
     QString latAtClick;
     onLoaded = [&] {
         ++clicks;
-        latAtClick = model->calculator.txtLat.text();
+        latAtClick = model->calculator.latitude.text();
     };
     ASSERT_TRUE(LoadBytes(Layout(Distinct())).ok());
     ExpectState([](SettingsModel &m) { ApplyDistinct(m, 4); });
@@ -159,7 +159,7 @@ TEST_F(LoadTest, GpsCheckTimeIsNotStoredAndKeepsItsValue)
 {
     Set(*model, "edGpsCheckTime", "500");
     ASSERT_TRUE(LoadBytes(ExampleFile()).ok());
-    EXPECT_EQ(model->tracker.edGpsCheckTime.text(), QStringLiteral("500"));
+    EXPECT_EQ(model->tracker.gpsInterval.text(), QStringLiteral("500"));
 }
 
 TEST_F(LoadTest, LoadingTwiceEqualsLoadingOnce)
@@ -213,10 +213,10 @@ TEST_P(CodeTable, UnpacksBothCodes)
     values[3] = c.messageCode;
     values[14] = c.statusCode;
     ASSERT_TRUE(LoadBytes(Layout(values)).ok());
-    EXPECT_EQ(model->tracker.cbMicEMsg.index(), c.micIndex);
-    EXPECT_EQ(model->tracker.chkAutoReply.value(), c.autoReply);
-    EXPECT_EQ(model->tracker.edBcnEvery.text(), QString::fromLatin1(c.bcnEvery));
-    EXPECT_EQ(model->tracker.chkRxPosition.value(), c.rxPosition);
+    EXPECT_EQ(model->tracker.micEMessage.index(), c.micIndex);
+    EXPECT_EQ(model->tracker.autoReply.value(), c.autoReply);
+    EXPECT_EQ(model->tracker.statusEvery.text(), QString::fromLatin1(c.bcnEvery));
+    EXPECT_EQ(model->tracker.hideReceived.value(), c.rxPosition);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -449,7 +449,7 @@ protected:
         const QString file = dir.filePath(QStringLiteral("rt.cfg"));
         ASSERT_TRUE(saveConfigFile(file, source).ok());
         ASSERT_TRUE(Counted([&] { return loadConfigFile(file, *model); }).ok());
-        Set(*model, "edGpsCheckTime", source.tracker.edGpsCheckTime.text().toLatin1().constData());
+        Set(*model, "edGpsCheckTime", source.tracker.gpsInterval.text().toLatin1().constData());
         EXPECT_EQ(controlsAsJson(*model), controlsAsJson(source));
     }
 };
@@ -603,7 +603,7 @@ TEST(LoadConfig, ReadErrorIsReportedNotTakenForAShortValue)
     FailingDevice device("\"2\",\"150\",\"005\",0,\">\",1");
     const CfgResult result = loadConfig(device, model);
     EXPECT_EQ(result.error, CfgError::DeviceIo);
-    EXPECT_EQ(model.tracker.edComm.text(), QStringLiteral("1")); // the group was never applied
+    EXPECT_EQ(model.tracker.port.text(), QStringLiteral("1")); // the group was never applied
 }
 
 } // namespace

@@ -64,7 +64,7 @@ TEST_F(SaveTest, UnfilledStatusIntervalIsTypeMismatchAndKeepsThePreviousFile)
     const QByteArray previous = "previous contents\r\n";
     WriteBytes(path("keep.cfg"), previous);
     Set(*model, "edBcnEvery", "3");
-    EXPECT_EQ(model->tracker.edBcnEvery.text(), QStringLiteral("3__"));
+    EXPECT_EQ(model->tracker.statusEvery.text(), QStringLiteral("3__"));
     const CfgResult result = Save(path("keep.cfg"));
     EXPECT_EQ(result.error, CfgError::TypeMismatch);
     EXPECT_EQ(result.description, QStringLiteral("Type mismatch"));
@@ -72,7 +72,7 @@ TEST_F(SaveTest, UnfilledStatusIntervalIsTypeMismatchAndKeepsThePreviousFile)
     EXPECT_EQ(Save(path("new.cfg")).error, CfgError::TypeMismatch);
     EXPECT_FALSE(QFile::exists(path("new.cfg")));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.cfg")});
-    EXPECT_EQ(model->tracker.edBcnEvery.text(), QStringLiteral("3__")); // nothing changed
+    EXPECT_EQ(model->tracker.statusEvery.text(), QStringLiteral("3__")); // nothing changed
 }
 
 TEST_F(SaveTest, FilesThatCannotBeWritten)

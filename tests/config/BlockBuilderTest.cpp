@@ -82,18 +82,18 @@ TEST_F(BlockBuilderTest, NormalisedTextsAreWrittenBack)
     Set("edBcnEvery", "200");
     const Built b = fillBlock();
     ASSERT_TRUE(b.ok);
-    EXPECT_EQ(s.edNumFlagsAuto.text(), QStringLiteral("007"));
+    EXPECT_EQ(s.txDelay.text(), QStringLiteral("007"));
     EXPECT_EQ(b.block[offset::kTxDelay], 1);
-    EXPECT_EQ(s.edMsgRepeat.text(), QStringLiteral("008"));
-    EXPECT_EQ(s.esSpeedTable[2].text(), QStringLiteral("020"));
-    EXPECT_EQ(s.esSpeedTable[3].text(), QStringLiteral("020"));
-    EXPECT_EQ(s.esSpeedTable[4].text(), QStringLiteral("040"));
-    EXPECT_EQ(s.esSpeedTable[0].text(), QStringLiteral("0020"));
-    EXPECT_EQ(s.esSpeedTable[1].text(), QStringLiteral("0480"));
+    EXPECT_EQ(s.messageRetries.text(), QStringLiteral("008"));
+    EXPECT_EQ(s.speedIntervals[2].text(), QStringLiteral("020"));
+    EXPECT_EQ(s.speedIntervals[3].text(), QStringLiteral("020"));
+    EXPECT_EQ(s.speedIntervals[4].text(), QStringLiteral("040"));
+    EXPECT_EQ(s.speedIntervals[0].text(), QStringLiteral("0020"));
+    EXPECT_EQ(s.speedIntervals[1].text(), QStringLiteral("0480"));
     EXPECT_EQ(b.block[offset::kSpeedTable + 1], 48);
-    EXPECT_EQ(s.edManualTime.text(), QStringLiteral("0500"));
+    EXPECT_EQ(s.manualInterval.text(), QStringLiteral("0500"));
     EXPECT_EQ(b.block[offset::kManualInterval], 50);
-    EXPECT_EQ(s.edBcnEvery.text(), QStringLiteral("127"));
+    EXPECT_EQ(s.statusEvery.text(), QStringLiteral("127"));
 }
 
 TEST_F(BlockBuilderTest, TxDelayIsRewrittenAsTheDelayReallyUsed)
@@ -101,7 +101,7 @@ TEST_F(BlockBuilderTest, TxDelayIsRewrittenAsTheDelayReallyUsed)
     for (const auto &[typed, written] : {std::pair{"250", "253"}, {"150", "147"}, {"10", "013"}}) {
         Set("edNumFlagsAuto", typed);
         ASSERT_TRUE(fillBlock().ok) << typed;
-        EXPECT_EQ(s.edNumFlagsAuto.text(), QString::fromLatin1(written)) << typed;
+        EXPECT_EQ(s.txDelay.text(), QString::fromLatin1(written)) << typed;
     }
 }
 
@@ -118,13 +118,13 @@ TEST_F(BlockBuilderTest, PathShapes)
     ASSERT_TRUE(b.ok);
     EXPECT_EQ(Bytes(b.block).mid(23, 15), QByteArray(15, '\0'));
     EXPECT_EQ(b.block[22], '9');
-    EXPECT_TRUE(s.edAprsPath.text().isEmpty());
+    EXPECT_TRUE(s.path.text().isEmpty());
 
     Set("edAprsPath", "WIDE1-1,");
     b = fillBlock();
     ASSERT_TRUE(b.ok);
     EXPECT_EQ(Bytes(b.block).mid(30, 8), QByteArray("      0") + '\0');
-    EXPECT_EQ(s.edAprsPath.text(), QStringLiteral("WIDE1-1,"));
+    EXPECT_EQ(s.path.text(), QStringLiteral("WIDE1-1,"));
 
     // Everything after the first comma is one callsign: the second
     // digipeater keeps its SSID, the third is not sent.
@@ -132,7 +132,7 @@ TEST_F(BlockBuilderTest, PathShapes)
     b = fillBlock();
     ASSERT_TRUE(b.ok);
     EXPECT_EQ(Bytes(b.block).mid(30, 8), QByteArray("W2    2") + '\0');
-    EXPECT_EQ(s.edAprsPath.text(), QStringLiteral("WIDE1-1,W2-2,W3-3"));
+    EXPECT_EQ(s.path.text(), QStringLiteral("WIDE1-1,W2-2,W3-3"));
 }
 
 TEST_F(BlockBuilderTest, GpslessModeSendsTheMarker)
@@ -143,7 +143,7 @@ TEST_F(BlockBuilderTest, GpslessModeSendsTheMarker)
     ASSERT_TRUE(b.ok);
     EXPECT_EQ(b.block[offset::kGpsCheckInterval], kGpslessMarker);
     EXPECT_EQ(b.block[offset::kGpsAcqTimeout], 0);
-    EXPECT_EQ(s.edGpsCheckTime.text(), QStringLiteral("010"));
+    EXPECT_EQ(s.gpsInterval.text(), QStringLiteral("010"));
 }
 
 TEST_F(BlockBuilderTest, FlagsAndTable)
@@ -157,7 +157,7 @@ TEST_F(BlockBuilderTest, FlagsAndTable)
     const Built b = fillBlock();
     ASSERT_TRUE(b.ok);
     EXPECT_EQ(b.block[offset::kStatusEvery], 255);
-    EXPECT_EQ(s.edBcnEvery.text(), QStringLiteral("127"));
+    EXPECT_EQ(s.statusEvery.text(), QStringLiteral("127"));
     EXPECT_EQ(b.block[offset::kMsgOptions], 18);
     EXPECT_EQ(b.block[offset::kSymbolTable], '\\');
     EXPECT_EQ(b.block[offset::kSymbolCode], 95) << "a typed underscore is the weather symbol";
@@ -205,9 +205,9 @@ TEST_F(BlockBuilderTest, LateFailureLeavesEarlierTextsNormalised)
     Set("edDestCall", "X--1");
     const Built b = fillBlock();
     EXPECT_FALSE(b.ok);
-    EXPECT_EQ(s.edNumFlagsAuto.text(), QStringLiteral("253"));
-    EXPECT_EQ(s.esSpeedTable[2].text(), QStringLiteral("020"));
-    EXPECT_EQ(s.edMyCall.text(), QStringLiteral("NOCALL"));
+    EXPECT_EQ(s.txDelay.text(), QStringLiteral("253"));
+    EXPECT_EQ(s.speedIntervals[2].text(), QStringLiteral("020"));
+    EXPECT_EQ(s.callsign.text(), QStringLiteral("NOCALL"));
     EXPECT_EQ(b.block[offset::kStatusText], 'T') << "the block stays as far as it was filled";
     EXPECT_EQ(b.block[offset::kMessage], 0);
 }

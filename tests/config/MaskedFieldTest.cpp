@@ -85,26 +85,26 @@ TEST(MaskedField, FreeTextRefusesMoreThanMaxLength)
 TEST(ListChoice, RefusesPositionsOutsideTheList)
 {
     tarvek::config::TrackerSettings settings;
-    EXPECT_EQ(settings.cbMicEMsg.index(), 0);
-    EXPECT_TRUE(settings.cbMicEMsg.setIndex(7));
-    EXPECT_FALSE(settings.cbMicEMsg.setIndex(8));
-    EXPECT_FALSE(settings.cbMicEMsg.setIndex(-1));
-    EXPECT_EQ(settings.cbMicEMsg.index(), 7);
-    EXPECT_FALSE(settings.chkTable.setValue(3));
-    EXPECT_EQ(settings.chkTable.value(), 0);
+    EXPECT_EQ(settings.micEMessage.index(), 0);
+    EXPECT_TRUE(settings.micEMessage.setIndex(7));
+    EXPECT_FALSE(settings.micEMessage.setIndex(8));
+    EXPECT_FALSE(settings.micEMessage.setIndex(-1));
+    EXPECT_EQ(settings.micEMessage.index(), 7);
+    EXPECT_FALSE(settings.alternateTable.setValue(3));
+    EXPECT_EQ(settings.alternateTable.value(), 0);
 }
 
 TEST(LoadDefaults, FillsTextFieldsExactlyAndLeavesCalculatorAlone)
 {
     tarvek::config::SettingsModel model;
-    ASSERT_TRUE(model.calculator.txtLat.setText(QStringLiteral("45.30.50")));
+    ASSERT_TRUE(model.calculator.latitude.setText(QStringLiteral("45.30.50")));
     tarvek::config::loadDefaults(model.tracker);
-    EXPECT_EQ(model.tracker.edBeacon.text().size(), 29);
-    EXPECT_EQ(model.tracker.edAprsMsg.text().size(), 38);
-    EXPECT_EQ(model.calculator.txtLat.text(), QStringLiteral("45.30.50"));
-    ASSERT_TRUE(model.tracker.edGpsAcqTime.setText(QStringLiteral("000")));
+    EXPECT_EQ(model.tracker.statusText.text().size(), 29);
+    EXPECT_EQ(model.tracker.message.text().size(), 38);
+    EXPECT_EQ(model.calculator.latitude.text(), QStringLiteral("45.30.50"));
+    ASSERT_TRUE(model.tracker.gpsTimeout.setText(QStringLiteral("000")));
     tarvek::config::loadDefaults(model.tracker);
-    EXPECT_EQ(model.tracker.edGpsAcqTime.text(), QStringLiteral("025"));
+    EXPECT_EQ(model.tracker.gpsTimeout.text(), QStringLiteral("025"));
 }
 
 TEST(ControlAccess, WritesByNameWithTheControlsRefusals)
@@ -113,12 +113,12 @@ TEST(ControlAccess, WritesByNameWithTheControlsRefusals)
     const auto speed = tarvek::config::findControl(model, QStringLiteral("esSpeedTable(6)"));
     ASSERT_TRUE(speed);
     EXPECT_TRUE(tarvek::config::writeControl(*speed, QStringLiteral("77")).ok());
-    EXPECT_EQ(model.tracker.esSpeedTable[6].text(), QStringLiteral("77_"));
+    EXPECT_EQ(model.tracker.speedIntervals[6].text(), QStringLiteral("77_"));
     const auto mic = tarvek::config::findControl(model, QStringLiteral("cbMicEMsg"));
     EXPECT_FALSE(tarvek::config::writeControl(*mic, QStringLiteral("8")).ok());
     EXPECT_FALSE(tarvek::config::writeControl(*mic, QStringLiteral("x")).ok());
     const auto norm = tarvek::config::findControl(model, QStringLiteral("optLLtoNorm"));
     EXPECT_TRUE(tarvek::config::writeControl(*norm, QStringLiteral("1")).ok());
-    EXPECT_TRUE(model.calculator.optLLtoNorm.isSelected());
+    EXPECT_TRUE(model.calculator.normalForm.isSelected());
     EXPECT_FALSE(tarvek::config::findControl(model, QStringLiteral("edNothing")));
 }

@@ -94,11 +94,11 @@ TEST(SettingNames, MicEListTakesItsTextsInAnyCaseWithBlanksOrHyphens)
     SettingsModel model;
     const auto micE = findControl(model, u"mic-e"_s);
     ASSERT_TRUE(writeControl(*micE, u"Priority"_s).ok());
-    EXPECT_EQ(model.tracker.cbMicEMsg.index(), 6);
+    EXPECT_EQ(model.tracker.micEMessage.index(), 6);
     const WriteResult refused = writeControl(*micE, u"Urgent"_s);
     EXPECT_TRUE(refused.error.startsWith(u"cbMicEMsg (mic-e): \"Urgent\""_s))
         << qPrintable(refused.error);
-    EXPECT_EQ(model.tracker.cbMicEMsg.index(), 6);
+    EXPECT_EQ(model.tracker.micEMessage.index(), 6);
 }
 
 TEST(SettingNames, BlockBytesForPeople)

@@ -180,9 +180,9 @@ TEST_F(AccessibilityTest, CountersReadAsCharactersLeft)
     const auto counter = [](QLabel *label) {
         return QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
     };
-    ASSERT_TRUE(model.tracker.edBeacon.setText(u"Tarvek"_s));
+    ASSERT_TRUE(model.tracker.statusText.setText(u"Tarvek"_s));
     EXPECT_EQ(counter(window.controls().statusCounter), u"23 characters left"_s);
-    ASSERT_TRUE(model.tracker.edAprsMsg.setText(QString(37, u'x')));
+    ASSERT_TRUE(model.tracker.message.setText(QString(37, u'x')));
     EXPECT_EQ(counter(window.controls().messageCounter), u"1 character left"_s);
 }
 

@@ -35,9 +35,9 @@ protected:
     {
         loadDefaults(model.tracker);
         beacon = new QLineEdit(&mainWindow);
-        beacon->setText(model.tracker.edBeacon.text());
-        QObject::connect(&model.tracker.edBeacon, &MaskedField::changed, beacon,
-                         [this] { beacon->setText(model.tracker.edBeacon.text()); });
+        beacon->setText(model.tracker.statusText.text());
+        QObject::connect(&model.tracker.statusText, &MaskedField::changed, beacon,
+                         [this] { beacon->setText(model.tracker.statusText.text()); });
         window = new CalculatorWindow(model, beacon, &mainWindow);
         mainWindow.show();
         window->showAndRaise();
@@ -70,11 +70,11 @@ protected:
 
     void click(QAbstractButton *button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-    QString statusText() const { return model.tracker.edBeacon.text(); }
+    QString statusText() const { return model.tracker.statusText.text(); }
     int charactersLeft() const
     {
-        return model.tracker.edBeacon.maxLength() -
-               static_cast<int>(model.tracker.edBeacon.text().size());
+        return model.tracker.statusText.maxLength() -
+               static_cast<int>(model.tracker.statusText.text().size());
     }
     QColor beaconBackground() const { return beacon->palette().color(QPalette::Base); }
     QColor systemBackground() const { return QApplication::palette(beacon).color(QPalette::Base); }
@@ -123,7 +123,7 @@ class TypedPositionTest : public CalculatorWindowTest,
 TEST_P(TypedPositionTest, WritesTheReportIntoTheStatusText)
 {
     const TypedPosition &p = GetParam();
-    (void)model.tracker.chkTable.setValue(p.alternateTable ? 1 : 0);
+    (void)model.tracker.alternateTable.setValue(p.alternateTable ? 1 : 0);
     retype(txtLat(), QString::fromLatin1(p.lat));
     retype(txtLng(), QString::fromLatin1(p.lng));
     if (chkCent()->isChecked() != p.hundredths)
@@ -218,7 +218,7 @@ TEST_F(CalculatorWindowTest, NotationToggleNeverConvertsTheTexts)
     EXPECT_FALSE(chkCent()->isChecked());
     EXPECT_FALSE(cmdCalc()->isEnabled()); // 75 seconds
     EXPECT_EQ(frameCaption(), QStringLiteral("Lat / Lon coordinates [+/-Grad.Min.Sec]"));
-    EXPECT_EQ(model.calculator.chkCent.value(), 0);
+    EXPECT_EQ(model.calculator.hundredths.value(), 0);
 
     click(chkCent());
     EXPECT_TRUE(cmdCalc()->isEnabled());
@@ -304,7 +304,7 @@ TEST_P(PastedTextTest, WriteButtonRefusesAndDisables)
     QGuiApplication::clipboard()->setText(QString::fromLatin1(GetParam().text));
     txtLat()->paste();
     ASSERT_EQ(txtLat()->text(), QString::fromLatin1(GetParam().text));
-    EXPECT_EQ(model.calculator.txtLat.text(), txtLat()->text());
+    EXPECT_EQ(model.calculator.latitude.text(), txtLat()->text());
     EXPECT_TRUE(cmdCalc()->isEnabled());
 
     for (QAbstractButton *form : {static_cast<QAbstractButton *>(optLLtoComp()),
@@ -333,17 +333,17 @@ INSTANTIATE_TEST_SUITE_P(Texts, PastedTextTest,
 TEST_F(CalculatorWindowTest, ProgramWritesShowInTheControls)
 {
     window->hide();
-    ASSERT_TRUE(model.calculator.txtLat.setText(QStringLiteral("-33.52.00")));
-    ASSERT_TRUE(model.calculator.txtLng.setText(QStringLiteral("W151.12.00")));
-    ASSERT_TRUE(model.calculator.chkCent.setValue(0));
-    model.calculator.optLLtoNorm.setSelected(true);
+    ASSERT_TRUE(model.calculator.latitude.setText(QStringLiteral("-33.52.00")));
+    ASSERT_TRUE(model.calculator.longitude.setText(QStringLiteral("W151.12.00")));
+    ASSERT_TRUE(model.calculator.hundredths.setValue(0));
+    model.calculator.normalForm.setSelected(true);
     EXPECT_EQ(txtLat()->text(), QStringLiteral("-33.52.00"));
     EXPECT_EQ(txtLng()->text(), QStringLiteral("W151.12.00"));
     EXPECT_FALSE(chkCent()->isChecked());
     EXPECT_EQ(frameCaption(), QStringLiteral("Lat / Lon coordinates [+/-Grad.Min.Sec]"));
     EXPECT_TRUE(optLLtoNorm()->isChecked());
 
-    ASSERT_TRUE(model.calculator.chkCent.setValue(1));
+    ASSERT_TRUE(model.calculator.hundredths.setValue(1));
     Q_EMIT model.calculator.loaded(); // as the configuration loader does
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(chkCent()->isChecked());
@@ -351,7 +351,7 @@ TEST_F(CalculatorWindowTest, ProgramWritesShowInTheControls)
     click(cmdCalc());
     EXPECT_EQ(statusText(), QStringLiteral("=3352.00S/15112.00W>"));
 
-    ASSERT_TRUE(model.calculator.chkCent.setValue(2)); // greyed: not ticked
+    ASSERT_TRUE(model.calculator.hundredths.setValue(2)); // greyed: not ticked
     EXPECT_EQ(chkCent()->checkState(), Qt::PartiallyChecked);
     EXPECT_EQ(frameCaption(), QStringLiteral("Lat / Lon coordinates [+/-Grad.Min.Sec]"));
 }
@@ -361,11 +361,11 @@ TEST_F(CalculatorWindowTest, OperatorEditsReachTheModel)
     retype(txtLat(), QStringLiteral("7.05.00"));
     click(optLLtoNorm());
     click(chkCent());
-    EXPECT_EQ(model.calculator.txtLat.text(), QStringLiteral("7.05.00"));
-    EXPECT_TRUE(model.calculator.optLLtoNorm.isSelected());
-    EXPECT_EQ(model.calculator.chkCent.value(), 0);
+    EXPECT_EQ(model.calculator.latitude.text(), QStringLiteral("7.05.00"));
+    EXPECT_TRUE(model.calculator.normalForm.isSelected());
+    EXPECT_EQ(model.calculator.hundredths.value(), 0);
     click(optLLtoComp());
-    EXPECT_FALSE(model.calculator.optLLtoNorm.isSelected());
+    EXPECT_FALSE(model.calculator.normalForm.isSelected());
 }
 
 TEST_F(CalculatorWindowTest, CompressedPositionLeavesItsArgumentsAlone)
@@ -375,8 +375,8 @@ TEST_F(CalculatorWindowTest, CompressedPositionLeavesItsArgumentsAlone)
     EXPECT_EQ(window->calculator().compressedPosition(lat, lon).text, "=/5L!!<*e8>  >");
     EXPECT_EQ(lat, 49.5);
     EXPECT_EQ(lon, -72.75);
-    (void)model.tracker.chkTable.setValue(1);
-    ASSERT_TRUE(model.tracker.edSymbol.setText(QStringLiteral("k")));
+    (void)model.tracker.alternateTable.setValue(1);
+    ASSERT_TRUE(model.tracker.symbol.setText(QStringLiteral("k")));
     EXPECT_EQ(window->calculator().compressedPosition(lat, lon).text, "=\\5L!!<*e8k  >");
 }
 

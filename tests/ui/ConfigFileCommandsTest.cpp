@@ -89,7 +89,7 @@ TEST_F(ConfigFileCommandsTest, SaveMakesTheFoldersCurrentAndWritesTheFullPath)
 TEST_F(ConfigFileCommandsTest, LoadOpensTheBareNameInTheChosenFolder)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("b")));
-    (void)model.tracker.edMyCall.setText(QStringLiteral("QX0ZZZ-7"));
+    (void)model.tracker.callsign.setText(QStringLiteral("QX0ZZZ-7"));
     ASSERT_TRUE(saveConfigFile(path(QStringLiteral("b/saved.cfg")), model).ok());
     loadDefaults(model.tracker);
     // The dialog's answer names the folder by a relative path: the file is
@@ -99,7 +99,7 @@ TEST_F(ConfigFileCommandsTest, LoadOpensTheBareNameInTheChosenFolder)
     commands.load();
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(QDir::currentPath(), QDir(path(QStringLiteral("b"))).canonicalPath());
-    EXPECT_EQ(model.tracker.edMyCall.text(), QStringLiteral("QX0ZZZ-7"));
+    EXPECT_EQ(model.tracker.callsign.text(), QStringLiteral("QX0ZZZ-7"));
     EXPECT_EQ(clicks, 1);
     // A second run resolves the bare name against the folder now current.
     dialogs.answer = QStringLiteral("saved.cfg");
@@ -136,7 +136,7 @@ TEST_F(ConfigFileCommandsTest, FailuresShowTheirDescriptionTitledTarvekWithoutIc
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("\"1\",\"200\",\"008\",8,\">\",0\r\n");
     }
-    (void)model.tracker.edBcnEvery.setText(QStringLiteral("3"));
+    (void)model.tracker.statusEvery.setText(QStringLiteral("3"));
     dialogs.answer = file;
     commands.save();
     commands.load();

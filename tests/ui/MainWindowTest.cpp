@@ -157,8 +157,8 @@ void ExpectCaptionsWhole(const MainWindow &window)
 TEST_F(MainWindowTest, NoCaptionIsClipped)
 {
     ExpectCaptionsWhole(*window);
-    ASSERT_TRUE(model.tracker.edBeacon.setText(QString()));
-    ASSERT_TRUE(model.tracker.edAprsMsg.setText(QString()));
+    ASSERT_TRUE(model.tracker.statusText.setText(QString()));
+    ASSERT_TRUE(model.tracker.message.setText(QString()));
     ExpectCaptionsWhole(*window); // the widest counters, "[29]" and "[38]"
     typeInto(c().gpsTimeout, QStringLiteral("0"));
     ASSERT_TRUE(c().gpslessButton->isVisible());
@@ -188,13 +188,13 @@ TEST_F(MainWindowTest, DescribedSettingsAreTheWindowsControlsAndCaptions)
 TEST_F(MainWindowTest, CallsignFieldsUpperCaseAndDrop)
 {
     typeInto(c().callsign, QStringLiteral("ab1"));
-    EXPECT_EQ(model.tracker.edMyCall.text(), QStringLiteral("AB1"));
+    EXPECT_EQ(model.tracker.callsign.text(), QStringLiteral("AB1"));
     QTest::keyClicks(c().callsign, QStringLiteral("/* ,"));
     EXPECT_EQ(c().callsign->text(), QStringLiteral("AB1"));
     typeInto(c().messageTo, QStringLiteral("q-7,"));
-    EXPECT_EQ(model.tracker.edDestCall.text(), QStringLiteral("Q-7"));
+    EXPECT_EQ(model.tracker.messageTo.text(), QStringLiteral("Q-7"));
     typeInto(c().path, QStringLiteral("wide1-1,wide2-1 "));
-    EXPECT_EQ(model.tracker.edAprsPath.text(), QStringLiteral("WIDE1-1,WIDE2-1"));
+    EXPECT_EQ(model.tracker.path.text(), QStringLiteral("WIDE1-1,WIDE2-1"));
 }
 
 // Types one character that has no key of its own in QTest's tables.
@@ -208,17 +208,17 @@ TEST_F(MainWindowTest, MessageFilter)
     typeInto(c().message, QStringLiteral("a}{|~"));
     TypeCharacter(c().message, QStringLiteral(u"\u00e8"));
     QTest::keyClicks(c().message, QStringLiteral("b"));
-    EXPECT_EQ(model.tracker.edAprsMsg.text(), QStringLiteral("a}b"));
+    EXPECT_EQ(model.tracker.message.text(), QStringLiteral("a}b"));
     EXPECT_EQ(c().messageCounter->text(), QStringLiteral("[35]"));
 }
 
 TEST_F(MainWindowTest, StatusTextFilterFollowsTheAcquisitionTimeout)
 {
     typeInto(c().statusText, QStringLiteral("x'`{|~y"));
-    EXPECT_EQ(model.tracker.edBeacon.text(), QStringLiteral("xy"));
-    ASSERT_TRUE(model.tracker.edGpsAcqTime.setText(QStringLiteral("000")));
+    EXPECT_EQ(model.tracker.statusText.text(), QStringLiteral("xy"));
+    ASSERT_TRUE(model.tracker.gpsTimeout.setText(QStringLiteral("000")));
     typeInto(c().statusText, QStringLiteral("x'`{|~y"));
-    EXPECT_EQ(model.tracker.edBeacon.text(), QStringLiteral("x'`{y"));
+    EXPECT_EQ(model.tracker.statusText.text(), QStringLiteral("x'`{y"));
 }
 
 struct Presentation {
@@ -250,29 +250,29 @@ TEST_F(MainWindowTest, GpslessSwitchFollowsEveryIntermediateText)
 {
     ExpectPresentation(c(), kNormal);
     typeInto(c().gpsTimeout, QStringLiteral("0"));
-    EXPECT_EQ(model.tracker.edGpsAcqTime.text(), QStringLiteral("0__"));
+    EXPECT_EQ(model.tracker.gpsTimeout.text(), QStringLiteral("0__"));
     ExpectPresentation(c(), kGpsless);
     QTest::keyClicks(c().gpsTimeout, QStringLiteral("2"));
     ExpectPresentation(c(), kNormal);
     QTest::keyClicks(c().gpsTimeout, QStringLiteral("5"));
-    EXPECT_EQ(model.tracker.edGpsAcqTime.text(), QStringLiteral("025"));
+    EXPECT_EQ(model.tracker.gpsTimeout.text(), QStringLiteral("025"));
     ExpectPresentation(c(), kNormal);
     // The Mic-E choice stays while its selector is hidden.
     c().micE->setCurrentIndex(3);
     typeInto(c().gpsTimeout, QStringLiteral("000"));
     ExpectPresentation(c(), kGpsless);
-    EXPECT_EQ(model.tracker.cbMicEMsg.index(), 3);
+    EXPECT_EQ(model.tracker.micEMessage.index(), 3);
 }
 
 TEST_F(MainWindowTest, DefaultRestoresEverythingAndTheCountersFollow)
 {
-    ASSERT_TRUE(model.tracker.edBeacon.setText(QString()));
-    ASSERT_TRUE(model.tracker.edAprsMsg.setText(QString()));
+    ASSERT_TRUE(model.tracker.statusText.setText(QString()));
+    ASSERT_TRUE(model.tracker.message.setText(QString()));
     EXPECT_EQ(c().statusCounter->text(), QStringLiteral("[29]"));
     EXPECT_EQ(c().messageCounter->text(), QStringLiteral("[38]"));
     typeInto(c().gpsTimeout, QStringLiteral("0"));
     QTest::mouseClick(c().alternateTable, Qt::LeftButton);
-    ASSERT_TRUE(model.tracker.chkTable.isTicked());
+    ASSERT_TRUE(model.tracker.alternateTable.isTicked());
     QTest::mouseClick(c().defaultButton, Qt::LeftButton);
     EXPECT_EQ(c().statusCounter->text(), QStringLiteral("[0]"));
     EXPECT_EQ(c().messageCounter->text(), QStringLiteral("[0]"));
@@ -334,15 +334,15 @@ TEST_F(MainWindowTest, DefaultRestoresEveryControlFromANonDefaultState)
 TEST_F(MainWindowTest, CheckBoxesAndMicEFollowTheirSettings)
 {
     QTest::mouseClick(c().autoReply, Qt::LeftButton);
-    EXPECT_EQ(model.tracker.chkAutoReply.value(), CheckBox::Checked);
-    ASSERT_TRUE(model.tracker.chkAutoReply.setValue(CheckBox::Grayed));
+    EXPECT_EQ(model.tracker.autoReply.value(), CheckBox::Checked);
+    ASSERT_TRUE(model.tracker.autoReply.setValue(CheckBox::Grayed));
     EXPECT_EQ(c().autoReply->checkState(), Qt::PartiallyChecked);
-    ASSERT_TRUE(model.tracker.chkAutoReply.setValue(CheckBox::Unchecked));
+    ASSERT_TRUE(model.tracker.autoReply.setValue(CheckBox::Unchecked));
     EXPECT_EQ(c().autoReply->checkState(), Qt::Unchecked);
-    ASSERT_TRUE(model.tracker.cbMicEMsg.setIndex(7));
+    ASSERT_TRUE(model.tracker.micEMessage.setIndex(7));
     EXPECT_EQ(c().micE->currentText(), QStringLiteral("Emergency"));
     c().micE->setCurrentIndex(2);
-    EXPECT_EQ(model.tracker.cbMicEMsg.index(), 2);
+    EXPECT_EQ(model.tracker.micEMessage.index(), 2);
 }
 
 // The names of the controls Tab visits from the first, in order; hidden
@@ -373,7 +373,7 @@ TEST_F(MainWindowTest, TabGoesThroughTheKeyboardOrder)
     normal.removeAll(u"cmdLatLon"_s); // shown only in GPSless Mode
     EXPECT_EQ(TabWalk(*window, normal.size() + 1), normal + QStringList{u"edNumFlagsAuto"_s});
 
-    ASSERT_TRUE(model.tracker.edGpsAcqTime.setText(u"000"_s));
+    ASSERT_TRUE(model.tracker.gpsTimeout.setText(u"000"_s));
     QStringList gpsless = order;
     gpsless.removeAll(u"cbMicEMsg"_s); // hidden in GPSless Mode
     EXPECT_EQ(TabWalk(*window, gpsless.size() + 1), gpsless + QStringList{u"edNumFlagsAuto"_s});
@@ -418,7 +418,7 @@ TEST_F(MainWindowTest, MouseFocusSelectsAllInListedFields)
     QTest::mouseClick(c().speedIntervals[2], Qt::LeftButton, {}, QPoint(4, 5));
     settle();
     QTest::keyClicks(c().speedIntervals[2], QStringLiteral("3"));
-    EXPECT_EQ(model.tracker.esSpeedTable[2].text(), QStringLiteral("3__"));
+    EXPECT_EQ(model.tracker.speedIntervals[2].text(), QStringLiteral("3__"));
 }
 
 // Back from another window, the field that had the focus gets it again, and
@@ -521,7 +521,7 @@ TEST_F(MainWindowTest, RejectedSettingsShowTheMessageAndSendNothing)
 {
     typeInto(c().callsign, QString());
     QTest::keyClick(c().callsign, Qt::Key_Delete);
-    ASSERT_TRUE(model.tracker.edMyCall.text().isEmpty());
+    ASSERT_TRUE(model.tracker.callsign.text().isEmpty());
     QTest::mouseClick(c().sendButton, Qt::LeftButton);
     EXPECT_EQ(messages.lines(),
               QStringList{QStringLiteral(
@@ -533,7 +533,7 @@ TEST_F(MainWindowTest, RejectedSettingsShowTheMessageAndSendNothing)
 // it is open is refused, and the window closes once SEND has ended.
 TEST_F(MainWindowTest, CloseRequestWhileTheRejectionBoxIsOpenIsRefused)
 {
-    ASSERT_TRUE(model.tracker.edMyCall.setText(QString()));
+    ASSERT_TRUE(model.tracker.callsign.setText(QString()));
     messages.whileShown = [this] {
         QueueCloseRequest(window.get());
         QCoreApplication::processEvents();
@@ -573,9 +573,9 @@ TEST(MainWindowPort, CommToolTipNamesTheDeviceOfTheCurrentNumber)
     FakeFileDialogs dialogs;
     RecordingPort port;
     MainWindow window(model, {messages, dialogs, port, {}, std::nullopt});
-    ASSERT_TRUE(model.tracker.edComm.setText(QStringLiteral("7")));
+    ASSERT_TRUE(model.tracker.port.setText(QStringLiteral("7")));
     EXPECT_EQ(HoverToolTip(window.controls().port), QStringLiteral("/dev/tarvek-test-port7"));
-    ASSERT_TRUE(model.tracker.edComm.setText(QStringLiteral("8")));
+    ASSERT_TRUE(model.tracker.port.setText(QStringLiteral("8")));
     EXPECT_EQ(HoverToolTip(window.controls().portLabel), QStringLiteral("/dev/tarvek-test-port8"));
     qunsetenv("TARVEK_COM7");
     qunsetenv("TARVEK_COM8");

@@ -94,7 +94,7 @@ private:
 
 TEST_F(SendFixture, SuccessfulSendShowsTheResultInTheDialog)
 {
-    ASSERT_TRUE(settings.edComm.setText(u"2"_s));
+    ASSERT_TRUE(settings.port.setText(u"2"_s));
     command().run();
 
     EXPECT_TRUE(presenter.shown.isEmpty());
@@ -116,7 +116,7 @@ TEST_F(SendFixture, SuccessfulSendShowsTheResultInTheDialog)
 
 TEST_F(SendFixture, RejectedSettingsNeverTouchThePort)
 {
-    ASSERT_TRUE(settings.edMsgRepeat.setText(u"999"_s));
+    ASSERT_TRUE(settings.messageRetries.setText(u"999"_s));
     command().run();
 
     EXPECT_EQ(log, QStringList({u"events"_s, u"box"_s}));
@@ -128,7 +128,7 @@ TEST_F(SendFixture, RejectedSettingsNeverTouchThePort)
     EXPECT_FALSE(whileShown.first().sendEnabled);
     EXPECT_FALSE(whileShown.first().dialogVisible);
     EXPECT_TRUE(cmdSend->isEnabled());
-    EXPECT_EQ(settings.edNumFlagsAuto.text(), u"200"_s); // normalised before the failure
+    EXPECT_EQ(settings.txDelay.text(), u"200"_s); // normalised before the failure
 }
 
 struct SerialFailure {
@@ -150,7 +150,7 @@ TEST_P(SendSerialFailure, ShowsTheDescriptionAndClosesThePort)
     const SerialFailure &c = GetParam();
     recordingPort.failAt = QString::fromLatin1(c.failAt);
     if (recordingPort.failAt == u"zero"_s) {
-        ASSERT_TRUE(settings.edComm.setText(u"0"_s));
+        ASSERT_TRUE(settings.port.setText(u"0"_s));
     }
     command().run();
 
