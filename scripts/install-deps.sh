@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev
           libqt6serialport6 fonts-dejavu-core)
 if [[ "${1:-}" == "test" ]]; then
-  packages+=(libgtest-dev libgmock-dev clang libclang-rt-14-dev clang-format locales
+  packages+=(libgtest-dev libgmock-dev clang libclang-rt-14-dev clang-format clang-tidy locales
             desktop-file-utils appstream man-db dpkg-dev file)
 fi
 

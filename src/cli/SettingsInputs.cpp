@@ -21,7 +21,7 @@ bool parseSettingsInputs(const QStringList &args, SettingsInputs &inputs, QStrin
                 error = QStringLiteral("%1 needs a value").arg(arg);
                 return false;
             }
-            const QString value = args.at(++i);
+            const QString &value = args.at(++i);
             if (arg == QLatin1String("--cfg")) {
                 if (!inputs.cfgPath.isEmpty()) {
                     error = QStringLiteral("--cfg given twice");

@@ -53,24 +53,28 @@ QString ssidReason(const QString &text, const QString &which = QString())
 class Builder
 {
 public:
-    Builder(TrackerSettings &settings, ConfigBlock &target) : s(settings), block(target) {}
+    Builder(TrackerSettings &settings, ConfigBlock &target) : m_settings(settings), m_block(target)
+    {
+    }
 
     void run()
     {
         packTxDelay();
-        packNumber(s.messageRetries, "edMsgRepeat", offset::kMsgRetries);
-        begin("cbMicEMsg", QString::number(s.micEMessage.index()));
-        const int autoReply = s.autoReply.value() != 0 ? 1 : 0;
-        block[offset::kMsgOptions] = toByte(packMessageCode({s.micEMessage.index(), autoReply}));
+        packNumber(m_settings.messageRetries, "edMsgRepeat", offset::kMsgRetries);
+        begin("cbMicEMsg", QString::number(m_settings.micEMessage.index()));
+        const int autoReply = m_settings.autoReply.value() != 0 ? 1 : 0;
+        m_block[offset::kMsgOptions] =
+            toByte(packMessageCode({m_settings.micEMessage.index(), autoReply}));
         packSymbol();
         packTimings();
-        packCallsignField(offset::kMyCall, s.callsign, "edMyCall", s.path.text().isEmpty());
+        packCallsignField(offset::kMyCall, m_settings.callsign, "edMyCall",
+                          m_settings.path.text().isEmpty());
         packPath();
-        packField(offset::kStatusText, s.statusText, "edBeacon");
-        packCallsignField(offset::kDestCall, s.messageTo, "edDestCall", false);
-        packField(offset::kMessage, s.message, "edAprsMsg");
-        begin("edMyCall", s.callsign);
-        if (s.callsign.text().isEmpty())
+        packField(offset::kStatusText, m_settings.statusText, "edBeacon");
+        packCallsignField(offset::kDestCall, m_settings.messageTo, "edDestCall", false);
+        packField(offset::kMessage, m_settings.message, "edAprsMsg");
+        begin("edMyCall", m_settings.callsign);
+        if (m_settings.callsign.text().isEmpty())
             failedWith(QStringLiteral("the callsign is empty"));
     }
 
@@ -85,7 +89,7 @@ private:
         text = stepText;
     }
 
-    // Every number stored in the block is taken to the nearest whole number
+    // Every number stored in the m_block is taken to the nearest whole number
     // and must fit a byte.
     std::uint8_t toByte(double value, const QString &what = QString())
     {
@@ -128,7 +132,7 @@ private:
     {
         begin(stepKey, field);
         const std::uint8_t value = toByte(valueOf(field));
-        block[static_cast<size_t>(index)] = value;
+        m_block[static_cast<size_t>(index)] = value;
         writeBack(field, value);
     }
 
@@ -141,17 +145,17 @@ private:
         const std::uint8_t tens =
             toByte(valueOf(field) / 10.0,
                    QStringLiteral("it makes %1 tens of seconds, more than a byte holds (255)"));
-        block[static_cast<size_t>(index)] = tens;
+        m_block[static_cast<size_t>(index)] = tens;
         writeBack(field, tens * 10.0);
     }
 
     void packTxDelay()
     {
-        begin("edNumFlagsAuto", s.txDelay);
-        raiseToMinimum(s.txDelay, 7);
-        const std::uint8_t flags = toByte(valueOf(s.txDelay) * 0.15);
-        block[offset::kTxDelay] = flags;
-        writeBack(s.txDelay, flags / 0.15);
+        begin("edNumFlagsAuto", m_settings.txDelay);
+        raiseToMinimum(m_settings.txDelay, 7);
+        const std::uint8_t flags = toByte(valueOf(m_settings.txDelay) * 0.15);
+        m_block[offset::kTxDelay] = flags;
+        writeBack(m_settings.txDelay, flags / 0.15);
     }
 
     void packTimings()
@@ -159,41 +163,41 @@ private:
         static const char *const kSpeedKeys[kSpeedBands] = {
             "esSpeedTable(0)", "esSpeedTable(1)", "esSpeedTable(2)", "esSpeedTable(3)",
             "esSpeedTable(4)", "esSpeedTable(5)", "esSpeedTable(6)"};
-        packInterval(offset::kGpsCheckInterval, s.gpsInterval, "edGpsCheckTime");
+        packInterval(offset::kGpsCheckInterval, m_settings.gpsInterval, "edGpsCheckTime");
         for (int i = 0; i < kSpeedBands; ++i)
-            packInterval(offset::kSpeedTable + i, s.speedIntervals[static_cast<size_t>(i)],
+            packInterval(offset::kSpeedTable + i, m_settings.speedIntervals[static_cast<size_t>(i)],
                          kSpeedKeys[i]);
-        packInterval(offset::kManualInterval, s.manualInterval, "edManualTime");
+        packInterval(offset::kManualInterval, m_settings.manualInterval, "edManualTime");
 
-        packNumber(s.gpsTimeout, "edGpsAcqTime", offset::kGpsAcqTimeout);
-        if (block[offset::kGpsAcqTimeout] == 0)
-            block[offset::kGpsCheckInterval] = kGpslessMarker;
+        packNumber(m_settings.gpsTimeout, "edGpsAcqTime", offset::kGpsAcqTimeout);
+        if (m_block[offset::kGpsAcqTimeout] == 0)
+            m_block[offset::kGpsCheckInterval] = kGpslessMarker;
 
-        begin("edBcnEvery", s.statusEvery);
-        if (valueOf(s.statusEvery) > 127)
-            writeBack(s.statusEvery, 127);
-        const int rxPosition = s.hideReceived.value() != 0 ? 1 : 0;
+        begin("edBcnEvery", m_settings.statusEvery);
+        if (valueOf(m_settings.statusEvery) > 127)
+            writeBack(m_settings.statusEvery, 127);
+        const int rxPosition = m_settings.hideReceived.value() != 0 ? 1 : 0;
         const std::uint8_t status =
-            toByte(packStatusCode({static_cast<int>(valueOf(s.statusEvery)), rxPosition}));
-        block[offset::kStatusEvery] = status;
-        writeBack(s.statusEvery, unpackStatusCode(status).every);
+            toByte(packStatusCode({static_cast<int>(valueOf(m_settings.statusEvery)), rxPosition}));
+        m_block[offset::kStatusEvery] = status;
+        writeBack(m_settings.statusEvery, unpackStatusCode(status).every);
     }
 
     void packSymbol()
     {
-        begin("edSymbol", s.symbol);
-        const QString symbol = s.symbol.content();
+        begin("edSymbol", m_settings.symbol);
+        const QString symbol = m_settings.symbol.content();
         if (symbol.isEmpty())
             failedWith(QStringLiteral("the symbol is missing"));
         const int code = cp1252Code(symbol.at(0).unicode());
-        block[offset::kSymbolCode] = static_cast<std::uint8_t>(code < 0 ? '?' : code);
-        block[offset::kSymbolTable] = s.alternateTable.value() != 0 ? '\\' : '/';
+        m_block[offset::kSymbolCode] = static_cast<std::uint8_t>(code < 0 ? '?' : code);
+        m_block[offset::kSymbolTable] = m_settings.alternateTable.value() != 0 ? '\\' : '/';
     }
 
     void packCallsignField(int position, MaskedField &field, const char *stepKey, bool addEnd)
     {
         begin(stepKey, field);
-        const auto normalised = packCallsign(block, position, field.text(), addEnd);
+        const auto normalised = packCallsign(m_block, position, field.text(), addEnd);
         if (!normalised)
             failedWith(ssidReason(field.text()));
         writeBack(field, *normalised);
@@ -201,35 +205,35 @@ private:
 
     void packPath()
     {
-        const QString path = s.path.text();
+        const QString path = m_settings.path.text();
         if (path.isEmpty())
             return;
         const qsizetype comma = path.size() > 1 ? path.indexOf(u',', 1) : -1;
         if (comma < 0) {
-            packCallsignField(offset::kDigi1, s.path, "edAprsPath", true);
+            packCallsignField(offset::kDigi1, m_settings.path, "edAprsPath", true);
             return;
         }
         begin("edAprsPath", path);
-        const auto first = packCallsign(block, offset::kDigi1, path.left(comma), false);
+        const auto first = packCallsign(m_block, offset::kDigi1, path.left(comma), false);
         if (!first)
             failedWith(ssidReason(path.left(comma), QStringLiteral("first digipeater: ")));
-        const auto second = packCallsign(block, offset::kDigi2, path.mid(comma + 1), true);
+        const auto second = packCallsign(m_block, offset::kDigi2, path.mid(comma + 1), true);
         if (!second)
             failedWith(ssidReason(path.mid(comma + 1), QStringLiteral("second digipeater: ")));
-        writeBack(s.path, *first + u',' + *second);
+        writeBack(m_settings.path, *first + u',' + *second);
     }
 
     void packField(int position, const MaskedField &field, const char *stepKey)
     {
         begin(stepKey, field);
-        if (!packText(block, position, field.text()))
-            failedWith(QStringLiteral("%1 bytes from byte %2 on run past the end of the block")
+        if (!packText(m_block, position, field.text()))
+            failedWith(QStringLiteral("%1 bytes from byte %2 on run past the end of the m_block")
                            .arg(encodeCp1252(field.text()).size() + 1)
                            .arg(position));
     }
 
-    TrackerSettings &s;
-    ConfigBlock &block;
+    TrackerSettings &m_settings;
+    ConfigBlock &m_block;
 };
 
 } // namespace
@@ -253,11 +257,12 @@ std::optional<QString> packCallsign(ConfigBlock &block, int position, const QStr
         return std::nullopt;
     const QByteArray call = encodeCp1252(normalized->callsign);
     Q_ASSERT(call.size() == 6);
+    const auto at = static_cast<size_t>(position);
     for (int k = 0; k < 6; ++k)
-        block[static_cast<size_t>(position + k)] = static_cast<std::uint8_t>(call.at(k));
-    block[static_cast<size_t>(position + 6)] = static_cast<std::uint8_t>(normalized->ssidCode);
+        block[at + k] = static_cast<std::uint8_t>(call.at(k));
+    block[at + 6] = static_cast<std::uint8_t>(normalized->ssidCode);
     if (addEnd)
-        block[static_cast<size_t>(position + 7)] = 0;
+        block[at + 7] = 0;
     return normalized->text;
 }
 

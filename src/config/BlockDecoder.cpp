@@ -37,7 +37,7 @@ QString pathAt(const ConfigBlock &block)
 {
     if (block[offset::kDigi1] == 0)
         return QString();
-    const QString first = callsignAt(block, offset::kDigi1);
+    QString first = callsignAt(block, offset::kDigi1);
     if (block[offset::kDigi2] == 0)
         return first;
     return first + u',' + callsignAt(block, offset::kDigi2);

@@ -35,12 +35,14 @@ std::optional<EditResult> insertMasked(const MaskedField &field, const Caret &ca
     const int start = caret.hasSelection() ? caret.selectionStart : caret.position;
     if (start + chars.size() > size)
         return std::nullopt;
+    const auto selected = static_cast<size_t>(caret.selectionStart);
     for (int i = 0; i < caret.selectionLength; ++i)
-        cells[static_cast<size_t>(caret.selectionStart + i)].reset();
+        cells[selected + i].reset();
+    const auto first = static_cast<size_t>(start);
     for (int i = 0; i < chars.size(); ++i) {
         if (!field.acceptsAt(start + i, chars.at(i)))
             return std::nullopt;
-        cells[static_cast<size_t>(start + i)] = chars.at(i);
+        cells[first + i] = chars.at(i);
     }
     return EditResult{cells, QString(), start + static_cast<int>(chars.size())};
 }

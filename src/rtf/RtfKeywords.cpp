@@ -189,9 +189,9 @@ KeywordTable buildTable()
 
 KeywordInfo lookupKeyword(std::string_view word)
 {
-    static const KeywordTable table = buildTable();
-    const auto found = table.find(word);
-    return found == table.end() ? KeywordInfo{} : found->second;
+    static const KeywordTable kTable = buildTable();
+    const auto found = kTable.find(word);
+    return found == kTable.end() ? KeywordInfo{} : found->second;
 }
 
 } // namespace tarvek::rtf

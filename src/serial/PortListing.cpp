@@ -13,7 +13,7 @@ namespace tarvek::serial
 namespace
 {
 
-const SystemPort *FindByDevice(const std::vector<SystemPort> &ports, const QString &device)
+const SystemPort *findByDevice(const std::vector<SystemPort> &ports, const QString &device)
 {
     const auto it = std::find_if(ports.begin(), ports.end(),
                                  [&](const SystemPort &port) { return port.device == device; });
@@ -22,13 +22,13 @@ const SystemPort *FindByDevice(const std::vector<SystemPort> &ports, const QStri
 
 // TARVEK_COM<n> variables with a value, by n. Numbers a port number cannot
 // take (see portNumberFromText) are left out.
-QMap<int, QString> EnvironmentOverrides()
+QMap<int, QString> environmentOverrides()
 {
-    static const QRegularExpression name(QStringLiteral("^TARVEK_COM([1-9][0-9]{0,4})$"));
+    static const QRegularExpression kName(QStringLiteral("^TARVEK_COM([1-9][0-9]{0,4})$"));
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     QMap<int, QString> overrides;
     for (const QString &key : environment.keys()) {
-        const QRegularExpressionMatch match = name.match(key);
+        const QRegularExpressionMatch match = kName.match(key);
         const int number = match.hasMatch() ? match.captured(1).toInt() : 0;
         const QString device = environment.value(key);
         if (number >= 1 && number <= std::numeric_limits<qint16>::max() && !device.isEmpty())
@@ -58,11 +58,11 @@ std::vector<NumberedPort> numberPorts(const std::vector<SystemPort> &system,
     const QStringList ordered = orderSerialPorts(devices);
     for (qsizetype i = 0; i < ordered.size(); ++i) {
         const int number = static_cast<int>(i + 1);
-        numbered.insert(number, {number, *FindByDevice(system, ordered.at(i)), false});
+        numbered.insert(number, {number, *findByDevice(system, ordered.at(i)), false});
     }
 #endif
     for (auto it = overrides.cbegin(); it != overrides.cend(); ++it) {
-        const SystemPort *known = FindByDevice(system, it.value());
+        const SystemPort *known = findByDevice(system, it.value());
         numbered.insert(it.key(),
                         {it.key(), known ? *known : SystemPort{it.value(), {}, {}, {}}, true});
     }
@@ -80,7 +80,7 @@ std::vector<NumberedPort> listNumberedPorts()
 #endif
         system.push_back({device, info.description(), info.manufacturer(), info.serialNumber()});
     }
-    return numberPorts(system, EnvironmentOverrides());
+    return numberPorts(system, environmentOverrides());
 }
 
 } // namespace tarvek::serial

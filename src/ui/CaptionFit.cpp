@@ -109,8 +109,8 @@ QFont formFont(const QString &family, qreal points)
 {
     // The installed families, listed once: asking the font database about
     // each name would run the system's substitution rules every time.
-    static const QStringList installed = QFontDatabase::families();
-    QFont font = installed.contains(family, Qt::CaseInsensitive)
+    static const QStringList kInstalled = QFontDatabase::families();
+    QFont font = kInstalled.contains(family, Qt::CaseInsensitive)
                      ? QFont(family)
                      : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font.setStyleHint(QFont::SansSerif);

@@ -43,7 +43,7 @@ private:
     void insertPicture(int index, const rtf::CharFormat &format);
     void attachToList(const rtf::Paragraph &paragraph);
     void insertTable(const rtf::Table &table);
-    void fillCell(QTextTableCell cell, const rtf::TableCell &content);
+    void fillCell(const QTextTableCell &cell, const rtf::TableCell &content);
 
     const rtf::Document &m_source;
     QTextDocument &m_target;
@@ -148,7 +148,7 @@ void Builder::insertTable(const rtf::Table &table)
     m_blockUnused = true;
 }
 
-void Builder::fillCell(QTextTableCell cell, const rtf::TableCell &content)
+void Builder::fillCell(const QTextTableCell &cell, const rtf::TableCell &content)
 {
     m_cursor = cell.firstCursorPosition();
     m_blockUnused = true;

@@ -150,9 +150,9 @@ QTextListFormat RtfFormats::listFormat(const rtf::Paragraph &paragraph)
     QTextListFormat list;
     list.setIndent(paragraph.format.listLevel + 1);
     if (paragraph.format.listKind == rtf::ListKind::Bullet) {
-        static const QTextListFormat::Style bullets[] = {
+        static const QTextListFormat::Style kBullets[] = {
             QTextListFormat::ListDisc, QTextListFormat::ListCircle, QTextListFormat::ListSquare};
-        list.setStyle(bullets[paragraph.format.listLevel % 3]);
+        list.setStyle(kBullets[paragraph.format.listLevel % 3]);
         return list;
     }
     const QString &marker = paragraph.listMarker;
