@@ -2,6 +2,7 @@
 // defaults, reasons for rejected builds and failed inputs, the lower-case
 // warning, per-verb help, the port list with TARVEK_COM overrides on
 // pseudo-terminals and the progress dots on a terminal's standard error.
+#include "CliRunner.h"
 #include "ControlAccess.h"
 #include "PortListing.h"
 #include "PtyPair.h"
@@ -11,7 +12,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -27,39 +27,30 @@ namespace
 using namespace Qt::StringLiterals;
 using testing::PtyPair;
 
-struct CliRun {
+// A run with its output as text.
+struct CliText {
     int exitCode = -1;
     QString out;
     QString err;
 };
 
-CliRun Cli(const QStringList &args, const QMap<QString, QString> &environment = {},
-           const QString &stderrFile = {})
+CliText Cli(const QStringList &args, const testing::CliEnvironment &environment = {},
+            const QString &stderrFile = {})
 {
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (auto it = environment.cbegin(); it != environment.cend(); ++it)
-        env.insert(it.key(), it.value());
-    process.setProcessEnvironment(env);
-    if (!stderrFile.isEmpty())
-        process.setStandardErrorFile(stderrFile, QIODevice::Append);
-    process.start(QStringLiteral(TARVEK_CLI), args);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    const testing::CliRun run = testing::RunCli(args, {}, environment, stderrFile);
+    return {run.exitCode, QString::fromUtf8(run.out), QString::fromUtf8(run.err)};
 }
 
 TEST(CliSettings, ListsEverySettingWithTheDefaultsLoadDefaultsWrites)
 {
-    const CliRun run = Cli({u"settings"_s, u"--json"_s});
+    const CliText run = Cli({u"settings"_s, u"--json"_s});
     ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
     const QJsonArray rows = QJsonDocument::fromJson(run.out.toUtf8()).array();
     SettingsModel model;
     loadDefaults(model.tracker);
     const std::vector<ControlRef> controls = allControls(model);
     ASSERT_EQ(rows.size(), qsizetype(controls.size()));
-    const CliRun plain = Cli({u"settings"_s});
+    const CliText plain = Cli({u"settings"_s});
     const QStringList lines = plain.out.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), rows.size());
     for (size_t i = 0; i < controls.size(); ++i) {
@@ -85,7 +76,7 @@ TEST(CliSettings, ListsEverySettingWithTheDefaultsLoadDefaultsWrites)
 
 TEST(CliReasons, RejectedBuildNamesTheSettingOnStderrAndInJson)
 {
-    const CliRun run = Cli({u"encode"_s, u"--json"_s, u"--set"_s, u"path=WIDE1--1"_s});
+    const CliText run = Cli({u"encode"_s, u"--json"_s, u"--set"_s, u"path=WIDE1--1"_s});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, u"tarvek-cli encode: Parametri incompleti o non corretti\n"
                        "tarvek-cli encode: edAprsPath (path) \"WIDE1--1\": the SSID \"-1\" after "
@@ -97,7 +88,7 @@ TEST(CliReasons, RejectedBuildNamesTheSettingOnStderrAndInJson)
                            {u"text"_s, u"WIDE1--1"_s},
                            {u"reason"_s, u"the SSID \"-1\" after \"-\" is not a whole number "
                                          "from 0 to 32767"_s}}));
-    const CliRun built = Cli({u"encode"_s, u"--json"_s});
+    const CliText built = Cli({u"encode"_s, u"--json"_s});
     EXPECT_FALSE(built.out.contains(u"rejected"_s));
 }
 
@@ -145,7 +136,7 @@ TEST(CliReasons, FailedInputsNameTheFileLineSettingAndValue)
          "settings` lists them)\n"_s},
     };
     for (const auto &row : rows) {
-        const CliRun run = Cli(row.args);
+        const CliText run = Cli(row.args);
         EXPECT_EQ(run.exitCode, row.exitCode) << qPrintable(row.args.join(u' '));
         EXPECT_EQ(run.err, row.err);
     }
@@ -154,8 +145,8 @@ TEST(CliReasons, FailedInputsNameTheFileLineSettingAndValue)
 
 TEST(CliReasons, LowerCaseCallsignsAreWarnedAboutAndKept)
 {
-    const CliRun run = Cli({u"encode"_s, u"--json"_s, u"--set"_s, u"callsign=iu0abc-7"_s,
-                            u"--set"_s, u"msg-to=IU0XYZ"_s, u"--set"_s, u"edAprsPath=Wide2-2"_s});
+    const CliText run = Cli({u"encode"_s, u"--json"_s, u"--set"_s, u"callsign=iu0abc-7"_s,
+                             u"--set"_s, u"msg-to=IU0XYZ"_s, u"--set"_s, u"edAprsPath=Wide2-2"_s});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err, u"tarvek-cli encode: warning: edMyCall (callsign) \"iu0abc-7\" has "
                        "lower-case letters; the window upper-cases callsigns as they are typed\n"
@@ -168,12 +159,12 @@ TEST(CliHelp, EveryVerbDescribesItselfWithAnExample)
 {
     for (const QString &verb : {u"encode"_s, u"save"_s, u"position"_s, u"send"_s, u"decode"_s,
                                 u"settings"_s, u"ports"_s}) {
-        const CliRun run = Cli({verb, u"--help"_s});
+        const CliText run = Cli({verb, u"--help"_s});
         EXPECT_EQ(run.exitCode, 0) << qPrintable(verb);
         EXPECT_TRUE(run.out.startsWith(u"usage: tarvek-cli "_s + verb)) << qPrintable(run.out);
         EXPECT_TRUE(run.out.contains(u"\nexample: "_s)) << qPrintable(verb);
     }
-    const CliRun overview = Cli({u"--help"_s});
+    const CliText overview = Cli({u"--help"_s});
     EXPECT_TRUE(
         overview.out.endsWith(u"`tarvek-cli settings` lists the names --set takes; "
                               "`tarvek-cli ports` lists the\nport numbers --port takes.\n"_s))
@@ -202,9 +193,9 @@ TEST(CliPorts, OverridesOnPseudoTerminalsAreListedAndMarked)
 {
     PtyPair first, second;
     ASSERT_TRUE(first.isValid() && second.isValid());
-    const CliRun run = Cli({u"ports"_s}, {{u"TARVEK_COM1"_s, first.device()},
-                                          {u"TARVEK_COM12"_s, second.device()},
-                                          {u"TARVEK_COM3"_s, QString()}});
+    const CliText run = Cli({u"ports"_s}, {{u"TARVEK_COM1"_s, first.device()},
+                                           {u"TARVEK_COM12"_s, second.device()},
+                                           {u"TARVEK_COM3"_s, QString()}});
     EXPECT_EQ(run.exitCode, 0);
     const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_FALSE(lines.isEmpty());
@@ -219,8 +210,8 @@ TEST(CliSend, ProgressDotsReachATerminalOnStderrAsTheStepsHappen)
     PtyPair port, terminal;
     ASSERT_TRUE(port.isValid() && terminal.isValid());
     const auto started = testing::Clock::now();
-    const CliRun run = Cli({u"send"_s, u"--port"_s, u"1"_s}, {{u"TARVEK_COM1"_s, port.device()}},
-                           terminal.device());
+    const CliText run = Cli({u"send"_s, u"--port"_s, u"1"_s}, {{u"TARVEK_COM1"_s, port.device()}},
+                            terminal.device());
     const auto ended = testing::Clock::now();
     ASSERT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, u"Sending data on COM1......\nData sent !\n"

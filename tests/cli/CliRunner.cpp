@@ -6,13 +6,16 @@
 namespace tarvek::testing
 {
 
-CliRun RunCli(const QStringList &args, const QByteArray &input, const CliEnvironment &environment)
+CliRun RunCli(const QStringList &args, const QByteArray &input, const CliEnvironment &environment,
+              const QString &stderrFile)
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const auto &[name, value] : environment)
         env.insert(name, value);
     process.setProcessEnvironment(env);
+    if (!stderrFile.isEmpty())
+        process.setStandardErrorFile(stderrFile, QIODevice::Append);
     process.start(QStringLiteral(TARVEK_CLI), args);
     if (!process.waitForStarted(10000))
         return {};

@@ -21,8 +21,10 @@ struct CliRun {
 // TARVEK_COM1 or LC_ALL.
 using CliEnvironment = QList<QPair<QString, QString>>;
 
-// Runs tarvek-cli with `args`, `input` on its standard input.
+// Runs tarvek-cli with `args`, `input` on its standard input. With a
+// `stderrFile`, standard error is appended to that file (a terminal, say)
+// instead of being collected.
 CliRun RunCli(const QStringList &args, const QByteArray &input = {},
-              const CliEnvironment &environment = {});
+              const CliEnvironment &environment = {}, const QString &stderrFile = {});
 
 } // namespace tarvek::testing
