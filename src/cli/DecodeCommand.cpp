@@ -22,20 +22,25 @@ int usageError(const QString &reason)
     return ExitUsage;
 }
 
+struct InputRead {
+    QByteArray bytes;
+    QString error; // empty when read
+
+    bool ok() const { return error.isEmpty(); }
+};
+
 // The whole file, or standard input when `path` is empty.
-bool readInput(const QString &path, QByteArray &bytes, QString &error)
+InputRead readInput(const QString &path)
 {
     QFile file;
     const bool opened = path.isEmpty() ? file.open(stdin, QIODevice::ReadOnly)
                                        : (file.setFileName(path), file.open(QIODevice::ReadOnly));
-    if (!opened) {
-        error =
+    if (!opened)
+        return {
+            {},
             QStringLiteral("cannot read %1: %2")
-                .arg(path.isEmpty() ? QStringLiteral("standard input") : path, file.errorString());
-        return false;
-    }
-    bytes = file.readAll();
-    return true;
+                .arg(path.isEmpty() ? QStringLiteral("standard input") : path, file.errorString())};
+    return {file.readAll(), {}};
 }
 
 } // namespace
@@ -47,13 +52,12 @@ int runDecode(const QStringList &args)
     const QString path = args.value(0);
     if (path.startsWith(u'-') && path.size() > 1)
         return usageError(QStringLiteral("unknown option \"%1\"").arg(path));
-    QByteArray bytes;
-    QString error;
-    if (!readInput(path, bytes, error)) {
-        printErr(QStringLiteral("tarvek-cli decode: %1\n").arg(error));
+    const InputRead input = readInput(path);
+    if (!input.ok()) {
+        printErr(QStringLiteral("tarvek-cli decode: %1\n").arg(input.error));
         return ExitFailed;
     }
-    const ParsedCapture parsed = parseCapture(bytes);
+    const ParsedCapture parsed = parseCapture(input.bytes);
     if (!parsed.ok) {
         printErr(QStringLiteral("tarvek-cli decode: %1\n").arg(parsed.error));
         return ExitFailed;

@@ -75,9 +75,8 @@ void printReport(const EncodeResult &r, SettingsModel &model, bool json)
 int runEncode(const QStringList &args)
 {
     SettingsInputs inputs;
-    QString error;
-    if (!parseSettingsInputs(args, inputs, error)) {
-        printErr(QStringLiteral("tarvek-cli encode: %1\n").arg(error));
+    if (const std::optional<QString> reason = parseSettingsInputs(args, inputs)) {
+        printErr(QStringLiteral("tarvek-cli encode: %1\n").arg(*reason));
         return ExitUsage;
     }
     bool json = false;
@@ -90,17 +89,11 @@ int runEncode(const QStringList &args)
     }
     SettingsModel model;
     EncodeResult result;
-    switch (applySettingsInputs(inputs, model, error)) {
-    case ApplyOutcome::SetRefused:
-        printErr(QStringLiteral("tarvek-cli encode: %1\n").arg(error));
-        return ExitUsage;
-    case ApplyOutcome::CfgFailed:
-        printReport(result, model, json);
-        printErr(QStringLiteral("tarvek-cli encode: %1\n").arg(error));
-        return ExitCfgFailed;
-    case ApplyOutcome::Applied:
-        break;
-    }
+    const ApplyResult applied = applySettingsInputs(inputs, model);
+    if (applied.outcome == ApplyOutcome::CfgFailed)
+        printReport(result, model, json); // what was loaded before the failure
+    if (!applied.ok())
+        return inputFailureExit(applied, QStringLiteral("encode"));
     warnLowerCaseCallsigns(QStringLiteral("encode"), model);
     result.built = true;
     result.ok = buildConfigBlock(model.tracker, result.block, &result.rejection);

@@ -15,9 +15,8 @@ namespace tarvek::cli
 int runSave(const QStringList &args)
 {
     SettingsInputs inputs;
-    QString error;
-    if (!parseSettingsInputs(args, inputs, error)) {
-        printErr(QStringLiteral("tarvek-cli save: %1\n").arg(error));
+    if (const std::optional<QString> reason = parseSettingsInputs(args, inputs)) {
+        printErr(QStringLiteral("tarvek-cli save: %1\n").arg(*reason));
         return ExitUsage;
     }
     if (inputs.rest.size() != 1 || inputs.rest.first().startsWith(QLatin1String("--"))) {
@@ -33,9 +32,9 @@ int runSave(const QStringList &args)
         return ExitUsage;
     }
     SettingsModel model;
-    const ApplyOutcome applied = applySettingsInputs(inputs, model, error);
-    if (applied != ApplyOutcome::Applied)
-        return inputFailureExit(applied, QStringLiteral("save"), error);
+    const ApplyResult applied = applySettingsInputs(inputs, model);
+    if (!applied.ok())
+        return inputFailureExit(applied, QStringLiteral("save"));
     warnLowerCaseCallsigns(QStringLiteral("save"), model);
     const CfgResult saved = saveConfigFile(inputs.rest.first(), model);
     if (!saved.ok()) {

@@ -101,28 +101,28 @@ private:
 };
 
 // --port takes the digits of a port number; everything else is an input.
-bool takePort(QStringList &rest, QString &port, QString &error)
+// Returns the reason for a usage error, if any.
+std::optional<QString> takePort(QStringList &rest, QString &port)
 {
     static const QRegularExpression kPortDigits(QStringLiteral("^[0-9]{1,5}$"));
     for (qsizetype i = 0; i < rest.size(); ++i) {
         if (rest[i] != QLatin1String("--port"))
             continue;
-        if (i + 1 >= rest.size() || !port.isNull()) {
-            error = i + 1 >= rest.size() ? QStringLiteral("--port needs a value")
-                                         : QStringLiteral("--port given twice");
-            return false;
-        }
+        if (i + 1 >= rest.size())
+            return QStringLiteral("--port needs a value");
+        if (!port.isNull())
+            return QStringLiteral("--port given twice");
         port = rest[i + 1];
         rest.remove(i, 2);
         --i;
     }
     if (port.isNull())
-        error = QStringLiteral("--port is required");
-    else if (!kPortDigits.match(port).hasMatch())
-        error = QStringLiteral("--port takes a port number, not \"%1\"").arg(port);
-    else if (!rest.isEmpty())
-        error = QStringLiteral("unexpected argument \"%1\"").arg(rest.first());
-    return error.isEmpty();
+        return QStringLiteral("--port is required");
+    if (!kPortDigits.match(port).hasMatch())
+        return QStringLiteral("--port takes a port number, not \"%1\"").arg(port);
+    if (!rest.isEmpty())
+        return QStringLiteral("unexpected argument \"%1\"").arg(rest.first());
+    return std::nullopt;
 }
 
 int sendBlock(const ConfigBlock &block, const QString &portText)
@@ -150,14 +150,15 @@ int sendBlock(const ConfigBlock &block, const QString &portText)
 int runSend(const QStringList &args)
 {
     SettingsInputs inputs;
-    QString error;
+    if (const std::optional<QString> reason = parseSettingsInputs(args, inputs))
+        return usageError(*reason);
     QString port;
-    if (!parseSettingsInputs(args, inputs, error) || !takePort(inputs.rest, port, error))
-        return usageError(error);
+    if (const std::optional<QString> reason = takePort(inputs.rest, port))
+        return usageError(*reason);
     SettingsModel model;
-    const ApplyOutcome applied = applySettingsInputs(inputs, model, error);
-    if (applied != ApplyOutcome::Applied)
-        return inputFailureExit(applied, QStringLiteral("send"), error);
+    const ApplyResult applied = applySettingsInputs(inputs, model);
+    if (!applied.ok())
+        return inputFailureExit(applied, QStringLiteral("send"));
     warnLowerCaseCallsigns(QStringLiteral("send"), model);
     ConfigBlock block{};
     BuildRejection rejection;

@@ -6,6 +6,8 @@
 #include <QPair>
 #include <QStringList>
 
+#include <optional>
+
 namespace tarvek::cli
 {
 
@@ -15,21 +17,27 @@ struct SettingsInputs {
     QStringList rest; // arguments that are not inputs, in order
 };
 
-// Splits the inputs from the verb's own arguments. Returns false with the
-// reason in `error` on a malformed input option.
-bool parseSettingsInputs(const QStringList &args, SettingsInputs &inputs, QString &error);
+// Splits the inputs from the verb's own arguments. Returns the reason for a
+// usage error on a malformed input option.
+std::optional<QString> parseSettingsInputs(const QStringList &args, SettingsInputs &inputs);
 
 enum class ApplyOutcome { Applied, CfgFailed, SetRefused };
 
+struct ApplyResult {
+    ApplyOutcome outcome = ApplyOutcome::Applied;
+    // Why it stopped: the --cfg file and where its load stopped, or the
+    // --set and why it was refused. Empty when applied.
+    QString error;
+
+    bool ok() const { return outcome == ApplyOutcome::Applied; }
+};
+
 // Puts the defaults into `model`, loads the --cfg file if any, then applies
-// every --set. Stops at the first failure, leaving `model` as far as it got,
-// with the reason in `error`: the --cfg file and where its load stopped, or
-// the --set and why it was refused.
-ApplyOutcome applySettingsInputs(const SettingsInputs &inputs, config::SettingsModel &model,
-                                 QString &error);
+// every --set. Stops at the first failure, leaving `model` as far as it got.
+ApplyResult applySettingsInputs(const SettingsInputs &inputs, config::SettingsModel &model);
 
 // For verbs that report nothing else when the inputs fail: prints the reason
 // and returns the exit code (2 for a refused --set, 3 for a failed --cfg).
-int inputFailureExit(ApplyOutcome outcome, const QString &verb, const QString &error);
+int inputFailureExit(const ApplyResult &failure, const QString &verb);
 
 } // namespace tarvek::cli
