@@ -11,6 +11,30 @@ QString Paragraph::plainText() const
     return text;
 }
 
+namespace
+{
+
+// Names noted at the most, so that a damaged file cannot grow the report.
+constexpr int kMaxNamesNoted = 32;
+
+} // namespace
+
+void ReadReport::noteSkippedDestination(std::string_view word)
+{
+    QMap<QString, int> &skipped = skippedDestinations;
+    const QString name = QString::fromLatin1(word.data(), qsizetype(word.size()));
+    if (skipped.contains(name) || skipped.size() < kMaxNamesNoted)
+        ++skipped[name];
+}
+
+void ReadReport::noteUnknownWord(std::string_view word)
+{
+    QStringList &unknown = unknownControlWords;
+    const QString name = QString::fromLatin1(word.data(), qsizetype(word.size()));
+    if (unknown.size() < kMaxNamesNoted && !unknown.contains(name))
+        unknown.append(name);
+}
+
 const FontEntry *Document::findFont(int number) const
 {
     for (const FontEntry &font : fonts) {

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <string_view>
 #include <variant>
 
 namespace tarvek::rtf
@@ -122,6 +123,10 @@ struct ReadReport {
     int unclosedGroups = 0;
     bool depthLimitReached = false;
     bool sizeLimitReached = false; // content beyond the model's caps was dropped
+
+    // Counts a skipped group under its destination's name.
+    void noteSkippedDestination(std::string_view word);
+    void noteUnknownWord(std::string_view word);
 };
 
 struct Document {

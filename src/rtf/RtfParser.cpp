@@ -1,16 +1,11 @@
 #include "RtfParser.h"
 
+#include "FormatWords.h"
+
 #include <algorithm>
 
 namespace tarvek::rtf
 {
-
-namespace
-{
-
-constexpr int kMaxUnknownWordsNoted = 32;
-
-} // namespace
 
 RtfParser::RtfParser(QByteArrayView input, const ReadLimits &limits)
     : m_tokenizer(input), m_limits(limits), m_assembler(m_document, m_limits),
@@ -101,7 +96,7 @@ void RtfParser::endDestination(const GroupState &closed)
 {
     switch (closed.destination) {
     case Destination::FontTable:
-        finishFontEntry();
+        m_fonts.finish(m_document);
         break;
     case Destination::Picture:
         finishPicture(closed);
@@ -110,7 +105,7 @@ void RtfParser::endDestination(const GroupState &closed)
         m_assembler.setListMarker(m_marker);
         break;
     case Destination::WordPadList:
-        applyWordPadList();
+        m_wordPadList.applyTo(state().paragraph);
         break;
     default:
         break;
@@ -190,11 +185,12 @@ void RtfParser::handleWord(const Token &token)
     if (atGroupStart && enterDestination(info, token.word, starred))
         return;
     if (handleDestinationWord(info.keyword, token) || handleDocumentWord(info.keyword, token) ||
-        handleCharacterWord(info.keyword, token) || handleParagraphWord(info.keyword, token) ||
+        applyCharacterWord(info.keyword, token, state().character, state().hidden) ||
+        applyParagraphWord(info.keyword, token, state().paragraph) ||
         handleStructureWord(info, token))
         return;
     if (info.keyword == Keyword::Unknown)
-        noteUnknownWord(token.word);
+        m_document.report.noteUnknownWord(token.word);
 }
 
 bool RtfParser::enterDestination(KeywordInfo info, std::string_view word, bool starred)
@@ -228,15 +224,13 @@ bool RtfParser::enterDestination(KeywordInfo info, std::string_view word, bool s
         break;
     }
     if (destination == Destination::Skip)
-        noteSkippedDestination(word);
+        m_document.report.noteSkippedDestination(word);
     if (destination == Destination::Picture)
         m_picture.start();
     if (destination == Destination::ListMarker)
         m_marker.clear();
-    if (destination == Destination::WordPadList) {
-        m_pnKind = ListKind::None;
-        m_pnLevel = 0;
-    }
+    if (destination == Destination::WordPadList)
+        m_wordPadList.start();
     state().destination = destination;
     return true;
 }
@@ -246,22 +240,6 @@ void RtfParser::skipBinary(const Token &token)
     const std::string_view bytes = m_tokenizer.takeBinary(token.hasParam ? token.param : 0);
     if (state().destination == Destination::Picture)
         m_picture.appendBinary(bytes);
-}
-
-void RtfParser::noteSkippedDestination(std::string_view word)
-{
-    QMap<QString, int> &skipped = m_document.report.skippedDestinations;
-    const QString name = QString::fromLatin1(word.data(), qsizetype(word.size()));
-    if (skipped.contains(name) || skipped.size() < kMaxUnknownWordsNoted)
-        ++skipped[name];
-}
-
-void RtfParser::noteUnknownWord(std::string_view word)
-{
-    QStringList &unknown = m_document.report.unknownControlWords;
-    const QString name = QString::fromLatin1(word.data(), qsizetype(word.size()));
-    if (unknown.size() < kMaxUnknownWordsNoted && !unknown.contains(name))
-        unknown.append(name);
 }
 
 } // namespace tarvek::rtf

@@ -4,13 +4,14 @@
 // explicit vector with a depth cap, so nesting costs neither recursion nor
 // memory beyond the cap.
 #include "CodePage.h"
+#include "ColorTableReader.h"
 #include "DocumentAssembler.h"
+#include "FontTableReader.h"
 #include "PictureCollector.h"
 #include "RtfKeywords.h"
 #include "RtfReader.h"
 #include "RtfTokenizer.h"
-
-#include <QHash>
+#include "WordPadListReader.h"
 
 #include <string>
 #include <vector>
@@ -51,24 +52,15 @@ private:
     void handleWord(const Token &token);
     bool enterDestination(KeywordInfo info, std::string_view word, bool starred);
     bool handleDestinationWord(Keyword keyword, const Token &token);
-    bool handleColorWord(Keyword keyword, int param);
     bool handleDocumentWord(Keyword keyword, const Token &token);
-    bool handleCharacterWord(Keyword keyword, const Token &token);
-    bool handleParagraphWord(Keyword keyword, const Token &token);
     bool handleStructureWord(KeywordInfo info, const Token &token);
-    void noteSkippedDestination(std::string_view word);
-    void noteUnknownWord(std::string_view word);
     void skipBinary(const Token &token);
 
     void flushBytes();
     int currentCodePage() const;
     void deliver(const QString &text);
     void deliverCharacter(char16_t character);
-    void deliverFontName(const QString &text);
-    void finishFontEntry();
-    void deliverColorText(const QString &text);
     void finishPicture(const GroupState &closed);
-    void applyWordPadList();
 
     RtfTokenizer m_tokenizer;
     const ReadLimits m_limits;
@@ -82,13 +74,10 @@ private:
     bool m_starred = false;
     int m_skipRemaining = 0;
     std::string m_pendingBytes;
-    QHash<int, int> m_fontCodePages;
-    FontEntry m_fontEntry;
-    bool m_fontEntryOpen = false;
-    ColorEntry m_colorEntry;
+    FontTableReader m_fonts;
+    ColorTableReader m_colors;
+    WordPadListReader m_wordPadList;
     QString m_marker;
-    ListKind m_pnKind = ListKind::None;
-    int m_pnLevel = 0;
     QList<int> m_rowEdges;
     qsizetype m_pictureBytes = 0;
 };

@@ -1,5 +1,5 @@
 // Where decoded text goes: the body, a font name, the colour table, a list
-// marker. Also the ends of the destinations that collect something.
+// marker. Also the end of a picture.
 #include "RtfParser.h"
 
 namespace tarvek::rtf
@@ -22,7 +22,7 @@ int RtfParser::currentCodePage() const
         state().destination == Destination::ListMarker) {
         const int font =
             state().character.font >= 0 ? state().character.font : m_document.defaultFont;
-        const int fontCodePage = m_fontCodePages.value(font, 0);
+        const int fontCodePage = m_fonts.codePageOf(font);
         if (fontCodePage != 0)
             return fontCodePage;
     }
@@ -62,10 +62,10 @@ void RtfParser::deliver(const QString &text)
             m_assembler.appendText(text, state().character);
         return;
     case Destination::FontTable:
-        deliverFontName(text);
+        m_fonts.appendText(text, m_document);
         return;
     case Destination::ColorTable:
-        deliverColorText(text);
+        m_colors.appendText(text, m_document.colors);
         return;
     case Destination::ListMarker:
         if (m_marker.size() < 64)
@@ -73,44 +73,6 @@ void RtfParser::deliver(const QString &text)
         return;
     default:
         return;
-    }
-}
-
-void RtfParser::deliverFontName(const QString &text)
-{
-    qsizetype from = 0;
-    while (from < text.size()) {
-        const qsizetype semicolon = text.indexOf(u';', from);
-        const qsizetype to = semicolon < 0 ? text.size() : semicolon;
-        if (m_fontEntry.name.size() < 128)
-            m_fontEntry.name += text.mid(from, std::min<qsizetype>(to - from, 128));
-        if (semicolon < 0)
-            return;
-        finishFontEntry();
-        from = semicolon + 1;
-    }
-}
-
-void RtfParser::finishFontEntry()
-{
-    if (!m_fontEntryOpen)
-        return;
-    m_fontEntryOpen = false;
-    m_fontEntry.name = m_fontEntry.name.trimmed();
-    if (m_document.fonts.size() < 4096) {
-        m_fontCodePages.insert(m_fontEntry.number, codePageForCharset(m_fontEntry.charset));
-        m_document.fonts.append(m_fontEntry);
-    }
-    m_fontEntry = FontEntry{};
-}
-
-void RtfParser::deliverColorText(const QString &text)
-{
-    for (const QChar c : text) {
-        if (c != u';' || m_document.colors.size() >= 4096)
-            continue;
-        m_document.colors.append(m_colorEntry);
-        m_colorEntry = ColorEntry{};
     }
 }
 
@@ -126,13 +88,6 @@ void RtfParser::finishPicture(const GroupState &closed)
     m_pictureBytes += picture->data.size();
     m_document.pictures.append(std::move(*picture));
     m_assembler.appendPicture(int(m_document.pictures.size()) - 1, closed.character);
-}
-
-void RtfParser::applyWordPadList()
-{
-    ParagraphFormat &format = state().paragraph;
-    format.listKind = m_pnKind;
-    format.listLevel = m_pnLevel;
 }
 
 } // namespace tarvek::rtf

@@ -1,7 +1,10 @@
-// The control words, grouped by what they change: the current destination's
-// tables, the document, the character format, the paragraph format, and the
-// structure (breaks, cells, rows, special characters).
+// The control words the parser handles itself, grouped by what they change:
+// the current destination (font and colour tables, picture, list), the
+// document, and the structure (breaks, cells, rows, special characters). The
+// format words are in FormatWords.cpp.
 #include "RtfParser.h"
+
+#include "FormatWords.h"
 
 #include <algorithm>
 
@@ -11,19 +14,7 @@ namespace tarvek::rtf
 namespace
 {
 
-constexpr int kMaxTwips = 31680;
-constexpr int kMaxTabStops = 32;
 constexpr int kMaxCells = 64;
-
-int twips(const Token &token)
-{
-    return std::clamp(token.param, -kMaxTwips, kMaxTwips);
-}
-
-bool toggle(const Token &token)
-{
-    return !token.hasParam || token.param != 0;
-}
 
 // \uN is a signed 16-bit number: negative values stand for code units above
 // 32767.
@@ -36,47 +27,13 @@ char16_t unicodeUnit(int param)
 
 } // namespace
 
-bool RtfParser::handleColorWord(Keyword keyword, int param)
-{
-    const int value = std::clamp(param, 0, 255);
-    switch (keyword) {
-    case Keyword::Red:
-        m_colorEntry.rgb.red = value;
-        break;
-    case Keyword::Green:
-        m_colorEntry.rgb.green = value;
-        break;
-    case Keyword::Blue:
-        m_colorEntry.rgb.blue = value;
-        break;
-    default:
-        return false;
-    }
-    m_colorEntry.isAuto = false;
-    return true;
-}
-
 bool RtfParser::handleDestinationWord(Keyword keyword, const Token &token)
 {
     switch (state().destination) {
     case Destination::FontTable:
-        if (keyword == Keyword::Font) {
-            finishFontEntry();
-            m_fontEntry = FontEntry{token.param, QString(), 0};
-            m_fontEntryOpen = true;
-            return true;
-        }
-        if (keyword == Keyword::FontCharset) {
-            m_fontEntry.charset = token.param;
-            return true;
-        }
-        if (keyword == Keyword::FontFamilyName) {
-            m_fontEntry.family = static_cast<FontFamily>(lookupKeyword(token.word).character);
-            return true;
-        }
-        return false;
+        return m_fonts.handleWord(keyword, token, m_document);
     case Destination::ColorTable:
-        return handleColorWord(keyword, token.param);
+        return m_colors.handleWord(keyword, token.param);
     case Destination::Picture:
         if (keyword == Keyword::PngBlip || keyword == Keyword::JpegBlip ||
             keyword == Keyword::OtherPictureFormat) {
@@ -86,23 +43,7 @@ bool RtfParser::handleDestinationWord(Keyword keyword, const Token &token)
         m_picture.setSize(keyword, token.param);
         return false;
     case Destination::WordPadList:
-        switch (keyword) {
-        case Keyword::PnBullet:
-            m_pnKind = ListKind::Bullet;
-            return true;
-        case Keyword::PnBody:
-        case Keyword::PnNumberStyle:
-            if (m_pnKind == ListKind::None)
-                m_pnKind = ListKind::Numbered;
-            return true;
-        case Keyword::PnLevel:
-            m_pnLevel = std::clamp(token.param - 1, 0, 8);
-            if (m_pnKind == ListKind::None)
-                m_pnKind = ListKind::Numbered;
-            return true;
-        default:
-            return false;
-        }
+        return m_wordPadList.handleWord(keyword, token);
     default:
         return false;
     }
@@ -134,118 +75,6 @@ bool RtfParser::handleDocumentWord(Keyword keyword, const Token &token)
         return false;
     }
     m_document.codePage = m_decoders.forCodePage(codePage).codePage();
-    return true;
-}
-
-bool RtfParser::handleCharacterWord(Keyword keyword, const Token &token)
-{
-    CharFormat &format = state().character;
-    switch (keyword) {
-    case Keyword::Bold:
-        format.bold = toggle(token);
-        break;
-    case Keyword::Italic:
-        format.italic = toggle(token);
-        break;
-    case Keyword::Underline:
-        format.underline = toggle(token);
-        break;
-    case Keyword::UnderlineNone:
-        format.underline = false;
-        break;
-    case Keyword::Strike:
-        format.strike = toggle(token);
-        break;
-    case Keyword::Font:
-        format.font = token.param;
-        break;
-    case Keyword::FontSize:
-        format.halfPoints = token.param > 0 ? std::min(token.param, 3276) : 24;
-        break;
-    case Keyword::Foreground:
-        format.foreground = std::max(token.param, 0);
-        break;
-    case Keyword::Highlight:
-        format.background = std::max(token.param, 0);
-        break;
-    case Keyword::Superscript:
-        format.vertical = VerticalPosition::Superscript;
-        break;
-    case Keyword::Subscript:
-        format.vertical = VerticalPosition::Subscript;
-        break;
-    case Keyword::NoSuperSub:
-        format.vertical = VerticalPosition::Normal;
-        break;
-    case Keyword::Hidden:
-        state().hidden = toggle(token);
-        break;
-    case Keyword::Plain:
-        format = CharFormat{};
-        state().hidden = false;
-        break;
-    default:
-        return false;
-    }
-    return true;
-}
-
-bool RtfParser::handleParagraphWord(Keyword keyword, const Token &token)
-{
-    ParagraphFormat &format = state().paragraph;
-    switch (keyword) {
-    case Keyword::ParagraphDefault:
-        format = ParagraphFormat{};
-        break;
-    case Keyword::AlignLeft:
-        format.alignment = Alignment::Left;
-        break;
-    case Keyword::AlignCenter:
-        format.alignment = Alignment::Center;
-        break;
-    case Keyword::AlignRight:
-        format.alignment = Alignment::Right;
-        break;
-    case Keyword::AlignJustify:
-        format.alignment = Alignment::Justify;
-        break;
-    case Keyword::LeftIndent:
-        format.leftIndent = twips(token);
-        break;
-    case Keyword::RightIndent:
-        format.rightIndent = twips(token);
-        break;
-    case Keyword::FirstIndent:
-        format.firstLineIndent = twips(token);
-        break;
-    case Keyword::SpaceBefore:
-        format.spaceBefore = std::max(twips(token), 0);
-        break;
-    case Keyword::SpaceAfter:
-        format.spaceAfter = std::max(twips(token), 0);
-        break;
-    case Keyword::LineSpacing:
-        format.lineSpacing = twips(token);
-        break;
-    case Keyword::LineMultiple:
-        format.lineMultiple = toggle(token);
-        break;
-    case Keyword::TabStop:
-        if (format.tabStops.size() < kMaxTabStops)
-            format.tabStops.append(std::max(twips(token), 0));
-        break;
-    case Keyword::InTable:
-        format.inTable = true;
-        break;
-    case Keyword::ListOverride:
-        format.listId = std::max(token.param, 0);
-        break;
-    case Keyword::ListLevel:
-        format.listLevel = std::clamp(token.param, 0, 8);
-        break;
-    default:
-        return false;
-    }
     return true;
 }
 
@@ -284,7 +113,7 @@ bool RtfParser::handleStructureWord(KeywordInfo info, const Token &token)
         return true;
     case Keyword::CellRightEdge:
         if (m_rowEdges.size() < kMaxCells)
-            m_rowEdges.append(twips(token));
+            m_rowEdges.append(twipsParam(token));
         return true;
     case Keyword::Unicode:
         deliverCharacter(unicodeUnit(token.param));
