@@ -65,6 +65,24 @@ const char *codecName(int codePage)
 
 } // namespace
 
+std::optional<int> codePageOfWord(Keyword keyword, int param)
+{
+    switch (keyword) {
+    case Keyword::Ansi:
+        return kDefaultCodePage;
+    case Keyword::Mac:
+        return 10000;
+    case Keyword::Pc:
+        return 437;
+    case Keyword::Pca:
+        return 850;
+    case Keyword::CodePage:
+        return param;
+    default:
+        return std::nullopt;
+    }
+}
+
 int codePageForCharset(int charset)
 {
     switch (charset) {

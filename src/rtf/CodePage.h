@@ -4,10 +4,13 @@
 // the one implied by the current font's \fcharsetN. Windows-1252 is built in;
 // other code pages use Qt's converters when the platform has them and fall
 // back to Windows-1252 otherwise.
+#include "RtfKeywords.h"
+
 #include <QString>
 #include <QStringDecoder>
 
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 
@@ -21,6 +24,10 @@ inline constexpr int kSymbolCodePage = 42;
 // The code page that a font's \fcharsetN implies; 0 when the charset says
 // nothing beyond the document's default (ANSI or "default").
 int codePageForCharset(int charset);
+
+// The code page that a character-set word asks for (\ansi, \mac, \pc, \pca,
+// \ansicpgN with its parameter); nothing for any other word.
+std::optional<int> codePageOfWord(Keyword keyword, int param);
 
 class CodePageDecoder
 {

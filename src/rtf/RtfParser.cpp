@@ -46,7 +46,7 @@ void RtfParser::handle(const Token &token)
         if (m_skipRemaining > 0)
             --m_skipRemaining;
         else if (carriesText(state().destination))
-            m_pendingBytes.push_back(static_cast<char>(token.byte));
+            m_pending.append(static_cast<char>(token.byte));
         return;
     case TokenType::ControlSymbol:
         handleSymbol(token.symbol);
@@ -123,7 +123,7 @@ void RtfParser::handleText(std::string_view bytes)
     if (state().destination == Destination::Picture)
         m_picture.appendHex(bytes);
     else if (carriesText(state().destination))
-        m_pendingBytes.append(bytes);
+        m_pending.append(bytes);
 }
 
 void RtfParser::handleSymbol(char symbol)
@@ -145,7 +145,7 @@ void RtfParser::handleSymbol(char symbol)
     case '\\':
     case '{':
     case '}':
-        m_pendingBytes.push_back(symbol);
+        m_pending.append(symbol);
         return;
     case '~':
         deliverCharacter(0x00A0);

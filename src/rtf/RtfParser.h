@@ -7,6 +7,7 @@
 #include "ColorTableReader.h"
 #include "DocumentAssembler.h"
 #include "FontTableReader.h"
+#include "PendingText.h"
 #include "PictureCollector.h"
 #include "RtfKeywords.h"
 #include "RtfReader.h"
@@ -67,13 +68,12 @@ private:
     Document m_document;
     DocumentAssembler m_assembler;
     PictureCollector m_picture;
-    CodePageDecoders m_decoders;
     std::vector<GroupState> m_stack;
     int m_overflowDepth = 0;
     bool m_groupStart = false;
     bool m_starred = false;
     int m_skipRemaining = 0;
-    std::string m_pendingBytes;
+    PendingText m_pending;
     FontTableReader m_fonts;
     ColorTableReader m_colors;
     WordPadListReader m_wordPadList;

@@ -5,17 +5,6 @@
 namespace tarvek::rtf
 {
 
-namespace
-{
-
-// Bytes below 32 in the text (other than a tab) are damage, not content.
-void dropControlCharacters(QString &text)
-{
-    text.removeIf([](QChar c) { return c.unicode() < 0x20 && c != u'\t'; });
-}
-
-} // namespace
-
 int RtfParser::currentCodePage() const
 {
     if (state().destination == Destination::Body ||
@@ -31,19 +20,8 @@ int RtfParser::currentCodePage() const
 
 void RtfParser::flushBytes()
 {
-    if (m_pendingBytes.empty())
-        return;
-    QString text;
-    bool ascii = true;
-    for (const char c : m_pendingBytes)
-        ascii = ascii && static_cast<unsigned char>(c) < 0x80;
-    if (ascii && currentCodePage() != kSymbolCodePage)
-        text = QString::fromLatin1(m_pendingBytes.data(), qsizetype(m_pendingBytes.size()));
-    else
-        m_decoders.forCodePage(currentCodePage()).append(m_pendingBytes, text);
-    m_pendingBytes.clear();
-    dropControlCharacters(text);
-    deliver(text);
+    if (!m_pending.isEmpty())
+        deliver(m_pending.take(currentCodePage()));
 }
 
 void RtfParser::deliverCharacter(char16_t character)

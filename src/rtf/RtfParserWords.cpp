@@ -51,30 +51,14 @@ bool RtfParser::handleDestinationWord(Keyword keyword, const Token &token)
 
 bool RtfParser::handleDocumentWord(Keyword keyword, const Token &token)
 {
-    int codePage = 0;
-    switch (keyword) {
-    case Keyword::Ansi:
-        codePage = kDefaultCodePage;
-        break;
-    case Keyword::Mac:
-        codePage = 10000;
-        break;
-    case Keyword::Pc:
-        codePage = 437;
-        break;
-    case Keyword::Pca:
-        codePage = 850;
-        break;
-    case Keyword::CodePage:
-        codePage = token.param;
-        break;
-    case Keyword::DefaultFont:
+    if (keyword == Keyword::DefaultFont) {
         m_document.defaultFont = token.param;
         return true;
-    default:
-        return false;
     }
-    m_document.codePage = m_decoders.forCodePage(codePage).codePage();
+    const std::optional<int> codePage = codePageOfWord(keyword, token.param);
+    if (!codePage)
+        return false;
+    m_document.codePage = m_pending.usableCodePage(*codePage);
     return true;
 }
 
