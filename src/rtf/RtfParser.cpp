@@ -9,10 +9,8 @@ namespace tarvek::rtf
 
 RtfParser::RtfParser(QByteArrayView input, const ReadLimits &limits)
     : m_tokenizer(input), m_limits(limits), m_assembler(m_document, m_limits),
-      m_picture(limits.maxPictureBytes)
+      m_picture(limits.maxPictureBytes), m_groups(limits.maxGroupDepth)
 {
-    m_stack.emplace_back();
-    m_stack.reserve(std::size_t(std::max(1, m_limits.maxGroupDepth)) + 1);
 }
 
 Document RtfParser::run()
@@ -21,9 +19,9 @@ Document RtfParser::run()
         handle(token);
     flushBytes();
     const ParagraphFormat last = state().paragraph;
-    m_document.report.unclosedGroups = int(m_stack.size()) - 1 + m_overflowDepth;
-    m_overflowDepth = 0;
-    while (m_stack.size() > 1)
+    m_document.report.unclosedGroups = m_groups.openCount();
+    m_groups.forgetCounted();
+    while (m_groups.openCount() > 0)
         closeGroup();
     m_assembler.finish(last);
     return std::move(m_document);
@@ -65,12 +63,8 @@ void RtfParser::openGroup()
     m_skipRemaining = 0;
     m_groupStart = true;
     m_starred = false;
-    if (int(m_stack.size()) > m_limits.maxGroupDepth) {
-        ++m_overflowDepth;
+    if (!m_groups.open())
         m_document.report.depthLimitReached = true;
-        return;
-    }
-    m_stack.push_back(m_stack.back());
 }
 
 void RtfParser::closeGroup()
@@ -78,16 +72,16 @@ void RtfParser::closeGroup()
     flushBytes();
     m_skipRemaining = 0;
     m_groupStart = false;
-    if (m_overflowDepth > 0) {
-        --m_overflowDepth;
+    GroupState closed;
+    switch (m_groups.close(closed)) {
+    case GroupStack::Closing::Counted:
         return;
-    }
-    if (m_stack.size() <= 1) {
+    case GroupStack::Closing::Unbalanced:
         ++m_document.report.unbalancedCloseBraces;
         return;
+    case GroupStack::Closing::Stored:
+        break;
     }
-    const GroupState closed = std::move(m_stack.back());
-    m_stack.pop_back();
     if (closed.destination != state().destination)
         endDestination(closed);
 }
@@ -195,34 +189,12 @@ void RtfParser::handleWord(const Token &token)
 
 bool RtfParser::enterDestination(KeywordInfo info, std::string_view word, bool starred)
 {
-    Destination destination;
-    switch (info.keyword) {
-    case Keyword::FontTable:
-        destination = Destination::FontTable;
-        break;
-    case Keyword::ColorTable:
-        destination = Destination::ColorTable;
-        break;
-    case Keyword::Picture:
-        destination = Destination::Picture;
-        break;
-    case Keyword::ListMarker:
-        destination = Destination::ListMarker;
-        break;
-    case Keyword::WordPadList:
-        destination = Destination::WordPadList;
-        break;
-    case Keyword::Transparent:
+    if (info.keyword == Keyword::Transparent)
         return true;
-    case Keyword::SkipGroup:
-        destination = Destination::Skip;
-        break;
-    default:
-        if (!starred)
-            return false;
-        destination = Destination::Skip;
-        break;
-    }
+    const std::optional<Destination> opened = destinationOpenedBy(info.keyword, starred);
+    if (!opened)
+        return false;
+    const Destination destination = *opened;
     if (destination == Destination::Skip)
         m_document.report.noteSkippedDestination(word);
     if (destination == Destination::Picture)

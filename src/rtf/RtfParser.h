@@ -1,12 +1,12 @@
 #pragma once
-// The reader's state machine: a stack of group states (destination, character
-// and paragraph format, \uc count) driven by the tokenizer. The stack is an
-// explicit vector with a depth cap, so nesting costs neither recursion nor
-// memory beyond the cap.
+// The reader's state machine: the tokenizer's tokens drive a stack of group
+// states (GroupStack.h); text goes to the current destination, control words
+// change the group's formats, the tables or the document's structure.
 #include "CodePage.h"
 #include "ColorTableReader.h"
 #include "DocumentAssembler.h"
 #include "FontTableReader.h"
+#include "GroupStack.h"
 #include "PendingText.h"
 #include "PictureCollector.h"
 #include "RtfKeywords.h"
@@ -27,23 +27,8 @@ public:
     Document run();
 
 private:
-    enum class Destination { Body, Skip, FontTable, ColorTable, Picture, ListMarker, WordPadList };
-
-    struct GroupState {
-        Destination destination = Destination::Body;
-        CharFormat character;
-        ParagraphFormat paragraph;
-        int unicodeSkip = 1;
-        bool hidden = false;
-    };
-
-    static bool carriesText(Destination destination)
-    {
-        return destination != Destination::Skip && destination != Destination::Picture &&
-               destination != Destination::WordPadList;
-    }
-    GroupState &state() { return m_stack.back(); }
-    const GroupState &state() const { return m_stack.back(); }
+    GroupState &state() { return m_groups.top(); }
+    const GroupState &state() const { return m_groups.top(); }
     void handle(const Token &token);
     void openGroup();
     void closeGroup();
@@ -68,8 +53,7 @@ private:
     Document m_document;
     DocumentAssembler m_assembler;
     PictureCollector m_picture;
-    std::vector<GroupState> m_stack;
-    int m_overflowDepth = 0;
+    GroupStack m_groups;
     bool m_groupStart = false;
     bool m_starred = false;
     int m_skipRemaining = 0;
