@@ -1,6 +1,7 @@
 // Why the block builder rejects settings: one row per rule, with the
 // setting, its text as the build found it and the rule's wording.
 #include "BlockBuilder.h"
+#include "CfgTestSupport.h"
 #include "ControlAccess.h"
 
 #include <gtest/gtest.h>
@@ -28,11 +29,8 @@ TEST_P(BuildRejectionTest, NamesTheSettingItsTextAndTheRule)
 {
     SettingsModel model;
     loadDefaults(model.tracker);
-    for (const auto &[name, value] : GetParam().sets) {
-        const WriteResult written = writeControl(*findControl(model, QString::fromLatin1(name)),
-                                                 QString::fromLatin1(value));
-        ASSERT_TRUE(written.ok()) << qPrintable(written.error);
-    }
+    for (const auto &[name, value] : GetParam().sets)
+        ASSERT_NO_FATAL_FAILURE(testing::Set(model, name, value));
     ConfigBlock block{};
     BuildRejection rejection;
     ASSERT_FALSE(buildConfigBlock(model.tracker, block, &rejection));

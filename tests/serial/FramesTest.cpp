@@ -2,6 +2,7 @@
 // decoder that reads a capture back into settings.
 #include "BlockBuilder.h"
 #include "BlockDecoder.h"
+#include "CfgTestSupport.h"
 #include "ControlAccess.h"
 #include "Frames.h"
 #include "WireDecoder.h"
@@ -165,11 +166,8 @@ TEST_P(DecodeShape, ReadsBackWhatTheBuildPacked)
 {
     SettingsModel model;
     loadDefaults(model.tracker);
-    for (const auto &[name, value] : GetParam().writes) {
-        const WriteResult written =
-            writeControl(*findControl(model, QString::fromLatin1(name)), QString::fromUtf8(value));
-        ASSERT_TRUE(written.ok()) << qPrintable(written.error);
-    }
+    for (const auto &[name, value] : GetParam().writes)
+        ASSERT_NO_FATAL_FAILURE(testing::Set(model, name, value));
     ConfigBlock block{};
     ASSERT_TRUE(buildConfigBlock(model.tracker, block));
     EXPECT_EQ(Decoded(decodeSettings(block), QString::fromLatin1(GetParam().control)),
