@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building (and, with "test", testing)
+# Installs the Debian 12 or 13 packages that building (and, with "test", testing)
 # needs, asking apt only for what is missing. Run as root or through sudo.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev
           libqt6serialport6 fonts-dejavu-core)
 if [[ "${1:-}" == "test" ]]; then
-  packages+=(libgtest-dev libgmock-dev clang libclang-rt-14-dev clang-format clang-tidy locales
+  packages+=(libgtest-dev libgmock-dev clang libclang-rt-dev clang-format clang-tidy locales
             desktop-file-utils appstream man-db dpkg-dev file)
 fi
 

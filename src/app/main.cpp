@@ -6,11 +6,13 @@
 #include "MessagePresenter.h"
 #include "QuitAfterShow.h"
 #include "SystemSerialPort.h"
+#include "Utf8Locale.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv)
 {
+    tarvek::config::startOnUtf8Locale();
     Q_INIT_RESOURCE(tarvek_ui);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvek Config"));

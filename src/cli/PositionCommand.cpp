@@ -118,16 +118,19 @@ int runPosition(const QStringList &args)
 
     const AngleNotation notation =
         options.seconds ? AngleNotation::Seconds : AngleNotation::Hundredths;
-    const std::string lat = toSingleByte(*options.lat);
-    const std::string lon = toSingleByte(*options.lon);
+    // parseOptions refuses a command without --lat or --lon.
+    const QString &latText = *options.lat; // NOLINT(bugprone-unchecked-optional-access)
+    const QString &lonText = *options.lon; // NOLINT(bugprone-unchecked-optional-access)
+    const std::string lat = toSingleByte(latText);
+    const std::string lon = toSingleByte(lonText);
     const bool latOk =
         notation == AngleNotation::Hundredths ? geo::isValidLatCent(lat) : geo::isValidLatSec(lat);
     const bool lonOk =
         notation == AngleNotation::Hundredths ? geo::isValidLonCent(lon) : geo::isValidLonSec(lon);
     if (!latOk)
-        reportInvalid(QStringLiteral("latitude"), *options.lat, notation);
+        reportInvalid(QStringLiteral("latitude"), latText, notation);
     if (!lonOk)
-        reportInvalid(QStringLiteral("longitude"), *options.lon, notation);
+        reportInvalid(QStringLiteral("longitude"), lonText, notation);
     if (!latOk || !lonOk)
         return ExitFailed;
 

@@ -58,6 +58,8 @@ void warnLowerCaseCallsigns(const QString &verb, SettingsModel &model)
 {
     for (const char *key : {"edMyCall", "edDestCall", "edAprsPath"}) {
         const auto control = findControl(model, QString::fromLatin1(key));
+        if (!control)
+            continue;
         const QString text = control->field->text();
         if (std::none_of(text.cbegin(), text.cend(), [](QChar ch) { return ch.isLower(); }))
             continue;

@@ -6,17 +6,13 @@
 #include "Reports.h"
 #include "SettingsInputs.h"
 #include "SystemSerialPort.h"
+#include "Terminal.h"
 #include "Upload.h"
 
 #include <QRegularExpression>
 
-#ifndef Q_OS_WIN
-#include <sys/stat.h>
-#include <unistd.h>
-
 using namespace tarvek::config;
 using namespace tarvek::serial;
-#endif
 
 namespace tarvek::cli
 {
@@ -29,22 +25,6 @@ int usageError(const QString &reason)
                             "usage: tarvek-cli send --port N [--cfg FILE] [--set NAME=VALUE]...\n")
                  .arg(reason));
     return ExitUsage;
-}
-
-// Whether standard error is a terminal on which standard output does not
-// already show the progress as it happens.
-bool progressOnStandardError()
-{
-#ifdef Q_OS_WIN
-    return false;
-#else
-    if (!isatty(STDERR_FILENO))
-        return false;
-    struct stat out {
-    }, err{};
-    return !isatty(STDOUT_FILENO) || fstat(STDOUT_FILENO, &out) != 0 ||
-           fstat(STDERR_FILENO, &err) != 0 || out.st_rdev != err.st_rdev;
-#endif
 }
 
 // The information dialog's texts on a terminal: each new text starts on a

@@ -3,11 +3,13 @@
 #include "Commands.h"
 #include "Help.h"
 #include "Output.h"
+#include "Utf8Locale.h"
 
 #include <QCoreApplication>
 
 int main(int argc, char **argv)
 {
+    tarvek::config::startOnUtf8Locale();
     QCoreApplication app(argc, argv);
     using namespace tarvek::cli;
     QStringList args = QCoreApplication::arguments();

@@ -19,7 +19,8 @@ Cells removeCells(const MaskedField &field, Cells cells, int start, int count)
     shifted.insert(shifted.end(), begin + count, cells.end());
     shifted.resize(cells.size());
     for (size_t i = static_cast<size_t>(start); i < shifted.size(); ++i) {
-        if (shifted[i] && !field.acceptsAt(static_cast<int>(i), *shifted[i])) {
+        const MaskedField::Cell &cell = shifted[i];
+        if (cell && !field.acceptsAt(static_cast<int>(i), *cell)) {
             std::fill(begin, begin + count, MaskedField::Cell{});
             return cells;
         }

@@ -74,7 +74,8 @@ bool MaskedField::setCells(const std::vector<Cell> &cells)
     if (!isMasked() || cells.size() != m_cells.size())
         return false;
     for (size_t i = 0; i < cells.size(); ++i) {
-        if (cells[i] && !acceptsAt(static_cast<int>(i), *cells[i]))
+        const Cell &cell = cells[i];
+        if (cell && !acceptsAt(static_cast<int>(i), *cell))
             return false;
     }
     m_cells = cells;

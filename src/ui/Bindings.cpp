@@ -22,7 +22,7 @@ void bindCheckBox(QCheckBox *box, CheckBox &value)
     };
     show();
     QObject::connect(&value, &CheckBox::changed, box, show);
-    QObject::connect(box, &QCheckBox::stateChanged, &value, [&value](int state) {
+    QObject::connect(box, kCheckStateChanged, &value, [&value](int state) {
         const int stored = fromQtCheckState(state);
         if (stored != value.value())
             (void)value.setValue(stored);

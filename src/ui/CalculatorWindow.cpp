@@ -2,6 +2,7 @@
 
 #include "Bindings.h"
 #include "CaptionFit.h"
+#include "CheckStates.h"
 #include "Cp1252.h"
 #include "FieldFilters.h"
 #include "TrackerSettings.h"
@@ -123,7 +124,7 @@ CalculatorWindow::~CalculatorWindow() = default;
 // a click or by the program, then refreshes what depends on the notation.
 void CalculatorWindow::bindNotation()
 {
-    connect(m_hundredths, &QCheckBox::stateChanged, this, [this](int state) {
+    connect(m_hundredths, kCheckStateChanged, this, [this](int state) {
         // Greyed only by the program; a click leaves ticked or clear.
         m_hundredths->setTristate(state == Qt::PartiallyChecked);
         refreshForNotation();

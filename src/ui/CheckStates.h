@@ -3,6 +3,7 @@
 // Qt, which numbers partly ticked 1 and ticked 2.
 #include "CheckBox.h"
 
+#include <QCheckBox>
 #include <Qt>
 
 namespace tarvek::ui
@@ -31,5 +32,14 @@ inline int fromQtCheckState(int state)
         return config::CheckBox::Unchecked;
     }
 }
+
+// The signal a check box sends when its state changes, by a click or by the
+// program: checkStateChanged from Qt 6.7, which deprecates stateChanged. Its
+// receivers take the state as an int, which both signals give.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+inline constexpr auto kCheckStateChanged = &QCheckBox::checkStateChanged;
+#else
+inline constexpr auto kCheckStateChanged = &QCheckBox::stateChanged;
+#endif
 
 } // namespace tarvek::ui

@@ -56,6 +56,24 @@ TEST_F(CliCfgTest, CfgThenSetRoundTrip)
     EXPECT_TRUE(ReadBytes(path("c.cfg")).startsWith("\"7\","));
 }
 
+// A shell without LANG (a fresh root shell, a container, a cron job) runs
+// in the "C" locale: nothing extra is printed, and a file name with accents
+// is written and read back as the bytes the user typed.
+TEST_F(CliCfgTest, AccentedFileNamesRoundTripWithoutALocale)
+{
+    const CliEnvironment noLocale = {{QStringLiteral("LANG"), QString()},
+                                     {QStringLiteral("LC_ALL"), QString()},
+                                     {QStringLiteral("LC_CTYPE"), QString()}};
+    const QString accented = dir.filePath(QStringLiteral("prova-àèìòù.cfg"));
+    CliRun run = RunCli({QStringLiteral("save"), accented}, {}, noLocale);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, QByteArray());
+    ASSERT_TRUE(QFile::exists(accented));
+    run = RunCli({QStringLiteral("encode"), QStringLiteral("--cfg"), accented}, {}, noLocale);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.err, QByteArray());
+}
+
 TEST_F(CliCfgTest, FailedCfgExitsThreeWithItsDescription)
 {
     CliRun run =

@@ -1,0 +1,24 @@
+// The terminal on Linux and other POSIX systems: isatty, and fstat to tell
+// whether standard output and standard error are the same terminal.
+#include "Terminal.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tarvek::cli
+{
+
+bool progressOnStandardError()
+{
+    if (!isatty(STDERR_FILENO))
+        return false;
+    if (!isatty(STDOUT_FILENO))
+        return true;
+    using FileStatus = struct stat;
+    FileStatus out{};
+    FileStatus err{};
+    return fstat(STDOUT_FILENO, &out) != 0 || fstat(STDERR_FILENO, &err) != 0 ||
+           out.st_rdev != err.st_rdev;
+}
+
+} // namespace tarvek::cli
