@@ -4,7 +4,6 @@
 
 #include <QProcessEnvironment>
 #include <QRegularExpression>
-#include <QSerialPortInfo>
 #include <algorithm>
 #include <limits>
 
@@ -71,16 +70,7 @@ std::vector<NumberedPort> numberPorts(const std::vector<SystemPort> &system,
 
 std::vector<NumberedPort> listNumberedPorts()
 {
-    std::vector<SystemPort> system;
-    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts()) {
-#ifdef Q_OS_WIN
-        const QString device = info.portName();
-#else
-        const QString device = info.systemLocation();
-#endif
-        system.push_back({device, info.description(), info.manufacturer(), info.serialNumber()});
-    }
-    return numberPorts(system, environmentOverrides());
+    return numberPorts(systemSerialPorts(), environmentOverrides());
 }
 
 } // namespace tarvek::serial

@@ -1,20 +1,14 @@
 #pragma once
 // The list of port numbers as "Comm num:" and tarvek-cli send --port read
 // them: each number with its device and what the system knows of it.
+#include "SystemPorts.h"
+
 #include <QMap>
 #include <QString>
 #include <vector>
 
 namespace tarvek::serial
 {
-
-// A serial port as the system reports it.
-struct SystemPort {
-    QString device; // the device path
-    QString description;
-    QString manufacturer;
-    QString serialNumber;
-};
 
 struct NumberedPort {
     int number = 0;

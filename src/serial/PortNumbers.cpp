@@ -1,9 +1,9 @@
 #include "PortNumbers.h"
 
 #include "NumericReading.h"
+#include "SystemPorts.h"
 
 #include <QRegularExpression>
-#include <QSerialPortInfo>
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -45,11 +45,11 @@ QString processEnvironment(const QString &name)
     return qEnvironmentVariable(name.toLatin1().constData());
 }
 
-QStringList systemSerialPorts()
+QStringList systemDevicesInOrder()
 {
     QStringList devices;
-    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
-        devices << info.systemLocation();
+    for (const SystemPort &port : systemSerialPorts())
+        devices << port.device;
     return orderSerialPorts(devices);
 }
 
@@ -104,11 +104,7 @@ PortLookup resolvePortNumber(int number)
     // The override needs no look at the system's ports.
     const bool overridden =
         number >= 1 && !processEnvironment(QStringLiteral("TARVEK_COM%1").arg(number)).isEmpty();
-#ifdef Q_OS_WIN
-    const QStringList devices;
-#else
-    const QStringList devices = number < 1 || overridden ? QStringList() : systemSerialPorts();
-#endif
+    const QStringList devices = number < 1 || overridden ? QStringList() : systemDevicesInOrder();
     return mapPortNumber(number, devices, processEnvironment);
 }
 

@@ -1,14 +1,18 @@
 #pragma once
-// The real serial port, on QSerialPort: 4800 baud, 8 data bits, no parity,
-// 1 stop bit, no flow control, opened for writing only.
+// The real serial port: 4800 baud, 8 data bits, no parity, 1 stop bit, no
+// flow control, opened for writing only. The device itself is the system's
+// (SerialDevice.h); this class chooses it by port number and keeps the
+// error texts.
 #include "PortNumbers.h"
 #include "SerialPort.h"
 
-#include <QSerialPort>
 #include <functional>
+#include <memory>
 
 namespace tarvek::serial
 {
+
+class SerialDevice;
 
 class SystemSerialPort final : public SerialPort
 {
@@ -32,17 +36,13 @@ public:
 
 private:
     bool fail(const QString &description);
-    bool configureLine();
-    bool lockExclusively();
-    QString openFailure(QSerialPort::SerialPortError error) const;
-    QString writeFailure() const;
 
     Resolver m_resolver;
     int m_writeTimeoutMs;
     int m_number = 0;
     QString m_device;
     QString m_error;
-    QSerialPort m_port;
+    std::unique_ptr<SerialDevice> m_line;
 };
 
 } // namespace tarvek::serial

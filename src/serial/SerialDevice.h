@@ -1,0 +1,38 @@
+#pragma once
+// The serial device under SystemSerialPort, one implementation per system:
+// SerialDevicePosix.cpp on QSerialPort, SerialDeviceWindows.cpp on the Win32
+// communications API. Each opens the device for writing at 4800 baud, 8 data
+// bits, no parity, 1 stop bit, no flow control, and returns every failure as
+// the text the operator reads, the same texts on both systems.
+#include <QByteArray>
+#include <QString>
+#include <memory>
+#include <optional>
+
+namespace tarvek::serial
+{
+
+class SerialDevice
+{
+public:
+    SerialDevice();
+    ~SerialDevice(); // closes the device if it is open
+    SerialDevice(const SerialDevice &) = delete;
+    SerialDevice &operator=(const SerialDevice &) = delete;
+
+    // Opens `device` (a path, or COMn on Windows) and checks that the line
+    // took its settings; on failure the device is closed again.
+    std::optional<QString> open(const QString &device);
+    bool isOpen() const;
+    // Returns only when every byte has been handed to the system, or when
+    // `timeoutMs` has passed.
+    std::optional<QString> write(const QByteArray &bytes, int timeoutMs);
+    void close();
+
+private:
+    struct Handle;
+    std::unique_ptr<Handle> m_handle;
+    QString m_device;
+};
+
+} // namespace tarvek::serial

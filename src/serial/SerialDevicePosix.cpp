@@ -1,0 +1,150 @@
+// The serial device on Linux and other POSIX systems: QSerialPort, plus an
+// flock() so that a port another program holds is reported as in use.
+#include "SerialDevice.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QSerialPort>
+#include <cerrno>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace tarvek::serial
+{
+namespace
+{
+
+constexpr qint32 kBaudRate = 4800;
+
+// Whether the user may not read and write the device at all (as opposed to
+// the device being held by someone else).
+bool accessDenied(const QString &device)
+{
+    const QByteArray path = QFile::encodeName(device);
+    return ::access(path.constData(), R_OK | W_OK) != 0 && errno == EACCES;
+}
+
+QString openFailure(const QSerialPort &port, const QString &device)
+{
+    const QString reason = port.errorString();
+    switch (port.error()) {
+    case QSerialPort::DeviceNotFoundError:
+        return QStringLiteral("No serial port %1 (%2)").arg(device, reason);
+    case QSerialPort::PermissionError:
+        if (accessDenied(device))
+            return QStringLiteral("Permission denied opening %1. Serial ports belong to the "
+                                  "group dialout: add your user to it with "
+                                  "\"sudo usermod -aG dialout $USER\", then log out and in "
+                                  "again.")
+                .arg(device);
+        return QStringLiteral("Serial port %1 is in use by another program (%2)")
+            .arg(device, reason);
+    default:
+        return QStringLiteral("Cannot open serial port %1: %2").arg(device, reason);
+    }
+}
+
+QString writeFailure(const QSerialPort &port, const QString &device)
+{
+    if (port.error() == QSerialPort::ResourceError)
+        return QStringLiteral("Serial port %1 is gone (unplugged or disconnected): %2")
+            .arg(device, port.errorString());
+    return QStringLiteral("Cannot write to %1: %2").arg(device, port.errorString());
+}
+
+// open() has applied the settings; a driver that silently changed one of
+// them would send garbage, so they are read back.
+bool lineTookSettings(const QSerialPort &port)
+{
+    return port.baudRate(QSerialPort::Output) == kBaudRate &&
+           port.dataBits() == QSerialPort::Data8 && port.parity() == QSerialPort::NoParity &&
+           port.stopBits() == QSerialPort::OneStop &&
+           port.flowControl() == QSerialPort::NoFlowControl;
+}
+
+// QSerialPort guards a port with a lock file and TIOCEXCL; neither stops a
+// program that holds the device with flock(), as many terminal programs do
+// (nor TIOCEXCL a privileged user). Taking the same lock here reports such a
+// port as in use instead of writing into someone else's session.
+bool heldByAnotherProgram(const QSerialPort &port)
+{
+    const int fd = static_cast<int>(port.handle());
+    return fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+}
+
+} // namespace
+
+struct SerialDevice::Handle {
+    QSerialPort port;
+};
+
+SerialDevice::SerialDevice() : m_handle(std::make_unique<Handle>())
+{
+    // The line settings belong to the port object; open() applies them.
+    QSerialPort &port = m_handle->port;
+    port.setBaudRate(kBaudRate);
+    port.setDataBits(QSerialPort::Data8);
+    port.setParity(QSerialPort::NoParity);
+    port.setStopBits(QSerialPort::OneStop);
+    port.setFlowControl(QSerialPort::NoFlowControl);
+    port.setReadBufferSize(1024);
+}
+
+SerialDevice::~SerialDevice()
+{
+    close();
+}
+
+std::optional<QString> SerialDevice::open(const QString &device)
+{
+    QSerialPort &port = m_handle->port;
+    m_device = device;
+    port.setPortName(device);
+    port.clearError();
+    // Write only: nothing is ever read from the tracker.
+    if (!port.open(QIODevice::WriteOnly))
+        return openFailure(port, device);
+    std::optional<QString> failure;
+    if (!lineTookSettings(port))
+        failure = QStringLiteral("%1 does not accept 4800 baud, 8 data bits, no parity, "
+                                 "1 stop bit")
+                      .arg(device);
+    else if (heldByAnotherProgram(port))
+        failure = QStringLiteral("Serial port %1 is in use by another program").arg(device);
+    if (failure)
+        port.close();
+    return failure;
+}
+
+bool SerialDevice::isOpen() const
+{
+    return m_handle->port.isOpen();
+}
+
+// QSerialPort only queues the bytes; waitForBytesWritten() hands them to the
+// system. Looping until nothing is queued makes the write complete before
+// the caller's pause starts.
+std::optional<QString> SerialDevice::write(const QByteArray &bytes, int timeoutMs)
+{
+    QSerialPort &port = m_handle->port;
+    port.clearError();
+    if (port.write(bytes) != bytes.size())
+        return writeFailure(port, m_device);
+    const QDeadlineTimer deadline(timeoutMs);
+    while (port.bytesToWrite() > 0) {
+        const bool progressed = port.waitForBytesWritten(int(deadline.remainingTime()));
+        if (port.error() != QSerialPort::NoError && port.error() != QSerialPort::TimeoutError)
+            return writeFailure(port, m_device);
+        if (!progressed && deadline.hasExpired())
+            return QStringLiteral("Timed out writing to %1").arg(m_device);
+    }
+    return std::nullopt;
+}
+
+void SerialDevice::close()
+{
+    if (m_handle->port.isOpen())
+        m_handle->port.close();
+}
+
+} // namespace tarvek::serial
