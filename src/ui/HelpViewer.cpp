@@ -5,6 +5,8 @@
 #include "Twips.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
@@ -63,6 +65,14 @@ bool HelpViewer::fileExists(const QString &name)
 {
     const QFileInfo info(name);
     return info.exists() && !info.isDir();
+}
+
+QString HelpViewer::locateManual(const QString &name)
+{
+    if (fileExists(name))
+        return name;
+    const QString besideProgram = QDir(QCoreApplication::applicationDirPath()).filePath(name);
+    return fileExists(besideProgram) ? besideProgram : name;
 }
 
 QSize HelpViewer::textBoxSize(QSize windowSize, double logicalDpi)
@@ -145,8 +155,8 @@ void HelpViewer::reloadOnActivation()
     if (m_activating || m_unloaded)
         return;
     m_activating = true;
-    if (fileExists(m_helpFileName)) {
-        loadHelpFile();
+    if (const QString path = locateManual(m_helpFileName); fileExists(path)) {
+        loadHelpFile(path);
     } else {
         // The box runs its own loop, in which the main window may unload the
         // viewer; its deletion then waits for this handler (deleteWhenIdle).
@@ -179,9 +189,9 @@ void HelpViewer::fitTextBox()
     m_textBox->setGeometry(QRect(QPoint(0, 0), textBoxSize(wholeWindowSize(), logicalDpi())));
 }
 
-void HelpViewer::loadHelpFile()
+void HelpViewer::loadHelpFile(const QString &path)
 {
-    QFile file(m_helpFileName);
+    QFile file(path);
     QScrollBar *scroll = m_textBox->verticalScrollBar();
     const int position = scroll->value();
     if (!file.open(QIODevice::ReadOnly)) {

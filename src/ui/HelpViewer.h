@@ -35,6 +35,11 @@ public:
 
     void showManual(const QString &fileName, const QString &title);
     static bool fileExists(const QString &name);
+    // The manual by its name in the current directory; when it is not there
+    // (a file dialog has made another folder current), the one beside the
+    // program, where the Windows installer puts it. The bare name when
+    // neither exists.
+    static QString locateManual(const QString &name);
     // Size of the text box for a whole window (frame included) of the given
     // pixel size, at the given logical DPI.
     static QSize textBoxSize(QSize windowSize, double logicalDpi);
@@ -62,7 +67,7 @@ private:
     void reloadOnActivation();
     void fitTextBox();
     void centreOnceFramed(bool shown);
-    void loadHelpFile();
+    void loadHelpFile(const QString &path);
     void unloadViewer();
     double logicalDpi() const;
     QSize wholeWindowSize() const;

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -216,6 +217,24 @@ TEST_F(HelpViewerTest, FileIsLookedUpInTheCurrentDirectory)
     QTRY_COMPARE(messages.shown.size(), 1);
 
     QDir::setCurrent(folder.path());
+    openHelp();
+    EXPECT_EQ(shownText(), QStringLiteral("here"));
+}
+
+// When a file dialog has made a folder without the manual current, the
+// manual beside the program is shown; one in the current folder comes first.
+TEST_F(HelpViewerTest, ManualBesideTheProgramServesAnyCurrentFolder)
+{
+    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(kHelpFile);
+    ASSERT_FALSE(QFile::exists(beside));
+    writeFile(beside, "{\\rtf1 beside}");
+    const auto removeBeside = qScopeGuard([&beside] { QFile::remove(beside); });
+    openHelp();
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_EQ(shownText(), QStringLiteral("beside"));
+
+    writeFile(kHelpFile, "{\\rtf1 here}");
+    activateOther();
     openHelp();
     EXPECT_EQ(shownText(), QStringLiteral("here"));
 }
