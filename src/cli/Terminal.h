@@ -1,6 +1,6 @@
 #pragma once
-// What tarvek-cli asks of the terminal it runs in. TerminalPosix.cpp and
-// TerminalWindows.cpp answer it for their systems.
+// What tarvek-cli asks of the terminal and the standard streams it runs
+// with. TerminalPosix.cpp and TerminalWindows.cpp answer it for their systems.
 
 namespace tarvek::cli
 {
@@ -9,5 +9,10 @@ namespace tarvek::cli
 // already show the progress as it happens (it is redirected, or another
 // terminal).
 bool progressOnStandardError();
+
+// Makes the standard streams carry bytes as they are: a capture read from
+// standard input, and output that is the same on every system (Windows
+// would otherwise turn \n into \r\n and stop reading at a 0x1A byte).
+void useBinaryStandardStreams();
 
 } // namespace tarvek::cli

@@ -21,4 +21,9 @@ bool progressOnStandardError()
            out.st_rdev != err.st_rdev;
 }
 
+void useBinaryStandardStreams()
+{
+    // POSIX streams have no text mode.
+}
+
 } // namespace tarvek::cli

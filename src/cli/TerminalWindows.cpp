@@ -2,6 +2,9 @@
 // it. A process has one console, so two console handles show the same lines.
 #include "Terminal.h"
 
+#include <cstdio>
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 namespace tarvek::cli
@@ -21,6 +24,12 @@ bool isConsole(DWORD which)
 bool progressOnStandardError()
 {
     return isConsole(STD_ERROR_HANDLE) && !isConsole(STD_OUTPUT_HANDLE);
+}
+
+void useBinaryStandardStreams()
+{
+    for (std::FILE *stream : {stdin, stdout, stderr})
+        _setmode(_fileno(stream), _O_BINARY);
 }
 
 } // namespace tarvek::cli

@@ -3,6 +3,7 @@
 #include "Commands.h"
 #include "Help.h"
 #include "Output.h"
+#include "Terminal.h"
 #include "Utf8Locale.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 int main(int argc, char **argv)
 {
     tarvek::config::startOnUtf8Locale();
+    tarvek::cli::useBinaryStandardStreams();
     QCoreApplication app(argc, argv);
     using namespace tarvek::cli;
     QStringList args = QCoreApplication::arguments();

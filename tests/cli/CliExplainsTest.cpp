@@ -5,7 +5,9 @@
 #include "CliRunner.h"
 #include "ControlAccess.h"
 #include "PortListing.h"
+#ifndef Q_OS_WIN
 #include "PtyPair.h"
+#endif
 #include "QtPrinters.h"
 
 #include <QFile>
@@ -25,7 +27,9 @@ namespace
 {
 
 using namespace Qt::StringLiterals;
+#ifndef Q_OS_WIN
 using testing::PtyPair;
+#endif
 
 // A run with its output as text.
 struct CliText {
@@ -189,6 +193,7 @@ TEST(CliPorts, NumbersOverridesAndSystemPortsInOrder)
     EXPECT_TRUE(numberPorts({}, {}).empty());
 }
 
+#ifndef Q_OS_WIN // pseudo-terminals: Linux-only
 TEST(CliPorts, OverridesOnPseudoTerminalsAreListedAndMarked)
 {
     PtyPair first, second;
@@ -227,6 +232,7 @@ TEST(CliSend, ProgressDotsReachATerminalOnStderrAsTheStepsHappen)
     EXPECT_GT(testing::MillisBetween(started, arrivals[size_t(firstDot)]), 300.0);
     EXPECT_GT(testing::MillisBetween(arrivals[size_t(firstDot)], ended), 1000.0);
 }
+#endif
 
 } // namespace
 } // namespace tarvek

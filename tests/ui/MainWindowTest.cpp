@@ -13,7 +13,9 @@
 #include "MainWindow.h"
 #include "MaskedLineEdit.h"
 #include "MessagePresenter.h"
+#ifndef Q_OS_WIN
 #include "PtyPair.h"
+#endif
 #include "RecordingPort.h"
 #include "SerialPort.h"
 #include "SettingsDescription.h"
@@ -44,7 +46,9 @@ using namespace Qt::StringLiterals;
 
 using testing::FakeFileDialogs;
 using testing::FakeMessagePresenter;
+#ifndef Q_OS_WIN
 using testing::PtyPair;
+#endif
 using testing::RecordingPort;
 
 // The window manager's close request (the close box): a close event for the
@@ -584,6 +588,7 @@ TEST(MainWindowPort, CommToolTipNamesTheDeviceOfTheCurrentNumber)
     qunsetenv("TARVEK_COM8");
 }
 
+#ifndef Q_OS_WIN // pseudo-terminals: Linux-only
 TEST(MainWindowSend, SendDeliversTheBytesToThePort)
 {
     PtyPair pty;
@@ -660,6 +665,7 @@ TEST(MainWindowSend, CloseRequestRightBehindSendWaitsForTheUpload)
     EXPECT_FALSE(window.isVisible());
     qunsetenv("TARVEK_COM1");
 }
+#endif
 
 } // namespace
 } // namespace tarvek::ui

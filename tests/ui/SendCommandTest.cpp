@@ -3,7 +3,9 @@
 #include "FakeMessagePresenter.h"
 #include "Frames.h"
 #include "InfoDialog.h"
+#ifndef Q_OS_WIN
 #include "PtyPair.h"
+#endif
 #include "QtPrinters.h"
 #include "RecordingPort.h"
 #include "SendCommand.h"
@@ -14,7 +16,9 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
+#ifndef Q_OS_WIN
 #include <QSerialPort>
+#endif
 #include <QSpontaneKeyEvent>
 
 #include <gtest/gtest.h>
@@ -29,7 +33,9 @@ namespace
 
 using namespace Qt::StringLiterals;
 using testing::FakeMessagePresenter;
+#ifndef Q_OS_WIN
 using testing::PtyPair;
+#endif
 using testing::RecordingPort;
 using testing::ShownMessage;
 
@@ -193,6 +199,7 @@ TEST_F(SendFixture, DialogClosedWithItsCloseBoxComesBackOnTheNextSend)
     EXPECT_EQ(recordingPort.written.size(), 8);
 }
 
+#ifndef Q_OS_WIN // pseudo-terminals and QSerialPort: Linux-only
 // A real pseudo-terminal that another program already holds: the open fails
 // with the serial layer's description, and the dialog never appears.
 TEST_F(SendFixture, PortHeldByAnotherProgram)
@@ -214,6 +221,7 @@ TEST_F(SendFixture, PortHeldByAnotherProgram)
     EXPECT_FALSE(port.isOpen());
     EXPECT_TRUE(cmdSend->isEnabled());
 }
+#endif
 
 } // namespace
 } // namespace tarvek::ui

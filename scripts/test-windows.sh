@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Tests the Windows build under Wine. Builds what is missing first (the
+# cross-built Qt once, GoogleTest from Debian's sources, the test suite),
+# then:
+#   1. every unit and widget test that does not need POSIX, under CTest with
+#      QT_QPA_PLATFORM=offscreen (pseudo-terminals, ordinary-user rights,
+#      flock, file size limits, bash completion, the Debian package and the
+#      style checks are Linux-only and are left to scripts/test.sh);
+#   2. tarvek-cli.exe against the Linux tarvek-cli on the reference vectors
+#      (encode, position, save), byte for byte;
+#   3. tarvek-cli.exe send on COM1 mapped to a pseudo-terminal, a busy and a
+#      missing port;
+#   4. tarvek-config.exe started under Xvfb, its window captured to
+#      build/windows/tests/window.png.
+# Run as root or through sudo.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+bash scripts/windows/install-deps.sh test
+bash scripts/windows/build-qt.sh
+source scripts/windows/qt.sh
+jobs=$(nproc)
+out=$root/build/windows
+wine_run=$root/scripts/windows/wine-run.sh
+export WINEPREFIX=$out/wine
+
+# GoogleTest, cross-built from Debian's own sources, static.
+gtest=$out/googletest
+if [ ! -f "$gtest/lib/cmake/GTest/GTestConfig.cmake" ]; then
+  cmake -S /usr/src/googletest -B "$out/googletest-build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/MingwW64Toolchain.cmake" -DCMAKE_INSTALL_PREFIX="$gtest" \
+    -DBUILD_SHARED_LIBS=OFF -Dgtest_disable_pthreads=OFF >/dev/null
+  cmake --build "$out/googletest-build" -j"$jobs" >/dev/null
+  cmake --install "$out/googletest-build" >/dev/null
+fi
+
+tests=$out/tests
+bash scripts/windows/configure.sh "$tests" -DTARVEK_BUILD_TESTS=ON -DGTest_DIR="$gtest/lib/cmake/GTest"
+cmake --build "$tests" -j"$jobs"
+
+echo "== Unit and widget tests under Wine"
+QT_QPA_PLATFORM=offscreen ctest --test-dir "$tests" --output-on-failure -j"$jobs" -LE fuzz
+
+# The Linux tarvek-cli to compare with.
+host=$out/host-cli
+cmake -S . -B "$host" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTARVEK_BUILD_TESTS=OFF \
+  -DTARVEK_BUILD_GUI=OFF >/dev/null
+cmake --build "$host" -j"$jobs" --target tarvek-cli >/dev/null
+
+echo "== tarvek-cli.exe against tarvek-cli on the reference vectors"
+python3 scripts/windows/compare-cli.py "$host/bin/tarvek-cli" "$wine_run" "$tests/bin/tarvek-cli.exe" \
+  tests/data
+
+echo "== tarvek-cli.exe send on COM1 (a pseudo-terminal)"
+python3 scripts/windows/send-check.py "$host/bin/tarvek-cli" "$wine_run" "$tests/bin/tarvek-cli.exe"
+
+echo "== tarvek-config.exe under Xvfb"
+bash scripts/windows/window-check.sh "$tests/bin/tarvek-config.exe" "$tests/window.png"

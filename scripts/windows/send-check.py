@@ -1,0 +1,97 @@
+#!/usr/bin/env python3
+"""tarvek-cli.exe send under Wine, onto a pseudo-terminal that the Wine
+prefix maps to COM1, checked against the Linux tarvek-cli:
+
+- `send --port 1` puts exactly the 120 wire bytes of `encode` on the line,
+  the two halves apart by the 500 ms pause after the first frame;
+- a second send while the first holds COM1 fails as a busy port does on
+  Linux, and a port mapped to a missing device as a missing one does, with
+  exit code 4 and the same message shape on both systems.
+
+    send-check.py LINUX_CLI WINE_RUN WINDOWS_CLI
+"""
+import json
+import os
+import re
+import select
+import subprocess
+import sys
+import time
+import tty
+
+linux_cli, wine_run, windows_cli = sys.argv[1:4]
+failures = []
+
+
+def check(ok, what):
+    print(("ok   " if ok else "FAIL ") + what)
+    if not ok:
+        failures.append(what)
+
+
+def wine(*args, **kwargs):
+    return subprocess.run([wine_run, *args], capture_output=True, timeout=120, **kwargs)
+
+
+def map_port(name, device):
+    wine("reg", "add", r"HKLM\Software\Wine\Ports", "/v", name, "/t", "REG_SZ", "/d", device, "/f")
+    subprocess.run(["wineserver", "-k"], env=os.environ, check=False)
+    subprocess.run(["wineserver", "-w"], env=os.environ, check=False)
+
+
+def message_shape(text):
+    """The message with the device and the system's reason left out."""
+    return re.sub(r"\(.*\)", "(...)", re.sub(r"(COM\d+|/dev/\S+)", "DEVICE", text)).strip()
+
+
+master, slave = os.openpty()
+tty.setraw(slave)
+device = os.ttyname(slave)
+map_port("COM1", device)
+map_port("COM5", "/dev/tarvek-no-such-device")
+
+expected = bytes.fromhex(json.loads(subprocess.run(
+    [linux_cli, "encode", "--json"], capture_output=True, check=True).stdout)["wire"])
+
+sender = subprocess.Popen([wine_run, windows_cli, "send", "--port", "1"],
+                          stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+received, arrivals = b"", []
+busy = None
+deadline = time.monotonic() + 60
+while time.monotonic() < deadline:
+    ready, _, _ = select.select([master], [], [], 0.05)
+    if ready:
+        chunk = os.read(master, 4096)
+        now = time.monotonic()
+        received += chunk
+        arrivals += [now] * len(chunk)
+        if busy is None:
+            # COM1 is open now: a second program must find it in use.
+            busy = wine(windows_cli, "send", "--port", "1")
+    elif sender.poll() is not None:
+        break
+out, err = sender.communicate(timeout=30)
+
+check(sender.returncode == 0, f"send --port 1 exits 0 (exit {sender.returncode}, {err.decode(errors='replace').strip()})")
+check(received == expected, f"COM1 received the {len(expected)} wire bytes of encode ({len(received)} bytes came)")
+if len(arrivals) == len(expected):
+    half = len(expected) // 2
+    gap = (arrivals[half] - arrivals[half - 1]) * 1000
+    check(gap >= 450, f"the two frames are {gap:.0f} ms apart (500 ms pause)")
+linux_out = subprocess.run([linux_cli, "send", "--port", "1"], capture_output=True,
+                           env={**os.environ, "TARVEK_COM1": device}).stdout
+check(out == linux_out, "standard output is the same as on Linux")
+
+if busy is not None:
+    check(busy.returncode == 4 and b"is in use by another program" in busy.stderr,
+          f"a busy COM1 fails with exit 4: {busy.stderr.decode(errors='replace').strip()}")
+
+missing_windows = wine(windows_cli, "send", "--port", "5")
+missing_linux = subprocess.run([linux_cli, "send", "--port", "5"], capture_output=True,
+                               env={**os.environ, "TARVEK_COM5": "/dev/tarvek-no-such-device"})
+check(missing_windows.returncode == 4 == missing_linux.returncode and
+      message_shape(missing_windows.stderr.decode()) == message_shape(missing_linux.stderr.decode()),
+      f"a missing port fails alike: {missing_windows.stderr.decode(errors='replace').strip()!r}"
+      f" / {missing_linux.stderr.decode(errors='replace').strip()!r}")
+
+sys.exit(1 if failures else 0)
