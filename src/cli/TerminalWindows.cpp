@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <fcntl.h>
+#include <initializer_list>
 #include <io.h>
 #include <windows.h>
 
