@@ -175,6 +175,20 @@ TEST(CliHelp, EveryVerbDescribesItselfWithAnExample)
         << qPrintable(overview.out);
 }
 
+#ifdef Q_OS_WIN
+TEST(CliPorts, NumbersAreTheComPortsAndOverrides)
+{
+    const std::vector<SystemPort> system = {
+        {u"COM3"_s, u"\\Device\\VCP0"_s, {}, {}},
+        {u"COM1"_s, u"\\Device\\Serial0"_s, {}, {}},
+    };
+    QStringList seen;
+    for (const NumberedPort &p : numberPorts(system, {{2, u"COM7"_s}, {3, u"COM9"_s}}))
+        seen << u"%1 %2 %3"_s.arg(p.number).arg(p.port.device,
+                                                p.overridden ? u"override"_s : u"-"_s);
+    EXPECT_EQ(seen, (QStringList{u"1 COM1 -"_s, u"2 COM7 override"_s, u"3 COM9 override"_s}));
+}
+#else
 TEST(CliPorts, NumbersOverridesAndSystemPortsInOrder)
 {
     const std::vector<SystemPort> system = {
@@ -192,6 +206,7 @@ TEST(CliPorts, NumbersOverridesAndSystemPortsInOrder)
                                  u"3 /dev/ttyS0  -"_s, u"5 /dev/pts/4  override"_s}));
     EXPECT_TRUE(numberPorts({}, {}).empty());
 }
+#endif
 
 #ifndef Q_OS_WIN // pseudo-terminals: Linux-only
 TEST(CliPorts, OverridesOnPseudoTerminalsAreListedAndMarked)

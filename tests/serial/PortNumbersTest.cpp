@@ -105,6 +105,15 @@ INSTANTIATE_TEST_SUITE_P(
                 "",
                 "Invalid port number"}),
     [](const auto &info) { return info.param.name; });
+#else
+// On Windows port N is COMN, whatever the system lists.
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PortMapping,
+    ::testing::Values(MapCase{"NumberIsTheComPort", 3, {}, {}, "COM3", ""},
+                      MapCase{"BeyondTheListed", 12, {u"COM1"_s}, {}, "COM12", ""},
+                      MapCase{"Zero", 0, {}, {}, "", "Invalid port number"},
+                      MapCase{"Overridden", 2, {}, {{u"TARVEK_COM2"_s, u"COM7"_s}}, "COM7", ""}),
+    [](const auto &info) { return info.param.name; });
 #endif
 
 TEST(PortMapping, ProcessEnvironmentOverrides)
