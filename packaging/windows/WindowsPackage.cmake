@@ -3,7 +3,7 @@
 #
 #   tarvek-config.exe, tarvek-cli.exe, Tarvek_Config.rtf (Help, F1)
 #   Qt6Core.dll, Qt6Gui.dll, Qt6Widgets.dll      the cross-built Qt
-#   platforms/qwindows.dll, styles/qwindowsvista.dll
+#   platforms/qwindows.dll, styles/qwindowsvistastyle.dll
 #   libstdc++-6.dll, libgcc_s_seh-1.dll, libwinpthread-1.dll   the MinGW runtime
 #   licenses/                                    Qt's and the runtime's licence texts
 #
@@ -20,7 +20,7 @@ foreach(dll ${TARVEK_QT_DLLS})
   install(FILES ${qt_prefix}/bin/${dll}.dll DESTINATION .)
 endforeach()
 install(FILES ${qt_prefix}/plugins/platforms/qwindows.dll DESTINATION platforms)
-install(FILES ${qt_prefix}/plugins/styles/qwindowsvista.dll DESTINATION styles)
+install(FILES ${qt_prefix}/plugins/styles/qwindowsvistastyle.dll DESTINATION styles)
 
 # The compiler's runtime DLLs, where the compiler itself finds them.
 foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
@@ -31,6 +31,17 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
   endif()
   install(FILES ${path} DESTINATION .)
 endforeach()
+
+# A stripped install (cmake --install --strip, and cpack) strips the DLLs
+# too: the program's own targets are stripped by CMake itself.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    file(GLOB_RECURSE dlls \"\${CMAKE_INSTALL_PREFIX}/*.dll\")
+    foreach(dll \${dlls})
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \"\${dll}\")
+    endforeach()
+  endif()
+")
 
 # Qt is under the LGPL, the runtime under GCC's runtime exception and the
 # MinGW-w64 licences: their texts travel with the DLLs.

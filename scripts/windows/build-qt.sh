@@ -37,7 +37,7 @@ dsc=$(echo "$work/download"/*.dsc)
 (cd "$work/download" &&
   sed -n '/^Checksums-Sha256:/,/^[^ ]/p' "$dsc" | awk 'NF == 3 { print $1 "  " $3 }' | sha256sum -c --quiet)
 echo "Qt for Windows: source files match $(basename "$dsc")"
-dpkg-source -x "$dsc" "$work/src" >>"$work/apt.log"
+dpkg-source -x "$dsc" "$work/src" >>"$work/apt.log" 2>&1
 
 echo "Qt for Windows: configuring and building into $qt_prefix (about 20 minutes on 2 cores, once)"
 mkdir -p "$work/build"

@@ -6,7 +6,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
-          g++-mingw-w64-x86-64-posix mingw-w64-tools wine64 nsis
+          g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 nsis
           dpkg-dev xz-utils ca-certificates)
 if [[ "${1:-}" == "test" ]]; then
   packages+=(googletest xvfb xauth imagemagick fonts-wine

@@ -20,11 +20,11 @@ export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
-  wine64 wineboot --init >/dev/null 2>&1 || true
+  wine wineboot --init >/dev/null 2>&1 || true
   wineserver --wait
 fi
 
 runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
 threads=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")
 export WINEPATH="$(windows_path "$qt_prefix/bin");$(windows_path "$runtime");$(windows_path "$threads")"
-exec wine64 "$@"
+exec wine "$@"
