@@ -23,46 +23,6 @@ char16_t symbolToUnicode(unsigned char byte)
     return byte == 0xB7 ? char16_t(0x2022) : cp1252ToUnicode(byte);
 }
 
-const char *codecName(int codePage)
-{
-    switch (codePage) {
-    case 437:
-        return "IBM437";
-    case 850:
-        return "IBM850";
-    case 874:
-        return "windows-874";
-    case 932:
-        return "Shift_JIS";
-    case 936:
-        return "GBK";
-    case 949:
-        return "windows-949";
-    case 950:
-        return "Big5";
-    case 1250:
-        return "windows-1250";
-    case 1251:
-        return "windows-1251";
-    case 1253:
-        return "windows-1253";
-    case 1254:
-        return "windows-1254";
-    case 1255:
-        return "windows-1255";
-    case 1256:
-        return "windows-1256";
-    case 1257:
-        return "windows-1257";
-    case 1258:
-        return "windows-1258";
-    case 10000:
-        return "macintosh";
-    default:
-        return nullptr;
-    }
-}
-
 } // namespace
 
 std::optional<int> codePageOfWord(Keyword keyword, int param)
@@ -127,19 +87,19 @@ CodePageDecoder::CodePageDecoder(int codePage) : m_codePage(kDefaultCodePage)
         m_codePage = kSymbolCodePage;
         return;
     }
-    if (const char *name = codecName(codePage)) {
-        QStringDecoder decoder(name);
-        if (decoder.isValid()) {
-            m_codePage = codePage;
-            m_decoder = std::move(decoder);
-        }
+    if (codePage == kDefaultCodePage)
+        return; // built in
+    auto system = std::make_unique<SystemCodePage>(codePage);
+    if (system->isValid()) {
+        m_codePage = codePage;
+        m_system = std::move(system);
     }
 }
 
 void CodePageDecoder::append(std::string_view bytes, QString &out)
 {
-    if (m_decoder.isValid()) {
-        out += m_decoder.decode(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+    if (m_system) {
+        m_system->decode(bytes, out);
         return;
     }
     const bool symbol = m_codePage == kSymbolCodePage;

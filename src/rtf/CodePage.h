@@ -2,12 +2,12 @@
 // Turns the 8-bit text of an RTF file (\'hh escapes and bytes above 127) into
 // Unicode using the code page that is in force: the document's \ansicpgN, or
 // the one implied by the current font's \fcharsetN. Windows-1252 is built in;
-// other code pages use Qt's converters when the platform has them and fall
-// back to Windows-1252 otherwise.
+// other code pages are the system's (SystemCodePage.h), and fall back to
+// Windows-1252 where the system lacks one.
 #include "RtfKeywords.h"
+#include "SystemCodePage.h"
 
 #include <QString>
-#include <QStringDecoder>
 
 #include <memory>
 #include <optional>
@@ -41,7 +41,7 @@ public:
 
 private:
     int m_codePage;
-    QStringDecoder m_decoder;
+    std::unique_ptr<SystemCodePage> m_system; // none for 1252 and Symbol
 };
 
 // Keeps one decoder per code page met in a document.
