@@ -4,9 +4,12 @@ prefix maps to COM1, checked against the Linux tarvek-cli:
 
 - `send --port 1` puts exactly the 120 wire bytes of `encode` on the line,
   the two halves apart by the 500 ms pause after the first frame;
-- a second send while the first holds COM1 fails as a busy port does on
-  Linux, and a port mapped to a missing device as a missing one does, with
-  exit code 4 and the same message shape on both systems.
+- a port with no device fails as a missing one does on Linux, with exit
+  code 4 and the same message shape on both systems.
+
+Wine does not keep a COM port to one program (Windows does, and a second
+open then fails as "in use by another program"), so a busy port is not
+checked here.
 
     send-check.py LINUX_CLI WINE_RUN WINDOWS_CLI
 """
@@ -48,7 +51,6 @@ master, slave = os.openpty()
 tty.setraw(slave)
 device = os.ttyname(slave)
 map_port("COM1", device)
-map_port("COM5", "/dev/tarvek-no-such-device")
 
 expected = bytes.fromhex(json.loads(subprocess.run(
     [linux_cli, "encode", "--json"], capture_output=True, check=True).stdout)["wire"])
@@ -56,7 +58,6 @@ expected = bytes.fromhex(json.loads(subprocess.run(
 sender = subprocess.Popen([wine_run, windows_cli, "send", "--port", "1"],
                           stdout=subprocess.PIPE, stderr=subprocess.PIPE)
 received, arrivals = b"", []
-busy = None
 deadline = time.monotonic() + 60
 while time.monotonic() < deadline:
     ready, _, _ = select.select([master], [], [], 0.05)
@@ -65,9 +66,6 @@ while time.monotonic() < deadline:
         now = time.monotonic()
         received += chunk
         arrivals += [now] * len(chunk)
-        if busy is None:
-            # COM1 is open now: a second program must find it in use.
-            busy = wine(windows_cli, "send", "--port", "1")
     elif sender.poll() is not None:
         break
 out, err = sender.communicate(timeout=30)
@@ -82,13 +80,11 @@ linux_out = subprocess.run([linux_cli, "send", "--port", "1"], capture_output=Tr
                            env={**os.environ, "TARVEK_COM1": device}).stdout
 check(out == linux_out, "standard output is the same as on Linux")
 
-if busy is not None:
-    check(busy.returncode == 4 and b"is in use by another program" in busy.stderr,
-          f"a busy COM1 fails with exit 4: {busy.stderr.decode(errors='replace').strip()}")
-
-missing_windows = wine(windows_cli, "send", "--port", "5")
-missing_linux = subprocess.run([linux_cli, "send", "--port", "5"], capture_output=True,
-                               env={**os.environ, "TARVEK_COM5": "/dev/tarvek-no-such-device"})
+# Wine gives COMn the device /dev/ttyS<n-1> unless the prefix maps it; port
+# 200 has neither, as TARVEK_COM200 has not on Linux.
+missing_windows = wine(windows_cli, "send", "--port", "200")
+missing_linux = subprocess.run([linux_cli, "send", "--port", "200"], capture_output=True,
+                               env={**os.environ, "TARVEK_COM200": "/dev/ttyS199"})
 check(missing_windows.returncode == 4 == missing_linux.returncode and
       message_shape(missing_windows.stderr.decode()) == message_shape(missing_linux.stderr.decode()),
       f"a missing port fails alike: {missing_windows.stderr.decode(errors='replace').strip()!r}"

@@ -129,10 +129,11 @@ std::optional<QString> SerialDevice::open(const QString &device)
 {
     m_device = device;
     const std::wstring path = devicePath(device).toStdWString();
-    // Write only: nothing is ever read from the tracker. No sharing: the
-    // port is this program's while it is open.
-    const HANDLE handle =
-        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    // Nothing is ever read from the tracker, but the line settings can only
+    // be read back through a handle with read access. No sharing: the port
+    // is this program's while it is open.
+    const HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                      OPEN_EXISTING, 0, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
         return openFailure(GetLastError(), device);
     m_handle->handle = handle;
