@@ -6,7 +6,7 @@
 #   window-check.sh TARVEK_CONFIG_EXE OUTPUT_PNG
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-exe=${1:?usage: window-check.sh EXE PNG}
+exe=$(realpath "${1:?usage: window-check.sh EXE PNG}")
 png=${2:?usage: window-check.sh EXE PNG}
 
 display=:$((90 + RANDOM % 100))
@@ -35,5 +35,6 @@ fi
 (cd "$(dirname "$exe")" && exec "$here/wine-run.sh" "$exe") &
 app=$!
 sleep 15
+kill -0 "$app" 2>/dev/null || { echo "FAIL tarvek-config.exe ended before the screenshot"; exit 1; }
 import -display "$display" -window root "$png"
 echo "ok   screenshot in $png"
