@@ -20,6 +20,9 @@ cleanup() {
 }
 trap cleanup EXIT
 export DISPLAY=$display
+# Under Wine, Qt's default Windows font engine draws no text in line edits;
+# FreeType draws it, so the screenshot shows what the window really holds.
+export QT_QPA_PLATFORM=windows:fontengine=freetype
 for _ in $(seq 50); do
   [ -e "/tmp/.X11-unix/X${display#:}" ] && break
   sleep 0.1
