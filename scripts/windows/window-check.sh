@@ -20,9 +20,6 @@ cleanup() {
 }
 trap cleanup EXIT
 export DISPLAY=$display
-# Under Wine, Qt's default Windows font engine draws no text in line edits;
-# FreeType draws it, so the screenshot shows what the window really holds.
-export QT_QPA_PLATFORM=windows:fontengine=freetype
 for _ in $(seq 50); do
   [ -e "/tmp/.X11-unix/X${display#:}" ] && break
   sleep 0.1
@@ -35,7 +32,9 @@ else
   exit 1
 fi
 
-(cd "$(dirname "$exe")" && exec "$here/wine-run.sh" "$exe") &
+# Under Wine, Qt's default Windows font engine draws no text in line edits;
+# FreeType draws it, so the screenshot shows what the window really holds.
+(cd "$(dirname "$exe")" && exec "$here/wine-run.sh" "$exe" -platform windows:fontengine=freetype) &
 app=$!
 sleep 15
 kill -0 "$app" 2>/dev/null || { echo "FAIL tarvek-config.exe ended before the screenshot"; exit 1; }
