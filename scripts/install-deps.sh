@@ -2,6 +2,7 @@
 # Installs the Debian 12 or 13 packages that building (and, with "test", testing)
 # needs, asking apt only for what is missing. Run as root or through sudo.
 set -euo pipefail
+source "$(dirname "$0")/packages.sh"
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev
           libqt6serialport6 fonts-dejavu-core)
@@ -10,25 +11,11 @@ if [[ "${1:-}" == "test" ]]; then
             desktop-file-utils appstream man-db dpkg-dev file)
 fi
 
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
-  fi
-done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  as_root=()
-  [[ $(id -u) -eq 0 ]] || as_root=(sudo)
-  "${as_root[@]}" apt-get update
-  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+install_missing_packages "${packages[@]}"
 
 # Number handling is tested under an Italian locale (decimal comma).
 if [[ "${1:-}" == "test" ]] && ! locale -a 2>/dev/null | grep -qi '^it_IT\.utf-\?8$'; then
-  as_root=()
-  [[ $(id -u) -eq 0 ]] || as_root=(sudo)
-  "${as_root[@]}" sed -i 's/^# *\(it_IT.UTF-8 UTF-8\)/\1/' /etc/locale.gen
-  grep -q '^it_IT.UTF-8 UTF-8' /etc/locale.gen || echo 'it_IT.UTF-8 UTF-8' | "${as_root[@]}" tee -a /etc/locale.gen >/dev/null
-  "${as_root[@]}" locale-gen >/dev/null
+  as_root sed -i 's/^# *\(it_IT.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^it_IT.UTF-8 UTF-8' /etc/locale.gen || echo 'it_IT.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
+  as_root locale-gen >/dev/null
 fi

@@ -4,6 +4,7 @@
 # threads (which Qt 6 needs), Wine to run the results, NSIS for the
 # installer, and what fetching Qt's sources and running the tests take.
 set -euo pipefail
+source "$(dirname "$0")/../packages.sh"
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
           g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 nsis
@@ -13,14 +14,4 @@ if [[ "${1:-}" == "test" ]]; then
              qt6-serialport-dev libqt6serialport6 libgtest-dev python3)
 fi
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  as_root=()
-  [[ $(id -u) -eq 0 ]] || as_root=(sudo)
-  "${as_root[@]}" apt-get update
-  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+install_missing_packages "${packages[@]}"

@@ -18,6 +18,10 @@ export WINEPREFIX=${WINEPREFIX:-$(cd "$here/../.." && pwd)/build/windows/wine}
 export WINEDEBUG=${WINEDEBUG:--all}
 # Nothing may ask to install Mono or Gecko in the middle of a test.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+# Wine hides QT_* variables from Windows programs; it passes WINEQT_* on as QT_*.
+while IFS= read -r name; do
+  export "WINE$name=${!name}"
+done < <(compgen -e | grep '^QT_' || true)
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
   wine wineboot --init >/dev/null 2>&1 || true

@@ -1,6 +1,6 @@
 #include "PortListing.h"
 
-#include "PortNumbers.h"
+#include "PortNumbering.h"
 
 #include <QProcessEnvironment>
 #include <QRegularExpression>
@@ -45,21 +45,9 @@ std::vector<NumberedPort> numberPorts(const std::vector<SystemPort> &system,
     for (const SystemPort &port : system)
         devices << port.device;
     QMap<int, NumberedPort> numbered;
-#ifdef Q_OS_WIN
-    // COMn is port n.
-    static const QRegularExpression comName(QStringLiteral("^COM([0-9]+)$"));
-    for (const SystemPort &port : system) {
-        const QRegularExpressionMatch match = comName.match(port.device);
-        if (match.hasMatch())
-            numbered.insert(match.captured(1).toInt(), {match.captured(1).toInt(), port, false});
-    }
-#else
-    const QStringList ordered = orderSerialPorts(devices);
-    for (qsizetype i = 0; i < ordered.size(); ++i) {
-        const int number = static_cast<int>(i + 1);
-        numbered.insert(number, {number, *findByDevice(system, ordered.at(i)), false});
-    }
-#endif
+    const QMap<int, QString> systemNumbers = numberSystemDevices(devices);
+    for (auto it = systemNumbers.cbegin(); it != systemNumbers.cend(); ++it)
+        numbered.insert(it.key(), {it.key(), *findByDevice(system, it.value()), false});
     for (auto it = overrides.cbegin(); it != overrides.cend(); ++it) {
         const SystemPort *known = findByDevice(system, it.value());
         numbered.insert(it.key(),

@@ -1,6 +1,7 @@
 #include "PortNumbers.h"
 
 #include "NumericReading.h"
+#include "PortNumbering.h"
 #include "SystemPorts.h"
 
 #include <QRegularExpression>
@@ -45,12 +46,12 @@ QString processEnvironment(const QString &name)
     return qEnvironmentVariable(name.toLatin1().constData());
 }
 
-QStringList systemDevicesInOrder()
+QStringList systemDevices()
 {
     QStringList devices;
     for (const SystemPort &port : systemSerialPorts())
         devices << port.device;
-    return orderSerialPorts(devices);
+    return devices;
 }
 
 QString invalidPortNumber()
@@ -76,7 +77,7 @@ QStringList orderSerialPorts(QStringList devices)
     return devices;
 }
 
-PortLookup mapPortNumber(int number, const QStringList &orderedDevices,
+PortLookup mapPortNumber(int number, const QStringList &devices,
                          const EnvironmentLookup &environment)
 {
     if (number < 1)
@@ -84,19 +85,10 @@ PortLookup mapPortNumber(int number, const QStringList &orderedDevices,
     const QString overridden = environment(QStringLiteral("TARVEK_COM%1").arg(number));
     if (!overridden.isEmpty())
         return {overridden, QString()};
-#ifdef Q_OS_WIN
-    Q_UNUSED(orderedDevices);
-    return {QStringLiteral("COM%1").arg(number), QString()};
-#else
-    if (number > orderedDevices.size()) {
-        const auto count = orderedDevices.size();
-        return {QString(), QStringLiteral("No serial port %1: %2 %3 found")
-                               .arg(number)
-                               .arg(count)
-                               .arg(count == 1 ? QStringLiteral("port") : QStringLiteral("ports"))};
-    }
-    return {orderedDevices.at(number - 1), QString()};
-#endif
+    const QMap<int, QString> numbered = numberSystemDevices(devices);
+    const auto found = numbered.constFind(number);
+    return found != numbered.cend() ? PortLookup{*found, QString()}
+                                    : lookupUnnumberedPort(number, numbered);
 }
 
 PortLookup resolvePortNumber(int number)
@@ -104,7 +96,7 @@ PortLookup resolvePortNumber(int number)
     // The override needs no look at the system's ports.
     const bool overridden =
         number >= 1 && !processEnvironment(QStringLiteral("TARVEK_COM%1").arg(number)).isEmpty();
-    const QStringList devices = number < 1 || overridden ? QStringList() : systemDevicesInOrder();
+    const QStringList devices = number < 1 || overridden ? QStringList() : systemDevices();
     return mapPortNumber(number, devices, processEnvironment);
 }
 

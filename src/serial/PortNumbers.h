@@ -32,10 +32,10 @@ QStringList orderSerialPorts(QStringList devices);
 // Looks up the environment variable by name; empty when unset.
 using EnvironmentLookup = std::function<QString(const QString &name)>;
 
-// The device for port `number` among `orderedDevices` (already in order),
+// The device for port `number` among the system's `devices` (in any order),
 // unless the environment overrides it. Numbers below 1 give
 // "Invalid port number".
-PortLookup mapPortNumber(int number, const QStringList &orderedDevices,
+PortLookup mapPortNumber(int number, const QStringList &devices,
                          const EnvironmentLookup &environment);
 
 // The same, with the ports the system reports now and the process

@@ -310,17 +310,20 @@ TEST_F(HelpViewerTest, TextBoxFillsTheWindowAndIgnoresMinimizing)
 {
     writeFile(kHelpFile, "{\\rtf1 x}");
     HelpViewer *viewer = openHelp();
+    // Without a reported frame the box fills the window; with one, the rule
+    // applies to the whole window. Windows keeps a window at least as large
+    // as its title bar, so the size asked for may not be the size it gets.
+    const auto expectedBox = [viewer] {
+        const QSize whole = viewer->frameGeometry().size();
+        return QRect(QPoint(0, 0),
+                     whole == viewer->size() ? viewer->size() : HelpViewer::textBoxSize(whole, 96));
+    };
     viewer->resize(400, 250);
     QApplication::processEvents();
-    // Without a reported frame the box fills the window; with one, the rule
-    // applies to the whole window.
-    const QSize whole = viewer->frameGeometry().size();
-    const QSize expected =
-        whole == viewer->size() ? viewer->size() : HelpViewer::textBoxSize(whole, 96);
-    EXPECT_EQ(viewer->textBox()->geometry(), QRect(QPoint(0, 0), expected));
+    EXPECT_EQ(viewer->textBox()->geometry(), expectedBox());
     viewer->resize(1, 1);
     QApplication::processEvents();
-    EXPECT_EQ(viewer->textBox()->geometry(), QRect(0, 0, 1, 1));
+    EXPECT_EQ(viewer->textBox()->geometry(), expectedBox());
 
     viewer->showMinimized();
     QApplication::processEvents();

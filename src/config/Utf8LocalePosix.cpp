@@ -1,19 +1,14 @@
 #include "Utf8Locale.h"
 
-#include <QtGlobal>
-
-#ifdef Q_OS_UNIX
 #include <array>
 #include <clocale>
 #include <cstdlib>
 #include <langinfo.h>
 #include <string>
 #include <strings.h>
-#endif
 
 namespace tarvek::config
 {
-#ifdef Q_OS_UNIX
 namespace
 {
 
@@ -64,10 +59,5 @@ void startOnUtf8Locale()
     spreadLcAll();
     setenv("LC_CTYPE", utf8.c_str(), 1);
 }
-#else
-void startOnUtf8Locale()
-{
-}
-#endif
 
 } // namespace tarvek::config
