@@ -5,7 +5,9 @@
 
 #include <QDir>
 
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <csignal>
 #include <sys/resource.h>
 #endif
@@ -100,6 +102,38 @@ TEST_F(SaveTest, ReadOnlyFileIsLeftUntouched)
         GTEST_SKIP() << notRun;
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("ro.cfg")});
 }
+
+#ifdef Q_OS_WIN
+// Windows' read-only attribute binds every user, administrators included.
+TEST_F(SaveTest, ReadOnlyAttributeKeepsTheFile)
+{
+    const QByteArray previous = "read only\r\n";
+    WriteBytes(path("ro.cfg"), previous);
+    ASSERT_TRUE(QFile::setPermissions(path("ro.cfg"), QFile::ReadOwner | QFile::ReadUser));
+    EXPECT_EQ(Save(path("ro.cfg")).description, QStringLiteral("Permission denied"));
+    EXPECT_EQ(ReadBytes(path("ro.cfg")), previous);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("ro.cfg")});
+    QFile::setPermissions(path("ro.cfg"), QFile::ReadOwner | QFile::WriteOwner);
+}
+
+// A file another program holds open without sharing (an editor, a backup
+// tool) cannot be replaced: the save fails and leaves it, and no stray file.
+TEST_F(SaveTest, FileLockedByAnotherProgramIsLeftWhole)
+{
+    const QByteArray previous = "locked\r\n";
+    WriteBytes(path("locked.cfg"), previous);
+    const std::wstring name = QDir::toNativeSeparators(path("locked.cfg")).toStdWString();
+    HANDLE lock = CreateFileW(name.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    const CfgResult result = Save(path("locked.cfg"));
+    CloseHandle(lock);
+    EXPECT_FALSE(result.ok());
+    EXPECT_FALSE(result.description.isEmpty()); // the system's words, e.g. "Access denied."
+    EXPECT_EQ(ReadBytes(path("locked.cfg")), previous);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("locked.cfg")});
+}
+#endif
 
 // A folder the user may not write holds no new file beside the target, so
 // an existing writable file is written in place; a new file there cannot be
