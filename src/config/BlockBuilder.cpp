@@ -227,7 +227,7 @@ private:
     {
         begin(stepKey, field);
         if (!packText(m_block, position, field.text()))
-            failedWith(QStringLiteral("%1 bytes from byte %2 on run past the end of the m_block")
+            failedWith(QStringLiteral("%1 bytes from byte %2 on run past the end of the block")
                            .arg(encodeCp1252(field.text()).size() + 1)
                            .arg(position));
     }

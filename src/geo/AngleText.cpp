@@ -21,41 +21,40 @@ std::string signPrefix(const std::optional<char> &sign)
 
 } // namespace
 
-std::string packGradMinSec(std::string text)
+std::string packDegreesMinutesSeconds(std::string text)
 {
     const std::optional<char> sign = takeSignChar(text, kPackSigns);
     // "7.05.00" becomes "007.05.00"; the characters at positions 4 and 7 are
     // the separators and are skipped unseen.
-    const std::string padded = rightChars("00" + text, 9);
-    return signPrefix(sign) + midChars(padded, 1, 3) + midChars(padded, 5, 2) +
-           rightChars(padded, 2);
+    const std::string padded = lastChars("00" + text, 9);
+    return signPrefix(sign) + charsAt(padded, 1, 3) + charsAt(padded, 5, 2) + lastChars(padded, 2);
 }
 
 double packedSecToDegrees(std::string packed)
 {
     const bool negative = takeParserSign(packed);
-    const std::string padded = rightChars("0000000" + packed, 7);
-    const float degrees = textToSingle(midChars(padded, 1, 3));
-    const float minutes = textToSingle(midChars(padded, 4, 2));
-    const float seconds = textToSingle(midChars(padded, 6, 2));
+    const std::string padded = lastChars("0000000" + packed, 7);
+    const float degrees = textToFloat(charsAt(padded, 1, 3));
+    const float minutes = textToFloat(charsAt(padded, 4, 2));
+    const float seconds = textToFloat(charsAt(padded, 6, 2));
     const double result = static_cast<double>(minutes) / 60 + static_cast<double>(degrees) +
                           static_cast<double>(seconds) / 3600;
     return negative ? -result : result;
 }
 
-double parseGradMinSec(std::string text)
+double parseDegreesMinutesSeconds(std::string text)
 {
-    return packedSecToDegrees(packGradMinSec(std::move(text)));
+    return packedSecToDegrees(packDegreesMinutesSeconds(std::move(text)));
 }
 
-double parseGradMinCent(std::string text)
+double parseDegreesMinutesHundredths(std::string text)
 {
     const bool negative = takeParserSign(text);
     const size_t dot = text.find('.');
     if (dot == std::string::npos)
         throw ConversionError("no \".\" in the angle text \"" + text + "\"");
-    const float degrees = textToSingle(std::string_view(text).substr(0, dot));
-    const float minutes = narrowToSingle(leadingNumber(std::string_view(text).substr(dot + 1)));
+    const float degrees = textToFloat(std::string_view(text).substr(0, dot));
+    const float minutes = narrowToFloat(leadingNumber(std::string_view(text).substr(dot + 1)));
     const double result = static_cast<double>(minutes) / 60 + static_cast<double>(degrees);
     return negative ? -result : result;
 }
@@ -89,16 +88,16 @@ std::string degreesToPackedCent(double value)
 std::string unpackCent(std::string packed)
 {
     const std::optional<char> sign = takeSignChar(packed, kPackSigns);
-    const std::string padded = rightChars("0000000" + packed, 7);
+    const std::string padded = lastChars("0000000" + packed, 7);
     std::string text =
-        midChars(padded, 1, 3) + "." + midChars(padded, 4, 2) + "." + midChars(padded, 6, 2);
+        charsAt(padded, 1, 3) + "." + charsAt(padded, 4, 2) + "." + charsAt(padded, 6, 2);
     // Up to two leading zeros go, so the degrees keep at least one digit.
     for (int i = 0; i < 2 && text.front() == '0'; ++i)
         text.erase(0, 1);
     return signPrefix(sign) + text;
 }
 
-std::string formatGradMinCent(double value)
+std::string formatDegreesMinutesHundredths(double value)
 {
     return unpackCent(degreesToPackedCent(value));
 }

@@ -23,17 +23,17 @@ namespace tarvek::geo
 
 // Seconds-notation text to DDDMMSS. A leading "E", "W", "S", "N", "-" or "+"
 // (any case) is put back upper-cased in front; the separators are not checked.
-std::string packGradMinSec(std::string text);
+std::string packDegreesMinutesSeconds(std::string text);
 
 // DDDMMSS (sign rule of the parsers) to signed decimal degrees.
 double packedSecToDegrees(std::string packed);
 
 // Seconds-notation text to signed decimal degrees.
-double parseGradMinSec(std::string text);
+double parseDegreesMinutesSeconds(std::string text);
 
 // Hundredths-notation text to signed decimal degrees. Throws ConversionError
 // for a text without "." and for an empty or non-numeric degree part.
-double parseGradMinCent(std::string text);
+double parseDegreesMinutesHundredths(std::string text);
 
 // Signed decimal degrees to DDDMMCC ("-" in front for negative values), the
 // hundredths rounded to the nearest (ties to even) and carried into minutes
@@ -46,6 +46,6 @@ std::string degreesToPackedCent(double value);
 std::string unpackCent(std::string packed);
 
 // Signed decimal degrees to a hundredths-notation text, "-" for negatives.
-std::string formatGradMinCent(double value);
+std::string formatDegreesMinutesHundredths(double value);
 
 } // namespace tarvek::geo

@@ -30,14 +30,14 @@ bool hasThreeParts(std::string text, int lastPartLimit)
 {
     if (text.size() < 7)
         return false;
-    bool ok = isDigitPartBelow(rightChars(text, 2), lastPartLimit);
-    text = dropRight(text, 2);
-    ok = rightChars(text, 1) == "." && ok;
-    text = dropRight(text, 1);
-    ok = isDigitPartBelow(rightChars(text, 2), 60) && ok;
-    text = dropRight(text, 2);
-    ok = rightChars(text, 1) == "." && ok;
-    text = dropRight(text, 1);
+    bool ok = isDigitPartBelow(lastChars(text, 2), lastPartLimit);
+    text = dropLast(text, 2);
+    ok = lastChars(text, 1) == "." && ok;
+    text = dropLast(text, 1);
+    ok = isDigitPartBelow(lastChars(text, 2), 60) && ok;
+    text = dropLast(text, 2);
+    ok = lastChars(text, 1) == "." && ok;
+    text = dropLast(text, 1);
     return isAllDigits(text) && ok;
 }
 
@@ -49,7 +49,7 @@ bool isValidSec(std::string text, std::string_view signs, float limit, size_t le
     try {
         takeSignChar(text, signs);
         const bool ok = text.size() < lengthLimit && hasThreeParts(text, 60);
-        return ok && narrowToSingle(parseGradMinSec(text)) <= limit;
+        return ok && narrowToFloat(parseDegreesMinutesSeconds(text)) <= limit;
     } catch (...) {
         return false;
     }
@@ -60,7 +60,7 @@ bool isValidCent(std::string text, std::string_view signs, float limit) noexcept
     try {
         takeSignChar(text, signs);
         const bool ok = hasThreeParts(text, 100);
-        return ok && narrowToSingle(parseGradMinCent(text)) <= limit;
+        return ok && narrowToFloat(parseDegreesMinutesHundredths(text)) <= limit;
     } catch (...) {
         return false;
     }

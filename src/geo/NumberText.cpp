@@ -100,16 +100,16 @@ bool isScanBlank(char c)
 
 } // namespace
 
-float narrowToSingle(double value)
+float narrowToFloat(double value)
 {
     if (!(std::fabs(value) <= static_cast<double>(std::numeric_limits<float>::max())))
         throw ConversionError("value beyond the single-precision range");
     return static_cast<float>(value);
 }
 
-float textToSingle(std::string_view text)
+float textToFloat(std::string_view text)
 {
-    return narrowToSingle(strictTextToDouble(text));
+    return narrowToFloat(strictTextToDouble(text));
 }
 
 std::int32_t textToWhole(std::string_view text)

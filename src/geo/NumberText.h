@@ -14,7 +14,7 @@ namespace tarvek::geo
 // fraction (at least one digit) and an optional exponent ("e12", "E-3").
 // Anything else, an empty text or a value beyond the float range throws
 // ConversionError. The text is read as a double first and then narrowed.
-float textToSingle(std::string_view text);
+float textToFloat(std::string_view text);
 
 // Strict conversion as above, taken to the nearest whole number (ties to the
 // even one). Throws ConversionError outside the 32-bit signed range.
@@ -28,7 +28,7 @@ double leadingNumber(std::string_view text);
 
 // Narrows a double to a 32-bit float; throws ConversionError when the value
 // lies beyond the float range (instead of becoming infinite).
-float narrowToSingle(double value);
+float narrowToFloat(double value);
 
 // Decimal digits of value, at least minDigits of them (leading zeros), with
 // "-" in front of a negative value.

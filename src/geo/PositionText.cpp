@@ -13,7 +13,8 @@ namespace
 
 double parseAngle(const std::string &text, AngleNotation notation)
 {
-    return notation == AngleNotation::Hundredths ? parseGradMinCent(text) : parseGradMinSec(text);
+    return notation == AngleNotation::Hundredths ? parseDegreesMinutesHundredths(text)
+                                                 : parseDegreesMinutesSeconds(text);
 }
 
 } // namespace
@@ -44,8 +45,10 @@ PositionResult composePositionText(const std::string &latText, const std::string
         if (form == PositionForm::Compressed)
             return {compressedPosition(lat, lon, tableId, symbolCode), {}};
         const bool asTyped = notation == AngleNotation::Hundredths;
-        const std::string latField = aprsLatText(asTyped ? latText : formatGradMinCent(lat));
-        const std::string lonField = aprsLonText(asTyped ? lonText : formatGradMinCent(lon));
+        const std::string latField =
+            aprsLatText(asTyped ? latText : formatDegreesMinutesHundredths(lat));
+        const std::string lonField =
+            aprsLonText(asTyped ? lonText : formatDegreesMinutesHundredths(lon));
         return {"=" + latField + std::string(1, tableId) + lonField + symbolCode, {}};
     } catch (const ConversionError &error) {
         return {{}, error.what()};

@@ -12,19 +12,20 @@ namespace tarvek::geo
 {
 
 // The last n characters, or the whole text when it is shorter.
-inline std::string rightChars(const std::string &text, size_t n)
+inline std::string lastChars(const std::string &text, size_t n)
 {
     return n >= text.size() ? text : text.substr(text.size() - n);
 }
 
-// The n characters from position start on, fewer (or none) near the end.
-inline std::string midChars(const std::string &text, size_t start, size_t n)
+// The n characters from position start (counted from 1) on, fewer (or none)
+// near the end.
+inline std::string charsAt(const std::string &text, size_t start, size_t n)
 {
     return start > text.size() ? std::string() : text.substr(start - 1, n);
 }
 
 // The text without its last n characters.
-inline std::string dropRight(const std::string &text, size_t n)
+inline std::string dropLast(const std::string &text, size_t n)
 {
     if (n > text.size())
         throw ConversionError("cannot remove " + std::to_string(n) + " characters from \"" + text +

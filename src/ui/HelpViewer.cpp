@@ -1,6 +1,7 @@
 #include "HelpViewer.h"
 
 #include "MessagePresenter.h"
+#include "NumericReading.h"
 #include "RtfDocumentBuilder.h"
 #include "Twips.h"
 
@@ -14,21 +15,8 @@
 #include <QScrollBar>
 #include <QTextEdit>
 
-#include <cmath>
-
 namespace tarvek::ui
 {
-
-namespace
-{
-
-// Whole number nearest to value, an exact half going to the even neighbour.
-int roundHalfEven(double value)
-{
-    return static_cast<int>(std::nearbyint(value)); // the default rounding mode is to-even
-}
-
-} // namespace
 
 HelpViewer::HelpViewer(MessagePresenter &messages) : QWidget(nullptr), m_messages(messages)
 {
@@ -146,8 +134,10 @@ void HelpViewer::centreOnScreen()
         return;
     const QRect area = screen->geometry();
     const QSize window = frameGeometry().size();
-    move(area.left() + roundHalfEven((area.width() - window.width()) / 2.0),
-         area.top() + roundHalfEven((area.height() - window.height()) / 2.0));
+    move(area.left() +
+             static_cast<int>(config::roundHalfEven((area.width() - window.width()) / 2.0)),
+         area.top() +
+             static_cast<int>(config::roundHalfEven((area.height() - window.height()) / 2.0)));
 }
 
 void HelpViewer::reloadOnActivation()

@@ -1,10 +1,7 @@
 #include "PositionCalculator.h"
 
-#include "AprsPosition.h"
 #include "Cp1252.h"
 #include "TrackerSettings.h"
-
-#include <exception>
 
 using namespace tarvek::config;
 

@@ -28,17 +28,17 @@ std::string RowName(const char *name)
     return name;
 }
 
-class ParseGradMinSecTest : public ::testing::TestWithParam<ParseRow>
+class ParseDegreesMinutesSecondsTest : public ::testing::TestWithParam<ParseRow>
 {
 };
 
-TEST_P(ParseGradMinSecTest, GivesSignedDegrees)
+TEST_P(ParseDegreesMinutesSecondsTest, GivesSignedDegrees)
 {
-    EXPECT_NEAR(parseGradMinSec(GetParam().text), GetParam().expected, 1e-12);
+    EXPECT_NEAR(parseDegreesMinutesSeconds(GetParam().text), GetParam().expected, 1e-12);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Rows, ParseGradMinSecTest,
+    Rows, ParseDegreesMinutesSecondsTest,
     ::testing::Values(ParseRow{"Plain", "45.30.30", 45.508333333333333},
                       ParseRow{"South", "S45.30.30", -45.508333333333333},
                       ParseRow{"LowerCaseWest", "w7.05.00", -7.083333333333333},
@@ -47,19 +47,19 @@ INSTANTIATE_TEST_SUITE_P(
                       ParseRow{"Minus", "-180.00.00", -180.0}, ParseRow{"Limit", "90.00.00", 90.0}),
     [](const auto &info) { return RowName(info.param.name); });
 
-class ParseGradMinCentTest : public ::testing::TestWithParam<ParseRow>
+class ParseDegreesMinutesHundredthsTest : public ::testing::TestWithParam<ParseRow>
 {
 };
 
-TEST_P(ParseGradMinCentTest, GivesSignedDegrees)
+TEST_P(ParseDegreesMinutesHundredthsTest, GivesSignedDegrees)
 {
-    EXPECT_NEAR(parseGradMinCent(GetParam().text), GetParam().expected, 1e-12);
+    EXPECT_NEAR(parseDegreesMinutesHundredths(GetParam().text), GetParam().expected, 1e-12);
 }
 
 // The minutes go through a 32-bit float: 52.34 is 52.34000015..., which puts
 // 11.52.34 at 11.8723333358... rather than 11.8723333333...
 INSTANTIATE_TEST_SUITE_P(
-    Rows, ParseGradMinCentTest,
+    Rows, ParseDegreesMinutesHundredthsTest,
     ::testing::Values(ParseRow{"Plain", "45.30.50", 45.508333333333333},
                       ParseRow{"LeadingZeros", "0045.30.50", 45.508333333333333},
                       ParseRow{"SingleMinutes", "-11.52.34", -11.872333335876466},
@@ -72,30 +72,30 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ParserErrorsTest, RaiseConversionErrors)
 {
-    EXPECT_THROW(parseGradMinCent("4530"), ConversionError);
-    EXPECT_THROW(parseGradMinCent(""), ConversionError);
-    EXPECT_THROW(parseGradMinCent(".30.50"), ConversionError);
-    EXPECT_THROW(parseGradMinCent("4 5.30.50"), ConversionError);
-    EXPECT_THROW(parseGradMinCent("x5.30.50"), ConversionError);
-    EXPECT_THROW(parseGradMinSec("ab.cd.ef"), ConversionError);
+    EXPECT_THROW(parseDegreesMinutesHundredths("4530"), ConversionError);
+    EXPECT_THROW(parseDegreesMinutesHundredths(""), ConversionError);
+    EXPECT_THROW(parseDegreesMinutesHundredths(".30.50"), ConversionError);
+    EXPECT_THROW(parseDegreesMinutesHundredths("4 5.30.50"), ConversionError);
+    EXPECT_THROW(parseDegreesMinutesHundredths("x5.30.50"), ConversionError);
+    EXPECT_THROW(parseDegreesMinutesSeconds("ab.cd.ef"), ConversionError);
     EXPECT_THROW(packedSecToDegrees("45a3030"), ConversionError);
-    EXPECT_THROW(parseGradMinSec("N45.3%.30"), ConversionError);
+    EXPECT_THROW(parseDegreesMinutesSeconds("N45.3%.30"), ConversionError);
 }
 
-TEST(PackGradMinSecTest, PacksDegreesMinutesSeconds)
+TEST(PackDegreesMinutesSecondsTest, PacksDegreesMinutesSeconds)
 {
-    EXPECT_EQ(packGradMinSec("45.30.30"), "0453030");
-    EXPECT_EQ(packGradMinSec("7.05.00"), "0070500");
-    EXPECT_EQ(packGradMinSec("s45.30.30"), "S0453030");
-    EXPECT_EQ(packGradMinSec("w7.05.00"), "W0070500");
-    EXPECT_EQ(packGradMinSec("+180.00.00"), "+1800000");
+    EXPECT_EQ(packDegreesMinutesSeconds("45.30.30"), "0453030");
+    EXPECT_EQ(packDegreesMinutesSeconds("7.05.00"), "0070500");
+    EXPECT_EQ(packDegreesMinutesSeconds("s45.30.30"), "S0453030");
+    EXPECT_EQ(packDegreesMinutesSeconds("w7.05.00"), "W0070500");
+    EXPECT_EQ(packDegreesMinutesSeconds("+180.00.00"), "+1800000");
     // Separators are skipped unseen; other first characters stay in place.
-    EXPECT_EQ(packGradMinSec("45x30y30"), "0453030");
-    EXPECT_EQ(packGradMinSec("x45.30.30"), "x453030");
+    EXPECT_EQ(packDegreesMinutesSeconds("45x30y30"), "0453030");
+    EXPECT_EQ(packDegreesMinutesSeconds("x45.30.30"), "x453030");
     // A longer text loses its leading characters, a short one is not padded.
-    EXPECT_EQ(packGradMinSec("1234.56.78"), "2345678");
-    EXPECT_EQ(packGradMinSec("5"), "00505");
-    EXPECT_EQ(packGradMinSec(""), "0000");
+    EXPECT_EQ(packDegreesMinutesSeconds("1234.56.78"), "2345678");
+    EXPECT_EQ(packDegreesMinutesSeconds("5"), "00505");
+    EXPECT_EQ(packDegreesMinutesSeconds(""), "0000");
 }
 
 TEST(PackedSecToDegreesTest, ReadsPackedForm)
@@ -117,18 +117,18 @@ struct FormatRow {
     friend void PrintTo(const FormatRow &row, std::ostream *os) { *os << row.name; }
 };
 
-class FormatGradMinCentTest : public ::testing::TestWithParam<FormatRow>
+class FormatDegreesMinutesHundredthsTest : public ::testing::TestWithParam<FormatRow>
 {
 };
 
-TEST_P(FormatGradMinCentTest, PacksAndFormats)
+TEST_P(FormatDegreesMinutesHundredthsTest, PacksAndFormats)
 {
     EXPECT_EQ(degreesToPackedCent(GetParam().value), GetParam().packed);
-    EXPECT_EQ(formatGradMinCent(GetParam().value), GetParam().text);
+    EXPECT_EQ(formatDegreesMinutesHundredths(GetParam().value), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Rows, FormatGradMinCentTest,
+    Rows, FormatDegreesMinutesHundredthsTest,
     ::testing::Values(FormatRow{"ThirtyPointFifty", 45 + 30.5 / 60, "0453050", "45.30.50"},
                       FormatRow{"TwentySecondsRoundDown", 11 + 52.0 / 60 + 20.0 / 3600, "0115233",
                                 "11.52.33"},
@@ -171,9 +171,9 @@ TEST(LocaleTest, ItalianLocaleChangesNothing)
     const std::string saved = std::setlocale(LC_ALL, nullptr);
     if (std::setlocale(LC_ALL, "it_IT.UTF-8") == nullptr)
         GTEST_SKIP() << "it_IT.UTF-8 is not installed";
-    const double cent = parseGradMinCent("-11.52.34");
-    const double sec = parseGradMinSec("45.30.30");
-    const std::string text = formatGradMinCent(-72.75);
+    const double cent = parseDegreesMinutesHundredths("-11.52.34");
+    const double sec = parseDegreesMinutesSeconds("45.30.30");
+    const std::string text = formatDegreesMinutesHundredths(-72.75);
     std::setlocale(LC_ALL, saved.c_str());
     EXPECT_NEAR(cent, -11.872333335876466, 1e-12);
     EXPECT_NEAR(sec, 45.508333333333333, 1e-12);

@@ -87,13 +87,13 @@ void CheckText(const std::string &text)
     const bool latSec = isValidLatSec(text);
     const bool lonSec = isValidLonSec(text);
     if (latCent)
-        require(std::fabs(parseGradMinCent(text)) <= 90, "latitude value", text);
+        require(std::fabs(parseDegreesMinutesHundredths(text)) <= 90, "latitude value", text);
     if (lonCent)
-        require(std::fabs(parseGradMinCent(text)) <= 180, "longitude value", text);
+        require(std::fabs(parseDegreesMinutesHundredths(text)) <= 180, "longitude value", text);
     if (latSec)
-        require(std::fabs(parseGradMinSec(text)) <= 90, "latitude value", text);
+        require(std::fabs(parseDegreesMinutesSeconds(text)) <= 90, "latitude value", text);
     if (lonSec)
-        require(std::fabs(parseGradMinSec(text)) <= 180, "longitude value", text);
+        require(std::fabs(parseDegreesMinutesSeconds(text)) <= 180, "longitude value", text);
     if (latCent)
         CheckPosition(text, "00.00.00", AngleNotation::Hundredths);
     if (lonCent)
@@ -104,7 +104,7 @@ void CheckText(const std::string &text)
         CheckPosition("00.00.00", text, AngleNotation::Seconds);
     // The parsers on any text either give a value or throw ConversionError.
     try {
-        formatGradMinCent(parseGradMinCent(text));
+        formatDegreesMinutesHundredths(parseDegreesMinutesHundredths(text));
     } catch (const ConversionError &) {
     }
     try {

@@ -30,9 +30,9 @@ TEST_P(TextToSingleTest, ConvertsOrRefuses)
 {
     const SingleRow &row = GetParam();
     if (row.expected)
-        EXPECT_EQ(textToSingle(row.text), *row.expected);
+        EXPECT_EQ(textToFloat(row.text), *row.expected);
     else
-        EXPECT_THROW(textToSingle(row.text), ConversionError);
+        EXPECT_THROW(textToFloat(row.text), ConversionError);
 }
 
 INSTANTIATE_TEST_SUITE_P(
