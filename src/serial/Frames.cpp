@@ -5,6 +5,11 @@ using namespace tarvek::config;
 namespace tarvek::serial
 {
 
+QByteArray preambleBytes()
+{
+    return {reinterpret_cast<const char *>(kPreamble.data()), kPreambleSize};
+}
+
 std::uint8_t frameChecksum(const std::uint8_t *data, int size)
 {
     unsigned sum = kChecksumStart;
@@ -23,7 +28,7 @@ QByteArray buildFrame(const ConfigBlock &block, int frameIndex)
 
 QByteArray buildWire(const ConfigBlock &block)
 {
-    const QByteArray preamble(reinterpret_cast<const char *>(kPreamble.data()), kPreambleSize);
+    const QByteArray preamble = preambleBytes();
     QByteArray wire;
     wire.reserve(kWireSize);
     for (int frame = 0; frame < 2; ++frame)

@@ -20,6 +20,9 @@ constexpr std::uint8_t kChecksumStart = 254;
 using Preamble = std::array<std::uint8_t, kPreambleSize>;
 constexpr Preamble kPreamble = {kPreambleByte, kPreambleByte};
 
+// The preamble as the bytes written before each frame.
+QByteArray preambleBytes();
+
 // (254 + the sum of the bytes) modulo 256.
 std::uint8_t frameChecksum(const std::uint8_t *data, int size);
 

@@ -12,11 +12,6 @@ namespace tarvek::serial
 namespace
 {
 
-QByteArray bytesOf(const Preamble &preamble)
-{
-    return QByteArray(reinterpret_cast<const char *>(preamble.data()), kPreambleSize);
-}
-
 // Runs the steps from opening the port to closing it. Returns false at the
 // first serial error, with its description left in the port.
 class UploadSteps
@@ -89,11 +84,11 @@ QString sentText()
 }
 
 UploadResult uploadConfigBlock(const ConfigBlock &block, const QString &portText, SerialPort &port,
-                               UploadView &view, const UploadHooks &hooks, const Preamble &preamble)
+                               UploadView &view, const UploadHooks &hooks)
 {
     const QByteArray frame1 = buildFrame(block, 0);
     const QByteArray frame2 = buildFrame(block, 1);
-    const QByteArray preambleBytes = bytesOf(preamble);
+    const QByteArray preamble = preambleBytes();
 
     UploadSteps steps(port, view, hooks);
     bool ok = steps.open(portText);
@@ -101,7 +96,7 @@ UploadResult uploadConfigBlock(const ConfigBlock &block, const QString &portText
         return {UploadOutcome::NotOpened, QString()};
     if (ok) {
         steps.showProgress(portText);
-        ok = steps.sendFrame(preambleBytes, frame1) && steps.sendFrame(preambleBytes, frame2) &&
+        ok = steps.sendFrame(preamble, frame1) && steps.sendFrame(preamble, frame2) &&
              steps.close();
     }
     if (!ok) {

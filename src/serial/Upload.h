@@ -66,7 +66,6 @@ struct UploadResult {
 // and the port is closed, so that it is never left open by a failure; the
 // dialog keeps its progress text. The caller shows the error.
 UploadResult uploadConfigBlock(const config::ConfigBlock &block, const QString &portText,
-                               SerialPort &port, UploadView &view, const UploadHooks &hooks,
-                               const Preamble &preamble = kPreamble);
+                               SerialPort &port, UploadView &view, const UploadHooks &hooks);
 
 } // namespace tarvek::serial

@@ -33,10 +33,14 @@ void bindList(QComboBox *list, ListChoice &choice)
 {
     list->addItems(choice.items());
     list->setCurrentIndex(choice.index());
-    QObject::connect(&choice, &ListChoice::changed, list,
-                     [list, &choice] { list->setCurrentIndex(choice.index()); });
-    QObject::connect(list, &QComboBox::currentIndexChanged, &choice,
-                     [&choice](int index) { (void)choice.setIndex(index); });
+    QObject::connect(&choice, &ListChoice::changed, list, [list, &choice] {
+        if (list->currentIndex() != choice.index())
+            list->setCurrentIndex(choice.index());
+    });
+    QObject::connect(list, &QComboBox::currentIndexChanged, &choice, [&choice](int index) {
+        if (index != choice.index())
+            (void)choice.setIndex(index);
+    });
 }
 
 void bindText(QLineEdit *edit, MaskedField &field)

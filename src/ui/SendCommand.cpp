@@ -82,7 +82,7 @@ private:
 SendCommand::SendCommand(Parts parts)
     : m_settings(parts.settings), m_sendButton(parts.sendButton), m_dialog(parts.dialog),
       m_port(parts.port), m_messages(parts.messages), m_owner(parts.owner),
-      m_preamble(parts.preamble), m_hooks(windowHooks())
+      m_hooks(windowHooks())
 {
 }
 
@@ -100,7 +100,7 @@ void SendCommand::run()
     }
     DialogView view(m_dialog);
     const UploadResult result =
-        uploadConfigBlock(m_block, m_settings.port.text(), m_port, view, m_hooks, m_preamble);
+        uploadConfigBlock(m_block, m_settings.port.text(), m_port, view, m_hooks);
     if (result.outcome == UploadOutcome::Failed)
         m_messages.showMessage(m_owner, QString::fromLatin1(kSerialErrorTitle),
                                result.errorDescription, MessageIcon::None);

@@ -46,7 +46,6 @@ public:
         serial::SerialPort &port;
         MessagePresenter &messages;
         QWidget *owner; // the main window: parent of the message boxes
-        serial::Preamble preamble = serial::kPreamble;
     };
 
     explicit SendCommand(Parts parts);
@@ -71,7 +70,6 @@ private:
     serial::SerialPort &m_port;
     MessagePresenter &m_messages;
     QPointer<QWidget> m_owner;
-    serial::Preamble m_preamble;
     serial::UploadHooks m_hooks;
 };
 

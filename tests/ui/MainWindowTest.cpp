@@ -24,6 +24,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QSignalSpy>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -343,10 +344,13 @@ TEST_F(MainWindowTest, CheckBoxesAndMicEFollowTheirSettings)
     EXPECT_EQ(c().autoReply->checkState(), Qt::PartiallyChecked);
     ASSERT_TRUE(model.tracker.autoReply.setValue(CheckBox::Unchecked));
     EXPECT_EQ(c().autoReply->checkState(), Qt::Unchecked);
+    // Each change is announced once, whichever side makes it.
+    QSignalSpy announced(&model.tracker.micEMessage, &ListChoice::changed);
     ASSERT_TRUE(model.tracker.micEMessage.setIndex(7));
     EXPECT_EQ(c().micE->currentText(), QStringLiteral("Emergency"));
     c().micE->setCurrentIndex(2);
     EXPECT_EQ(model.tracker.micEMessage.index(), 2);
+    EXPECT_EQ(announced.count(), 2);
 }
 
 // The names of the controls Tab visits from the first, in order; hidden
