@@ -96,8 +96,8 @@ UploadResult uploadConfigBlock(const ConfigBlock &block, const QString &portText
         return {UploadOutcome::NotOpened, QString()};
     if (ok) {
         steps.showProgress(portText);
-        ok = steps.sendFrame(preamble, frame1) && steps.sendFrame(preamble, frame2) &&
-             steps.close();
+        ok =
+            steps.sendFrame(preamble, frame1) && steps.sendFrame(preamble, frame2) && steps.close();
     }
     if (!ok) {
         // The description is taken before closing, which may replace it. The

@@ -81,8 +81,7 @@ private:
 
 SendCommand::SendCommand(Parts parts)
     : m_settings(parts.settings), m_sendButton(parts.sendButton), m_dialog(parts.dialog),
-      m_port(parts.port), m_messages(parts.messages), m_owner(parts.owner),
-      m_hooks(windowHooks())
+      m_port(parts.port), m_messages(parts.messages), m_owner(parts.owner), m_hooks(windowHooks())
 {
 }
 
