@@ -14,14 +14,13 @@ namespace tarvek::ui
 namespace
 {
 
-const char *const kFilter = "File di configurazione (*.cfg)|*.cfg|Tutti i files|*.*";
-
 FileDialogRequest dialogRequest(FileDialogKind kind, const char *title)
 {
     FileDialogRequest request;
     request.kind = kind;
     request.title = QString::fromUtf8(title);
-    request.filters = parseFileTypeFilters(QString::fromUtf8(kFilter));
+    request.filters = {{QStringLiteral("File di configurazione (*.cfg)"), QStringLiteral("*.cfg")},
+                       {QStringLiteral("Tutti i files"), QStringLiteral("*.*")}};
     request.folder = QCoreApplication::applicationDirPath();
     request.fileName = QStringLiteral("Tarvek.cfg");
     request.confirmOverwrite = kind == FileDialogKind::Save;
@@ -46,14 +45,17 @@ FileDialogRequest ConfigFileCommands::loadDialogRequest()
     return dialogRequest(FileDialogKind::Open, "Apertura File");
 }
 
-// Shows the dialog; a chosen file's folder becomes the current directory for
-// the rest of the run (the help file and Load's bare name resolve there).
+// Shows the dialog and gives the chosen file's absolute path; its folder
+// becomes the current directory for the rest of the run (the help file is
+// looked for there first).
 std::optional<QString> ConfigFileCommands::choose(const FileDialogRequest &request)
 {
-    std::optional<QString> path = m_dialogs.chooseFile(m_owner, request);
-    if (path)
-        QDir::setCurrent(QFileInfo(*path).absolutePath());
-    return path;
+    const std::optional<QString> chosen = m_dialogs.chooseFile(m_owner, request);
+    if (!chosen)
+        return std::nullopt;
+    const QFileInfo file(*chosen);
+    QDir::setCurrent(file.absolutePath());
+    return file.absoluteFilePath();
 }
 
 void ConfigFileCommands::report(const CfgResult &result)
@@ -76,8 +78,7 @@ void ConfigFileCommands::load()
     const std::optional<QString> path = choose(loadDialogRequest());
     if (!path)
         return;
-    // The bare file name, opened against the folder the dialog made current.
-    report(loadConfigFile(QFileInfo(*path).fileName(), m_model));
+    report(loadConfigFile(*path, m_model));
 }
 
 } // namespace tarvek::ui

@@ -52,7 +52,7 @@ void showCounter(QLabel *counter, const MaskedField &field)
 
 } // namespace
 
-FieldRules::FieldRules(const MainWindow::Controls &controls, const Form &form,
+FieldRules::FieldRules(const MainWindowControls &controls, const Form &form,
                        TrackerSettings &settings)
     : m_c(controls), m_settings(settings)
 {

@@ -2,7 +2,7 @@
 // The field rules of the main window: select-all on focus, the keystroke
 // filters, the remaining-character counters and the GPSless Mode switch.
 // They follow the settings: whoever changes a setting, the rules run.
-#include "MainWindow.h"
+#include "MainWindowControls.h"
 
 #include <QObject>
 #include <optional>
@@ -10,13 +10,15 @@
 namespace tarvek::ui
 {
 
+class Form;
+
 class FieldRules : public QObject
 {
     Q_OBJECT
 public:
     // `controls` and `settings` must outlive the rules; `form` gives the
     // fields that select their text when the focus arrives.
-    FieldRules(const MainWindow::Controls &controls, const Form &form,
+    FieldRules(const MainWindowControls &controls, const Form &form,
                config::TrackerSettings &settings);
 
     // Selects the field's whole text once the focus change has finished,
@@ -33,7 +35,7 @@ private:
     void showMessageCounter();
     void showGpslessMode(bool gpsless);
 
-    const MainWindow::Controls &m_c;
+    const MainWindowControls &m_c;
     config::TrackerSettings &m_settings;
     std::optional<bool> m_shownGpsless; // the presentation on screen
     // Why the focus last moved (seen before the control gets it).

@@ -6,15 +6,6 @@
 namespace tarvek::ui
 {
 
-std::vector<FileTypeFilter> parseFileTypeFilters(const QString &pairs)
-{
-    const QStringList parts = pairs.split(u'|');
-    std::vector<FileTypeFilter> filters;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-        filters.push_back({parts.at(i), parts.at(i + 1)});
-    return filters;
-}
-
 namespace
 {
 

@@ -34,9 +34,6 @@ struct FileDialogRequest {
     bool confirmOverwrite = false;
 };
 
-// "Description|pattern|Description|pattern" into its entries.
-std::vector<FileTypeFilter> parseFileTypeFilters(const QString &pairs);
-
 class FileDialogs
 {
 public:

@@ -13,19 +13,14 @@
 // - Services with a person or a device behind them (message boxes, file
 //   dialogs, the serial port, the help viewer) come from outside, so tests
 //   can stand in for them; src/app/main.cpp passes the real ones.
+#include "MainWindowControls.h"
 #include "TrackerSettings.h"
 #include "Upload.h"
 
 #include <QWidget>
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
-
-class QCheckBox;
-class QComboBox;
-class QLabel;
-class QPushButton;
 
 namespace tarvek::ui
 {
@@ -74,23 +69,7 @@ public:
 
     config::SettingsModel &model() const { return m_model; }
 
-    // The controls the program and the tests work with; their objectName is
-    // the control name of the form.
-    struct Controls {
-        MaskedLineEdit *txDelay = nullptr, *symbol = nullptr, *callsign = nullptr,
-                       *statusEvery = nullptr, *path = nullptr, *statusText = nullptr,
-                       *manualInterval = nullptr, *gpsInterval = nullptr, *gpsTimeout = nullptr,
-                       *messageTo = nullptr, *message = nullptr, *messageRetries = nullptr,
-                       *port = nullptr;
-        std::array<MaskedLineEdit *, config::kSpeedBands> speedIntervals{};
-        QComboBox *micE = nullptr;
-        QCheckBox *alternateTable = nullptr, *hideReceived = nullptr, *autoReply = nullptr;
-        QPushButton *gpslessButton = nullptr, *defaultButton = nullptr, *saveButton = nullptr,
-                    *loadButton = nullptr, *sendButton = nullptr, *helpButton = nullptr;
-        // Labels whose look changes (field rules) or that carry a tooltip.
-        QLabel *portLabel = nullptr, *statusTextLabel = nullptr, *micELabel = nullptr,
-               *messageCounter = nullptr, *gpslessLabel = nullptr, *statusCounter = nullptr;
-    };
+    using Controls = MainWindowControls;
     const Controls &controls() const { return m_c; }
 
     // The keyboard order, first to last.

@@ -86,14 +86,14 @@ TEST_F(ConfigFileCommandsTest, SaveMakesTheFoldersCurrentAndWritesTheFullPath)
     EXPECT_EQ(clicks, 0);
 }
 
-TEST_F(ConfigFileCommandsTest, LoadOpensTheBareNameInTheChosenFolder)
+TEST_F(ConfigFileCommandsTest, LoadOpensTheChosenFileAndMakesItsFolderCurrent)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("b")));
     (void)model.tracker.callsign.setText(QStringLiteral("QX0ZZZ-7"));
     ASSERT_TRUE(saveConfigFile(path(QStringLiteral("b/saved.cfg")), model).ok());
     loadDefaults(model.tracker);
-    // The dialog's answer names the folder by a relative path: the file is
-    // still found, through the current directory that the dialog sets.
+    // A relative answer is read against the current folder at the time of
+    // the answer, not the one the command then makes current.
     QDir::setCurrent(dir.path());
     dialogs.answer = QStringLiteral("b/saved.cfg");
     commands.load();
@@ -101,7 +101,7 @@ TEST_F(ConfigFileCommandsTest, LoadOpensTheBareNameInTheChosenFolder)
     EXPECT_EQ(QDir::currentPath(), QDir(path(QStringLiteral("b"))).canonicalPath());
     EXPECT_EQ(model.tracker.callsign.text(), QStringLiteral("QX0ZZZ-7"));
     EXPECT_EQ(clicks, 1);
-    // A second run resolves the bare name against the folder now current.
+    // A second run starts from the folder the first made current.
     dialogs.answer = QStringLiteral("saved.cfg");
     commands.load();
     EXPECT_TRUE(messages.shown.empty());
