@@ -23,13 +23,10 @@ int main(int argc, char **argv)
     tarvek::serial::SystemSerialPort port;
     // frmIstruzioni, created at the first help request.
     tarvek::ui::HelpLauncher help(messages);
-    tarvek::ui::HelpViewerHooks helpHooks{
-        [&help](const QString &file, const QString &title) { help.showManual(file, title); },
-        [&help] { help.unload(); }};
     tarvek::ui::MainWindow window(model, {.messages = messages,
                                           .fileDialogs = fileDialogs,
                                           .port = port,
-                                          .help = helpHooks,
+                                          .help = &help,
                                           .uploadHooks = std::nullopt});
     if (tarvek::app::quitAfterShowRequested(argc, argv))
         tarvek::app::QuitAfterShow::install(&window);

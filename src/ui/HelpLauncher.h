@@ -2,9 +2,9 @@
 // Owns the help viewer for the main window: creates it at the first request,
 // passes every request to its showManual, forgets it when it unloads (closed by the
 // operator, or after the missing-file message) and unloads it on demand when
-// the main window closes. Wire it to MainWindowServices::help as
-//   help.open = [&](const QString &f, const QString &t) { launcher.showManual(f, t); };
-//   help.unload = [&] { launcher.unload(); };
+// the main window closes.
+#include "ManualHelp.h"
+
 #include <QObject>
 #include <QString>
 
@@ -16,7 +16,7 @@ namespace tarvek::ui
 class HelpViewer;
 class MessagePresenter;
 
-class HelpLauncher : public QObject
+class HelpLauncher : public QObject, public ManualHelp
 {
     Q_OBJECT
 public:
@@ -24,8 +24,8 @@ public:
     explicit HelpLauncher(MessagePresenter &messages, QObject *parent = nullptr);
     ~HelpLauncher() override;
 
-    void showManual(const QString &fileName, const QString &title);
-    void unload();
+    void showManual(const QString &fileName, const QString &title) override;
+    void unload() override;
     // The viewer while it exists, for tests and for bringing it forward.
     HelpViewer *viewer() const { return m_viewer.get(); }
 

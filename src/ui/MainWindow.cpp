@@ -4,6 +4,7 @@
 #include "ConfigFileCommands.h"
 #include "FieldRules.h"
 #include "InfoDialog.h"
+#include "ManualHelp.h"
 #include "MaskedLineEdit.h"
 #include "PortNumbers.h"
 #include "SendCommand.h"
@@ -149,7 +150,7 @@ void MainWindow::bindCommands()
     connect(m_c.saveButton, &QPushButton::clicked, this, &MainWindow::save);
     connect(m_c.loadButton, &QPushButton::clicked, this, &MainWindow::load);
     connect(m_c.helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
-    m_c.helpButton->setEnabled(static_cast<bool>(m_services.help.open));
+    m_c.helpButton->setEnabled(m_services.help != nullptr);
     connect(m_c.sendButton, &QPushButton::clicked, this, &MainWindow::send);
     m_fileCommands = std::make_unique<ConfigFileCommands>(m_model, m_services.messages,
                                                           m_services.fileDialogs, this);
@@ -176,8 +177,9 @@ void MainWindow::restoreDefaults()
 void MainWindow::showHelp()
 {
     const BusyScope busy(m_busy); // the missing-file box may run here
-    if (m_services.help.open)
-        m_services.help.open(QString::fromLatin1(kHelpFile), QString::fromLatin1(kHelpTitle));
+    if (m_services.help)
+        m_services.help->showManual(QString::fromLatin1(kHelpFile),
+                                    QString::fromLatin1(kHelpTitle));
 }
 
 void MainWindow::showCalculator()
@@ -245,8 +247,8 @@ void MainWindow::unloadWindows()
     m_send.reset();
     m_infoDialog.reset();
     m_calculator.reset();
-    if (m_services.help.unload)
-        m_services.help.unload();
+    if (m_services.help)
+        m_services.help->unload();
 }
 
 } // namespace tarvek::ui

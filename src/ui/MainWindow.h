@@ -18,7 +18,6 @@
 #include "Upload.h"
 
 #include <QWidget>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -31,23 +30,16 @@ class FieldRules;
 class FileDialogs;
 class Form;
 class InfoDialog;
+class ManualHelp;
 class MaskedLineEdit;
 class MessagePresenter;
 class SendCommand;
-
-// The help viewer (frmIstruzioni): open(file name, title) shows the manual;
-// unload closes the viewer if it is open. Empty functions leave "Help (F1)"
-// and F1 disabled.
-struct HelpViewerHooks {
-    std::function<void(const QString &fileName, const QString &title)> open;
-    std::function<void()> unload;
-};
 
 struct MainWindowServices {
     MessagePresenter &messages;
     FileDialogs &fileDialogs;
     serial::SerialPort &port;
-    HelpViewerHooks help;
+    ManualHelp *help = nullptr; // none leaves "Help (F1)" and F1 disabled
     // The upload's pauses and event processing; the window's own by default.
     std::optional<serial::UploadHooks> uploadHooks;
 };

@@ -11,6 +11,7 @@
 #include "Frames.h"
 #include "InfoDialog.h"
 #include "MainWindow.h"
+#include "ManualHelp.h"
 #include "MaskedLineEdit.h"
 #include "MessagePresenter.h"
 #ifndef Q_OS_WIN
@@ -69,12 +70,8 @@ class MainWindowTest : public ::testing::Test
 protected:
     void open(SerialPort &port)
     {
-        HelpViewerHooks help{[this](const QString &file, const QString &title) {
-                                 helpCalls << file + QStringLiteral("|") + title;
-                             },
-                             [this] { unloaded << QStringLiteral("frmIstruzioni"); }};
         window = std::make_unique<MainWindow>(
-            model, MainWindowServices{messages, dialogs, port, help, std::nullopt});
+            model, MainWindowServices{messages, dialogs, port, &help, std::nullopt});
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -103,6 +100,16 @@ protected:
     RecordingPort port;
     QStringList helpCalls;
     QStringList unloaded;
+    struct RecordingHelp final : ManualHelp {
+        QStringList &calls;
+        QStringList &unloads;
+        RecordingHelp(QStringList &c, QStringList &u) : calls(c), unloads(u) {}
+        void showManual(const QString &file, const QString &title) override
+        {
+            calls << file + QStringLiteral("|") + title;
+        }
+        void unload() override { unloads << QStringLiteral("frmIstruzioni"); }
+    } help{helpCalls, unloaded};
     std::unique_ptr<MainWindow> window;
 };
 
