@@ -2,12 +2,11 @@
 // Saving and loading complete configurations as .cfg files.
 //
 // A .cfg file is Windows-1252 text of ten lines, each ending with CR LF, that
-// hold 25 comma-separated values in a fixed order: line 1 the TX delay group
-// (edComm, edNumFlagsAuto, edMsgRepeat, the message code, edSymbol, chkTable),
+// hold 25 comma-separated values, each at the place the settings
+// description's cfg column gives it (CfgLayout.h): line 1 the TX delay group,
 // lines 2 to 8 the seven speed-band intervals, line 9 the timing and text
-// group (edManualTime, the status code, edGpsAcqTime, edMyCall, edAprsPath,
-// edBeacon, edDestCall, edAprsMsg), line 10 the calculator's txtLat, txtLng,
-// chkCent and whether optLLtoNorm is selected. Texts are in double quotes (a
+// group, line 10 the calculator's four. The message code carries cbMicEMsg
+// and chkAutoReply, the status code edBcnEvery and chkRxPosition. Texts are in double quotes (a
 // double quote inside a text is written twice), numbers are plain whole
 // numbers, truth values "#TRUE#" / "#FALSE#". edGpsCheckTime is not stored.
 //

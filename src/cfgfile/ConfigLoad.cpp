@@ -3,14 +3,18 @@
 // and the first value that does not convert, or that its control refuses,
 // stops the load with everything applied so far left in place.
 #include "CfgConversions.h"
+#include "CfgLayout.h"
 #include "ConfigFile.h"
 #include "FileOpening.h"
 #include "NumericReading.h"
+#include "OptionButton.h"
 #include "PackedCodes.h"
 #include "RecordReader.h"
 
 #include <QFile>
-#include <array>
+#include <algorithm>
+#include <span>
+#include <vector>
 
 using namespace tarvek::config;
 
@@ -19,16 +23,11 @@ namespace tarvek::cfgfile
 namespace
 {
 
-constexpr int kMaxGroup = 8;
+// Each group is read whole before any of it is applied; the groups end after
+// lines 1, 8, 9 and 10.
+constexpr int kGroupLastLines[] = {1, 8, 9, 10};
 
-// The control each value of the file is for, in file order (the message code
-// carries chkAutoReply too, the status code chkRxPosition).
-constexpr const char *kFileOrder[] = {
-    "edComm",          "edNumFlagsAuto",  "edMsgRepeat",     "cbMicEMsg",       "edSymbol",
-    "chkTable",        "esSpeedTable(0)", "esSpeedTable(1)", "esSpeedTable(2)", "esSpeedTable(3)",
-    "esSpeedTable(4)", "esSpeedTable(5)", "esSpeedTable(6)", "edManualTime",    "edBcnEvery",
-    "edGpsAcqTime",    "edMyCall",        "edAprsPath",      "edBeacon",        "edDestCall",
-    "edAprsMsg",       "txtLat",          "txtLng",          "chkCent",         "optLLtoNorm"};
+using Settings = std::span<const SettingDescription *const>;
 
 // One group of values as read, with the line each begins on. Reading a
 // value through it notes which one is being applied, so that a failure can
@@ -36,16 +35,16 @@ constexpr const char *kFileOrder[] = {
 class Group
 {
 public:
-    CfgError read(RecordReader &reader, int count)
+    CfgError read(RecordReader &reader, Settings settings)
     {
-        m_first += m_count;
-        m_count = count;
-        for (m_current = 0; m_current < count; ++m_current) {
-            const auto i = static_cast<size_t>(m_current);
-            const CfgError e = reader.next(m_values[i]);
-            m_lines[i] = reader.line();
+        m_settings = settings;
+        m_values.assign(settings.size(), CfgValue::emptyValue());
+        m_lines.assign(settings.size(), 0);
+        for (m_current = 0; m_current < settings.size(); ++m_current) {
+            const CfgError e = reader.next(m_values[m_current]);
+            m_lines[m_current] = reader.line();
             if (e != CfgError::None) {
-                m_values[i] = CfgValue::emptyValue();
+                m_values[m_current] = CfgValue::emptyValue();
                 m_missing = true;
                 return e;
             }
@@ -56,7 +55,7 @@ public:
 
     const CfgValue &operator[](size_t i)
     {
-        m_current = static_cast<int>(i);
+        m_current = i;
         return m_values[i];
     }
 
@@ -64,30 +63,20 @@ public:
     CfgResult stopped(CfgError error) const
     {
         CfgResult result = CfgResult::failure(error);
-        const auto i = static_cast<size_t>(m_current);
-        result.line = m_lines[i];
-        result.setting = QLatin1StringView(kFileOrder[m_first + m_current]);
+        result.line = m_lines[m_current];
+        result.setting = m_settings[m_current]->key;
         if (!m_missing)
-            result.value = textForm(m_values[i]);
+            result.value = textForm(m_values[m_current]);
         return result;
     }
 
 private:
-    std::array<CfgValue, kMaxGroup> m_values;
-    std::array<int, kMaxGroup> m_lines{};
-    int m_first = 0; // the file position of the group's first value
-    int m_count = 0;
-    int m_current = 0;
+    Settings m_settings;
+    std::vector<CfgValue> m_values;
+    std::vector<int> m_lines;
+    size_t m_current = 0;
     bool m_missing = false; // the value at m_current could not be read
 };
-
-// Runs the steps in order up to the first failure, which it returns.
-template <typename... Steps> CfgError firstFailure(Steps &&...steps)
-{
-    CfgError error = CfgError::None;
-    (void)(((error = steps()) == CfgError::None) && ...);
-    return error;
-}
 
 CfgError takenOrRefused(bool taken)
 {
@@ -120,24 +109,6 @@ CfgError applyMessageCode(TrackerSettings &s, const CfgValue &value)
     return takenOrRefused(s.autoReply.setValue(unpackMessageCode(flags.value).autoReply));
 }
 
-CfgError applyFirstGroup(TrackerSettings &s, Group &v)
-{
-    return firstFailure(
-        [&] { return loadText(s.port, v[0]); }, [&] { return loadText(s.txDelay, v[1]); },
-        [&] { return loadText(s.messageRetries, v[2]); }, [&] { return applyMessageCode(s, v[3]); },
-        [&] { return loadText(s.symbol, v[4]); },
-        [&] { return loadCheck(s.alternateTable, v[5]); });
-}
-
-CfgError applySpeedGroup(TrackerSettings &s, Group &v)
-{
-    for (size_t i = 0; i < s.speedIntervals.size(); ++i) {
-        if (const CfgError e = loadText(s.speedIntervals[i], v[i]); e != CfgError::None)
-            return e;
-    }
-    return CfgError::None;
-}
-
 // The status code, by its lenient reading.
 CfgError applyStatusCode(TrackerSettings &s, const CfgValue &value)
 {
@@ -150,46 +121,50 @@ CfgError applyStatusCode(TrackerSettings &s, const CfgValue &value)
     return takenOrRefused(s.hideReceived.setValue(status.rxPosition));
 }
 
-CfgError applyTimingGroup(TrackerSettings &s, Group &v)
+// Writes the value into the setting's control by the setting's coding.
+CfgError applyValue(const SettingDescription &setting, SettingsModel &model, const CfgValue &value)
 {
-    if (const CfgError e = loadText(s.manualInterval, v[0]); e != CfgError::None)
-        return e;
-    if (const CfgError e = applyStatusCode(s, v[1]); e != CfgError::None)
-        return e;
-    MaskedField *const texts[] = {&s.gpsTimeout, &s.callsign,  &s.path,
-                                  &s.statusText, &s.messageTo, &s.message};
-    for (size_t i = 0; i < std::size(texts); ++i) {
-        if (const CfgError e = loadText(*texts[i], v[i + 2]); e != CfgError::None)
-            return e;
+    QObject &control = controlOf(setting, model);
+    switch (setting.cfg.coding) {
+    case CfgCoding::Text:
+        return loadText(static_cast<MaskedField &>(control), value);
+    case CfgCoding::Whole:
+        return loadCheck(static_cast<CheckBox &>(control), value);
+    case CfgCoding::MessageCode:
+        return applyMessageCode(model.tracker, value);
+    case CfgCoding::StatusCode:
+        return applyStatusCode(model.tracker, value);
+    case CfgCoding::Truth: {
+        const Converted<bool> selected = truthOf(value);
+        if (selected.ok())
+            static_cast<OptionButton &>(control).setSelected(selected.value);
+        return selected.error;
+    }
+    case CfgCoding::None:
+        break;
     }
     return CfgError::None;
 }
 
-CfgError applyCalculatorGroup(CalculatorSettings &c, Group &v)
+CfgError loadGroups(RecordReader &reader, SettingsModel &model, Group &group)
 {
-    return firstFailure([&] { return loadText(c.latitude, v[0]); },
-                        [&] { return loadText(c.longitude, v[1]); },
-                        [&] { return loadCheck(c.hundredths, v[2]); },
-                        [&] {
-                            const Converted<bool> normal = truthOf(v[3]);
-                            if (normal.ok())
-                                c.normalForm.setSelected(normal.value);
-                            return normal.error;
-                        });
-}
-
-CfgError loadGroups(RecordReader &reader, SettingsModel &model, Group &v)
-{
-    TrackerSettings &s = model.tracker;
-    return firstFailure([&] { return v.read(reader, 6); }, [&] { return applyFirstGroup(s, v); },
-                        [&] { return v.read(reader, 7); }, [&] { return applySpeedGroup(s, v); },
-                        [&] { return v.read(reader, 8); }, [&] { return applyTimingGroup(s, v); },
-                        [&] { return v.read(reader, 4); },
-                        [&] { return applyCalculatorGroup(model.calculator, v); },
-                        [&] {
-                            Q_EMIT model.calculator.loaded();
-                            return CfgError::None;
-                        });
+    const std::vector<const SettingDescription *> &order = cfgFileOrder();
+    auto first = order.cbegin();
+    for (const int lastLine : kGroupLastLines) {
+        const auto end = std::find_if(first, order.cend(), [lastLine](const auto *setting) {
+            return setting->cfg.line > lastLine;
+        });
+        const Settings settings(first, end);
+        if (const CfgError e = group.read(reader, settings); e != CfgError::None)
+            return e;
+        for (size_t i = 0; i < settings.size(); ++i) {
+            if (const CfgError e = applyValue(*settings[i], model, group[i]); e != CfgError::None)
+                return e;
+        }
+        first = end;
+    }
+    Q_EMIT model.calculator.loaded();
+    return CfgError::None;
 }
 
 } // namespace

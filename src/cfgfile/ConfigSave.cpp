@@ -1,8 +1,10 @@
 // Save: the 25 values in ten lines, written into a new file that replaces the
 // target only when every line is in it.
 #include "CfgConversions.h"
+#include "CfgLayout.h"
 #include "ConfigFile.h"
 #include "FileOpening.h"
+#include "OptionButton.h"
 #include "PackedCodes.h"
 #include "RecordWriter.h"
 
@@ -15,41 +17,56 @@ namespace tarvek::cfgfile
 namespace
 {
 
-// Whole numbers of the file are computed in signed 16-bit arithmetic; the
-// controls' ranges keep both codes far inside it.
-int messageCodeOf(const TrackerSettings &s)
+// Appends the setting's value in its coding. Only the status code can fail:
+// it needs edBcnEvery to be wholly a number, and a field with an unfilled
+// position ("3__") is a type mismatch. Whole numbers of the file are computed
+// in signed 16-bit arithmetic; the controls' ranges keep both codes far
+// inside it.
+CfgError appendValue(RecordLine &line, const SettingDescription &setting,
+                     const SettingsModel &model)
 {
-    return packMessageCode({s.micEMessage.index(), s.autoReply.value()});
+    const QObject &control = controlOf(setting, model);
+    const TrackerSettings &s = model.tracker;
+    switch (setting.cfg.coding) {
+    case CfgCoding::Text:
+        line.text(static_cast<const MaskedField &>(control).text());
+        break;
+    case CfgCoding::Whole:
+        line.whole(static_cast<const CheckBox &>(control).value());
+        break;
+    case CfgCoding::MessageCode:
+        line.whole(packMessageCode({s.micEMessage.index(), s.autoReply.value()}));
+        break;
+    case CfgCoding::StatusCode: {
+        const Converted<int> every = strictWhole(s.statusEvery.text());
+        if (!every.ok())
+            return every.error;
+        line.whole(packStatusCode({every.value, s.hideReceived.value()}));
+        break;
+    }
+    case CfgCoding::Truth:
+        line.truth(static_cast<const OptionButton &>(control).isSelected());
+        break;
+    case CfgCoding::None:
+        break;
+    }
+    return CfgError::None;
 }
 
-RecordLine firstLine(const TrackerSettings &s)
+// The whole file, gathered before anything is written, so that a value that
+// cannot be written leaves the file as it was even where it is written in
+// place.
+Converted<QList<RecordLine>> gatherLines(const SettingsModel &model)
 {
-    RecordLine line;
-    line.text(s.port.text()).text(s.txDelay.text()).text(s.messageRetries.text());
-    line.whole(messageCodeOf(s)).text(s.symbol.text()).whole(s.alternateTable.value());
-    return line;
-}
-
-// Line 9. The status code needs edBcnEvery to be wholly a number: a field
-// with an unfilled position ("3__") is a type mismatch.
-Converted<RecordLine> timingLine(const TrackerSettings &s)
-{
-    const Converted<int> every = strictWhole(s.statusEvery.text());
-    if (!every.ok())
-        return {{}, every.error};
-    RecordLine line;
-    line.text(s.manualInterval.text()).whole(packStatusCode({every.value, s.hideReceived.value()}));
-    line.text(s.gpsTimeout.text()).text(s.callsign.text()).text(s.path.text());
-    line.text(s.statusText.text()).text(s.messageTo.text()).text(s.message.text());
-    return {line};
-}
-
-RecordLine calculatorLine(const CalculatorSettings &c)
-{
-    RecordLine line;
-    line.text(c.latitude.text()).text(c.longitude.text()).whole(c.hundredths.value());
-    line.truth(c.normalForm.isSelected());
-    return line;
+    QList<RecordLine> lines;
+    for (const SettingDescription *setting : cfgFileOrder()) {
+        if (lines.size() < setting->cfg.line)
+            lines.resize(setting->cfg.line);
+        const CfgError error = appendValue(lines.back(), *setting, model);
+        if (error != CfgError::None)
+            return {{}, error};
+    }
+    return {lines};
 }
 
 class LineSink
@@ -86,26 +103,19 @@ CfgResult writeFailure(const QSaveFile &file)
 
 CfgResult saveConfigFile(const QString &path, const SettingsModel &model)
 {
-    const TrackerSettings &s = model.tracker;
-    // The one line that can fail to gather is gathered before the file is
-    // opened, so that such a failure leaves the file as it was even where it
-    // is written in place.
-    const Converted<RecordLine> timing = timingLine(s);
-    if (!timing.ok()) {
+    const Converted<QList<RecordLine>> lines = gatherLines(model);
+    if (!lines.ok()) {
         // A file that could not be opened is reported first, as when opening.
         if (CfgResult checked = checkSaveTarget(path); !checked.ok())
             return checked;
-        return CfgResult::failure(timing.error);
+        return CfgResult::failure(lines.error);
     }
     QSaveFile file;
     if (CfgResult opened = openForSave(file, path); !opened.ok())
         return opened;
     LineSink sink(file);
-    sink.write(firstLine(s));
-    for (const MaskedField &band : s.speedIntervals)
-        sink.write(RecordLine().text(band.text()));
-    sink.write(timing.value);
-    sink.write(calculatorLine(model.calculator));
+    for (const RecordLine &line : lines.value)
+        sink.write(line);
     if (!sink.complete()) {
         CfgResult failure = writeFailure(file);
         file.cancelWriting();

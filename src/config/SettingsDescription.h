@@ -2,7 +2,7 @@
 // The description of every setting: each control of the main window and the
 // calculator's four stored controls, one row each. It is the one place that
 // names a setting with its readable name, caption, kind, field shape, factory
-// default, format and the block bytes it fills. The settings objects take
+// default, format, the block bytes it fills and its place in a .cfg file. The settings objects take
 // their masks and lengths from it; loadDefaults, the list of controls
 // (ControlAccess) and the block decoder walk it.
 #include <QAnyStringView>
@@ -51,6 +51,23 @@ struct BlockBytes {
     BlockCoding coding = BlockCoding::None;
 };
 
+// How a .cfg file carries a setting.
+enum class CfgCoding {
+    None,        // not in the file, or carried by another setting's code
+    Text,        // the control's text
+    Whole,       // a check box's state as a whole number
+    MessageCode, // cbMicEMsg with chkAutoReply (PackedCodes.h)
+    StatusCode,  // edBcnEvery with chkRxPosition (PackedCodes.h); must be wholly a number
+    Truth,       // an option button: #TRUE# when selected
+};
+
+// Where a .cfg file holds a setting: line and position on it, from 1.
+struct CfgPlace {
+    int line = 0; // 0: not in the file
+    int position = 0;
+    CfgCoding coding = CfgCoding::None;
+};
+
 struct SettingDescription {
     QLatin1StringView key{};     // the control name: objectName, tarvek-cli names
     QLatin1StringView name{};    // the readable name
@@ -63,6 +80,7 @@ struct SettingDescription {
     int defaultsStep = 0;            // place in loadDefaults' order; 0: not written by it
     QLatin1StringView format{};      // what the value means, in a few words
     BlockBytes block{};
+    CfgPlace cfg{};
     // Where the control lives: exactly one of the two is set.
     QObject &(*inTracker)(TrackerSettings &) = nullptr;
     QObject &(*inCalculator)(CalculatorSettings &) = nullptr;
@@ -91,6 +109,7 @@ QString formatText(const SettingDescription &setting);
 
 // The setting's control in `model`.
 QObject &controlOf(const SettingDescription &setting, SettingsModel &model);
+const QObject &controlOf(const SettingDescription &setting, const SettingsModel &model);
 
 // A text control with the mask and length of its row (`key` must name a
 // masked-text row).

@@ -155,6 +155,30 @@ TEST_F(LoadTest, LinesAfterTheTenthAreIgnored)
     ExpectState([](SettingsModel &m) { ApplyDistinct(m, 4); });
 }
 
+// A value too long for any setting, put at each place of the file in turn:
+// the load stops there and names that place's setting and line.
+TEST_F(LoadTest, AFailureNamesTheSettingAndLineOfItsPlace)
+{
+    const char *const settings[25] = {
+        "edComm",          "edNumFlagsAuto",  "edMsgRepeat",     "cbMicEMsg",
+        "edSymbol",        "chkTable",        "esSpeedTable(0)", "esSpeedTable(1)",
+        "esSpeedTable(2)", "esSpeedTable(3)", "esSpeedTable(4)", "esSpeedTable(5)",
+        "esSpeedTable(6)", "edManualTime",    "edBcnEvery",      "edGpsAcqTime",
+        "edMyCall",        "edAprsPath",      "edBeacon",        "edDestCall",
+        "edAprsMsg",       "txtLat",          "txtLng",          "chkCent",
+        "optLLtoNorm"};
+    const int lines[25] = {1, 1, 1, 1, 1, 1, 2, 3, 4,  5,  6,  7, 8,
+                           9, 9, 9, 9, 9, 9, 9, 9, 10, 10, 10, 10};
+    for (size_t i = 0; i < 25; ++i) {
+        auto values = Distinct();
+        values[i] = '"' + QByteArray(RecordReader::kMaxValueBytes + 1, 'x') + '"';
+        const CfgResult result = LoadBytes(Layout(values));
+        EXPECT_EQ(result.error, CfgError::ValueTooLong) << settings[i];
+        EXPECT_EQ(result.setting, QLatin1StringView(settings[i]));
+        EXPECT_EQ(result.line, lines[i]) << settings[i];
+    }
+}
+
 TEST_F(LoadTest, GpsCheckTimeIsNotStoredAndKeepsItsValue)
 {
     Set(*model, "edGpsCheckTime", "500");
