@@ -10,8 +10,6 @@ namespace tarvek::rtf
 namespace
 {
 
-constexpr int kMaxCells = 64;
-
 // \uN is a signed 16-bit number: negative values stand for code units above
 // 32767.
 char16_t unicodeUnit(int param)
@@ -24,8 +22,9 @@ char16_t unicodeUnit(int param)
 } // namespace
 
 RtfParser::RtfParser(QByteArrayView input, const ReadLimits &limits)
-    : m_tokenizer(input), m_limits(limits), m_assembler(m_document, m_limits),
-      m_picture(limits.maxPictureBytes), m_groups(limits.maxGroupDepth)
+    : m_tokenizer(input, limits.maxControlWordLength), m_limits(limits),
+      m_assembler(m_document, m_limits), m_picture(limits), m_groups(limits.maxGroupDepth),
+      m_fonts(limits), m_colors(limits.maxColors), m_wordPadList(limits.maxListLevel)
 {
 }
 
@@ -109,7 +108,7 @@ bool RtfParser::enterDestination(KeywordInfo info, std::string_view word, bool s
         return false;
     const Destination destination = *opened;
     if (destination == Destination::Skip)
-        m_document.report.noteSkippedDestination(word);
+        m_document.report.noteSkippedDestination(word, m_limits.maxReportedNames);
     if (destination == Destination::Picture)
         m_picture.start();
     if (destination == Destination::ListMarker)
@@ -245,12 +244,12 @@ void RtfParser::handleWord(const Token &token)
     if (atGroupStart && enterDestination(info, token.word, starred))
         return;
     if (handleDestinationWord(info.keyword, token) || handleDocumentWord(info.keyword, token) ||
-        applyCharacterWord(info.keyword, token, state().character, state().hidden) ||
-        applyParagraphWord(info.keyword, token, state().paragraph) || handleTextWord(info, token) ||
-        handleTableWord(info.keyword, token))
+        applyCharacterWord(info.keyword, token, m_limits, state().character, state().hidden) ||
+        applyParagraphWord(info.keyword, token, m_limits, state().paragraph) ||
+        handleTextWord(info, token) || handleTableWord(info.keyword, token))
         return;
     if (info.keyword == Keyword::Unknown)
-        m_document.report.noteUnknownWord(token.word);
+        m_document.report.noteUnknownWord(token.word, m_limits.maxReportedNames);
 }
 
 void RtfParser::skipBinary(const Token &token)
@@ -319,7 +318,7 @@ bool RtfParser::handleTextWord(KeywordInfo info, const Token &token)
         m_skipRemaining = state().unicodeSkip;
         return true;
     case Keyword::UnicodeSkip:
-        state().unicodeSkip = std::clamp(token.param, 0, 16);
+        state().unicodeSkip = std::clamp(token.param, 0, m_limits.maxUnicodeSkip);
         return true;
     default:
         return false;
@@ -344,8 +343,8 @@ bool RtfParser::handleTableWord(Keyword keyword, const Token &token)
         m_rowEdges.clear();
         return true;
     case Keyword::CellRightEdge:
-        if (m_rowEdges.size() < kMaxCells)
-            m_rowEdges.append(twipsParam(token));
+        if (m_rowEdges.size() < m_limits.maxCellEdges)
+            m_rowEdges.append(twipsParam(token, m_limits));
         return true;
     default:
         return false;
@@ -395,8 +394,8 @@ void RtfParser::deliver(const QString &text)
         m_colors.appendText(text, m_document.colors);
         return;
     case Destination::ListMarker:
-        if (m_marker.size() < 64)
-            m_marker += text.left(64);
+        if (m_marker.size() < m_limits.maxListMarkerLength)
+            m_marker += text.left(m_limits.maxListMarkerLength);
         return;
     default:
         return;
