@@ -382,6 +382,8 @@ void RtfParser::deliver(const QString &text)
 {
     switch (state().destination) {
     case Destination::Body:
+        // Hidden text is not kept, only counted; a run counts 2^20 at most,
+        // so that one huge run cannot take the int count past its range.
         if (state().hidden)
             m_document.report.hiddenCharacters += int(std::min<qsizetype>(text.size(), 1 << 20));
         else
