@@ -5,6 +5,10 @@
 namespace tarvek::rtf
 {
 
+ColorTableReader::ColorTableReader(int maxColors) : m_maxColors(maxColors)
+{
+}
+
 bool ColorTableReader::handleWord(Keyword keyword, int param)
 {
     const int value = std::clamp(param, 0, 255);
@@ -28,7 +32,7 @@ bool ColorTableReader::handleWord(Keyword keyword, int param)
 void ColorTableReader::appendText(const QString &text, QList<ColorEntry> &colors)
 {
     for (const QChar c : text) {
-        if (c != u';' || colors.size() >= 4096)
+        if (c != u';' || colors.size() >= m_maxColors)
             continue;
         colors.append(m_entry);
         m_entry = ColorEntry{};

@@ -10,11 +10,15 @@ namespace tarvek::rtf
 class ColorTableReader
 {
 public:
+    // Keeps at most maxColors entries.
+    explicit ColorTableReader(int maxColors);
+
     // Returns whether `keyword` is a colour component.
     bool handleWord(Keyword keyword, int param);
     void appendText(const QString &text, QList<ColorEntry> &colors);
 
 private:
+    int m_maxColors;
     ColorEntry m_entry;
 };
 

@@ -7,6 +7,11 @@
 namespace tarvek::rtf
 {
 
+FontTableReader::FontTableReader(const ReadLimits &limits)
+    : m_maxFonts(limits.maxFonts), m_maxNameLength(limits.maxFontNameLength)
+{
+}
+
 bool FontTableReader::handleWord(Keyword keyword, const Token &token, Document &document)
 {
     switch (keyword) {
@@ -32,8 +37,8 @@ void FontTableReader::appendText(const QString &text, Document &document)
     while (from < text.size()) {
         const qsizetype semicolon = text.indexOf(u';', from);
         const qsizetype to = semicolon < 0 ? text.size() : semicolon;
-        if (m_entry.name.size() < 128)
-            m_entry.name += text.mid(from, std::min<qsizetype>(to - from, 128));
+        if (m_entry.name.size() < m_maxNameLength)
+            m_entry.name += text.mid(from, std::min<qsizetype>(to - from, m_maxNameLength));
         if (semicolon < 0)
             return;
         finish(document);
@@ -47,7 +52,7 @@ void FontTableReader::finish(Document &document)
         return;
     m_open = false;
     m_entry.name = m_entry.name.trimmed();
-    if (document.fonts.size() < 4096) {
+    if (document.fonts.size() < m_maxFonts) {
         m_codePages.insert(m_entry.number, codePageForCharset(m_entry.charset));
         document.fonts.append(m_entry);
     }

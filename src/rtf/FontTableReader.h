@@ -5,6 +5,7 @@
 // for decoding the text set in that font.
 #include "RtfDocument.h"
 #include "RtfKeywords.h"
+#include "RtfReader.h"
 #include "RtfTokenizer.h"
 
 #include <QHash>
@@ -15,6 +16,10 @@ namespace tarvek::rtf
 class FontTableReader
 {
 public:
+    // Keeps at most limits.maxFonts entries; a name grows no more once it
+    // has limits.maxFontNameLength characters.
+    explicit FontTableReader(const ReadLimits &limits);
+
     // Returns whether `keyword` is a word of the font table.
     bool handleWord(Keyword keyword, const Token &token, Document &document);
     void appendText(const QString &text, Document &document);
@@ -25,6 +30,8 @@ public:
     int codePageOf(int number) const { return m_codePages.value(number, 0); }
 
 private:
+    int m_maxFonts;
+    int m_maxNameLength;
     FontEntry m_entry;
     bool m_open = false;
     QHash<int, int> m_codePages;

@@ -5,17 +5,9 @@
 namespace tarvek::rtf
 {
 
-namespace
+int twipsParam(const Token &token, const ReadLimits &limits)
 {
-
-constexpr int kMaxTwips = 31680;
-constexpr int kMaxTabStops = 32;
-
-} // namespace
-
-int twipsParam(const Token &token)
-{
-    return std::clamp(token.param, -kMaxTwips, kMaxTwips);
+    return std::clamp(token.param, -limits.maxTwips, limits.maxTwips);
 }
 
 bool switchParam(const Token &token)
@@ -23,7 +15,8 @@ bool switchParam(const Token &token)
     return !token.hasParam || token.param != 0;
 }
 
-bool applyCharacterWord(Keyword keyword, const Token &token, CharFormat &format, bool &hidden)
+bool applyCharacterWord(Keyword keyword, const Token &token, const ReadLimits &limits,
+                        CharFormat &format, bool &hidden)
 {
     switch (keyword) {
     case Keyword::Bold:
@@ -45,7 +38,7 @@ bool applyCharacterWord(Keyword keyword, const Token &token, CharFormat &format,
         format.font = token.param;
         break;
     case Keyword::FontSize:
-        format.halfPoints = token.param > 0 ? std::min(token.param, 3276) : 24;
+        format.halfPoints = token.param > 0 ? std::min(token.param, limits.maxFontHalfPoints) : 24;
         break;
     case Keyword::Foreground:
         format.foreground = std::max(token.param, 0);
@@ -75,7 +68,8 @@ bool applyCharacterWord(Keyword keyword, const Token &token, CharFormat &format,
     return true;
 }
 
-bool applyParagraphWord(Keyword keyword, const Token &token, ParagraphFormat &format)
+bool applyParagraphWord(Keyword keyword, const Token &token, const ReadLimits &limits,
+                        ParagraphFormat &format)
 {
     switch (keyword) {
     case Keyword::ParagraphDefault:
@@ -94,29 +88,29 @@ bool applyParagraphWord(Keyword keyword, const Token &token, ParagraphFormat &fo
         format.alignment = Alignment::Justify;
         break;
     case Keyword::LeftIndent:
-        format.leftIndent = twipsParam(token);
+        format.leftIndent = twipsParam(token, limits);
         break;
     case Keyword::RightIndent:
-        format.rightIndent = twipsParam(token);
+        format.rightIndent = twipsParam(token, limits);
         break;
     case Keyword::FirstIndent:
-        format.firstLineIndent = twipsParam(token);
+        format.firstLineIndent = twipsParam(token, limits);
         break;
     case Keyword::SpaceBefore:
-        format.spaceBefore = std::max(twipsParam(token), 0);
+        format.spaceBefore = std::max(twipsParam(token, limits), 0);
         break;
     case Keyword::SpaceAfter:
-        format.spaceAfter = std::max(twipsParam(token), 0);
+        format.spaceAfter = std::max(twipsParam(token, limits), 0);
         break;
     case Keyword::LineSpacing:
-        format.lineSpacing = twipsParam(token);
+        format.lineSpacing = twipsParam(token, limits);
         break;
     case Keyword::LineMultiple:
         format.lineMultiple = switchParam(token);
         break;
     case Keyword::TabStop:
-        if (format.tabStops.size() < kMaxTabStops)
-            format.tabStops.append(std::max(twipsParam(token), 0));
+        if (format.tabStops.size() < limits.maxTabStops)
+            format.tabStops.append(std::max(twipsParam(token, limits), 0));
         break;
     case Keyword::InTable:
         format.inTable = true;
@@ -125,7 +119,7 @@ bool applyParagraphWord(Keyword keyword, const Token &token, ParagraphFormat &fo
         format.listId = std::max(token.param, 0);
         break;
     case Keyword::ListLevel:
-        format.listLevel = std::clamp(token.param, 0, 8);
+        format.listLevel = std::clamp(token.param, 0, limits.maxListLevel);
         break;
     default:
         return false;

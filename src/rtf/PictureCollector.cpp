@@ -15,22 +15,15 @@ bool startsWith(const QByteArray &data, std::string_view magic)
     return data.startsWith(QByteArrayView(magic.data(), qsizetype(magic.size())));
 }
 
-// Twips, kept within what a page can show (a 22-inch page is 31680 twips).
-int scaledTwips(int goal, int percent)
-{
-    const long long value = static_cast<long long>(goal) * std::clamp(percent, 1, 1000) / 100;
-    return static_cast<int>(std::clamp(value, 0LL, 31680LL));
-}
-
 } // namespace
 
-PictureCollector::PictureCollector(qsizetype maxBytes) : m_maxBytes(maxBytes)
+PictureCollector::PictureCollector(const ReadLimits &limits) : m_limits(limits)
 {
 }
 
 void PictureCollector::start()
 {
-    *this = PictureCollector(m_maxBytes);
+    *this = PictureCollector(m_limits);
 }
 
 void PictureCollector::setFormat(Keyword formatWord)
@@ -79,7 +72,7 @@ void PictureCollector::appendHex(std::string_view text)
         }
         m_data.append(static_cast<char>(m_pendingNibble * 16 + digit));
         m_pendingNibble = -1;
-        if (m_data.size() > m_maxBytes) {
+        if (m_data.size() > m_limits.maxPictureBytes) {
             checkSize();
             return;
         }
@@ -90,7 +83,7 @@ void PictureCollector::appendBinary(std::string_view bytes)
 {
     if (!collecting())
         return;
-    if (m_data.size() + qsizetype(bytes.size()) > m_maxBytes) {
+    if (m_data.size() + qsizetype(bytes.size()) > m_limits.maxPictureBytes) {
         m_tooLarge = true;
         m_data = QByteArray();
         return;
@@ -100,10 +93,18 @@ void PictureCollector::appendBinary(std::string_view bytes)
 
 void PictureCollector::checkSize()
 {
-    if (m_data.size() > m_maxBytes) {
+    if (m_data.size() > m_limits.maxPictureBytes) {
         m_tooLarge = true;
         m_data = QByteArray();
     }
+}
+
+// Twips, kept within what a page can show.
+int PictureCollector::scaledTwips(int goal, int percent) const
+{
+    const long long scale = std::clamp(percent, 1, m_limits.maxPictureScale);
+    const long long value = static_cast<long long>(goal) * scale / 100;
+    return static_cast<int>(std::clamp(value, 0LL, static_cast<long long>(m_limits.maxTwips)));
 }
 
 std::optional<Picture> PictureCollector::finish()

@@ -1,10 +1,12 @@
 #pragma once
 // Gathers the bytes of one \pict group: hex digits or \bin data, the format
 // word and the display size. Only PNG and JPEG are kept; other formats are
-// not even decoded, and a picture larger than the limit is abandoned as soon
-// as it passes it, so a huge picture costs time but no memory.
+// not even decoded, and a picture larger than limits.maxPictureBytes is
+// abandoned as soon as it passes it, so a huge picture costs time but no
+// memory.
 #include "RtfDocument.h"
 #include "RtfKeywords.h"
+#include "RtfReader.h"
 
 #include <optional>
 #include <string_view>
@@ -15,7 +17,7 @@ namespace tarvek::rtf
 class PictureCollector
 {
 public:
-    explicit PictureCollector(qsizetype maxBytes);
+    explicit PictureCollector(const ReadLimits &limits);
 
     void start();
     void setFormat(Keyword formatWord);
@@ -29,8 +31,9 @@ private:
     enum class Format { Unknown, Png, Jpeg, Unsupported };
     bool collecting() const { return m_format != Format::Unsupported && !m_tooLarge; }
     void checkSize();
+    int scaledTwips(int goal, int percent) const;
 
-    qsizetype m_maxBytes;
+    ReadLimits m_limits; // a copy, so that start() can assign a new collector
     Format m_format = Format::Unknown;
     QByteArray m_data;
     int m_pendingNibble = -1;

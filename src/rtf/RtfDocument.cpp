@@ -11,27 +11,19 @@ QString Paragraph::plainText() const
     return text;
 }
 
-namespace
-{
-
-// Names noted at the most, so that a damaged file cannot grow the report.
-constexpr int kMaxNamesNoted = 32;
-
-} // namespace
-
-void ReadReport::noteSkippedDestination(std::string_view word)
+void ReadReport::noteSkippedDestination(std::string_view word, int maxNames)
 {
     QMap<QString, int> &skipped = skippedDestinations;
     const QString name = QString::fromLatin1(word.data(), qsizetype(word.size()));
-    if (skipped.contains(name) || skipped.size() < kMaxNamesNoted)
+    if (skipped.contains(name) || skipped.size() < maxNames)
         ++skipped[name];
 }
 
-void ReadReport::noteUnknownWord(std::string_view word)
+void ReadReport::noteUnknownWord(std::string_view word, int maxNames)
 {
     QStringList &unknown = unknownControlWords;
     const QString name = QString::fromLatin1(word.data(), qsizetype(word.size()));
-    if (unknown.size() < kMaxNamesNoted && !unknown.contains(name))
+    if (unknown.size() < maxNames && !unknown.contains(name))
         unknown.append(name);
 }
 

@@ -124,9 +124,10 @@ struct ReadReport {
     bool depthLimitReached = false;
     bool sizeLimitReached = false; // content beyond the model's caps was dropped
 
-    // Counts a skipped group under its destination's name.
-    void noteSkippedDestination(std::string_view word);
-    void noteUnknownWord(std::string_view word);
+    // Counts a skipped group under its destination's name. Each list keeps
+    // at most maxNames names, so that a damaged file cannot grow the report.
+    void noteSkippedDestination(std::string_view word, int maxNames);
+    void noteUnknownWord(std::string_view word, int maxNames);
 };
 
 struct Document {

@@ -1,7 +1,10 @@
 #pragma once
 // The reader's state machine: the tokenizer's tokens drive a stack of group
 // states (GroupStack.h); text goes to the current destination, control words
-// change the group's formats, the tables or the document's structure.
+// change the group's formats, the tables or the document's structure. The
+// parser dispatches; the format words (FormatWords.h), the readers of the
+// tables, pictures and WordPad lists, and the DocumentAssembler that builds
+// the model do most of the work.
 #include "CodePage.h"
 #include "ColorTableReader.h"
 #include "DocumentAssembler.h"
@@ -14,8 +17,8 @@
 #include "RtfTokenizer.h"
 #include "WordPadListReader.h"
 
-#include <string>
-#include <vector>
+#include <optional>
+#include <string_view>
 
 namespace tarvek::rtf
 {
@@ -30,23 +33,29 @@ private:
     GroupState &state() { return m_groups.top(); }
     const GroupState &state() const { return m_groups.top(); }
     void handle(const Token &token);
+
     void openGroup();
     void closeGroup();
-    void endDestination(const GroupState &closed);
-    void handleText(std::string_view bytes);
-    void handleSymbol(char symbol);
-    void handleWord(const Token &token);
     bool enterDestination(KeywordInfo info, std::string_view word, bool starred);
+    void endDestination(const GroupState &closed);
+    void finishPicture(const GroupState &closed);
+
+    void handleText(std::string_view bytes);
+    void handleHexByte(unsigned char byte);
+    void handleSymbol(char symbol);
+    void deliverSymbol(char symbol);
+
+    void handleWord(const Token &token);
+    void skipBinary(const Token &token);
     bool handleDestinationWord(Keyword keyword, const Token &token);
     bool handleDocumentWord(Keyword keyword, const Token &token);
-    bool handleStructureWord(KeywordInfo info, const Token &token);
-    void skipBinary(const Token &token);
+    bool handleTextWord(KeywordInfo info, const Token &token);
+    bool handleTableWord(Keyword keyword, const Token &token);
 
-    void flushBytes();
     int currentCodePage() const;
-    void deliver(const QString &text);
+    void flushBytes();
     void deliverCharacter(char16_t character);
-    void finishPicture(const GroupState &closed);
+    void deliver(const QString &text);
 
     RtfTokenizer m_tokenizer;
     const ReadLimits m_limits;

@@ -9,8 +9,7 @@ namespace tarvek::rtf
 namespace
 {
 
-// Word names beyond this length are cut; parameters are clamped to int.
-constexpr std::size_t kMaxWordLength = 32;
+// Parameters are clamped to int.
 constexpr long long kParamLimit = INT_MAX;
 
 bool isLetter(char c)
@@ -32,8 +31,9 @@ Token tokenOf(TokenType type)
 
 } // namespace
 
-RtfTokenizer::RtfTokenizer(QByteArrayView input)
-    : m_pos(input.data()), m_end(input.data() + input.size())
+RtfTokenizer::RtfTokenizer(QByteArrayView input, int maxWordLength)
+    : m_pos(input.data()), m_end(input.data() + input.size()),
+      m_maxWordLength(std::size_t(std::max(maxWordLength, 0)))
 {
 }
 
@@ -85,7 +85,7 @@ Token RtfTokenizer::readControlWord()
     while (m_pos < m_end && isLetter(*m_pos))
         ++m_pos;
     Token token = tokenOf(TokenType::ControlWord);
-    token.word = std::string_view(start, std::min<std::size_t>(m_pos - start, kMaxWordLength));
+    token.word = std::string_view(start, std::min<std::size_t>(m_pos - start, m_maxWordLength));
     bool negative = false;
     if (m_pos + 1 < m_end && *m_pos == '-' && isDigit(m_pos[1])) {
         negative = true;

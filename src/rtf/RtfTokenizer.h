@@ -36,7 +36,8 @@ struct Token {
 class RtfTokenizer
 {
 public:
-    explicit RtfTokenizer(QByteArrayView input);
+    // Control word names longer than maxWordLength are cut to it.
+    RtfTokenizer(QByteArrayView input, int maxWordLength);
 
     Token next();
     // Takes up to count raw bytes that follow \binN; fewer at the end of input.
@@ -50,6 +51,7 @@ private:
 
     const char *m_pos;
     const char *m_end;
+    std::size_t m_maxWordLength;
 };
 
 } // namespace tarvek::rtf

@@ -5,6 +5,10 @@
 namespace tarvek::rtf
 {
 
+WordPadListReader::WordPadListReader(int maxLevel) : m_maxLevel(maxLevel)
+{
+}
+
 void WordPadListReader::start()
 {
     m_kind = ListKind::None;
@@ -23,7 +27,7 @@ bool WordPadListReader::handleWord(Keyword keyword, const Token &token)
             m_kind = ListKind::Numbered;
         return true;
     case Keyword::PnLevel:
-        m_level = std::clamp(token.param - 1, 0, 8);
+        m_level = std::clamp(token.param - 1, 0, m_maxLevel);
         if (m_kind == ListKind::None)
             m_kind = ListKind::Numbered;
         return true;

@@ -11,12 +11,16 @@ namespace tarvek::rtf
 class WordPadListReader
 {
 public:
+    // Levels above maxLevel are taken as maxLevel.
+    explicit WordPadListReader(int maxLevel);
+
     void start();
     // Returns whether `keyword` is a word of the list description.
     bool handleWord(Keyword keyword, const Token &token);
     void applyTo(ParagraphFormat &format) const;
 
 private:
+    int m_maxLevel;
     ListKind m_kind = ListKind::None;
     int m_level = 0;
 };

@@ -131,6 +131,31 @@ TEST(RtfRobustness, ParagraphAndTextCapsStopGrowth)
     EXPECT_TRUE(document.report.sizeLimitReached);
 }
 
+// Each count has its own small limit here, so that a limit passed to the
+// wrong reader shows as a wrong count.
+TEST(RtfRobustness, TableAndListLimitsHoldAtTheirOwnValues)
+{
+    ReadLimits limits;
+    limits.maxFonts = 1;
+    limits.maxColors = 2;
+    limits.maxCellEdges = 3;
+    limits.maxTabStops = 4;
+    limits.maxListLevel = 5;
+    limits.maxTwips = 250;
+    const std::string rtf = R"({\rtf1{\fonttbl{\f0 A;}{\f1 B;}}{\colortbl;\red1;\red2;})"
+                            R"(\trowd\cellx100\cellx200\cellx300\cellx400\intbl a\cell\row)"
+                            R"(\pard\tx1\tx2\tx3\tx4\tx5\ilvl9 b\par{\*\pn\pnlvl9}c\par})";
+    const Document document = readRtf(QByteArrayView(rtf.data(), qsizetype(rtf.size())), limits);
+    EXPECT_EQ(document.fonts.size(), 1);
+    EXPECT_EQ(document.colors.size(), 2);
+    ASSERT_EQ(document.blocks.size(), 3);
+    const Table &table = std::get<Table>(document.blocks.at(0));
+    EXPECT_EQ(table.rows.at(0).cellRightEdges, QList<int>({100, 200, 250}));
+    EXPECT_EQ(paragraphAt(document, 1).format.tabStops, QList<int>({1, 2, 3, 4}));
+    EXPECT_EQ(paragraphAt(document, 1).format.listLevel, 5);
+    EXPECT_EQ(paragraphAt(document, 2).format.listLevel, 5);
+}
+
 struct TruncatedCase {
     const char *name;
     std::string rtf;
