@@ -1,6 +1,6 @@
 #pragma once
-// The verbs of tarvek-cli. Each takes the arguments after the verb and returns
-// the process exit code; each lives in its own file.
+// The verbs of tarvek-cli, each in its own file and listed in VerbTable.cpp.
+// Each takes the arguments after the verb and returns the process exit code.
 #include <QStringList>
 
 namespace tarvek::cli
