@@ -26,8 +26,9 @@ struct Verb {
     // on --cfg and --set.
     const char *help;
     VerbCompletion completion;
-    // Takes the arguments after the verb; returns the process exit code.
-    int (*run)(const QStringList &args);
+    // Takes this row and the arguments after the verb; returns the process
+    // exit code.
+    int (*run)(const Verb &verb, const QStringList &args);
 };
 
 // Every verb, in the order the usage text and the completion list them.

@@ -25,7 +25,7 @@ int runCommandLine(QStringList args)
     const QString word = args.takeFirst();
     if (const Verb *verb = findVerb(word)) {
         if (!asksForHelp(args))
-            return verb->run(args);
+            return verb->run(*verb, args);
         printOut(helpPage(*verb));
         return ExitOk;
     }
