@@ -3,7 +3,7 @@
 #include "BlockBuilder.h"
 #include "Commands.h"
 #include "Diagnostics.h"
-#include "Output.h"
+#include "ProgressView.h"
 #include "Reports.h"
 #include "SettingsInputs.h"
 #include "SystemSerialPort.h"
@@ -19,63 +19,6 @@ namespace tarvek::cli
 {
 namespace
 {
-
-// The information dialog's texts on a terminal: each new text starts on a
-// new line, the dots of the progress follow on the same line. With
-// `progressOnStderr` the progress line also goes to standard error as the
-// verb's message, each dot as its step ends.
-class TerminalView final : public UploadView
-{
-public:
-    TerminalView(const Verb &verb, bool progressOnStderr)
-        : m_verb(verb), m_progressOnStderr(progressOnStderr)
-    {
-    }
-
-    void setInfoText(const QString &text) override
-    {
-        QString shown = text;
-        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        while (shown.startsWith(u'\n'))
-            shown.remove(0, 1);
-        printOut((m_lineOpen ? QStringLiteral("\n") : QString()) + shown);
-        m_lineOpen = true;
-        endStderrLine();
-        if (m_progressOnStderr && !m_progressShown) {
-            printMessage(m_verb, shown);
-            m_progressShown = m_stderrLineOpen = true;
-        }
-    }
-    void appendInfoText(const QString &text) override
-    {
-        printOut(text);
-        if (m_stderrLineOpen)
-            printErr(text);
-    }
-    void setOkVisible(bool) override {}
-    void showNonModal() override {}
-    void finish()
-    {
-        if (m_lineOpen)
-            printOut(QStringLiteral("\n"));
-        m_lineOpen = false;
-        endStderrLine();
-    }
-
-private:
-    void endStderrLine()
-    {
-        if (m_stderrLineOpen)
-            printErr(QStringLiteral("\n"));
-        m_stderrLineOpen = false;
-    }
-
-    const Verb &m_verb;
-    bool m_progressOnStderr;
-    bool m_progressShown = false;
-    bool m_stderrLineOpen = false;
-    bool m_lineOpen = false;
-};
 
 // --port takes the digits of a port number; everything else is an input.
 // Returns the reason for a usage error, if any.
@@ -105,7 +48,7 @@ std::optional<QString> takePort(QStringList &rest, QString &port)
 int sendBlock(const Verb &verb, const ConfigBlock &block, const QString &portText)
 {
     SystemSerialPort port;
-    TerminalView view(verb, progressOnStandardError());
+    ProgressView view(verb, progressOnStandardError());
     const UploadResult result = uploadConfigBlock(block, portText, port, view, blockingHooks());
     view.finish();
     switch (result.outcome) {
