@@ -88,13 +88,28 @@ std::string toSingleByte(const QString &text)
     return text.toLatin1().toStdString();
 }
 
-void reportInvalid(const Verb &verb, const QString &what, const QString &text,
-                   AngleNotation notation)
+enum class Axis { Latitude, Longitude };
+
+bool isValidAngle(Axis axis, const std::string &text, AngleNotation notation)
 {
+    if (notation == AngleNotation::Hundredths)
+        return axis == Axis::Latitude ? geo::isValidLatCent(text) : geo::isValidLonCent(text);
+    return axis == Axis::Latitude ? geo::isValidLatSec(text) : geo::isValidLonSec(text);
+}
+
+// Whether `text` passes the calculator's validator for its axis in `notation`;
+// says on standard error why not.
+bool checkAngle(const Verb &verb, Axis axis, const QString &text, AngleNotation notation)
+{
+    if (isValidAngle(axis, toSingleByte(text), notation))
+        return true;
+    const QString what =
+        axis == Axis::Latitude ? QStringLiteral("latitude") : QStringLiteral("longitude");
     const QString form = notation == AngleNotation::Hundredths
                              ? QStringLiteral("degrees.minutes.hundredths")
                              : QStringLiteral("degrees.minutes.seconds");
     printMessage(verb, QStringLiteral("the %1 \"%2\" is not valid as %3\n").arg(what, text, form));
+    return false;
 }
 
 } // namespace
@@ -113,23 +128,15 @@ int runPosition(const Verb &verb, const QStringList &args)
     // parseOptions refuses a command without --lat or --lon.
     const QString &latText = *options.lat; // NOLINT(bugprone-unchecked-optional-access)
     const QString &lonText = *options.lon; // NOLINT(bugprone-unchecked-optional-access)
-    const std::string lat = toSingleByte(latText);
-    const std::string lon = toSingleByte(lonText);
-    const bool latOk =
-        notation == AngleNotation::Hundredths ? geo::isValidLatCent(lat) : geo::isValidLatSec(lat);
-    const bool lonOk =
-        notation == AngleNotation::Hundredths ? geo::isValidLonCent(lon) : geo::isValidLonSec(lon);
-    if (!latOk)
-        reportInvalid(verb, QStringLiteral("latitude"), latText, notation);
-    if (!lonOk)
-        reportInvalid(verb, QStringLiteral("longitude"), lonText, notation);
+    const bool latOk = checkAngle(verb, Axis::Latitude, latText, notation);
+    const bool lonOk = checkAngle(verb, Axis::Longitude, lonText, notation);
     if (!latOk || !lonOk)
         return ExitFailed;
 
     const PositionForm form = options.normal ? PositionForm::Normal : PositionForm::Compressed;
     const geo::PositionResult position =
-        geo::composePositionText(lat, lon, notation, form, geo::symbolTableId(options.alternate),
-                                 symbol.toLatin1().toStdString());
+        geo::composePositionText(toSingleByte(latText), toSingleByte(lonText), notation, form,
+                                 geo::symbolTableId(options.alternate), toSingleByte(symbol));
     // Not expected for validated texts; reported rather than ending abruptly.
     if (!position.ok())
         return fail(verb, ExitFailed, QString::fromStdString(position.error));
