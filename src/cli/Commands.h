@@ -1,18 +1,21 @@
 #pragma once
-// The verbs of tarvek-cli. Each takes the arguments after the verb and returns
-// the process exit code; each lives in its own file.
+// The verbs of tarvek-cli, each in its own file and listed in VerbTable.cpp.
+// Each takes its row of the table, for the messages that name it, and the
+// arguments after the verb, and returns the process exit code.
 #include <QStringList>
 
 namespace tarvek::cli
 {
 
-int runEncode(const QStringList &args);
-int runSave(const QStringList &args);
-int runPosition(const QStringList &args);
-int runSend(const QStringList &args);
-int runDecode(const QStringList &args);
-int runSettings(const QStringList &args);
-int runPorts(const QStringList &args);
+struct Verb;
+
+int runEncode(const Verb &verb, const QStringList &args);
+int runSave(const Verb &verb, const QStringList &args);
+int runPosition(const Verb &verb, const QStringList &args);
+int runSend(const Verb &verb, const QStringList &args);
+int runDecode(const Verb &verb, const QStringList &args);
+int runSettings(const Verb &verb, const QStringList &args);
+int runPorts(const Verb &verb, const QStringList &args);
 
 // Exit codes shared by the verbs.
 enum ExitCode : int {

@@ -2,6 +2,7 @@
 // a captured upload (or a bare configuration block).
 #include "BlockDecoder.h"
 #include "Commands.h"
+#include "Diagnostics.h"
 #include "Output.h"
 #include "WireDecoder.h"
 
@@ -14,13 +15,6 @@ namespace tarvek::cli
 {
 namespace
 {
-
-int usageError(const QString &reason)
-{
-    printErr(
-        QStringLiteral("tarvek-cli decode: %1\nusage: tarvek-cli decode [FILE]\n").arg(reason));
-    return ExitUsage;
-}
 
 struct InputRead {
     QByteArray bytes;
@@ -45,23 +39,19 @@ InputRead readInput(const QString &path)
 
 } // namespace
 
-int runDecode(const QStringList &args)
+int runDecode(const Verb &verb, const QStringList &args)
 {
     if (args.size() > 1)
-        return usageError(QStringLiteral("one FILE at most"));
+        return failUsage(verb, QStringLiteral("one FILE at most"));
     const QString path = args.value(0);
     if (path.startsWith(u'-') && path.size() > 1)
-        return usageError(QStringLiteral("unknown option \"%1\"").arg(path));
+        return failUsage(verb, QStringLiteral("unknown option \"%1\"").arg(path));
     const InputRead input = readInput(path);
-    if (!input.ok()) {
-        printErr(QStringLiteral("tarvek-cli decode: %1\n").arg(input.error));
-        return ExitFailed;
-    }
+    if (!input.ok())
+        return fail(verb, ExitFailed, input.error);
     const ParsedCapture parsed = parseCapture(input.bytes);
-    if (!parsed.ok) {
-        printErr(QStringLiteral("tarvek-cli decode: %1\n").arg(parsed.error));
-        return ExitFailed;
-    }
+    if (!parsed.ok)
+        return fail(verb, ExitFailed, parsed.error);
     QString out;
     for (const Setting &setting : decodeSettings(parsed.block))
         out += setting.first + u'=' + setting.second + u'\n';

@@ -1,6 +1,7 @@
 #include "BlockBuilder.h"
 #include "Commands.h"
 #include "ControlAccess.h"
+#include "Diagnostics.h"
 #include "Frames.h"
 #include "Output.h"
 #include "Reports.h"
@@ -72,19 +73,15 @@ void printReport(const EncodeResult &r, SettingsModel &model, bool json)
 
 } // namespace
 
-int runEncode(const QStringList &args)
+int runEncode(const Verb &verb, const QStringList &args)
 {
     SettingsInputs inputs;
-    if (const std::optional<QString> reason = parseSettingsInputs(args, inputs)) {
-        printErr(QStringLiteral("tarvek-cli encode: %1\n").arg(*reason));
-        return ExitUsage;
-    }
+    if (const std::optional<QString> reason = parseSettingsInputs(args, inputs))
+        return fail(verb, ExitUsage, *reason);
     bool json = false;
     for (const QString &arg : inputs.rest) {
-        if (arg != QLatin1String("--json")) {
-            printErr(QStringLiteral("tarvek-cli encode: unexpected argument \"%1\"\n").arg(arg));
-            return ExitUsage;
-        }
+        if (arg != QLatin1String("--json"))
+            return fail(verb, ExitUsage, QStringLiteral("unexpected argument \"%1\"").arg(arg));
         json = true;
     }
     SettingsModel model;
@@ -93,16 +90,12 @@ int runEncode(const QStringList &args)
     if (applied.outcome == ApplyOutcome::CfgFailed)
         printReport(result, model, json); // what was loaded before the failure
     if (!applied.ok())
-        return inputFailureExit(applied, QStringLiteral("encode"));
-    warnLowerCaseCallsigns(QStringLiteral("encode"), model);
+        return failInputs(verb, applied);
+    warnLowerCaseCallsigns(verb, model);
     result.built = true;
     result.ok = buildConfigBlock(model.tracker, result.block, &result.rejection);
     printReport(result, model, json);
-    if (!result.ok) {
-        printErr(rejectionText(QStringLiteral("encode"), result.rejection));
-        return ExitFailed;
-    }
-    return ExitOk;
+    return result.ok ? ExitOk : failRejected(verb, result.rejection);
 }
 
 } // namespace tarvek::cli

@@ -1,5 +1,8 @@
 #pragma once
-// The help texts of tarvek-cli: the overview and one page per verb.
+// The help texts of tarvek-cli, made from the verb table: the overview and
+// one page per verb.
+#include "VerbTable.h"
+
 #include <QStringList>
 
 namespace tarvek::cli
@@ -8,9 +11,11 @@ namespace tarvek::cli
 // The list of verbs, ending with where to find setting names and ports.
 QString usageText();
 
-// What `verb` does, its options, exit codes and an example; empty for a
-// word that is no verb.
-QString verbHelp(const QString &verb);
+// "usage: tarvek-cli VERB ARGUMENTS" on one line, without a line end.
+QString usageLine(const Verb &verb);
+
+// What the verb does, its options, exit codes and an example.
+QString helpPage(const Verb &verb);
 
 // Whether the verb's arguments ask for its help ("--help" or "-h").
 bool asksForHelp(const QStringList &args);

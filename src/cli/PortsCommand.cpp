@@ -1,5 +1,6 @@
 // tarvek-cli ports: the port numbers that "Comm num:" and send --port use.
 #include "Commands.h"
+#include "Diagnostics.h"
 #include "Output.h"
 #include "PortListing.h"
 
@@ -8,14 +9,10 @@ using namespace tarvek::serial;
 namespace tarvek::cli
 {
 
-int runPorts(const QStringList &args)
+int runPorts(const Verb &verb, const QStringList &args)
 {
-    if (!args.isEmpty()) {
-        printErr(QStringLiteral("tarvek-cli ports: unexpected argument \"%1\"\n"
-                                "usage: tarvek-cli ports\n")
-                     .arg(args.first()));
-        return ExitUsage;
-    }
+    if (!args.isEmpty())
+        return failUsage(verb, QStringLiteral("unexpected argument \"%1\"").arg(args.first()));
     const std::vector<NumberedPort> ports = listNumberedPorts();
     if (ports.empty()) {
         printOut(QStringLiteral("No serial ports found (TARVEK_COM<n> names a device for port "

@@ -2,6 +2,7 @@
 // write command composes it.
 #include "AngleValidation.h"
 #include "Commands.h"
+#include "Diagnostics.h"
 #include "Output.h"
 #include "PositionText.h"
 
@@ -23,15 +24,6 @@ struct PositionOptions {
     bool normal = false;
     bool alternate = false;
 };
-
-int usageError(const QString &reason)
-{
-    printErr(QStringLiteral("tarvek-cli position: %1\n"
-                            "usage: tarvek-cli position --lat TEXT --lon TEXT [--seconds] "
-                            "[--normal] [--symbol C] [--alternate]\n")
-                 .arg(reason));
-    return ExitUsage;
-}
 
 // Sets a flag once; a repeated option is refused as ambiguous.
 bool setOnce(bool &flag)
@@ -96,54 +88,58 @@ std::string toSingleByte(const QString &text)
     return text.toLatin1().toStdString();
 }
 
-void reportInvalid(const QString &what, const QString &text, AngleNotation notation)
+enum class Axis { Latitude, Longitude };
+
+bool isValidAngle(Axis axis, const std::string &text, AngleNotation notation)
 {
+    if (notation == AngleNotation::Hundredths)
+        return axis == Axis::Latitude ? geo::isValidLatCent(text) : geo::isValidLonCent(text);
+    return axis == Axis::Latitude ? geo::isValidLatSec(text) : geo::isValidLonSec(text);
+}
+
+// Whether `text` passes the calculator's validator for its axis in `notation`;
+// says on standard error why not.
+bool checkAngle(const Verb &verb, Axis axis, const QString &text, AngleNotation notation)
+{
+    if (isValidAngle(axis, toSingleByte(text), notation))
+        return true;
+    const QString what =
+        axis == Axis::Latitude ? QStringLiteral("latitude") : QStringLiteral("longitude");
     const QString form = notation == AngleNotation::Hundredths
                              ? QStringLiteral("degrees.minutes.hundredths")
                              : QStringLiteral("degrees.minutes.seconds");
-    printErr(QStringLiteral("tarvek-cli position: the %1 \"%2\" is not valid as %3\n")
-                 .arg(what, text, form));
+    printMessage(verb, QStringLiteral("the %1 \"%2\" is not valid as %3\n").arg(what, text, form));
+    return false;
 }
 
 } // namespace
 
-int runPosition(const QStringList &args)
+int runPosition(const Verb &verb, const QStringList &args)
 {
     PositionOptions options;
     if (const std::optional<QString> reason = parseOptions(args, options))
-        return usageError(*reason);
+        return failUsage(verb, *reason);
     const QString symbol = options.symbol.value_or(QStringLiteral(">"));
     if (!isSymbolCharacter(symbol))
-        return usageError(QStringLiteral("--symbol takes exactly one single-byte character"));
+        return failUsage(verb, QStringLiteral("--symbol takes exactly one single-byte character"));
 
     const AngleNotation notation =
         options.seconds ? AngleNotation::Seconds : AngleNotation::Hundredths;
     // parseOptions refuses a command without --lat or --lon.
     const QString &latText = *options.lat; // NOLINT(bugprone-unchecked-optional-access)
     const QString &lonText = *options.lon; // NOLINT(bugprone-unchecked-optional-access)
-    const std::string lat = toSingleByte(latText);
-    const std::string lon = toSingleByte(lonText);
-    const bool latOk =
-        notation == AngleNotation::Hundredths ? geo::isValidLatCent(lat) : geo::isValidLatSec(lat);
-    const bool lonOk =
-        notation == AngleNotation::Hundredths ? geo::isValidLonCent(lon) : geo::isValidLonSec(lon);
-    if (!latOk)
-        reportInvalid(QStringLiteral("latitude"), latText, notation);
-    if (!lonOk)
-        reportInvalid(QStringLiteral("longitude"), lonText, notation);
+    const bool latOk = checkAngle(verb, Axis::Latitude, latText, notation);
+    const bool lonOk = checkAngle(verb, Axis::Longitude, lonText, notation);
     if (!latOk || !lonOk)
         return ExitFailed;
 
     const PositionForm form = options.normal ? PositionForm::Normal : PositionForm::Compressed;
     const geo::PositionResult position =
-        geo::composePositionText(lat, lon, notation, form, geo::symbolTableId(options.alternate),
-                                 symbol.toLatin1().toStdString());
-    if (!position.ok()) {
-        // Not expected for validated texts; reported rather than ending abruptly.
-        printErr(QStringLiteral("tarvek-cli position: %1\n")
-                     .arg(QString::fromStdString(position.error)));
-        return ExitFailed;
-    }
+        geo::composePositionText(toSingleByte(latText), toSingleByte(lonText), notation, form,
+                                 geo::symbolTableId(options.alternate), toSingleByte(symbol));
+    // Not expected for validated texts; reported rather than ending abruptly.
+    if (!position.ok())
+        return fail(verb, ExitFailed, QString::fromStdString(position.error));
     printOut(
         QString::fromLatin1(position.text.c_str(), static_cast<qsizetype>(position.text.size())) +
         QLatin1Char('\n'));

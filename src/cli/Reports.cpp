@@ -2,7 +2,7 @@
 
 #include "Commands.h"
 #include "ControlAccess.h"
-#include "Output.h"
+#include "Diagnostics.h"
 
 #include <algorithm>
 
@@ -37,14 +37,15 @@ QString cfgFailureText(const QString &path, const CfgResult &result)
     return where + result.description;
 }
 
-QString rejectionText(const QString &verb, const BuildRejection &rejection)
+int failRejected(const Verb &verb, const BuildRejection &rejection)
 {
-    const QString prefix = QStringLiteral("tarvek-cli %1: ").arg(verb);
-    QString text = prefix + QStringLiteral("Parametri incompleti o non corretti\n");
-    if (rejection.setting)
-        text += prefix + QStringLiteral("%1 \"%2\": %3\n")
-                             .arg(namesText(*rejection.setting), rejection.text, rejection.reason);
-    return text;
+    const QString windowMessage = QStringLiteral("Parametri incompleti o non corretti");
+    if (!rejection.setting)
+        return fail(verb, ExitFailed, windowMessage);
+    printMessage(verb, windowMessage + u'\n');
+    return fail(verb, ExitFailed,
+                QStringLiteral("%1 \"%2\": %3")
+                    .arg(namesText(*rejection.setting), rejection.text, rejection.reason));
 }
 
 QString rejectionJson(const BuildRejection &rejection)
@@ -54,7 +55,7 @@ QString rejectionJson(const BuildRejection &rejection)
         .arg(jsonQuote(control), jsonQuote(rejection.text), jsonQuote(rejection.reason));
 }
 
-void warnLowerCaseCallsigns(const QString &verb, SettingsModel &model)
+void warnLowerCaseCallsigns(const Verb &verb, SettingsModel &model)
 {
     for (const char *key : {"edMyCall", "edDestCall", "edAprsPath"}) {
         const auto control = findControl(model, QString::fromLatin1(key));
@@ -63,9 +64,9 @@ void warnLowerCaseCallsigns(const QString &verb, SettingsModel &model)
         const QString text = control->field->text();
         if (std::none_of(text.cbegin(), text.cend(), [](QChar ch) { return ch.isLower(); }))
             continue;
-        printErr(QStringLiteral("tarvek-cli %1: warning: %2 \"%3\" has lower-case letters; the "
-                                "window upper-cases callsigns as they are typed\n")
-                     .arg(verb, namesText(*control->setting), text));
+        printMessage(verb, QStringLiteral("warning: %1 \"%2\" has lower-case letters; the window "
+                                          "upper-cases callsigns as they are typed\n")
+                               .arg(namesText(*control->setting), text));
     }
 }
 

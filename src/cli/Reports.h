@@ -4,6 +4,7 @@
 #include "BlockBuilder.h"
 #include "CfgResult.h"
 #include "TrackerSettings.h"
+#include "VerbTable.h"
 
 #include <QString>
 
@@ -14,9 +15,9 @@ namespace tarvek::cli
 // "--cfg PATH: File not found" when the load stopped before any value.
 QString cfgFailureText(const QString &path, const cfgfile::CfgResult &result);
 
-// The lines on standard error for a rejected build: the window's message,
-// then the setting by both names, its text and the rule it broke.
-QString rejectionText(const QString &verb, const config::BuildRejection &rejection);
+// Reports a rejected build on standard error: the window's message, then the
+// setting by both names, its text and the rule it broke. Returns ExitFailed.
+int failRejected(const Verb &verb, const config::BuildRejection &rejection);
 
 // {"control": ..., "text": ..., "reason": ...}
 QString rejectionJson(const config::BuildRejection &rejection);
@@ -24,6 +25,6 @@ QString rejectionJson(const config::BuildRejection &rejection);
 // The window upper-cases callsigns as they are typed; --set and --cfg take
 // texts as they are. Warns on standard error for each callsign field that
 // holds lower-case letters.
-void warnLowerCaseCallsigns(const QString &verb, config::SettingsModel &model);
+void warnLowerCaseCallsigns(const Verb &verb, config::SettingsModel &model);
 
 } // namespace tarvek::cli

@@ -1,6 +1,6 @@
 #include "Commands.h"
 #include "ConfigFile.h"
-#include "Output.h"
+#include "Diagnostics.h"
 #include "Reports.h"
 #include "SettingsInputs.h"
 
@@ -9,39 +9,42 @@ using namespace tarvek::config;
 
 namespace tarvek::cli
 {
+namespace
+{
+
+// What is wrong with the arguments left after the inputs, which must be the
+// one OUTFILE.
+std::optional<QString> outfileProblem(const QStringList &rest)
+{
+    if (rest.isEmpty())
+        return QStringLiteral("OUTFILE is missing");
+    if (rest.size() > 1)
+        return QStringLiteral("one OUTFILE only, not also \"%1\"").arg(rest.at(1));
+    if (rest.first().startsWith(QLatin1String("--")))
+        return QStringLiteral("unknown option \"%1\"").arg(rest.first());
+    return std::nullopt;
+}
+
+} // namespace
 
 // save OUTFILE [inputs]: writes OUTFILE as the window's Save does. A failed
 // save leaves OUTFILE exactly as it was (or absent).
-int runSave(const QStringList &args)
+int runSave(const Verb &verb, const QStringList &args)
 {
     SettingsInputs inputs;
-    if (const std::optional<QString> reason = parseSettingsInputs(args, inputs)) {
-        printErr(QStringLiteral("tarvek-cli save: %1\n").arg(*reason));
-        return ExitUsage;
-    }
-    if (inputs.rest.size() != 1 || inputs.rest.first().startsWith(QLatin1String("--"))) {
-        const QString reason =
-            inputs.rest.isEmpty() ? QStringLiteral("OUTFILE is missing")
-            : inputs.rest.size() > 1
-                ? QStringLiteral("one OUTFILE only, not also \"%1\"").arg(inputs.rest.at(1))
-                : QStringLiteral("unknown option \"%1\"").arg(inputs.rest.first());
-        printErr(
-            QStringLiteral("tarvek-cli save: %1\n"
-                           "usage: tarvek-cli save OUTFILE [--cfg FILE] [--set NAME=VALUE]...\n")
-                .arg(reason));
-        return ExitUsage;
-    }
+    if (const std::optional<QString> reason = parseSettingsInputs(args, inputs))
+        return fail(verb, ExitUsage, *reason);
+    if (const std::optional<QString> reason = outfileProblem(inputs.rest))
+        return failUsage(verb, *reason);
+    const QString &outfile = inputs.rest.first();
     SettingsModel model;
     const ApplyResult applied = applySettingsInputs(inputs, model);
     if (!applied.ok())
-        return inputFailureExit(applied, QStringLiteral("save"));
-    warnLowerCaseCallsigns(QStringLiteral("save"), model);
-    const CfgResult saved = saveConfigFile(inputs.rest.first(), model);
-    if (!saved.ok()) {
-        printErr(QStringLiteral("tarvek-cli save: %1: %2\n")
-                     .arg(inputs.rest.first(), saved.description));
-        return ExitCfgFailed;
-    }
+        return failInputs(verb, applied);
+    warnLowerCaseCallsigns(verb, model);
+    const CfgResult saved = saveConfigFile(outfile, model);
+    if (!saved.ok())
+        return fail(verb, ExitCfgFailed, QStringLiteral("%1: %2").arg(outfile, saved.description));
     return ExitOk;
 }
 

@@ -2,6 +2,7 @@
 // factory default and place in the configuration block.
 #include "Commands.h"
 #include "ControlAccess.h"
+#include "Diagnostics.h"
 #include "Output.h"
 #include "SettingsDescription.h"
 
@@ -30,15 +31,11 @@ QString defaultForPeople(const SettingDescription &setting)
 
 } // namespace
 
-int runSettings(const QStringList &args)
+int runSettings(const Verb &verb, const QStringList &args)
 {
     for (const QString &arg : args) {
-        if (arg != QLatin1String("--json")) {
-            printErr(QStringLiteral("tarvek-cli settings: unexpected argument \"%1\"\n"
-                                    "usage: tarvek-cli settings [--json]\n")
-                         .arg(arg));
-            return ExitUsage;
-        }
+        if (arg != QLatin1String("--json"))
+            return failUsage(verb, QStringLiteral("unexpected argument \"%1\"").arg(arg));
     }
     const bool json = !args.isEmpty();
     QStringList lines;

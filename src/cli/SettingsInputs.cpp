@@ -3,7 +3,7 @@
 #include "Commands.h"
 #include "ConfigFile.h"
 #include "ControlAccess.h"
-#include "Output.h"
+#include "Diagnostics.h"
 #include "Reports.h"
 
 using namespace tarvek::cfgfile;
@@ -61,10 +61,10 @@ ApplyResult applySettingsInputs(const SettingsInputs &inputs, SettingsModel &mod
     return {};
 }
 
-int inputFailureExit(const ApplyResult &failure, const QString &verb)
+int failInputs(const Verb &verb, const ApplyResult &failure)
 {
-    printErr(QStringLiteral("tarvek-cli %1: %2\n").arg(verb, failure.error));
-    return failure.outcome == ApplyOutcome::CfgFailed ? ExitCfgFailed : ExitUsage;
+    return fail(verb, failure.outcome == ApplyOutcome::CfgFailed ? ExitCfgFailed : ExitUsage,
+                failure.error);
 }
 
 } // namespace tarvek::cli

@@ -2,6 +2,7 @@
 // The inputs shared by encode, save and send: the factory defaults, then
 // --cfg FILE, then each --set NAME=VALUE in the order given.
 #include "TrackerSettings.h"
+#include "VerbTable.h"
 
 #include <QPair>
 #include <QStringList>
@@ -38,6 +39,6 @@ ApplyResult applySettingsInputs(const SettingsInputs &inputs, config::SettingsMo
 
 // For verbs that report nothing else when the inputs fail: prints the reason
 // and returns the exit code (2 for a refused --set, 3 for a failed --cfg).
-int inputFailureExit(const ApplyResult &failure, const QString &verb);
+int failInputs(const Verb &verb, const ApplyResult &failure);
 
 } // namespace tarvek::cli

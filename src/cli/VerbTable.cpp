@@ -1,0 +1,109 @@
+#include "VerbTable.h"
+
+#include "Commands.h"
+
+namespace tarvek::cli
+{
+namespace
+{
+
+// clang-format off
+constexpr Verb kVerbs[] = {
+    {"encode",
+     "build the configuration block and print it",
+     "[--cfg FILE] [--set NAME=VALUE]... [--json]",
+     "Builds the configuration block as SEND does, writing the normalised texts back,\n"
+     "and prints the verdict, the block and the upload bytes as hex dumps and every\n"
+     "setting as NAME=VALUE; with --json one JSON object on one line.\n"
+     "%INPUTS%"
+     "Exit: 0 built; 1 rejected (the setting, its text and the rule on stderr);\n"
+     "2 usage error or refused --set; 3 FILE failed to load.\n"
+     "example: tarvek-cli encode --cfg Tarvek.cfg --set callsign=IU0ABC-9 --json\n",
+     {"--cfg --set --json", "", false},
+     runEncode},
+    {"save",
+     "write the settings to a .cfg file",
+     "OUTFILE [--cfg FILE] [--set NAME=VALUE]...",
+     "Writes OUTFILE as the window's Save writes a .cfg file. A failed save leaves\n"
+     "OUTFILE as it was.\n"
+     "%INPUTS%"
+     "Exit: 0 saved; 2 usage error or refused --set; 3 FILE failed to load or the\n"
+     "save failed.\n"
+     "example: tarvek-cli save car.cfg --cfg Tarvek.cfg --set path=WIDE2-2\n",
+     {"--cfg --set", "", true},
+     runSave},
+    {"position",
+     "print the GPSless position text",
+     "--lat TEXT --lon TEXT [--seconds] [--normal]\n[--symbol C] [--alternate]",
+     "Prints the GPSless position text as the calculator writes it: latitude and\n"
+     "longitude as degrees.minutes.hundredths (degrees.minutes.seconds with\n"
+     "--seconds), the compressed form unless --normal, symbol \">\" unless --symbol C,\n"
+     "the primary table \"/\" unless --alternate (\"\\\").\n"
+     "Exit: 0 printed; 1 a text is not valid; 2 usage error.\n"
+     "example: tarvek-cli position --lat 45.30.50 --lon 9.10.20 --normal\n",
+     {"--lat --lon --seconds --normal --symbol --alternate", "--lat --lon --symbol", false},
+     runPosition},
+    {"send",
+     "build the block and upload it to the tracker",
+     "--port N [--cfg FILE] [--set NAME=VALUE]...",
+     "Builds the block as encode does and uploads it to serial port N as SEND does,\n"
+     "printing the progress and the confirmation. `tarvek-cli ports` lists the port\n"
+     "numbers; TARVEK_COM<N>=DEVICE names the device of port N. When standard error\n"
+     "is a terminal the progress dots show there as each step happens.\n"
+     "%INPUTS%"
+     "Exit: 0 sent; 1 rejected (the setting and the rule on stderr); 2 usage error or\n"
+     "refused --set; 3 FILE failed to load; 4 serial error.\n"
+     "example: tarvek-cli send --port 1 --cfg Tarvek.cfg --set mic-e=en-route\n",
+     {"--port --cfg --set", "", false},
+     runSend},
+    {"decode",
+     "check a captured upload and print its settings",
+     "[FILE]",
+     "Reads FILE (standard input when absent): the 120 bytes of an upload as captured\n"
+     "on the line, or a 114-byte block. Checks the preambles and checksums and prints\n"
+     "each setting decoded from the block as NAME=VALUE.\n"
+     "Exit: 0 everything checks out; 1 a length, preamble or checksum is wrong;\n"
+     "2 usage error.\n"
+     "example: tarvek-cli decode capture.bin\n",
+     {"", "", true},
+     runDecode},
+    {"settings",
+     "list every setting and what it takes",
+     "[--json]",
+     "Lists every setting, one a line: control name | readable name | caption |\n"
+     "format | factory default | the block bytes it fills. With --json one JSON array\n"
+     "of objects with the keys control, name, caption, format, default and block.\n"
+     "Exit: 0; 2 usage error.\n"
+     "example: tarvek-cli settings | grep callsign\n",
+     {"--json", "", false},
+     runSettings},
+    {"ports",
+     "list the serial port numbers",
+     "",
+     "Lists the serial port numbers that \"Comm num:\" and send --port use, one a line:\n"
+     "the number, the device and what the system knows of it (USB description, maker,\n"
+     "serial number). A number set by TARVEK_COM<n> is marked so.\n"
+     "Exit: 0, also when there is no port; 2 usage error.\n"
+     "example: TARVEK_COM2=/dev/ttyUSB1 tarvek-cli ports\n",
+     {"", "", false},
+     runPorts},
+};
+// clang-format on
+
+} // namespace
+
+std::span<const Verb> verbs()
+{
+    return kVerbs;
+}
+
+const Verb *findVerb(QStringView name)
+{
+    for (const Verb &verb : kVerbs) {
+        if (name == QLatin1String(verb.name))
+            return &verb;
+    }
+    return nullptr;
+}
+
+} // namespace tarvek::cli
