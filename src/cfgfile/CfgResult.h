@@ -27,7 +27,7 @@ QString cfgErrorDescription(CfgError error);
 
 struct CfgResult {
     CfgError error = CfgError::None;
-    QString description; // empty on success
+    QString reason; // the text shown to the operator; empty on success
     // Where a load stopped at a value: the line (from 1) it begins on, the
     // control it was for and the value as read (empty when none was left).
     // 0 and empty for every other result.
@@ -44,7 +44,7 @@ struct CfgResult {
     {
         CfgResult result;
         result.error = error;
-        result.description = description.isEmpty() ? cfgErrorDescription(error) : description;
+        result.reason = description.isEmpty() ? cfgErrorDescription(error) : description;
         return result;
     }
 };

@@ -139,7 +139,7 @@ int runPosition(const Verb &verb, const QStringList &args)
                                  geo::symbolTableId(options.alternate), toSingleByte(symbol));
     // Not expected for validated texts; reported rather than ending abruptly.
     if (!position.ok())
-        return fail(verb, ExitFailed, QString::fromStdString(position.error));
+        return fail(verb, ExitFailed, QString::fromStdString(position.reason));
     printOut(
         QString::fromLatin1(position.text.c_str(), static_cast<qsizetype>(position.text.size())) +
         QLatin1Char('\n'));

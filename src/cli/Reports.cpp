@@ -34,7 +34,7 @@ QString cfgFailureText(const QString &path, const CfgResult &result)
             unread ? QStringLiteral("reading the value for %1: ").arg(settingNames(result.setting))
                    : QStringLiteral("%1 \"%2\": ").arg(settingNames(result.setting), result.value);
     }
-    return where + result.description;
+    return where + result.reason;
 }
 
 int failRejected(const Verb &verb, const BuildRejection &rejection)

@@ -44,7 +44,7 @@ int runSave(const Verb &verb, const QStringList &args)
     warnLowerCaseCallsigns(verb, model);
     const CfgResult saved = saveConfigFile(outfile, model);
     if (!saved.ok())
-        return fail(verb, ExitCfgFailed, QStringLiteral("%1: %2").arg(outfile, saved.description));
+        return fail(verb, ExitCfgFailed, QStringLiteral("%1: %2").arg(outfile, saved.reason));
     return ExitOk;
 }
 

@@ -59,8 +59,7 @@ int sendBlock(const Verb &verb, const ConfigBlock &block, const QString &portTex
     case UploadOutcome::Failed:
         break;
     }
-    return fail(verb, ExitSerialError,
-                QStringLiteral("port %1: %2").arg(portText, result.errorDescription));
+    return fail(verb, ExitSerialError, QStringLiteral("port %1: %2").arg(portText, result.reason));
 }
 
 } // namespace

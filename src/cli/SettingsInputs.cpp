@@ -56,7 +56,7 @@ ApplyResult applySettingsInputs(const SettingsInputs &inputs, SettingsModel &mod
                                            "lists them)")
                                 .arg(name)};
         if (const WriteResult written = writeControl(*control, value); !written.ok())
-            return {ApplyOutcome::SetRefused, given + written.error};
+            return {ApplyOutcome::SetRefused, given + written.reason};
     }
     return {};
 }
@@ -64,7 +64,7 @@ ApplyResult applySettingsInputs(const SettingsInputs &inputs, SettingsModel &mod
 int failInputs(const Verb &verb, const ApplyResult &failure)
 {
     return fail(verb, failure.outcome == ApplyOutcome::CfgFailed ? ExitCfgFailed : ExitUsage,
-                failure.error);
+                failure.reason);
 }
 
 } // namespace tarvek::cli

@@ -28,7 +28,7 @@ struct ApplyResult {
     ApplyOutcome outcome = ApplyOutcome::Applied;
     // Why it stopped: the --cfg file and where its load stopped, or the
     // --set and why it was refused. Empty when applied.
-    QString error;
+    QString reason;
 
     bool ok() const { return outcome == ApplyOutcome::Applied; }
 };

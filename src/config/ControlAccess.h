@@ -25,13 +25,13 @@ std::vector<ControlRef> allControls(SettingsModel &model);
 // The control named `name`: its control name or its readable name.
 std::optional<ControlRef> findControl(SettingsModel &model, const QString &name);
 
-// The outcome of a write: `error` is empty when the control took the value,
+// The outcome of a write: `reason` is empty when the control took the value,
 // otherwise it says why not, led by the control's names ("cbMicEMsg (mic-e):
 // the list position must be 0 to 7").
 struct WriteResult {
-    QString error;
+    QString reason;
 
-    bool ok() const { return error.isEmpty(); }
+    bool ok() const { return reason.isEmpty(); }
 };
 
 // Writes `value` into the control as the program would: text for masked

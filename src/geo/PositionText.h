@@ -25,9 +25,9 @@ enum class PositionForm {
 // A position text, or why there is none.
 struct PositionResult {
     std::string text;
-    std::string error; // empty when `text` holds the position
+    std::string reason; // empty when `text` holds the position
 
-    bool ok() const { return error.empty(); }
+    bool ok() const { return reason.empty(); }
 };
 
 // "\" for the alternate symbol table, "/" for the primary one.

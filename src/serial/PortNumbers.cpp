@@ -106,7 +106,7 @@ QString describePortNumber(const QString &commText)
     if (!number)
         return invalidPortNumber();
     const PortLookup lookup = resolvePortNumber(*number);
-    return lookup.found() ? lookup.device : lookup.error;
+    return lookup.ok() ? lookup.device : lookup.reason;
 }
 
 } // namespace tarvek::serial

@@ -16,9 +16,9 @@ namespace tarvek::serial
 
 struct PortLookup {
     QString device; // the device path (or COMn name) when found
-    QString error;  // why there is none, e.g. "No serial port 3: 2 ports found"
+    QString reason; // why there is none, e.g. "No serial port 3: 2 ports found"
 
-    bool found() const { return error.isEmpty(); }
+    bool ok() const { return reason.isEmpty(); }
 };
 
 // The port number in the text of "Comm num:": its numeric reading taken to

@@ -36,8 +36,8 @@ bool SystemSerialPort::open()
     if (m_number < 1)
         return fail(QStringLiteral("Invalid port number"));
     const PortLookup lookup = m_resolver(m_number);
-    if (!lookup.found())
-        return fail(lookup.error);
+    if (!lookup.ok())
+        return fail(lookup.reason);
     m_device = lookup.device;
     if (const std::optional<QString> failure = m_line->open(m_device))
         return fail(*failure);

@@ -58,7 +58,9 @@ enum class UploadOutcome {
 
 struct UploadResult {
     UploadOutcome outcome = UploadOutcome::Failed;
-    QString errorDescription;
+    QString reason; // a serial error's description; empty otherwise
+
+    bool ok() const { return outcome == UploadOutcome::Sent; }
 };
 
 // Sends `block` on the port whose number is in `portText` (the text of

@@ -61,8 +61,7 @@ std::optional<QString> ConfigFileCommands::choose(const FileDialogRequest &reque
 void ConfigFileCommands::report(const CfgResult &result)
 {
     if (!result.ok())
-        m_messages.showMessage(m_owner, QStringLiteral("Tarvek"), result.description,
-                               MessageIcon::None);
+        m_messages.showMessage(m_owner, QStringLiteral("Tarvek"), result.reason, MessageIcon::None);
 }
 
 void ConfigFileCommands::save()

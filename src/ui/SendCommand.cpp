@@ -101,8 +101,8 @@ void SendCommand::run()
     const UploadResult result =
         uploadConfigBlock(m_block, m_settings.port.text(), m_port, view, m_hooks);
     if (result.outcome == UploadOutcome::Failed)
-        m_messages.showMessage(m_owner, QString::fromLatin1(kSerialErrorTitle),
-                               result.errorDescription, MessageIcon::None);
+        m_messages.showMessage(m_owner, QString::fromLatin1(kSerialErrorTitle), result.reason,
+                               MessageIcon::None);
 }
 
 bool SendCommand::isPortOpen() const

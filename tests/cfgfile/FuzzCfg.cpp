@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                      [&] { ++clicks; });
     const tarvek::cfgfile::CfgResult result = tarvek::cfgfile::loadConfig(input, model);
     // `loaded` is signalled exactly on success, and a failure always has its text.
-    if (result.ok() != (clicks == 1) || result.ok() == !result.description.isEmpty() ||
+    if (result.ok() != (clicks == 1) || result.ok() == !result.reason.isEmpty() ||
         input.pos() > 25 * 2 * 65536)
         std::abort();
     return 0;

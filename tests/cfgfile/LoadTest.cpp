@@ -278,7 +278,7 @@ TEST_P(FailedLoadTable, LeavesWhatWasAppliedBefore)
         values[static_cast<size_t>(c.index)] = c.replacement;
     const CfgResult result = LoadBytes(Layout(values));
     EXPECT_EQ(result.error, c.error);
-    EXPECT_EQ(result.description, cfgErrorDescription(c.error));
+    EXPECT_EQ(result.reason, cfgErrorDescription(c.error));
     ExpectState([&](SettingsModel &m) {
         ApplyDistinct(m, c.groupsApplied);
         for (auto [n, v] : c.alsoApplied)
@@ -441,7 +441,7 @@ TEST_F(LoadTest, FilesThatCannotBeOpenedChangeNothing)
         {QString(), "Bad file name"},
     };
     for (const auto &c : cases) {
-        EXPECT_EQ(Counted([&] { return loadConfigFile(c.path, *model); }).description,
+        EXPECT_EQ(Counted([&] { return loadConfigFile(c.path, *model); }).reason,
                   QString::fromLatin1(c.description));
         ExpectState([](SettingsModel &) {});
     }
@@ -455,7 +455,7 @@ TEST_F(LoadTest, UnreadableFileIsPermissionDeniedAndChangesNothing)
     SetMode(file, 0600);
     MakeReachable(dir.path());
     const std::string notRun = RunUnprivileged([&] {
-        EXPECT_EQ(Counted([&] { return loadConfigFile(file, *model); }).description,
+        EXPECT_EQ(Counted([&] { return loadConfigFile(file, *model); }).reason,
                   QStringLiteral("Permission denied"));
         ExpectState([](SettingsModel &) {});
         EXPECT_EQ(clicks, 0);

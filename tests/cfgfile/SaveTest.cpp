@@ -71,7 +71,7 @@ TEST_F(SaveTest, UnfilledStatusIntervalIsTypeMismatchAndKeepsThePreviousFile)
     EXPECT_EQ(model->tracker.statusEvery.text(), QStringLiteral("3__"));
     const CfgResult result = Save(path("keep.cfg"));
     EXPECT_EQ(result.error, CfgError::TypeMismatch);
-    EXPECT_EQ(result.description, QStringLiteral("Type mismatch"));
+    EXPECT_EQ(result.reason, QStringLiteral("Type mismatch"));
     EXPECT_EQ(ReadBytes(path("keep.cfg")), previous);
     EXPECT_EQ(Save(path("new.cfg")).error, CfgError::TypeMismatch);
     EXPECT_FALSE(QFile::exists(path("new.cfg")));
@@ -82,8 +82,8 @@ TEST_F(SaveTest, UnfilledStatusIntervalIsTypeMismatchAndKeepsThePreviousFile)
 TEST_F(SaveTest, FilesThatCannotBeWritten)
 {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder")));
-    EXPECT_EQ(Save(path("folder")).description, QStringLiteral("Path/File access error"));
-    EXPECT_EQ(Save(path("missing/x.cfg")).description, QStringLiteral("Path not found"));
+    EXPECT_EQ(Save(path("folder")).reason, QStringLiteral("Path/File access error"));
+    EXPECT_EQ(Save(path("missing/x.cfg")).reason, QStringLiteral("Path not found"));
     EXPECT_EQ(Save(QString()).error, CfgError::BadFileName);
 }
 
@@ -95,7 +95,7 @@ TEST_F(SaveTest, ReadOnlyFileIsLeftUntouched)
     SetMode(path("ro.cfg"), 0444);
     MakeReachable(dir.path(), true);
     const std::string notRun = RunUnprivileged([&] {
-        EXPECT_EQ(Save(path("ro.cfg")).description, QStringLiteral("Permission denied"));
+        EXPECT_EQ(Save(path("ro.cfg")).reason, QStringLiteral("Permission denied"));
         EXPECT_EQ(ReadBytes(path("ro.cfg")), previous);
     });
     if (!notRun.empty())
@@ -110,7 +110,7 @@ TEST_F(SaveTest, ReadOnlyAttributeKeepsTheFile)
     const QByteArray previous = "read only\r\n";
     WriteBytes(path("ro.cfg"), previous);
     ASSERT_TRUE(QFile::setPermissions(path("ro.cfg"), QFile::ReadOwner | QFile::ReadUser));
-    EXPECT_EQ(Save(path("ro.cfg")).description, QStringLiteral("Permission denied"));
+    EXPECT_EQ(Save(path("ro.cfg")).reason, QStringLiteral("Permission denied"));
     EXPECT_EQ(ReadBytes(path("ro.cfg")), previous);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("ro.cfg")});
     QFile::setPermissions(path("ro.cfg"), QFile::ReadOwner | QFile::WriteOwner);
@@ -129,7 +129,7 @@ TEST_F(SaveTest, FileLockedByAnotherProgramIsLeftWhole)
     const CfgResult result = Save(path("locked.cfg"));
     CloseHandle(lock);
     EXPECT_FALSE(result.ok());
-    EXPECT_FALSE(result.description.isEmpty()); // the system's words, e.g. "Access denied."
+    EXPECT_FALSE(result.reason.isEmpty()); // the system's words, e.g. "Access denied."
     EXPECT_EQ(ReadBytes(path("locked.cfg")), previous);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("locked.cfg")});
 }
@@ -145,9 +145,9 @@ TEST_F(SaveTest, WritableFileInAFolderWithoutWritePermission)
     MakeReachable(dir.path());
     const std::string notRun = RunUnprivileged([&] {
         const CfgResult result = Save(path("Tarvek.cfg"));
-        EXPECT_TRUE(result.ok()) << result.description.toStdString();
+        EXPECT_TRUE(result.ok()) << result.reason.toStdString();
         EXPECT_EQ(ReadBytes(path("Tarvek.cfg")), ExampleFile());
-        EXPECT_EQ(Save(path("new.cfg")).description, QStringLiteral("Permission denied"));
+        EXPECT_EQ(Save(path("new.cfg")).reason, QStringLiteral("Permission denied"));
     });
     if (!notRun.empty())
         GTEST_SKIP() << notRun;
@@ -172,7 +172,7 @@ TEST_F(SaveTest, WriteFailureKeepsThePreviousFile)
     std::signal(SIGXFSZ, oldHandler);
 
     EXPECT_EQ(result.error, CfgError::DeviceIo);
-    EXPECT_FALSE(result.description.isEmpty());
+    EXPECT_FALSE(result.reason.isEmpty());
     EXPECT_EQ(ReadBytes(path("full.cfg")), previous);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("full.cfg")});
 }
@@ -192,9 +192,9 @@ TEST_F(SaveTest, ReferenceVectors)
         const QString file = dir.filePath(QStringLiteral("v%1.cfg").arg(i));
         WriteBytes(file, "before");
         const CfgResult result = saveConfigFile(file, *m);
-        ASSERT_EQ(result.ok(), c[u"ok"].toBool()) << result.description.toStdString();
+        ASSERT_EQ(result.ok(), c[u"ok"].toBool()) << result.reason.toStdString();
         if (!result.ok()) {
-            EXPECT_EQ(result.description.toLower(), c[u"error"].toString());
+            EXPECT_EQ(result.reason.toLower(), c[u"error"].toString());
         }
         const QByteArray expected = result.ok()
                                         ? QByteArray::fromHex(c[u"file_hex"].toString().toLatin1())

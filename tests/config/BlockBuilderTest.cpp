@@ -35,7 +35,7 @@ protected:
         const auto control = findControl(model, QString::fromLatin1(name));
         ASSERT_TRUE(control) << name;
         const WriteResult written = writeControl(*control, value);
-        ASSERT_TRUE(written.ok()) << written.error.toStdString();
+        ASSERT_TRUE(written.ok()) << written.reason.toStdString();
     }
     void Set(const char *name, const char *value) { Set(name, QString::fromLatin1(value)); }
 

@@ -56,7 +56,7 @@ Outcome BuildWith(const char *name, const char *value)
     if (!control)
         return {};
     const WriteResult written = writeControl(*control, QString::fromLatin1(value));
-    EXPECT_TRUE(written.ok()) << qPrintable(written.error);
+    EXPECT_TRUE(written.ok()) << qPrintable(written.reason);
     Outcome out;
     out.ok = buildConfigBlock(model.tracker, out.block);
     out.fields = controlsAsJson(model);
@@ -96,8 +96,8 @@ TEST(SettingNames, MicEListTakesItsTextsInAnyCaseWithBlanksOrHyphens)
     ASSERT_TRUE(writeControl(*micE, u"Priority"_s).ok());
     EXPECT_EQ(model.tracker.micEMessage.index(), 6);
     const WriteResult refused = writeControl(*micE, u"Urgent"_s);
-    EXPECT_TRUE(refused.error.startsWith(u"cbMicEMsg (mic-e): \"Urgent\""_s))
-        << qPrintable(refused.error);
+    EXPECT_TRUE(refused.reason.startsWith(u"cbMicEMsg (mic-e): \"Urgent\""_s))
+        << qPrintable(refused.reason);
     EXPECT_EQ(model.tracker.micEMessage.index(), 6);
 }
 

@@ -94,7 +94,7 @@ protected:
         EXPECT_TRUE(positionTextsValid(GetParam().lat, GetParam().lon, notation));
         const PositionResult result = composePositionText(GetParam().lat, GetParam().lon, notation,
                                                           form, symbolTableId(alternate), ">");
-        EXPECT_TRUE(result.ok()) << result.error;
+        EXPECT_TRUE(result.ok()) << result.reason;
         return result.text;
     }
 };
@@ -142,7 +142,7 @@ TEST(ComposePositionTextTest, UnvalidatedTextsGiveTheReasonInsteadOfAText)
     EXPECT_FALSE(positionTextsValid("abc", "0.00.00", AngleNotation::Hundredths));
     const PositionResult noPoint = composePositionText("abc", "0.00.00", AngleNotation::Hundredths,
                                                        PositionForm::Normal, '/', ">");
-    EXPECT_EQ(noPoint.error, "no \".\" in the angle text \"abc\"");
+    EXPECT_EQ(noPoint.reason, "no \".\" in the angle text \"abc\"");
     EXPECT_EQ(noPoint.text, "");
     EXPECT_FALSE(composePositionText("95.00.00", "0.00.00", AngleNotation::Hundredths,
                                      PositionForm::Compressed, '/', ">")

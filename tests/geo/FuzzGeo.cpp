@@ -65,7 +65,7 @@ void CheckPosition(const std::string &lat, const std::string &lon, AngleNotation
 {
     const PositionResult normalResult =
         composePositionText(lat, lon, notation, PositionForm::Normal, '/', ">");
-    require(normalResult.ok(), "validated texts compose", normalResult.error);
+    require(normalResult.ok(), "validated texts compose", normalResult.reason);
     const std::string &normal = normalResult.text;
     require(normal.size() == 20 && normal[0] == '=' && normal[9] == '/' && normal[19] == '>',
             "normal form shape", normal);

@@ -71,8 +71,8 @@ TEST_P(PortMapping, FindsTheDeviceOrSaysWhyNot)
     const PortLookup lookup = mapPortNumber(
         c.number, c.devices, [&c](const QString &name) { return c.environment.value(name); });
     EXPECT_EQ(lookup.device, QString::fromLatin1(c.device));
-    EXPECT_EQ(lookup.error, QString::fromLatin1(c.error));
-    EXPECT_EQ(lookup.found(), QString::fromLatin1(c.error).isEmpty());
+    EXPECT_EQ(lookup.reason, QString::fromLatin1(c.error));
+    EXPECT_EQ(lookup.ok(), QString::fromLatin1(c.error).isEmpty());
 }
 
 #ifndef Q_OS_WIN

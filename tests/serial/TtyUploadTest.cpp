@@ -104,7 +104,7 @@ TEST_P(TtyUpload, ExactBytesWithThePauses)
         const UploadResult result = uploadConfigBlock(block, u"1"_s, port, view, blockingHooks());
         const double elapsed = MillisBetween(start, Clock::now());
 
-        ASSERT_EQ(result.outcome, UploadOutcome::Sent) << qPrintable(result.errorDescription);
+        ASSERT_EQ(result.outcome, UploadOutcome::Sent) << qPrintable(result.reason);
         EXPECT_FALSE(port.isOpen());
         ASSERT_TRUE(pty.waitFor(120, std::chrono::milliseconds(500)));
         ASSERT_EQ(pty.received().toHex(), expected.toHex());
@@ -181,9 +181,9 @@ TEST_P(TtyOpenFailure, FailsAtOpenWithoutShowingAnything)
         ::close(flocked);
 
     EXPECT_EQ(result.outcome, UploadOutcome::Failed);
-    EXPECT_TRUE(result.errorDescription.startsWith(QString::fromLatin1(GetParam().errorStart)))
-        << qPrintable(result.errorDescription);
-    EXPECT_TRUE(result.errorDescription.contains(device)) << qPrintable(result.errorDescription);
+    EXPECT_TRUE(result.reason.startsWith(QString::fromLatin1(GetParam().errorStart)))
+        << qPrintable(result.reason);
+    EXPECT_TRUE(result.reason.contains(device)) << qPrintable(result.reason);
     EXPECT_FALSE(port.isOpen());
     EXPECT_FALSE(view.shown);
     EXPECT_TRUE(log.isEmpty()) << qPrintable(log.join(u" | "_s));
@@ -211,7 +211,7 @@ TEST(TtyOpenFailure, DeviceTheUserMayNotOpenNamesTheDialoutGroup)
         const UploadResult result =
             uploadConfigBlock(ConfigBlock{}, u"1"_s, port, view, testing::RecordingHooks(log));
         EXPECT_EQ(result.outcome, UploadOutcome::Failed);
-        EXPECT_EQ(result.errorDescription,
+        EXPECT_EQ(result.reason,
                   u"Permission denied opening %1. Serial ports belong to the group dialout: add "
                   "your user to it with \"sudo usermod -aG dialout $USER\", then log out and in "
                   "again."_s.arg(pty.device()));
@@ -246,8 +246,7 @@ TEST(TtyFarEnd, DisappearingMidUploadFailsAndClosesThePort)
     const UploadResult result = uploadConfigBlock(ConfigBlock{}, u"1"_s, port, view, hooks);
 
     EXPECT_EQ(result.outcome, UploadOutcome::Failed);
-    EXPECT_TRUE(result.errorDescription.contains(u"is gone"_s))
-        << qPrintable(result.errorDescription);
+    EXPECT_TRUE(result.reason.contains(u"is gone"_s)) << qPrintable(result.reason);
     EXPECT_FALSE(port.isOpen());
     EXPECT_LT(MillisBetween(start, Clock::now()), 5000.0);
     EXPECT_EQ(pty.received().size(), 60);

@@ -136,7 +136,7 @@ TEST_P(UploadFailure, SkipsTheRestAndClosesThePort)
                                                   port, view, RecordingHooks(log));
 
     EXPECT_EQ(result.outcome, UploadOutcome::Failed);
-    EXPECT_EQ(result.errorDescription, QString::fromLatin1(c.description));
+    EXPECT_EQ(result.reason, QString::fromLatin1(c.description));
     EXPECT_FALSE(port.isOpen());
     EXPECT_EQ(log.last(), QStringLiteral("close"));
     EXPECT_EQ(port.written.size(), c.writes);

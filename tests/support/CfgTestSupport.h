@@ -29,7 +29,7 @@ inline void Set(config::SettingsModel &model, const QString &name, const QString
     ASSERT_TRUE(control) << name.toStdString();
     const config::WriteResult written = config::writeControl(*control, value);
     ASSERT_TRUE(written.ok()) << name.toStdString() << "=" << value.toStdString() << ": "
-                              << written.error.toStdString();
+                              << written.reason.toStdString();
 }
 
 inline void Set(config::SettingsModel &model, const char *name, const char *value)
