@@ -78,7 +78,7 @@ int main(int argc, char **argv)
     TrackerSettings settings;
     loadDefaults(settings);
     ConfigBlock block{};
-    if (!buildConfigBlock(settings, block))
+    if (!buildConfigBlock(settings, block).ok())
         return 1;
 
     std::printf("upload of the defaults to a pseudo-terminal, %d runs; pauses %d ms\n", runs,

@@ -46,7 +46,7 @@ struct EncodeResult {
     bool ok = false;
     bool built = false; // the build ran
     ConfigBlock block{};
-    BuildRejection rejection; // why a build that ran failed
+    BuildResult rejection; // why a build that ran failed
 };
 
 void printReport(const EncodeResult &r, SettingsModel &model, bool json)
@@ -93,7 +93,8 @@ int runEncode(const Verb &verb, const QStringList &args)
         return failInputs(verb, applied);
     warnLowerCaseCallsigns(verb, model);
     result.built = true;
-    result.ok = buildConfigBlock(model.tracker, result.block, &result.rejection);
+    result.rejection = buildConfigBlock(model.tracker, result.block);
+    result.ok = result.rejection.ok();
     printReport(result, model, json);
     return result.ok ? ExitOk : failRejected(verb, result.rejection);
 }

@@ -37,7 +37,7 @@ QString cfgFailureText(const QString &path, const CfgResult &result)
     return where + result.reason;
 }
 
-int failRejected(const Verb &verb, const BuildRejection &rejection)
+int failRejected(const Verb &verb, const BuildResult &rejection)
 {
     const QString windowMessage = QStringLiteral("Parametri incompleti o non corretti");
     if (!rejection.setting)
@@ -48,7 +48,7 @@ int failRejected(const Verb &verb, const BuildRejection &rejection)
                     .arg(namesText(*rejection.setting), rejection.text, rejection.reason));
 }
 
-QString rejectionJson(const BuildRejection &rejection)
+QString rejectionJson(const BuildResult &rejection)
 {
     const QString control = rejection.setting ? QString(rejection.setting->key) : QString();
     return QStringLiteral("{\"control\": %1, \"text\": %2, \"reason\": %3}")

@@ -17,10 +17,10 @@ QString cfgFailureText(const QString &path, const cfgfile::CfgResult &result);
 
 // Reports a rejected build on standard error: the window's message, then the
 // setting by both names, its text and the rule it broke. Returns ExitFailed.
-int failRejected(const Verb &verb, const config::BuildRejection &rejection);
+int failRejected(const Verb &verb, const config::BuildResult &rejection);
 
 // {"control": ..., "text": ..., "reason": ...}
-QString rejectionJson(const config::BuildRejection &rejection);
+QString rejectionJson(const config::BuildResult &rejection);
 
 // The window upper-cases callsigns as they are typed; --set and --cfg take
 // texts as they are. Warns on standard error for each callsign field that

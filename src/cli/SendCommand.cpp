@@ -78,9 +78,8 @@ int runSend(const Verb &verb, const QStringList &args)
         return failInputs(verb, applied);
     warnLowerCaseCallsigns(verb, model);
     ConfigBlock block{};
-    BuildRejection rejection;
-    if (!buildConfigBlock(model.tracker, block, &rejection))
-        return failRejected(verb, rejection);
+    if (const BuildResult built = buildConfigBlock(model.tracker, block); !built.ok())
+        return failRejected(verb, built);
     return sendBlock(verb, block, port);
 }
 

@@ -266,19 +266,16 @@ std::optional<QString> packCallsign(ConfigBlock &block, int position, const QStr
     return normalized->text;
 }
 
-bool buildConfigBlock(TrackerSettings &settings, ConfigBlock &block, BuildRejection *rejection)
+BuildResult buildConfigBlock(TrackerSettings &settings, ConfigBlock &block)
 {
     block.fill(0);
     Builder builder(settings, block);
     try {
         builder.run();
     } catch (const BuildFailure &failure) {
-        if (rejection)
-            *rejection = {findSetting(QLatin1StringView(builder.key)), builder.text,
-                          failure.reason};
-        return false;
+        return {findSetting(QLatin1StringView(builder.key)), builder.text, failure.reason};
     }
-    return true;
+    return {};
 }
 
 } // namespace tarvek::config

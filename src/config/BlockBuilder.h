@@ -13,22 +13,22 @@ namespace tarvek::config
 class TrackerSettings;
 struct SettingDescription;
 
-// Why a build stopped: the first setting whose value could not be carried,
-// its text as the build found it, and the rule it broke, e.g.
-// `the SSID "-1" after "-" is not a whole number from 0 to 32767`.
-struct BuildRejection {
+// The outcome of a build. When it stopped: the first setting whose value
+// could not be carried, its text as the build found it, and the rule it
+// broke, e.g. `the SSID "-1" after "-" is not a whole number from 0 to 32767`.
+struct BuildResult {
     const SettingDescription *setting = nullptr;
     QString text;
-    QString reason;
+    QString reason; // empty when the block was built
+
+    bool ok() const { return reason.isEmpty(); }
 };
 
 // Clears the block and fills it step by step from the settings, writing each
-// normalised text back into its field as it goes. Returns false at the first
-// value that cannot be carried; the block is then left partly filled and the
-// texts normalised so far stay in their fields. `rejection`, when given, is
-// then filled with the reason.
-bool buildConfigBlock(TrackerSettings &settings, ConfigBlock &block,
-                      BuildRejection *rejection = nullptr);
+// normalised text back into its field as it goes. Stops at the first value
+// that cannot be carried; the block is then left partly filled and the texts
+// normalised so far stay in their fields.
+BuildResult buildConfigBlock(TrackerSettings &settings, ConfigBlock &block);
 
 // Writes the Windows-1252 codes of `text` from `position` on, then a 0.
 // Returns false, having written nothing, when a byte would fall beyond the

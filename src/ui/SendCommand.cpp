@@ -90,7 +90,7 @@ void SendCommand::run()
     if (m_sendButton)
         m_sendButton->setEnabled(false);
     const ReenableOnExit reenable(m_sendButton);
-    const bool built = buildConfigBlock(m_settings, m_block);
+    const bool built = buildConfigBlock(m_settings, m_block).ok();
     m_hooks.processEvents();
     if (!built) {
         m_messages.showMessage(m_owner, QString::fromLatin1(kRejectedTitle),

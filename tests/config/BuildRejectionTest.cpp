@@ -32,8 +32,8 @@ TEST_P(BuildRejectionTest, NamesTheSettingItsTextAndTheRule)
     for (const auto &[name, value] : GetParam().sets)
         ASSERT_NO_FATAL_FAILURE(testing::Set(model, name, value));
     ConfigBlock block{};
-    BuildRejection rejection;
-    ASSERT_FALSE(buildConfigBlock(model.tracker, block, &rejection));
+    const BuildResult rejection = buildConfigBlock(model.tracker, block);
+    ASSERT_FALSE(rejection.ok());
     ASSERT_TRUE(rejection.setting);
     EXPECT_EQ(QLatin1StringView(rejection.setting->key), QLatin1StringView(GetParam().control));
     EXPECT_EQ(rejection.text, QLatin1StringView(GetParam().text));

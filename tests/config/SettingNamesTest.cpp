@@ -58,7 +58,7 @@ Outcome BuildWith(const char *name, const char *value)
     const WriteResult written = writeControl(*control, QString::fromLatin1(value));
     EXPECT_TRUE(written.ok()) << qPrintable(written.reason);
     Outcome out;
-    out.ok = buildConfigBlock(model.tracker, out.block);
+    out.ok = buildConfigBlock(model.tracker, out.block).ok();
     out.fields = controlsAsJson(model);
     return out;
 }

@@ -55,7 +55,7 @@ ConfigBlock DefaultBlock()
     TrackerSettings settings;
     loadDefaults(settings);
     ConfigBlock block{};
-    EXPECT_TRUE(buildConfigBlock(settings, block));
+    EXPECT_TRUE(buildConfigBlock(settings, block).ok());
     return block;
 }
 
@@ -169,7 +169,7 @@ TEST_P(DecodeShape, ReadsBackWhatTheBuildPacked)
     for (const auto &[name, value] : GetParam().writes)
         ASSERT_NO_FATAL_FAILURE(testing::Set(model, name, value));
     ConfigBlock block{};
-    ASSERT_TRUE(buildConfigBlock(model.tracker, block));
+    ASSERT_TRUE(buildConfigBlock(model.tracker, block).ok());
     EXPECT_EQ(Decoded(decodeSettings(block), QString::fromLatin1(GetParam().control)),
               QString::fromUtf8(GetParam().expected));
 }

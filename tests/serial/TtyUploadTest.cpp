@@ -88,7 +88,7 @@ TEST_P(TtyUpload, ExactBytesWithThePauses)
         expected = v.wire;
     }
     ConfigBlock block{};
-    ASSERT_TRUE(buildConfigBlock(model.tracker, block));
+    ASSERT_TRUE(buildConfigBlock(model.tracker, block).ok());
 
     // The far end timestamps each read; a reader thread woken late on a busy
     // machine merges two bursts into one read. So the bytes must be exact on

@@ -617,7 +617,7 @@ TEST(MainWindowSend, SendDeliversTheBytesToThePort)
     SettingsModel expectedModel;
     loadDefaults(expectedModel.tracker);
     ConfigBlock expected{};
-    ASSERT_TRUE(buildConfigBlock(expectedModel.tracker, expected));
+    ASSERT_TRUE(buildConfigBlock(expectedModel.tracker, expected).ok());
     EXPECT_TRUE(pty.waitFor(kWireSize, kArrival));
     EXPECT_EQ(pty.received(), buildWire(expected));
     EXPECT_TRUE(messages.shown.isEmpty()) << messages.lines().join(u'\n').toStdString();
@@ -663,7 +663,7 @@ TEST(MainWindowSend, CloseRequestRightBehindSendWaitsForTheUpload)
     SettingsModel expectedModel;
     loadDefaults(expectedModel.tracker);
     ConfigBlock expected{};
-    ASSERT_TRUE(buildConfigBlock(expectedModel.tracker, expected));
+    ASSERT_TRUE(buildConfigBlock(expectedModel.tracker, expected).ok());
     EXPECT_TRUE(pty.waitFor(kWireSize, kArrival));
     const QByteArray received = pty.received();
     EXPECT_EQ(received.size(), kWireSize);
