@@ -3,6 +3,7 @@
 #include "Commands.h"
 #include "ControlAccess.h"
 #include "Diagnostics.h"
+#include "UserTexts.h"
 
 #include <algorithm>
 
@@ -39,7 +40,7 @@ QString cfgFailureText(const QString &path, const CfgResult &result)
 
 int failRejected(const Verb &verb, const BuildResult &rejection)
 {
-    const QString windowMessage = QStringLiteral("Parametri incompleti o non corretti");
+    const QString windowMessage = config::texts::kRejected;
     if (!rejection.setting)
         return fail(verb, ExitFailed, windowMessage);
     printMessage(verb, windowMessage + u'\n');

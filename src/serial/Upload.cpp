@@ -1,5 +1,7 @@
 #include "Upload.h"
 
+#include "UserTexts.h"
+
 #include "PortNumbers.h"
 
 #include <chrono>
@@ -75,12 +77,12 @@ UploadHooks blockingHooks()
 
 QString progressText(const QString &portText)
 {
-    return QStringLiteral("\r\nSending data on COM") + portText + QStringLiteral("...");
+    return config::texts::kSending + portText + QStringLiteral("...");
 }
 
 QString sentText()
 {
-    return QStringLiteral("Data sent !\r\n Be shure that the word '*OK*' appears on LCD");
+    return config::texts::kSent;
 }
 
 UploadResult uploadConfigBlock(const ConfigBlock &block, const QString &portText, SerialPort &port,

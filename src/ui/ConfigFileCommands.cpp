@@ -1,6 +1,7 @@
 #include "ConfigFileCommands.h"
 
 #include "MessagePresenter.h"
+#include "UserTexts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -61,7 +62,7 @@ std::optional<QString> ConfigFileCommands::choose(const FileDialogRequest &reque
 void ConfigFileCommands::report(const CfgResult &result)
 {
     if (!result.ok())
-        m_messages.showMessage(m_owner, QStringLiteral("Tarvek"), result.reason, MessageIcon::None);
+        m_messages.showMessage(m_owner, texts::kFileErrorTitle, result.reason, MessageIcon::None);
 }
 
 void ConfigFileCommands::save()

@@ -4,6 +4,7 @@
 #include "NumericReading.h"
 #include "RtfDocumentBuilder.h"
 #include "Twips.h"
+#include "UserTexts.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -151,8 +152,8 @@ void HelpViewer::reloadOnActivation()
         // The box runs its own loop, in which the main window may unload the
         // viewer; its deletion then waits for this handler (deleteWhenIdle).
         const QPointer<HelpViewer> alive(this);
-        m_messages.showMessage(this, QStringLiteral("Tarvek"),
-                               QStringLiteral("Manca il file di help ") + m_helpFileName,
+        m_messages.showMessage(this, config::texts::kFileErrorTitle,
+                               config::texts::kMissingHelpFile + m_helpFileName,
                                MessageIcon::Critical);
         if (!alive)
             return;

@@ -5,6 +5,7 @@
 #include "MessagePresenter.h"
 #include "SerialPort.h"
 #include "TrackerSettings.h"
+#include "UserTexts.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -93,16 +94,15 @@ void SendCommand::run()
     const bool built = buildConfigBlock(m_settings, m_block).ok();
     m_hooks.processEvents();
     if (!built) {
-        m_messages.showMessage(m_owner, QString::fromLatin1(kRejectedTitle),
-                               QString::fromLatin1(kRejectedText), MessageIcon::Information);
+        m_messages.showMessage(m_owner, texts::kRejectedTitle, texts::kRejected,
+                               MessageIcon::Information);
         return;
     }
     DialogView view(m_dialog);
     const UploadResult result =
         uploadConfigBlock(m_block, m_settings.port.text(), m_port, view, m_hooks);
     if (result.outcome == UploadOutcome::Failed)
-        m_messages.showMessage(m_owner, QString::fromLatin1(kSerialErrorTitle), result.reason,
-                               MessageIcon::None);
+        m_messages.showMessage(m_owner, texts::kSerialErrorTitle, result.reason, MessageIcon::None);
 }
 
 bool SendCommand::isPortOpen() const

@@ -35,10 +35,6 @@ class MessagePresenter;
 class SendCommand
 {
 public:
-    static constexpr const char *kRejectedText = "Parametri incompleti o non corretti";
-    static constexpr const char *kRejectedTitle = "Invio non eseguito - Tarvek";
-    static constexpr const char *kSerialErrorTitle = "TARVEK";
-
     struct Parts {
         config::TrackerSettings &settings;
         QAbstractButton *sendButton;
