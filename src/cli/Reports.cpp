@@ -3,6 +3,7 @@
 #include "Commands.h"
 #include "ControlAccess.h"
 #include "Diagnostics.h"
+#include "SettingKeys.h"
 #include "UserTexts.h"
 
 #include <algorithm>
@@ -58,7 +59,7 @@ QString rejectionJson(const BuildResult &rejection)
 
 void warnLowerCaseCallsigns(const Verb &verb, SettingsModel &model)
 {
-    for (const char *key : {"edMyCall", "edDestCall", "edAprsPath"}) {
+    for (const char *key : {key::kCallsign, key::kMessageTo, key::kPath}) {
         const auto control = findControl(model, QString::fromLatin1(key));
         if (!control)
             continue;

@@ -4,6 +4,7 @@
 #include "Cp1252.h"
 #include "NumericReading.h"
 #include "PackedCodes.h"
+#include "SettingKeys.h"
 #include "TrackerSettings.h"
 
 namespace tarvek::config
@@ -60,20 +61,20 @@ public:
     void run()
     {
         packTxDelay();
-        packNumber(m_settings.messageRetries, "edMsgRepeat", offset::kMsgRetries);
-        begin("cbMicEMsg", QString::number(m_settings.micEMessage.index()));
+        packNumber(m_settings.messageRetries, key::kMessageRetries, offset::kMsgRetries);
+        begin(key::kMicEMessage, QString::number(m_settings.micEMessage.index()));
         const int autoReply = m_settings.autoReply.value() != 0 ? 1 : 0;
         m_block[offset::kMsgOptions] =
             toByte(packMessageCode({m_settings.micEMessage.index(), autoReply}));
         packSymbol();
         packTimings();
-        packCallsignField(offset::kMyCall, m_settings.callsign, "edMyCall",
+        packCallsignField(offset::kMyCall, m_settings.callsign, key::kCallsign,
                           m_settings.path.text().isEmpty());
         packPath();
-        packField(offset::kStatusText, m_settings.statusText, "edBeacon");
-        packCallsignField(offset::kDestCall, m_settings.messageTo, "edDestCall", false);
-        packField(offset::kMessage, m_settings.message, "edAprsMsg");
-        begin("edMyCall", m_settings.callsign);
+        packField(offset::kStatusText, m_settings.statusText, key::kStatusText);
+        packCallsignField(offset::kDestCall, m_settings.messageTo, key::kMessageTo, false);
+        packField(offset::kMessage, m_settings.message, key::kMessage);
+        begin(key::kCallsign, m_settings.callsign);
         if (m_settings.callsign.text().isEmpty())
             failedWith(QStringLiteral("the callsign is empty"));
     }
@@ -151,7 +152,7 @@ private:
 
     void packTxDelay()
     {
-        begin("edNumFlagsAuto", m_settings.txDelay);
+        begin(key::kTxDelay, m_settings.txDelay);
         raiseToMinimum(m_settings.txDelay, 7);
         const std::uint8_t flags = toByte(valueOf(m_settings.txDelay) * 0.15);
         m_block[offset::kTxDelay] = flags;
@@ -160,20 +161,17 @@ private:
 
     void packTimings()
     {
-        static const char *const kSpeedKeys[kSpeedBands] = {
-            "esSpeedTable(0)", "esSpeedTable(1)", "esSpeedTable(2)", "esSpeedTable(3)",
-            "esSpeedTable(4)", "esSpeedTable(5)", "esSpeedTable(6)"};
-        packInterval(offset::kGpsCheckInterval, m_settings.gpsInterval, "edGpsCheckTime");
+        packInterval(offset::kGpsCheckInterval, m_settings.gpsInterval, key::kGpsInterval);
         for (int i = 0; i < kSpeedBands; ++i)
             packInterval(offset::kSpeedTable + i, m_settings.speedIntervals[static_cast<size_t>(i)],
-                         kSpeedKeys[i]);
-        packInterval(offset::kManualInterval, m_settings.manualInterval, "edManualTime");
+                         key::kSpeedIntervals[i]);
+        packInterval(offset::kManualInterval, m_settings.manualInterval, key::kManualInterval);
 
-        packNumber(m_settings.gpsTimeout, "edGpsAcqTime", offset::kGpsAcqTimeout);
+        packNumber(m_settings.gpsTimeout, key::kGpsTimeout, offset::kGpsAcqTimeout);
         if (m_block[offset::kGpsAcqTimeout] == 0)
             m_block[offset::kGpsCheckInterval] = kGpslessMarker;
 
-        begin("edBcnEvery", m_settings.statusEvery);
+        begin(key::kStatusEvery, m_settings.statusEvery);
         if (valueOf(m_settings.statusEvery) > 127)
             writeBack(m_settings.statusEvery, 127);
         const int rxPosition = m_settings.hideReceived.value() != 0 ? 1 : 0;
@@ -185,7 +183,7 @@ private:
 
     void packSymbol()
     {
-        begin("edSymbol", m_settings.symbol);
+        begin(key::kSymbol, m_settings.symbol);
         const QString symbol = m_settings.symbol.content();
         if (symbol.isEmpty())
             failedWith(QStringLiteral("the symbol is missing"));
@@ -210,10 +208,10 @@ private:
             return;
         const qsizetype comma = path.size() > 1 ? path.indexOf(u',', 1) : -1;
         if (comma < 0) {
-            packCallsignField(offset::kDigi1, m_settings.path, "edAprsPath", true);
+            packCallsignField(offset::kDigi1, m_settings.path, key::kPath, true);
             return;
         }
-        begin("edAprsPath", path);
+        begin(key::kPath, path);
         const auto first = packCallsign(m_block, offset::kDigi1, path.left(comma), false);
         if (!first)
             failedWith(ssidReason(path.left(comma), QStringLiteral("first digipeater: ")));

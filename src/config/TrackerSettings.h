@@ -8,6 +8,7 @@
 #include "ListChoice.h"
 #include "MaskedField.h"
 #include "OptionButton.h"
+#include "SettingKeys.h"
 #include "SettingsDescription.h"
 
 #include <array>
@@ -16,6 +17,7 @@ namespace tarvek::config
 {
 
 constexpr int kSpeedBands = 7;
+static_assert(std::size(key::kSpeedIntervals) == kSpeedBands);
 
 class TrackerSettings
 {
@@ -26,32 +28,32 @@ public:
 
     // Each text control takes its mask and length from its row in the
     // settings description.
-    MaskedField port = describedField("edComm");
-    MaskedField txDelay = describedField("edNumFlagsAuto");
-    MaskedField messageRetries = describedField("edMsgRepeat");
+    MaskedField port = describedField(key::kPort);
+    MaskedField txDelay = describedField(key::kTxDelay);
+    MaskedField messageRetries = describedField(key::kMessageRetries);
     ListChoice micEMessage;
     CheckBox autoReply;
-    MaskedField symbol = describedField("edSymbol");
+    MaskedField symbol = describedField(key::kSymbol);
     CheckBox alternateTable;
-    MaskedField gpsInterval = describedField("edGpsCheckTime");
-    MaskedField gpsTimeout = describedField("edGpsAcqTime");
+    MaskedField gpsInterval = describedField(key::kGpsInterval);
+    MaskedField gpsTimeout = describedField(key::kGpsTimeout);
     std::array<MaskedField, kSpeedBands> speedIntervals{{
-        describedField("esSpeedTable(0)"),
-        describedField("esSpeedTable(1)"),
-        describedField("esSpeedTable(2)"),
-        describedField("esSpeedTable(3)"),
-        describedField("esSpeedTable(4)"),
-        describedField("esSpeedTable(5)"),
-        describedField("esSpeedTable(6)"),
+        describedField(key::kSpeedIntervals[0]),
+        describedField(key::kSpeedIntervals[1]),
+        describedField(key::kSpeedIntervals[2]),
+        describedField(key::kSpeedIntervals[3]),
+        describedField(key::kSpeedIntervals[4]),
+        describedField(key::kSpeedIntervals[5]),
+        describedField(key::kSpeedIntervals[6]),
     }};
-    MaskedField manualInterval = describedField("edManualTime");
-    MaskedField statusEvery = describedField("edBcnEvery");
+    MaskedField manualInterval = describedField(key::kManualInterval);
+    MaskedField statusEvery = describedField(key::kStatusEvery);
     CheckBox hideReceived;
-    MaskedField callsign = describedField("edMyCall");
-    MaskedField path = describedField("edAprsPath");
-    MaskedField statusText = describedField("edBeacon");
-    MaskedField messageTo = describedField("edDestCall");
-    MaskedField message = describedField("edAprsMsg");
+    MaskedField callsign = describedField(key::kCallsign);
+    MaskedField path = describedField(key::kPath);
+    MaskedField statusText = describedField(key::kStatusText);
+    MaskedField messageTo = describedField(key::kMessageTo);
+    MaskedField message = describedField(key::kMessage);
 };
 
 // The Mic-E message types, in list order.
@@ -67,8 +69,8 @@ public:
     CalculatorSettings(const CalculatorSettings &) = delete;
     CalculatorSettings &operator=(const CalculatorSettings &) = delete;
 
-    MaskedField latitude = describedField("txtLat");
-    MaskedField longitude = describedField("txtLng");
+    MaskedField latitude = describedField(key::kLatitude);
+    MaskedField longitude = describedField(key::kLongitude);
     CheckBox hundredths;
     // Selected: the normal (20 character) form; not selected: the compressed one.
     OptionButton normalForm{false};

@@ -5,6 +5,7 @@
 #include "CheckStates.h"
 #include "Cp1252.h"
 #include "FieldFilters.h"
+#include "SettingKeys.h"
 #include "TrackerSettings.h"
 #include "Twips.h"
 #include "WindowForms.h"
@@ -94,10 +95,10 @@ CalculatorWindow::CalculatorWindow(SettingsModel &model, QLineEdit *statusEdit, 
     setFixedSize(twipsSize(kClientWidthTwips, kClientHeightTwips, logicalDpiY()));
     m_form = std::make_unique<Form>(this, calculatorForm(), model);
     m_frame = m_form->get<QGroupBox>("zFrame2");
-    m_latitude = m_form->get<QLineEdit>("txtLat");
-    m_longitude = m_form->get<QLineEdit>("txtLng");
-    m_hundredths = m_form->get<QCheckBox>("chkCent");
-    m_normalForm = m_form->get<QRadioButton>("optLLtoNorm");
+    m_latitude = m_form->get<QLineEdit>(key::kLatitude);
+    m_longitude = m_form->get<QLineEdit>(key::kLongitude);
+    m_hundredths = m_form->get<QCheckBox>(key::kHundredths);
+    m_normalForm = m_form->get<QRadioButton>(key::kNormalForm);
     m_compressedForm = m_form->get<QRadioButton>("optLLtoComp");
     m_writeButton = m_form->get<QPushButton>("cmdCalc");
     fitRadioCaption(m_normalForm);

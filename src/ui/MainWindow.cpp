@@ -8,6 +8,7 @@
 #include "MaskedLineEdit.h"
 #include "PortNumbers.h"
 #include "SendCommand.h"
+#include "SettingKeys.h"
 #include "Twips.h"
 #include "WindowForms.h"
 
@@ -89,27 +90,25 @@ MainWindow::~MainWindow() = default;
 void MainWindow::findControls()
 {
     const Form &f = *m_form;
-    m_c.txDelay = f.get<MaskedLineEdit>("edNumFlagsAuto");
-    m_c.symbol = f.get<MaskedLineEdit>("edSymbol");
-    m_c.callsign = f.get<MaskedLineEdit>("edMyCall");
-    m_c.statusEvery = f.get<MaskedLineEdit>("edBcnEvery");
-    m_c.path = f.get<MaskedLineEdit>("edAprsPath");
-    m_c.statusText = f.get<MaskedLineEdit>("edBeacon");
-    m_c.manualInterval = f.get<MaskedLineEdit>("edManualTime");
-    m_c.gpsInterval = f.get<MaskedLineEdit>("edGpsCheckTime");
-    m_c.gpsTimeout = f.get<MaskedLineEdit>("edGpsAcqTime");
-    m_c.messageTo = f.get<MaskedLineEdit>("edDestCall");
-    m_c.message = f.get<MaskedLineEdit>("edAprsMsg");
-    m_c.messageRetries = f.get<MaskedLineEdit>("edMsgRepeat");
-    m_c.port = f.get<MaskedLineEdit>("edComm");
-    for (int band = 0; band < kSpeedBands; ++band) {
-        const QByteArray name = QStringLiteral("esSpeedTable(%1)").arg(band).toLatin1();
-        m_c.speedIntervals[static_cast<size_t>(band)] = f.get<MaskedLineEdit>(name.constData());
-    }
-    m_c.micE = f.get<QComboBox>("cbMicEMsg");
-    m_c.alternateTable = f.get<QCheckBox>("chkTable");
-    m_c.hideReceived = f.get<QCheckBox>("chkRxPosition");
-    m_c.autoReply = f.get<QCheckBox>("chkAutoReply");
+    m_c.txDelay = f.get<MaskedLineEdit>(key::kTxDelay);
+    m_c.symbol = f.get<MaskedLineEdit>(key::kSymbol);
+    m_c.callsign = f.get<MaskedLineEdit>(key::kCallsign);
+    m_c.statusEvery = f.get<MaskedLineEdit>(key::kStatusEvery);
+    m_c.path = f.get<MaskedLineEdit>(key::kPath);
+    m_c.statusText = f.get<MaskedLineEdit>(key::kStatusText);
+    m_c.manualInterval = f.get<MaskedLineEdit>(key::kManualInterval);
+    m_c.gpsInterval = f.get<MaskedLineEdit>(key::kGpsInterval);
+    m_c.gpsTimeout = f.get<MaskedLineEdit>(key::kGpsTimeout);
+    m_c.messageTo = f.get<MaskedLineEdit>(key::kMessageTo);
+    m_c.message = f.get<MaskedLineEdit>(key::kMessage);
+    m_c.messageRetries = f.get<MaskedLineEdit>(key::kMessageRetries);
+    m_c.port = f.get<MaskedLineEdit>(key::kPort);
+    for (size_t band = 0; band < m_c.speedIntervals.size(); ++band)
+        m_c.speedIntervals[band] = f.get<MaskedLineEdit>(key::kSpeedIntervals[band]);
+    m_c.micE = f.get<QComboBox>(key::kMicEMessage);
+    m_c.alternateTable = f.get<QCheckBox>(key::kAlternateTable);
+    m_c.hideReceived = f.get<QCheckBox>(key::kHideReceived);
+    m_c.autoReply = f.get<QCheckBox>(key::kAutoReply);
     m_c.gpslessButton = f.get<QPushButton>("cmdLatLon");
     m_c.defaultButton = f.get<QPushButton>("cmdDefault");
     m_c.saveButton = f.get<QPushButton>("cmdSave");
