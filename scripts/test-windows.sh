@@ -39,16 +39,22 @@ bash scripts/windows/configure.sh "$tests" -DTARVEK_BUILD_TESTS=ON -DGTest_DIR="
 cmake --build "$tests" -j"$jobs"
 
 # The prefix is made once here, not by two tests starting at the same time.
+# Its Wine server must end before the tests start: a server started without
+# a display keeps its desktop there, and no window of a later program would
+# ever be shown.
 "$wine_run" cmd.exe /c exit 0 >/dev/null 2>&1
+wineserver --wait
 
 # Qt's offscreen platform on Windows measures text with whatever font files
 # sit beside Qt, not with the system's fonts, so caption checks mean nothing
 # there. The tests run on Qt's own Windows platform instead, which draws with
 # Wine's fonts, on an X server of their own.
 echo "== Unit and widget tests under Wine"
-# A test program that Wine fails to start is run once more.
+# A test program that Wine fails to start, or that starts while Wine first
+# sets up the display of a fresh prefix, is run once more.
 xvfb-run -a -s "-screen 0 1280x1024x24" \
   ctest --test-dir "$tests" --output-on-failure -j"$jobs" --repeat until-pass:2
+wineserver --wait
 
 # The Linux tarvek-cli to compare with.
 host=$out/host-cli
