@@ -1,8 +1,11 @@
 // bench_serial_upload [RUNS]: uploads the default configuration RUNS times
 // (5 by default) through SystemSerialPort to a pseudo-terminal, with the
 // blocking pauses and event processing the window uses, and prints the wall
-// time of each upload against the 1,820 ms of pauses, plus the gaps seen on
-// the far end of the line.
+// time of each upload against the 1,820 ms of pauses, plus the gaps between
+// a preamble and its frame as the program made them (from the return of the
+// preamble's write to the start of the frame's) and as the far end of the
+// line saw them. Run it beside a load to see which of the two a busy machine
+// shortens.
 #include "BlockBuilder.h"
 #include "PtyPair.h"
 #include "SystemSerialPort.h"
@@ -35,12 +38,39 @@ public:
     void showNonModal() override {}
 };
 
+// The system port, with the time each write started and returned.
+class TimedPort final : public SerialPort
+{
+public:
+    explicit TimedPort(SerialPort &port) : m_port(port) {}
+
+    bool setPortNumber(int number) override { return m_port.setPortNumber(number); }
+    bool open() override { return m_port.open(); }
+    bool isOpen() const override { return m_port.isOpen(); }
+    bool write(const QByteArray &bytes) override
+    {
+        started.push_back(Clock::now());
+        const bool ok = m_port.write(bytes);
+        returned.push_back(Clock::now());
+        return ok;
+    }
+    bool close() override { return m_port.close(); }
+    QString errorDescription() const override { return m_port.errorDescription(); }
+
+    std::vector<Clock::time_point> started, returned;
+
+private:
+    SerialPort &m_port;
+};
+
 struct Figures {
     double wall = 0;      // the whole upload, open to the end of the last pause
     double firstByte = 0; // start to the first byte on the far end
-    double gapFrame1 = 0; // preamble 1 to frame 1
-    double gapBurst = 0;  // frame 1 to preamble 2
-    double gapFrame2 = 0; // preamble 2 to frame 2
+    double gapFrame1 = 0; // preamble 1 to frame 1, on the far end
+    double gapBurst = 0;  // frame 1 to preamble 2, on the far end
+    double gapFrame2 = 0; // preamble 2 to frame 2, on the far end
+    double pauseFrame1 = 0; // preamble 1's write returned to frame 1's write, in the program
+    double pauseFrame2 = 0; // the same for frame 2
     bool exact = false;   // the 120 bytes as expected
 };
 
@@ -51,7 +81,8 @@ Figures runOnce(const ConfigBlock &block)
     if (!pty.isValid())
         return f;
     const QString device = pty.device();
-    SystemSerialPort port([device](int) { return PortLookup{device, QString()}; });
+    SystemSerialPort system([device](int) { return PortLookup{device, QString()}; });
+    TimedPort port(system);
     SilentView view;
     UploadHooks hooks = blockingHooks();
     hooks.processEvents = [] { QCoreApplication::processEvents(); };
@@ -66,6 +97,10 @@ Figures runOnce(const ConfigBlock &block)
     f.gapBurst = MillisBetween(at[59], at[60]);
     f.gapFrame2 = MillisBetween(at[61], at[62]);
     f.exact = pty.received() == buildWire(block);
+    if (port.started.size() == 4) {
+        f.pauseFrame1 = MillisBetween(port.returned[0], port.started[1]);
+        f.pauseFrame2 = MillisBetween(port.returned[2], port.started[3]);
+    }
     return f;
 }
 
@@ -84,15 +119,20 @@ int main(int argc, char **argv)
     std::printf("upload of the defaults to a pseudo-terminal, %d runs; pauses %d ms\n", runs,
                 pause::kTotal);
     std::printf(
-        "run  wall ms  over ms  over %%  first byte  pre>frm1  frm1>pre  pre>frm2  bytes\n");
+        "run  wall ms  over ms  over %%  first byte  pre>frm1  frm1>pre  pre>frm2  "
+        "program pre>frm1  pre>frm2  bytes\n");
     std::vector<double> walls;
+    double shortestFarEnd = 1e9, shortestProgram = 1e9;
     for (int i = 0; i < runs; ++i) {
         const Figures f = runOnce(block);
         walls.push_back(f.wall);
         const double over = f.wall - pause::kTotal;
-        std::printf("%3d  %7.1f  %7.1f  %6.2f  %10.1f  %8.1f  %8.1f  %8.1f  %s\n", i + 1, f.wall,
-                    over, 100.0 * over / pause::kTotal, f.firstByte, f.gapFrame1, f.gapBurst,
-                    f.gapFrame2, f.exact ? "exact" : "WRONG");
+        std::printf("%3d  %7.1f  %7.1f  %6.2f  %10.1f  %8.1f  %8.1f  %8.1f  %16.2f  %8.2f  %s\n",
+                    i + 1, f.wall, over, 100.0 * over / pause::kTotal, f.firstByte, f.gapFrame1,
+                    f.gapBurst, f.gapFrame2, f.pauseFrame1, f.pauseFrame2,
+                    f.exact ? "exact" : "WRONG");
+        shortestFarEnd = std::min({shortestFarEnd, f.gapFrame1, f.gapFrame2});
+        shortestProgram = std::min({shortestProgram, f.pauseFrame1, f.pauseFrame2});
     }
     std::sort(walls.begin(), walls.end());
     const double median = walls[walls.size() / 2];
@@ -100,5 +140,8 @@ int main(int argc, char **argv)
                 "(target: within 3%%)\n",
                 walls.front(), median, walls.back(),
                 100.0 * (median - pause::kTotal) / pause::kTotal);
+    std::printf("shortest preamble-to-frame pause: %.2f ms in the program, %.2f ms on the far end "
+                "(%d ms asked)\n",
+                shortestProgram, shortestFarEnd, pause::kAfterPreamble);
     return 0;
 }

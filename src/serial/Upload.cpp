@@ -68,11 +68,23 @@ private:
     const UploadHooks &m_hooks;
 };
 
+void sleepAtLeast(int milliseconds)
+{
+    // The deadline is taken on the monotonic clock when the pause starts, and
+    // the sleep goes on until it has passed: a sleep that ends early (a
+    // signal, or a system timer coarser than the pause, as Windows' Sleep can
+    // be) never shortens the pause the tracker needs to get ready.
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
+    for (Clock::time_point now = Clock::now(); now < deadline; now = Clock::now())
+        std::this_thread::sleep_for(deadline - now);
+}
+
 } // namespace
 
 UploadHooks blockingHooks()
 {
-    return {[](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }, [] {}};
+    return {sleepAtLeast, [] {}};
 }
 
 QString progressText(const QString &portText)

@@ -42,7 +42,8 @@ struct UploadHooks {
     std::function<void()> processEvents;
 };
 
-// A blocking sleep and no event processing: for programs without windows.
+// A blocking sleep that lasts at least the time asked by the monotonic
+// clock, and no event processing: for programs without windows.
 UploadHooks blockingHooks();
 
 // "\r\nSending data on COM" + the port text as typed + "..."

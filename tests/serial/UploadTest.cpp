@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 using namespace tarvek::config;
 using namespace tarvek::serial;
 
@@ -105,6 +107,21 @@ TEST(UploadSequence, PortThatStaysClosedEndsQuietly)
     EXPECT_EQ(result.outcome, UploadOutcome::NotOpened);
     EXPECT_EQ(log, QStringList({u"port 1"_s, u"open"_s}));
     EXPECT_FALSE(view.shown);
+}
+
+// The pause after a write is the tracker's time to get ready: by the
+// monotonic clock it is never shorter than asked, also for pauses below the
+// system timer's step (Windows' Sleep may end early there).
+TEST(UploadPause, NeverEndsEarly)
+{
+    using Clock = std::chrono::steady_clock;
+    for (int round = 0; round < 4; ++round) {
+        for (const int ms : {1, 2, 5, pause::kAfterPreamble, 15}) {
+            const Clock::time_point start = Clock::now();
+            blockingHooks().sleep(ms);
+            EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(ms)) << ms << " ms";
+        }
+    }
 }
 
 struct FailureCase {
