@@ -64,14 +64,14 @@ private:
 };
 
 struct Figures {
-    double wall = 0;      // the whole upload, open to the end of the last pause
-    double firstByte = 0; // start to the first byte on the far end
-    double gapFrame1 = 0; // preamble 1 to frame 1, on the far end
-    double gapBurst = 0;  // frame 1 to preamble 2, on the far end
-    double gapFrame2 = 0; // preamble 2 to frame 2, on the far end
+    double wall = 0;        // the whole upload, open to the end of the last pause
+    double firstByte = 0;   // start to the first byte on the far end
+    double gapFrame1 = 0;   // preamble 1 to frame 1, on the far end
+    double gapBurst = 0;    // frame 1 to preamble 2, on the far end
+    double gapFrame2 = 0;   // preamble 2 to frame 2, on the far end
     double pauseFrame1 = 0; // preamble 1's write returned to frame 1's write, in the program
     double pauseFrame2 = 0; // the same for frame 2
-    bool exact = false;   // the 120 bytes as expected
+    bool exact = false;     // the 120 bytes as expected
 };
 
 Figures runOnce(const ConfigBlock &block)
@@ -118,9 +118,8 @@ int main(int argc, char **argv)
 
     std::printf("upload of the defaults to a pseudo-terminal, %d runs; pauses %d ms\n", runs,
                 pause::kTotal);
-    std::printf(
-        "run  wall ms  over ms  over %%  first byte  pre>frm1  frm1>pre  pre>frm2  "
-        "program pre>frm1  pre>frm2  bytes\n");
+    std::printf("run  wall ms  over ms  over %%  first byte  pre>frm1  frm1>pre  pre>frm2  "
+                "program pre>frm1  pre>frm2  bytes\n");
     std::vector<double> walls;
     double shortestFarEnd = 1e9, shortestProgram = 1e9;
     for (int i = 0; i < runs; ++i) {
