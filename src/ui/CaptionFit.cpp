@@ -88,9 +88,8 @@ int rightLimit(const QWidget *control, const QRect &place)
         const auto *sibling = qobject_cast<const QWidget *>(child);
         if (!sibling || sibling == control || sibling->isWindow())
             continue;
-        const QRect other = sibling->property(kDesignRect).isValid()
-                                ? sibling->property(kDesignRect).toRect()
-                                : sibling->geometry();
+        const QVariant design = sibling->property(kDesignRect);
+        const QRect other = design.isValid() ? design.toRect() : sibling->geometry();
         const bool sameRows = other.top() < place.bottom() && other.bottom() > place.top();
         if (sameRows && other.left() > place.left())
             limit = std::min(limit, other.left() - kGap);
@@ -151,24 +150,28 @@ void fitCaption(QWidget *control)
     // next control on the right, for buttons and frames their own width.
     const bool mayGrow = mayGrowRight(control);
     const int room = mayGrow ? rightLimit(control, place) - place.left() : place.width();
-    if (!fitsAt(control, font, room)) {
+    // Each measurement shapes the caption, so the width is measured once per
+    // font tried and serves both the test and the control's new width.
+    const auto *wrapping = qobject_cast<const WrapButton *>(control);
+    int needed = neededWidth(control, font);
+    const auto fits = [&] { return wrapping ? wrappedFits(wrapping, font, room) : needed <= room; };
+    if (!fits()) {
         // Each stretch is a font to look up and load, which is slow; the
         // stretches come in a few fixed steps so that controls share them,
         // and the search starts at the step the width ratio suggests.
-        const int needed = neededWidth(control, font);
         int stretch = QFont::Unstretched - kStretchStep;
-        if (!qobject_cast<const WrapButton *>(control) && needed > room)
+        if (!wrapping && needed > room)
             stretch = QFont::Unstretched * room / needed / kStretchStep * kStretchStep;
         for (stretch = std::max(stretch, kNarrowestStretch); stretch >= kNarrowestStretch;
              stretch -= kStretchStep) {
             font.setStretch(stretch);
-            if (fitsAt(control, font, room))
+            needed = neededWidth(control, font);
+            if (fits())
                 break;
         }
     }
     control->setFont(font);
-    const int width = mayGrow ? std::max(place.width(), std::min(room, neededWidth(control, font)))
-                              : place.width();
+    const int width = mayGrow ? std::max(place.width(), std::min(room, needed)) : place.width();
     control->setGeometry(place.left(), place.top(), width, place.height());
 }
 

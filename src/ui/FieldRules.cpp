@@ -32,6 +32,10 @@ void setLook(QLabel *label, const QString &caption, bool bold, const QColor &col
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
+    // Fitting measures the caption again; it is fitted already when neither
+    // its text nor its weight changes.
+    if (label->text() == caption && label->font().bold() == bold)
+        return;
     QFont font = label->font();
     font.setBold(bold);
     label->setFont(font);

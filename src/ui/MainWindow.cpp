@@ -74,11 +74,13 @@ MainWindow::MainWindow(SettingsModel &model, MainWindowServices services, QWidge
     setFormFont(this);
     m_form = std::make_unique<Form>(this, mainWindowForm(), model);
     findControls();
+    // The defaults go in before the field rules exist, which then show them
+    // once (counters, GPSless Mode) rather than first the empty fields.
+    loadDefaults(m_model.tracker);
     m_fieldRules = std::make_unique<FieldRules>(m_c, *m_form, m_model.tracker);
     bindCommands();
     // Key preview: the window sees every key press before the focused control.
     qApp->installEventFilter(this);
-    loadDefaults(m_model.tracker);
     createCommands();
     // At start-up the focus is on the TX delay, its text selected.
     m_c.txDelay->setFocus(Qt::OtherFocusReason);
@@ -131,7 +133,6 @@ QList<QWidget *> MainWindow::tabOrder() const
 void MainWindow::createCommands()
 {
     m_infoDialog = std::make_unique<InfoDialog>(this);
-    m_calculator = std::make_unique<CalculatorWindow>(m_model, m_c.statusText, this);
     m_send = std::make_unique<SendCommand>(SendCommand::Parts{.settings = m_model.tracker,
                                                               .sendButton = m_c.sendButton,
                                                               .dialog = m_infoDialog.get(),
@@ -181,10 +182,17 @@ void MainWindow::showHelp()
                                     QString::fromLatin1(kHelpTitle));
 }
 
+CalculatorWindow *MainWindow::calculator()
+{
+    if (!m_calculator && !m_unloaded)
+        m_calculator = std::make_unique<CalculatorWindow>(m_model, m_c.statusText, this);
+    return m_calculator.get();
+}
+
 void MainWindow::showCalculator()
 {
-    if (m_calculator)
-        m_calculator->showAndRaise();
+    if (CalculatorWindow *window = calculator())
+        window->showAndRaise();
 }
 
 void MainWindow::save()
@@ -243,6 +251,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 void MainWindow::unloadWindows()
 {
+    m_unloaded = true;
     m_send.reset();
     m_infoDialog.reset();
     m_calculator.reset();

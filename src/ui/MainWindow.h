@@ -67,8 +67,9 @@ public:
     // The keyboard order, first to last.
     QList<QWidget *> tabOrder() const;
 
-    // The calculator window (frmLatLon); null after the window has unloaded.
-    CalculatorWindow *calculator() const { return m_calculator.get(); }
+    // The calculator window (frmLatLon), built on first use: the first frame
+    // does not need it. Null after the window has unloaded.
+    CalculatorWindow *calculator();
     InfoDialog *infoDialog() const { return m_infoDialog.get(); }
     SendCommand *sendCommand() const { return m_send.get(); }
 
@@ -102,7 +103,8 @@ private:
     std::unique_ptr<CalculatorWindow> m_calculator;
     std::unique_ptr<ConfigFileCommands> m_fileCommands;
     std::unique_ptr<SendCommand> m_send;
-    int m_busy = 0; // commands running (BusyScope)
+    int m_busy = 0;         // commands running (BusyScope)
+    bool m_unloaded = false; // closed: nothing is built any more
 };
 
 } // namespace tarvek::ui

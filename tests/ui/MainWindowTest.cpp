@@ -182,6 +182,7 @@ TEST_F(MainWindowTest, NoCaptionIsClipped)
 // or the control's own text; the calculator is a child of the main window).
 TEST_F(MainWindowTest, DescribedSettingsAreTheWindowsControlsAndCaptions)
 {
+    ASSERT_TRUE(window->calculator()); // the calculator's settings are in its window
     QStringList shown;
     for (QWidget *widget : window->findChildren<QWidget *>()) {
         if (auto *label = qobject_cast<QLabel *>(widget))
