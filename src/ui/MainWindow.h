@@ -103,7 +103,7 @@ private:
     std::unique_ptr<CalculatorWindow> m_calculator;
     std::unique_ptr<ConfigFileCommands> m_fileCommands;
     std::unique_ptr<SendCommand> m_send;
-    int m_busy = 0;         // commands running (BusyScope)
+    int m_busy = 0;          // commands running (BusyScope)
     bool m_unloaded = false; // closed: nothing is built any more
 };
 
