@@ -5,6 +5,7 @@
 #include "NumericReading.h"
 #include "PackedCodes.h"
 #include "SettingKeys.h"
+#include "SettingsDescription.h"
 #include "TrackerSettings.h"
 
 namespace tarvek::config
@@ -49,8 +50,28 @@ QString ssidReason(const QString &text, const QString &which = QString())
         .arg(which, ssidText(text));
 }
 
-// Packs the settings one step at a time. Each step names the setting it
-// works on first, so that a failure is reported against it.
+// The order the settings are packed and checked in. The build stops at the
+// first setting that cannot be carried, so this order decides which failure
+// the operator is told of; it differs from the description's order on
+// purpose. Settings that share a byte with another are packed with it and
+// not listed: chkAutoReply with cbMicEMsg, chkRxPosition with edBcnEvery.
+constexpr const char *kPackOrder[] = {
+    key::kTxDelay,           key::kMessageRetries,
+    key::kMicEMessage,       key::kSymbol,
+    key::kAlternateTable,    key::kGpsInterval,
+    key::kSpeedIntervals[0], key::kSpeedIntervals[1],
+    key::kSpeedIntervals[2], key::kSpeedIntervals[3],
+    key::kSpeedIntervals[4], key::kSpeedIntervals[5],
+    key::kSpeedIntervals[6], key::kManualInterval,
+    key::kGpsTimeout,        key::kStatusEvery,
+    key::kCallsign,          key::kPath,
+    key::kStatusText,        key::kMessageTo,
+    key::kMessage,
+};
+
+// Packs the settings one step at a time, each by its row's block bytes and
+// coding. Each step names the setting it works on first, so that a failure
+// is reported against it.
 class Builder
 {
 public:
@@ -60,20 +81,8 @@ public:
 
     void run()
     {
-        packTxDelay();
-        packNumber(m_settings.messageRetries, key::kMessageRetries, offset::kMsgRetries);
-        begin(key::kMicEMessage, QString::number(m_settings.micEMessage.index()));
-        const int autoReply = m_settings.autoReply.value() != 0 ? 1 : 0;
-        m_block[offset::kMsgOptions] =
-            toByte(packMessageCode({m_settings.micEMessage.index(), autoReply}));
-        packSymbol();
-        packTimings();
-        packCallsignField(offset::kMyCall, m_settings.callsign, key::kCallsign,
-                          m_settings.path.text().isEmpty());
-        packPath();
-        packField(offset::kStatusText, m_settings.statusText, key::kStatusText);
-        packCallsignField(offset::kDestCall, m_settings.messageTo, key::kMessageTo, false);
-        packField(offset::kMessage, m_settings.message, key::kMessage);
+        for (const char *stepKey : kPackOrder)
+            pack(*findSetting(QLatin1StringView(stepKey)));
         begin(key::kCallsign, m_settings.callsign);
         if (m_settings.callsign.text().isEmpty())
             failedWith(QStringLiteral("the callsign is empty"));
@@ -83,6 +92,50 @@ public:
     QString text;              // its text when the step began
 
 private:
+    void pack(const SettingDescription &row)
+    {
+        switch (row.block.coding) {
+        case BlockCoding::TxDelay:
+            return packTxDelay(row);
+        case BlockCoding::Number:
+            return packNumber(row);
+        case BlockCoding::AcquisitionTimeout:
+            packNumber(row);
+            if (m_block[offset::kGpsAcqTimeout] == 0)
+                m_block[offset::kGpsCheckInterval] = kGpslessMarker;
+            return;
+        case BlockCoding::Tens:
+        case BlockCoding::AcquisitionTens:
+            return packInterval(row);
+        case BlockCoding::MessageCode:
+            return packMessageByte(row);
+        case BlockCoding::StatusCode:
+            return packStatusByte(row);
+        case BlockCoding::SymbolCode:
+            return packSymbol(row);
+        case BlockCoding::SymbolTable:
+            m_block[at(row)] = m_settings.alternateTable.value() != 0 ? '\\' : '/';
+            return;
+        case BlockCoding::Callsign:
+            return packCallsignField(row.block.first, fieldOf(row), row.key.data(), false);
+        case BlockCoding::Path:
+            return packPath(row);
+        case BlockCoding::Text:
+            return packField(row);
+        case BlockCoding::None:
+            return;
+        }
+    }
+
+    static size_t at(const SettingDescription &row) { return static_cast<size_t>(row.block.first); }
+
+    MaskedField &fieldOf(const SettingDescription &row)
+    {
+        Q_ASSERT(row.kind == ControlKind::MaskedText && row.inTracker);
+        return static_cast<MaskedField &>(row.inTracker(m_settings));
+    }
+
+    void begin(const SettingDescription &row) { begin(row.key.data(), fieldOf(row).text()); }
     void begin(const char *stepKey, const MaskedField &field) { begin(stepKey, field.text()); }
     void begin(const char *stepKey, const QString &stepText)
     {
@@ -90,7 +143,7 @@ private:
         text = stepText;
     }
 
-    // Every number stored in the m_block is taken to the nearest whole number
+    // Every number stored in the block is taken to the nearest whole number
     // and must fit a byte.
     std::uint8_t toByte(double value, const QString &what = QString())
     {
@@ -129,67 +182,71 @@ private:
             writeBack(field, minimum);
     }
 
-    void packNumber(MaskedField &field, const char *stepKey, int index)
+    void packNumber(const SettingDescription &row)
     {
-        begin(stepKey, field);
+        begin(row);
+        MaskedField &field = fieldOf(row);
         const std::uint8_t value = toByte(valueOf(field));
-        m_block[static_cast<size_t>(index)] = value;
+        m_block[at(row)] = value;
         writeBack(field, value);
     }
 
     // Intervals in seconds travel as tens of seconds. The byte is stored
     // before the write-back, which may still fail the build.
-    void packInterval(int index, MaskedField &field, const char *stepKey)
+    void packInterval(const SettingDescription &row)
     {
-        begin(stepKey, field);
+        begin(row);
+        MaskedField &field = fieldOf(row);
         raiseToMinimum(field, 10);
         const std::uint8_t tens =
             toByte(valueOf(field) / 10.0,
                    QStringLiteral("it makes %1 tens of seconds, more than a byte holds (255)"));
-        m_block[static_cast<size_t>(index)] = tens;
+        m_block[at(row)] = tens;
         writeBack(field, tens * 10.0);
     }
 
-    void packTxDelay()
+    void packTxDelay(const SettingDescription &row)
     {
-        begin(key::kTxDelay, m_settings.txDelay);
-        raiseToMinimum(m_settings.txDelay, 7);
-        const std::uint8_t flags = toByte(valueOf(m_settings.txDelay) * 0.15);
-        m_block[offset::kTxDelay] = flags;
-        writeBack(m_settings.txDelay, flags / 0.15);
+        begin(row);
+        MaskedField &field = fieldOf(row);
+        raiseToMinimum(field, 7);
+        const std::uint8_t flags = toByte(valueOf(field) * 0.15);
+        m_block[at(row)] = flags;
+        writeBack(field, flags / 0.15);
     }
 
-    void packTimings()
+    // The Mic-E message's list position and the auto-reply box share a byte.
+    void packMessageByte(const SettingDescription &row)
     {
-        packInterval(offset::kGpsCheckInterval, m_settings.gpsInterval, key::kGpsInterval);
-        for (int i = 0; i < kSpeedBands; ++i)
-            packInterval(offset::kSpeedTable + i, m_settings.speedIntervals[static_cast<size_t>(i)],
-                         key::kSpeedIntervals[i]);
-        packInterval(offset::kManualInterval, m_settings.manualInterval, key::kManualInterval);
+        const int index = m_settings.micEMessage.index();
+        begin(row.key.data(), QString::number(index));
+        const int autoReply = m_settings.autoReply.value() != 0 ? 1 : 0;
+        m_block[at(row)] = toByte(packMessageCode({index, autoReply}));
+    }
 
-        packNumber(m_settings.gpsTimeout, key::kGpsTimeout, offset::kGpsAcqTimeout);
-        if (m_block[offset::kGpsAcqTimeout] == 0)
-            m_block[offset::kGpsCheckInterval] = kGpslessMarker;
-
-        begin(key::kStatusEvery, m_settings.statusEvery);
-        if (valueOf(m_settings.statusEvery) > 127)
-            writeBack(m_settings.statusEvery, 127);
+    // The status interval (at most 127) and the hide-received box share a
+    // byte.
+    void packStatusByte(const SettingDescription &row)
+    {
+        begin(row);
+        MaskedField &every = fieldOf(row);
+        if (valueOf(every) > 127)
+            writeBack(every, 127);
         const int rxPosition = m_settings.hideReceived.value() != 0 ? 1 : 0;
         const std::uint8_t status =
-            toByte(packStatusCode({static_cast<int>(valueOf(m_settings.statusEvery)), rxPosition}));
-        m_block[offset::kStatusEvery] = status;
-        writeBack(m_settings.statusEvery, unpackStatusCode(status).every);
+            toByte(packStatusCode({static_cast<int>(valueOf(every)), rxPosition}));
+        m_block[at(row)] = status;
+        writeBack(every, unpackStatusCode(status).every);
     }
 
-    void packSymbol()
+    void packSymbol(const SettingDescription &row)
     {
-        begin(key::kSymbol, m_settings.symbol);
-        const QString symbol = m_settings.symbol.content();
+        begin(row);
+        const QString symbol = fieldOf(row).content();
         if (symbol.isEmpty())
             failedWith(QStringLiteral("the symbol is missing"));
         const int code = cp1252Code(symbol.at(0).unicode());
-        m_block[offset::kSymbolCode] = static_cast<std::uint8_t>(code < 0 ? '?' : code);
-        m_block[offset::kSymbolTable] = m_settings.alternateTable.value() != 0 ? '\\' : '/';
+        m_block[at(row)] = static_cast<std::uint8_t>(code < 0 ? '?' : code);
     }
 
     void packCallsignField(int position, MaskedField &field, const char *stepKey, bool addEnd)
@@ -201,33 +258,39 @@ private:
         writeBack(field, *normalised);
     }
 
-    void packPath()
+    // One or two digipeaters after the callsign, the last followed by a 0;
+    // without any, that 0 comes right after the callsign.
+    void packPath(const SettingDescription &row)
     {
-        const QString path = m_settings.path.text();
-        if (path.isEmpty())
-            return;
-        const qsizetype comma = path.size() > 1 ? path.indexOf(u',', 1) : -1;
-        if (comma < 0) {
-            packCallsignField(offset::kDigi1, m_settings.path, key::kPath, true);
+        MaskedField &field = fieldOf(row);
+        const QString path = field.text();
+        if (path.isEmpty()) {
+            m_block[offset::kDigi1] = 0;
             return;
         }
-        begin(key::kPath, path);
+        const qsizetype comma = path.size() > 1 ? path.indexOf(u',', 1) : -1;
+        if (comma < 0) {
+            packCallsignField(offset::kDigi1, field, row.key.data(), true);
+            return;
+        }
+        begin(row.key.data(), path);
         const auto first = packCallsign(m_block, offset::kDigi1, path.left(comma), false);
         if (!first)
             failedWith(ssidReason(path.left(comma), QStringLiteral("first digipeater: ")));
         const auto second = packCallsign(m_block, offset::kDigi2, path.mid(comma + 1), true);
         if (!second)
             failedWith(ssidReason(path.mid(comma + 1), QStringLiteral("second digipeater: ")));
-        writeBack(m_settings.path, *first + u',' + *second);
+        writeBack(field, *first + u',' + *second);
     }
 
-    void packField(int position, const MaskedField &field, const char *stepKey)
+    void packField(const SettingDescription &row)
     {
-        begin(stepKey, field);
-        if (!packText(m_block, position, field.text()))
+        begin(row);
+        const QString fieldText = fieldOf(row).text();
+        if (!packText(m_block, row.block.first, fieldText))
             failedWith(QStringLiteral("%1 bytes from byte %2 on run past the end of the block")
-                           .arg(encodeCp1252(field.text()).size() + 1)
-                           .arg(position));
+                           .arg(encodeCp1252(fieldText).size() + 1)
+                           .arg(row.block.first));
     }
 
     TrackerSettings &m_settings;
@@ -235,6 +298,11 @@ private:
 };
 
 } // namespace
+
+std::span<const char *const> packOrder()
+{
+    return kPackOrder;
+}
 
 bool packText(ConfigBlock &block, int position, const QString &text)
 {

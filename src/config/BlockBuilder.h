@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <optional>
+#include <span>
 
 namespace tarvek::config
 {
@@ -29,6 +30,10 @@ struct BuildResult {
 // that cannot be carried; the block is then left partly filled and the texts
 // normalised so far stay in their fields.
 BuildResult buildConfigBlock(TrackerSettings &settings, ConfigBlock &block);
+
+// The control names of the settings in the order the build packs and checks
+// them; a setting that shares its byte with another is packed with that one.
+std::span<const char *const> packOrder();
 
 // Writes the Windows-1252 codes of `text` from `position` on, then a 0.
 // Returns false, having written nothing, when a byte would fall beyond the

@@ -86,6 +86,7 @@ QString decodeSetting(const SettingDescription &setting, const ConfigBlock &bloc
     case BlockCoding::TxDelay:
         return digitsText(roundHalfEven(byte / 0.15), digits);
     case BlockCoding::Number:
+    case BlockCoding::AcquisitionTimeout:
         return digitsText(byte, digits);
     case BlockCoding::Tens:
         return tensText(byte, digits);

@@ -101,7 +101,7 @@ constexpr SettingDescription kSettings[] = {
     {.key = keyView(key::kGpsTimeout), .name = "gps-timeout"_L1, .caption = "Acquisition timeout"_L1,
      .mask = "999"_L1, .maxLength = 3, .defaultText = "025"_L1, .defaultsStep = 18,
      .format = "3 digits, tenths of a second; 0 is GPSless Mode"_L1,
-     .block = {offset::kGpsAcqTimeout, 1, 0xFF, Coding::Number},
+     .block = {offset::kGpsAcqTimeout, 1, 0xFF, Coding::AcquisitionTimeout},
      .cfg = {9, 3, Cfg::Text},
      .inTracker = trackerMember<&TrackerSettings::gpsTimeout>},
     {.key = keyView(key::kSpeedIntervals[0]), .name = "speed-0-3"_L1, .caption = "Speed 0-3 Km/h"_L1,

@@ -30,18 +30,19 @@ enum class ControlKind {
 // How the configuration block carries a setting; the decoder reads it back
 // by this. Digit counts come from the row's mask.
 enum class BlockCoding {
-    None,            // not in the block
-    TxDelay,         // milliseconds as flags (× 0.15)
-    Number,          // the value itself
-    Tens,            // seconds as tens of seconds
-    AcquisitionTens, // tens of seconds, or the GPSless marker
-    MessageCode,     // shared by cbMicEMsg and chkAutoReply (PackedCodes.h)
-    StatusCode,      // shared by edBcnEvery and chkRxPosition (PackedCodes.h)
-    SymbolCode,      // one character
-    SymbolTable,     // "/" or "\"
-    Callsign,        // six characters and the SSID character
-    Path,            // one or two callsigns, up to a 0
-    Text,            // characters up to a 0
+    None,               // not in the block
+    TxDelay,            // milliseconds as flags (× 0.15)
+    Number,             // the value itself
+    AcquisitionTimeout, // the value itself; 0 also puts the GPSless marker in the check interval
+    Tens,               // seconds as tens of seconds
+    AcquisitionTens,    // tens of seconds, or the GPSless marker
+    MessageCode,        // shared by cbMicEMsg and chkAutoReply (PackedCodes.h)
+    StatusCode,         // shared by edBcnEvery and chkRxPosition (PackedCodes.h)
+    SymbolCode,         // one character
+    SymbolTable,        // "/" or "\"
+    Callsign,           // six characters and the SSID character
+    Path,               // one or two callsigns, up to a 0
+    Text,               // characters up to a 0
 };
 
 struct BlockBytes {

@@ -1,6 +1,7 @@
 #include "BlockBuilder.h"
 #include "ControlAccess.h"
 #include "Frames.h"
+#include "SettingsDescription.h"
 #include "TrackerSettings.h"
 
 #include "ReferenceVectors.h"
@@ -224,6 +225,24 @@ TEST_F(BlockBuilderTest, AnyCharacterInTheTextFieldsBuildsOrFailsCleanly)
         const Built b = fillBlock();
         EXPECT_TRUE(b.ok) << code;
         EXPECT_EQ(b.block[113], 0) << code;
+    }
+}
+
+// Each byte of the block is packed by exactly one step; a setting that
+// shares its byte with another is packed by that one's step.
+TEST(PackOrder, PacksEveryDescribedByteOnce)
+{
+    QMap<int, int> stepsPerByte;
+    for (const char *key : packOrder()) {
+        const SettingDescription *row = findSetting(QLatin1StringView(key));
+        ASSERT_TRUE(row) << key;
+        ASSERT_NE(row->block.coding, BlockCoding::None) << key;
+        ++stepsPerByte[row->block.first];
+    }
+    for (const SettingDescription &row : allSettings()) {
+        if (row.block.coding != BlockCoding::None) {
+            EXPECT_EQ(stepsPerByte.value(row.block.first), 1) << qPrintable(row.key);
+        }
     }
 }
 
