@@ -80,10 +80,13 @@ public:
             m_failed = true;
         m_written += bytes.size();
     }
-    // Whether everything written is in the file. QFileDevice buffers the
-    // lines, and where the system takes only part of a write (a full disk,
-    // a file size limit) and then refuses the rest, Qt 6.4 reports no error:
-    // the file's size tells.
+    // Whether everything written is in the file. Where the system takes only
+    // part of a write and refuses the rest (a full disk, a file size limit),
+    // QFileDevice's write() or flush() reports it (Qt 6.4 does, in flush()).
+    // The file's size is compared as well, so that a cut-short file is never
+    // committed should a Qt version's buffering let such a write pass
+    // unreported. A pipe or a device written in place keeps no size and fails
+    // this comparison, although its bytes were delivered.
     bool complete() { return !m_failed && m_file.flush() && m_file.size() == m_written; }
 
 private:

@@ -28,6 +28,11 @@ void HelpLauncher::unload()
     forgetViewer();
 }
 
+bool HelpLauncher::isWaiting() const
+{
+    return m_viewer && m_viewer->isActivating();
+}
+
 void HelpLauncher::forgetViewer()
 {
     // The signal comes from inside the viewer's own handlers, so it is deleted

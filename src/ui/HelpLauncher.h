@@ -26,6 +26,7 @@ public:
 
     void showManual(const QString &fileName, const QString &title) override;
     void unload() override;
+    bool isWaiting() const override;
     // The viewer while it exists, for tests and for bringing it forward.
     HelpViewer *viewer() const { return m_viewer.get(); }
 

@@ -49,6 +49,9 @@ public:
     void deleteWhenIdle();
 
     QString helpFileName() const { return m_helpFileName; }
+    // Whether the activation's reload is running: its missing-file box may be
+    // open.
+    bool isActivating() const { return m_activating; }
     QTextEdit *textBox() const { return m_textBox; }
 
 Q_SIGNALS:

@@ -232,10 +232,12 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return false; // never consumed: the control still gets the key
 }
 
-// Not while an upload has the port open or a command is still running.
+// Not while an upload has the port open, a command is still running or the
+// help viewer waits for its missing-file box.
 bool MainWindow::mayClose() const
 {
-    return m_busy == 0 && !m_services.port.isOpen();
+    const bool helpWaiting = m_services.help && m_services.help->isWaiting();
+    return m_busy == 0 && !helpWaiting && !m_services.port.isOpen();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -15,6 +15,10 @@ public:
     virtual void showManual(const QString &fileName, const QString &title) = 0;
     // Closes the viewer if it is open (the main window is closing).
     virtual void unload() = 0;
+    // Whether the viewer is waiting for the operator in a box of its own (the
+    // missing-file message, shown when the viewer becomes active, after
+    // showManual has returned). The main window does not close meanwhile.
+    virtual bool isWaiting() const { return false; }
 };
 
 } // namespace tarvek::ui

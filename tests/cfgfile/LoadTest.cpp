@@ -179,6 +179,21 @@ TEST_F(LoadTest, AFailureNamesTheSettingAndLineOfItsPlace)
     }
 }
 
+// Old Mac editors end lines with CR alone, Unix ones with LF: a bad value on
+// line 4 (the third speed band) is named on line 4 whichever end they use.
+TEST_F(LoadTest, AFailureNamesItsLineWhateverTheLineEnds)
+{
+    auto values = Distinct();
+    values[8] = "\"12345\"";
+    const QByteArray crLf = Layout(values);
+    for (const char *end : {"\r", "\n"}) {
+        QByteArray bytes = crLf;
+        const CfgResult result = LoadBytes(bytes.replace("\r\n", end));
+        EXPECT_EQ(result.setting, QLatin1StringView("esSpeedTable(2)")) << int(*end);
+        EXPECT_EQ(result.line, 4) << int(*end);
+    }
+}
+
 TEST_F(LoadTest, GpsCheckTimeIsNotStoredAndKeepsItsValue)
 {
     Set(*model, "edGpsCheckTime", "500");

@@ -14,6 +14,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -75,6 +76,33 @@ TEST(CliSettings, ListsEverySettingWithTheDefaultsLoadDefaultsWrites)
         EXPECT_TRUE(
             lines.at(qsizetype(i)).startsWith(ref.name + u" | "_s + ref.setting->name + u" | "_s))
             << qPrintable(lines.at(qsizetype(i)));
+    }
+}
+
+// The format in --json says what a setting takes: the field's mask, the
+// Mic-E list's entries in their order.
+TEST(CliSettings, JsonFormatNamesTheMaskAndTheListEntries)
+{
+    const CliText run = Cli({u"settings"_s, u"--json"_s});
+    ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
+    QMap<QString, QString> formats;
+    for (const QJsonValue row : QJsonDocument::fromJson(run.out.toUtf8()).array())
+        formats[row[u"control"_s].toString()] = row[u"format"_s].toString();
+    for (const auto &[control, mask] : {std::pair{"edComm", "\"#\""},
+                                        {"edNumFlagsAuto", "\"999\""},
+                                        {"edSymbol", "\"&\""},
+                                        {"esSpeedTable(0)", "\"9999\""}}) {
+        const QString format = formats.value(QString::fromLatin1(control));
+        EXPECT_TRUE(format.contains(QLatin1StringView(mask)))
+            << control << ": " << qPrintable(format);
+    }
+    const QString micE = formats.value(u"cbMicEMsg"_s);
+    qsizetype from = 0;
+    for (const char *entry : {"Off Duty", "En Route", "In Service", "Returning", "Committed",
+                              "Special", "Priority", "Emergency"}) {
+        const qsizetype at = micE.indexOf(QLatin1StringView(entry), from);
+        EXPECT_GE(at, from) << entry << " in " << qPrintable(micE);
+        from = std::max(at, from);
     }
 }
 

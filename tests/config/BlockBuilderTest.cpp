@@ -97,9 +97,12 @@ TEST_F(BlockBuilderTest, NormalisedTextsAreWrittenBack)
     EXPECT_EQ(s.statusEvery.text(), QStringLiteral("127"));
 }
 
+// Below 7 ms the delay is raised to 7 ms, 1 flag: "0" and "3" would
+// otherwise give 0 flags (3 x 0.15 = 0.45), written back as "000".
 TEST_F(BlockBuilderTest, TxDelayIsRewrittenAsTheDelayReallyUsed)
 {
-    for (const auto &[typed, written] : {std::pair{"250", "253"}, {"150", "147"}, {"10", "013"}}) {
+    for (const auto &[typed, written] :
+         {std::pair{"250", "253"}, {"150", "147"}, {"10", "013"}, {"0", "007"}, {"3", "007"}}) {
         Set("edNumFlagsAuto", typed);
         ASSERT_TRUE(fillBlock().ok) << typed;
         EXPECT_EQ(s.txDelay.text(), QString::fromLatin1(written)) << typed;

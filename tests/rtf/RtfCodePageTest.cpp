@@ -36,6 +36,10 @@ const TextCase kTextCases[] = {
     {"FontCharsetOverridesDocument",
      R"({\rtf1\ansi\ansicpg1252{\fonttbl{\f0 Arial;}{\f1\fcharset238 Arial CE;}}\f1\'b9\f0\'b9})",
      u"ą¹"_s},
+    // Text before any \f is in the default font: Windows-1251 reads C0 E1 as "Аб".
+    {"DefaultFontCharsetWithoutF",
+     R"({\rtf1\ansi\ansicpg1252\deff1{\fonttbl{\f0 Arial;}{\f1\fcharset204 Arial Cyr;}}\'c0\'e1})",
+     u"Аб"_s},
     {"DoubleByteCodePage", R"({\rtf1\ansi\ansicpg932 \'82\'a0})", u"あ"_s},
     {"UnknownCodePageFallsBackTo1252", R"({\rtf1\ansi\ansicpg9999 \'e8})", u"è"_s},
     {"SymbolFontBullet", R"({\rtf1{\fonttbl{\f1\fcharset2 Symbol;}}{\f1\'b7} x})", u"• x"_s},

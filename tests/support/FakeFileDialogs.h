@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -17,12 +18,16 @@ public:
     std::optional<QString> chooseFile(QWidget *, const ui::FileDialogRequest &request) override
     {
         requests.push_back(request);
+        if (whileShown)
+            whileShown();
         return answer;
     }
 
     // The file the operator picks; none: the dialog is cancelled.
     std::optional<QString> answer;
     std::vector<ui::FileDialogRequest> requests;
+    // Runs while the dialog is up, as FakeMessagePresenter::whileShown.
+    std::function<void()> whileShown;
 };
 
 } // namespace tarvek::testing

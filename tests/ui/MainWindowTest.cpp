@@ -1,7 +1,8 @@
 // The main window driven as an operator would: keys typed and Tab pressed
 // in the real window, buttons clicked, the window closed; message boxes,
 // file dialogs, the serial port and the help viewer are stand-ins, except in
-// the SEND test, which writes to a pseudo-terminal through the real port.
+// the SEND tests, which write to a pseudo-terminal through the real port, and
+// where a close request meets Help's missing-file box, the real viewer's.
 #include "BlockBuilder.h"
 #include "CalculatorWindow.h"
 #include "CaptionFit.h"
@@ -9,6 +10,7 @@
 #include "FakeFileDialogs.h"
 #include "FakeMessagePresenter.h"
 #include "Frames.h"
+#include "HelpLauncher.h"
 #include "InfoDialog.h"
 #include "MainWindow.h"
 #include "ManualHelp.h"
@@ -25,11 +27,13 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
@@ -68,10 +72,11 @@ constexpr std::chrono::seconds kArrival{5};
 class MainWindowTest : public ::testing::Test
 {
 protected:
-    void open(SerialPort &port)
+    void open(SerialPort &port, ManualHelp *manual = nullptr)
     {
         window = std::make_unique<MainWindow>(
-            model, MainWindowServices{messages, dialogs, port, &help, std::nullopt});
+            model,
+            MainWindowServices{messages, dialogs, port, manual ? manual : &help, std::nullopt});
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -548,21 +553,45 @@ TEST_F(MainWindowTest, RejectedSettingsShowTheMessageAndSendNothing)
     EXPECT_TRUE(c().sendButton->isEnabled());
 }
 
-// The rejection box is a nested event loop: a close request arriving while
-// it is open is refused, and the window closes once SEND has ended.
-TEST_F(MainWindowTest, CloseRequestWhileTheRejectionBoxIsOpenIsRefused)
+// A box or a file dialog is a nested event loop: a close request arriving
+// while one is open is refused, and the window closes once it has gone. Help
+// runs the real viewer, whose missing-file box comes up when the viewer
+// becomes active, after the button's handler has returned.
+TEST_F(MainWindowTest, CloseRequestWhileABoxOrDialogIsOpenIsRefused)
 {
-    ASSERT_TRUE(model.tracker.callsign.setText(QString()));
-    messages.whileShown = [this] {
+    QTemporaryDir noManual;
+    const QString previousFolder = QDir::currentPath();
+    QDir::setCurrent(noManual.path());
+    HelpLauncher viewer(messages);
+    bool visibleWhileOpen = false;
+    const auto requestClose = [&] {
         QueueCloseRequest(window.get());
         QCoreApplication::processEvents();
+        visibleWhileOpen = window->isVisible();
     };
-    QTest::mouseClick(c().sendButton, Qt::LeftButton);
-    EXPECT_EQ(messages.shown.size(), 1);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(c().sendButton->isEnabled());
-    messages.whileShown = nullptr;
-    EXPECT_TRUE(window->close());
+    messages.whileShown = requestClose;
+    dialogs.whileShown = requestClose;
+    const std::pair<const char *, QPushButton * MainWindow::Controls::*> commands[] = {
+        {"SEND, its rejection box", &MainWindow::Controls::sendButton},
+        {"Save, its file dialog", &MainWindow::Controls::saveButton},
+        {"Load, its file dialog", &MainWindow::Controls::loadButton},
+        {"Help, its missing-file box", &MainWindow::Controls::helpButton},
+    };
+    for (const auto &[command, button] : commands) {
+        SCOPED_TRACE(command);
+        open(port, &viewer);
+        ASSERT_TRUE(model.tracker.callsign.setText(QString())); // SEND is rejected
+        const size_t asked = size_t(messages.shown.size()) + dialogs.requests.size();
+        visibleWhileOpen = false;
+        QTest::mouseClick(c().*button, Qt::LeftButton);
+        QTRY_COMPARE(size_t(messages.shown.size()) + dialogs.requests.size(), asked + 1);
+        EXPECT_TRUE(visibleWhileOpen);
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_TRUE(c().sendButton->isEnabled());
+        EXPECT_TRUE(window->close());
+    }
+    window.reset(); // it refers to the viewer
+    QDir::setCurrent(previousFolder);
 }
 
 TEST(MainWindowHelp, HelpButtonIsDisabledWithoutAViewer)

@@ -185,6 +185,19 @@ INSTANTIATE_TEST_SUITE_P(
                                     "\r\nSending data on COM1....."}),
     [](const auto &info) { return info.param.name; });
 
+// A port that reports closed right after opening ends SEND without a box:
+// nothing is written and the dialog never appears.
+TEST_F(SendFixture, PortClosedRightAfterOpeningEndsWithoutAMessage)
+{
+    recordingPort.staysClosed = true;
+    command().run();
+
+    EXPECT_TRUE(presenter.shown.isEmpty()) << presenter.lines().join(u'\n').toStdString();
+    EXPECT_TRUE(recordingPort.written.isEmpty());
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(cmdSend->isEnabled());
+}
+
 TEST_F(SendFixture, DialogClosedWithItsCloseBoxComesBackOnTheNextSend)
 {
     command().run();
