@@ -1,6 +1,7 @@
 #include "SettingsDescription.h"
 
 #include "ConfigBlock.h"
+#include "PortNumberFormat.h"
 #include "SettingKeys.h"
 #include "TrackerSettings.h"
 
@@ -40,21 +41,12 @@ template <auto Member> QObject &calculatorMember(CalculatorSettings &c)
 
 constexpr QLatin1StringView kCheckBoxFormat = "check box: 0 clear, 1 ticked, 2 greyed"_L1;
 
-// What the port number means on this system (the mapping of serial/PortNumbers).
-#ifdef Q_OS_WIN
-constexpr QLatin1StringView kPortFormat = "1 digit, the serial port number (1 is COM1)"_L1;
-#else
-constexpr QLatin1StringView kPortFormat =
-    "1 digit, the N-th serial port the system reports, USB adapters first "
-    "(1 is normally /dev/ttyUSB0; tarvek-cli ports lists them)"_L1;
-#endif
-
 // One row per control; clang-format would put every field on a line of its own.
 // clang-format off
 constexpr SettingDescription kSettings[] = {
     {.key = keyView(key::kPort), .name = "port"_L1, .caption = "Comm num:"_L1,
      .mask = "#"_L1, .maxLength = 1, .defaultText = "1"_L1, .defaultsStep = 1,
-     .format = kPortFormat,
+     .format = kPortNumberFormat,
      .cfg = {1, 1, Cfg::Text},
      .inTracker = trackerMember<&TrackerSettings::port>},
     {.key = keyView(key::kTxDelay), .name = "tx-delay"_L1, .caption = "TX DELAY"_L1,
