@@ -2,6 +2,7 @@
 
 #include "NumericReading.h"
 #include "PortNumbering.h"
+#include "SerialErrorTexts.h"
 #include "SystemPorts.h"
 
 #include <QRegularExpression>
@@ -54,11 +55,6 @@ QStringList systemDevices()
     return devices;
 }
 
-QString invalidPortNumber()
-{
-    return QStringLiteral("Invalid port number");
-}
-
 } // namespace
 
 std::optional<int> portNumberFromText(const QString &text)
@@ -81,7 +77,7 @@ PortLookup mapPortNumber(int number, const QStringList &devices,
                          const EnvironmentLookup &environment)
 {
     if (number < 1)
-        return {QString(), invalidPortNumber()};
+        return {QString(), texts::invalidPortNumber()};
     const QString overridden = environment(QStringLiteral("TARVEK_COM%1").arg(number));
     if (!overridden.isEmpty())
         return {overridden, QString()};
@@ -104,7 +100,7 @@ QString describePortNumber(const QString &commText)
 {
     const std::optional<int> number = portNumberFromText(commText);
     if (!number)
-        return invalidPortNumber();
+        return texts::invalidPortNumber();
     const PortLookup lookup = resolvePortNumber(*number);
     return lookup.ok() ? lookup.device : lookup.reason;
 }

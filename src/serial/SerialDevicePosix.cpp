@@ -1,6 +1,7 @@
 // The serial device on Linux and other POSIX systems: QSerialPort, plus an
 // flock() so that a port another program holds is reported as in use.
 #include "SerialDevice.h"
+#include "SerialErrorTexts.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -29,7 +30,7 @@ QString openFailure(const QSerialPort &port, const QString &device)
     const QString reason = port.errorString();
     switch (port.error()) {
     case QSerialPort::DeviceNotFoundError:
-        return QStringLiteral("No serial port %1 (%2)").arg(device, reason);
+        return texts::noSuchPort(device, reason);
     case QSerialPort::PermissionError:
         if (accessDenied(device))
             return QStringLiteral("Permission denied opening %1. Serial ports belong to the "
@@ -37,19 +38,17 @@ QString openFailure(const QSerialPort &port, const QString &device)
                                   "\"sudo usermod -aG dialout $USER\", then log out and in "
                                   "again.")
                 .arg(device);
-        return QStringLiteral("Serial port %1 is in use by another program (%2)")
-            .arg(device, reason);
+        return texts::portInUse(device, reason);
     default:
-        return QStringLiteral("Cannot open serial port %1: %2").arg(device, reason);
+        return texts::cannotOpen(device, reason);
     }
 }
 
 QString writeFailure(const QSerialPort &port, const QString &device)
 {
     if (port.error() == QSerialPort::ResourceError)
-        return QStringLiteral("Serial port %1 is gone (unplugged or disconnected): %2")
-            .arg(device, port.errorString());
-    return QStringLiteral("Cannot write to %1: %2").arg(device, port.errorString());
+        return texts::portGone(device, port.errorString());
+    return texts::cannotWrite(device, port.errorString());
 }
 
 // open() has applied the settings; a driver that silently changed one of
@@ -106,11 +105,9 @@ std::optional<QString> SerialDevice::open(const QString &device)
         return openFailure(port, device);
     std::optional<QString> failure;
     if (!lineTookSettings(port))
-        failure = QStringLiteral("%1 does not accept 4800 baud, 8 data bits, no parity, "
-                                 "1 stop bit")
-                      .arg(device);
+        failure = texts::refusesLineSettings(device);
     else if (heldByAnotherProgram(port))
-        failure = QStringLiteral("Serial port %1 is in use by another program").arg(device);
+        failure = texts::portInUse(device);
     if (failure)
         port.close();
     return failure;
@@ -136,7 +133,7 @@ std::optional<QString> SerialDevice::write(const QByteArray &bytes, int timeoutM
         if (port.error() != QSerialPort::NoError && port.error() != QSerialPort::TimeoutError)
             return writeFailure(port, m_device);
         if (!progressed && deadline.hasExpired())
-            return QStringLiteral("Timed out writing to %1").arg(m_device);
+            return texts::writeTimedOut(m_device);
     }
     return std::nullopt;
 }

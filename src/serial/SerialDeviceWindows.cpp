@@ -2,6 +2,7 @@
 // API. Windows opens a port for one program at a time, so a port another
 // program holds fails to open with "access denied".
 #include "SerialDevice.h"
+#include "SerialErrorTexts.h"
 
 #include <windows.h>
 
@@ -43,13 +44,12 @@ QString openFailure(DWORD code, const QString &device)
     switch (code) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
-        return QStringLiteral("No serial port %1 (%2)").arg(device, reason);
+        return texts::noSuchPort(device, reason);
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
-        return QStringLiteral("Serial port %1 is in use by another program (%2)")
-            .arg(device, reason);
+        return texts::portInUse(device, reason);
     default:
-        return QStringLiteral("Cannot open serial port %1: %2").arg(device, reason);
+        return texts::cannotOpen(device, reason);
     }
 }
 
@@ -61,10 +61,9 @@ QString writeFailure(DWORD code, const QString &device)
     case ERROR_DEV_NOT_EXIST:
     case ERROR_GEN_FAILURE:
     case ERROR_OPERATION_ABORTED:
-        return QStringLiteral("Serial port %1 is gone (unplugged or disconnected): %2")
-            .arg(device, systemMessage(code));
+        return texts::portGone(device, systemMessage(code));
     default:
-        return QStringLiteral("Cannot write to %1: %2").arg(device, systemMessage(code));
+        return texts::cannotWrite(device, systemMessage(code));
     }
 }
 
@@ -139,9 +138,7 @@ std::optional<QString> SerialDevice::open(const QString &device)
     m_handle->handle = handle;
     if (!configureLine(handle)) {
         close();
-        return QStringLiteral("%1 does not accept 4800 baud, 8 data bits, no parity, "
-                              "1 stop bit")
-            .arg(device);
+        return texts::refusesLineSettings(device);
     }
     return std::nullopt;
 }
@@ -170,7 +167,7 @@ std::optional<QString> SerialDevice::write(const QByteArray &bytes, int timeoutM
         if (!WriteFile(handle, bytes.constData() + sent, chunk, &written, nullptr))
             return writeFailure(GetLastError(), m_device);
         if (written == 0)
-            return QStringLiteral("Timed out writing to %1").arg(m_device);
+            return texts::writeTimedOut(m_device);
         sent += written;
     }
     if (!FlushFileBuffers(handle))

@@ -1,6 +1,7 @@
 #include "SystemSerialPort.h"
 
 #include "SerialDevice.h"
+#include "SerialErrorTexts.h"
 
 namespace tarvek::serial
 {
@@ -22,7 +23,7 @@ bool SystemSerialPort::fail(const QString &description)
 bool SystemSerialPort::setPortNumber(int number)
 {
     if (number < 1)
-        return fail(QStringLiteral("Invalid port number"));
+        return fail(texts::invalidPortNumber());
     if (m_line->isOpen())
         return fail(QStringLiteral("Operation valid only when the port is closed"));
     m_number = number;
@@ -34,7 +35,7 @@ bool SystemSerialPort::open()
     if (m_line->isOpen())
         return fail(QStringLiteral("Port already open"));
     if (m_number < 1)
-        return fail(QStringLiteral("Invalid port number"));
+        return fail(texts::invalidPortNumber());
     const PortLookup lookup = m_resolver(m_number);
     if (!lookup.ok())
         return fail(lookup.reason);

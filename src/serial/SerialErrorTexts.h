@@ -1,0 +1,58 @@
+#pragma once
+// The serial errors' descriptions, which the operator reads in the serial
+// error box and tarvek-cli prints: one text each, whichever system's port
+// code finds the fault. `device` is the device path or COMn name; `reason`
+// the system's own words.
+#include <QString>
+
+namespace tarvek::serial::texts
+{
+
+inline QString invalidPortNumber()
+{
+    return QStringLiteral("Invalid port number");
+}
+
+inline QString noSuchPort(const QString &device, const QString &reason)
+{
+    return QStringLiteral("No serial port %1 (%2)").arg(device, reason);
+}
+
+inline QString portInUse(const QString &device, const QString &reason)
+{
+    return QStringLiteral("Serial port %1 is in use by another program (%2)").arg(device, reason);
+}
+
+inline QString portInUse(const QString &device)
+{
+    return QStringLiteral("Serial port %1 is in use by another program").arg(device);
+}
+
+inline QString cannotOpen(const QString &device, const QString &reason)
+{
+    return QStringLiteral("Cannot open serial port %1: %2").arg(device, reason);
+}
+
+inline QString refusesLineSettings(const QString &device)
+{
+    return QStringLiteral("%1 does not accept 4800 baud, 8 data bits, no parity, 1 stop bit")
+        .arg(device);
+}
+
+inline QString portGone(const QString &device, const QString &reason)
+{
+    return QStringLiteral("Serial port %1 is gone (unplugged or disconnected): %2")
+        .arg(device, reason);
+}
+
+inline QString cannotWrite(const QString &device, const QString &reason)
+{
+    return QStringLiteral("Cannot write to %1: %2").arg(device, reason);
+}
+
+inline QString writeTimedOut(const QString &device)
+{
+    return QStringLiteral("Timed out writing to %1").arg(device);
+}
+
+} // namespace tarvek::serial::texts
