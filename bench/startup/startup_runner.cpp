@@ -94,7 +94,7 @@ int main(int argc, char **argv)
     const double ratio = f[0].milliseconds / f[1].milliseconds;
     const double extra = f[0].peakMb - f[1].peakMb;
     const bool met = ratio <= kTimeRatioTarget && extra <= kMemoryTargetMb;
-    std::printf("start-up ratio %.2fx (target <= %.1fx), extra peak memory %.1f MB (target <= %.0f "
+    std::printf("start-up ratio %.2fx (target <= %.2fx), extra peak memory %.1f MB (target <= %.0f "
                 "MB): %s\n",
                 ratio, kTimeRatioTarget, extra, kMemoryTargetMb, met ? "met" : "NOT met");
     return met ? 0 : 1;
