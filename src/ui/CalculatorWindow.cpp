@@ -13,13 +13,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <algorithm>
 
 using namespace tarvek::config;
@@ -33,29 +31,6 @@ namespace
 const QColor kLightYellow(255, 255, 128);
 constexpr int kClientWidthTwips = 5295;
 constexpr int kClientHeightTwips = 1620;
-
-int radioCaptionWidth(const QRadioButton *button, const QFont &font)
-{
-    const QStyle *style = button->style();
-    return style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, button) +
-           style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, button) +
-           QFontMetrics(font).horizontalAdvance(button->text()) + 3;
-}
-
-// Option-button captions are kept whole as the window's other captions are
-// (fitAllCaptions): the button may grow to the window's edge, and where the
-// stand-in face is still too wide the caption is drawn condensed.
-void fitRadioCaption(QRadioButton *button)
-{
-    const int room = button->parentWidget()->width() - 2 - button->x();
-    QFont font = button->font();
-    for (int stretch = QFont::Unstretched; stretch >= 60 && radioCaptionWidth(button, font) > room;
-         stretch -= 5)
-        font.setStretch(stretch);
-    button->setFont(font);
-    button->resize(std::max(button->width(), std::min(room, radioCaptionWidth(button, font))),
-                   button->height());
-}
 
 // A key press that types a character, as opposed to Delete, the arrows,
 // Home, End and the other editing keys. Tab and Shift+Tab move the focus and
@@ -101,8 +76,6 @@ CalculatorWindow::CalculatorWindow(SettingsModel &model, QLineEdit *statusEdit, 
     m_normalForm = m_form->get<QRadioButton>(key::kNormalForm);
     m_compressedForm = m_form->get<QRadioButton>("optLLtoComp");
     m_writeButton = m_form->get<QPushButton>("cmdCalc");
-    fitRadioCaption(m_normalForm);
-    fitRadioCaption(m_compressedForm);
     for (QLineEdit *field : {m_latitude, m_longitude}) {
         // Every character arrives as a key press, so the key filter sees it.
         field->setAttribute(Qt::WA_InputMethodEnabled, false);

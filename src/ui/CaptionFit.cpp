@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QRadioButton>
 #include <QStyle>
 #include <QVariant>
 #include <algorithm>
@@ -19,7 +20,7 @@ namespace
 
 const char *const kDesignRect = "tarvekDesignRect";
 constexpr int kNarrowestStretch = 60;
-constexpr int kStretchStep = 5;
+constexpr int kStretchStep = 10;
 // Blank pixels kept between a caption and the control to its right.
 constexpr int kGap = 2;
 
@@ -46,6 +47,10 @@ int neededWidth(const QWidget *control, const QFont &font)
         return styleMetric(control, QStyle::PM_IndicatorWidth) +
                styleMetric(control, QStyle::PM_CheckBoxLabelSpacing) + textWidth(fm, box->text()) +
                2;
+    if (const auto *option = qobject_cast<const QRadioButton *>(control))
+        return styleMetric(control, QStyle::PM_ExclusiveIndicatorWidth) +
+               styleMetric(control, QStyle::PM_RadioButtonLabelSpacing) +
+               textWidth(fm, option->text()) + 2;
     if (const auto *button = qobject_cast<const QPushButton *>(control))
         return textWidth(fm, button->text()) + styleMetric(control, QStyle::PM_ButtonMargin) +
                2 * styleMetric(control, QStyle::PM_DefaultFrameWidth);
@@ -99,7 +104,8 @@ int rightLimit(const QWidget *control, const QRect &place)
 
 bool mayGrowRight(const QWidget *control)
 {
-    return qobject_cast<const QLabel *>(control) || qobject_cast<const QCheckBox *>(control);
+    return qobject_cast<const QLabel *>(control) || qobject_cast<const QCheckBox *>(control) ||
+           qobject_cast<const QRadioButton *>(control);
 }
 
 } // namespace
@@ -114,6 +120,10 @@ QFont formFont(const QString &family, qreal points)
                      : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
+    // Unstretched, as fitCaption asks for it: a font left at "any stretch"
+    // is a different request from the same font unstretched, and each
+    // request is a font engine of its own with its own glyphs to load.
+    font.setStretch(QFont::Unstretched);
     return font;
 }
 
@@ -146,8 +156,8 @@ void fitCaption(QWidget *control)
     const QRect place = control->property(kDesignRect).toRect();
     QFont font = control->font();
     font.setStretch(QFont::Unstretched);
-    // The room the caption may show in: for labels and check boxes up to the
-    // next control on the right, for buttons and frames their own width.
+    // The room the caption may show in: for labels, check and option boxes up
+    // to the next control on the right, for buttons and frames their own width.
     const bool mayGrow = mayGrowRight(control);
     const int room = mayGrow ? rightLimit(control, place) - place.left() : place.width();
     // Each measurement shapes the caption, so the width is measured once per
@@ -156,9 +166,11 @@ void fitCaption(QWidget *control)
     int needed = neededWidth(control, font);
     const auto fits = [&] { return wrapping ? wrappedFits(wrapping, font, room) : needed <= room; };
     if (!fits()) {
-        // Each stretch is a font to look up and load, which is slow; the
-        // stretches come in a few fixed steps so that controls share them,
-        // and the search starts at the step the width ratio suggests.
+        // Each stretch is a font engine of its own, looked up, set up and
+        // filled with its own glyphs, the costliest part of start-up. The
+        // stretches come in steps of a tenth, so that the condensed captions
+        // share two or three of them, and the search starts at the step the
+        // width ratio suggests.
         int stretch = QFont::Unstretched - kStretchStep;
         if (!wrapping && needed > room)
             stretch = QFont::Unstretched * room / needed / kStretchStep * kStretchStep;
