@@ -29,7 +29,9 @@ endfunction()
 # never into the sources (scripts/fuzz.sh merges finds back). Otherwise it is
 # linked with a replay driver that feeds it every corpus file, each prefix of
 # them, and a fixed number of pseudo-random inputs, so the same target runs in
-# every build.
+# every build. Only the libFuzzer runs carry the label `fuzz`: the replays are
+# ordinary tests, so that the sanitizer suite, which leaves the label out,
+# still replays every target's corpus.
 if(TARVEK_FUZZ AND NOT TARGET fuzzers)
   add_custom_target(fuzzers)
 endif()

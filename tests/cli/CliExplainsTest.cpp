@@ -187,6 +187,14 @@ TEST(CliReasons, LowerCaseCallsignsAreWarnedAboutAndKept)
     EXPECT_TRUE(run.out.contains(u"\"edMyCall\": \"iu0abc-7\""_s)) << qPrintable(run.out);
 }
 
+// The setting's name ends at the first "=": texts may hold "=" themselves.
+TEST(CliInputs, SetValueMayHoldEqualsSigns)
+{
+    const CliText run = Cli({u"encode"_s, u"--set"_s, u"message=2+2=4"_s});
+    EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
+    EXPECT_TRUE(run.out.contains(u"\nedAprsMsg=2+2=4\n"_s)) << qPrintable(run.out);
+}
+
 TEST(CliHelp, EveryVerbDescribesItselfWithAnExample)
 {
     for (const QString &verb : {u"encode"_s, u"save"_s, u"position"_s, u"send"_s, u"decode"_s,
@@ -196,6 +204,17 @@ TEST(CliHelp, EveryVerbDescribesItselfWithAnExample)
         EXPECT_TRUE(run.out.startsWith(u"usage: tarvek-cli "_s + verb)) << qPrintable(run.out);
         EXPECT_TRUE(run.out.contains(u"\nexample: "_s)) << qPrintable(verb);
     }
+    // A folded usage line goes on under the verb's first option.
+    EXPECT_EQ(Cli({u"position"_s, u"--help"_s}).out,
+              u"usage: tarvek-cli position --lat TEXT --lon TEXT [--seconds] [--normal]\n"
+              "                           [--symbol C] [--alternate]\n"
+              "Prints the GPSless position text as the calculator writes it: latitude and\n"
+              "longitude as degrees.minutes.hundredths (degrees.minutes.seconds with\n"
+              "--seconds), the compressed form unless --normal, symbol \">\" unless --symbol "
+              "C,\n"
+              "the primary table \"/\" unless --alternate (\"\\\").\n"
+              "Exit: 0 printed; 1 a text is not valid; 2 usage error.\n"
+              "example: tarvek-cli position --lat 45.30.50 --lon 9.10.20 --normal\n"_s);
     const CliText overview = Cli({u"--help"_s});
     EXPECT_TRUE(
         overview.out.endsWith(u"`tarvek-cli settings` lists the names --set takes; "

@@ -33,6 +33,8 @@ const TextCase kTextCases[] = {
     {"RawHighByteIs1252", "{\\rtf1\\ansi caff\xe8}", u"caffè"_s},
     {"HexIn1251", R"({\rtf1\ansi\ansicpg1251 \'c0\'e1})", u"Аб"_s},
     {"HexIn1250", R"({\rtf1\ansi\ansicpg1250 \'b9})", u"ą"_s},
+    // 9B is "ø" in IBM 850 and "¢" in IBM 437.
+    {"HexInPca850", R"({\rtf1\pca \'9b})", u"ø"_s},
     {"FontCharsetOverridesDocument",
      R"({\rtf1\ansi\ansicpg1252{\fonttbl{\f0 Arial;}{\f1\fcharset238 Arial CE;}}\f1\'b9\f0\'b9})",
      u"ą¹"_s},
