@@ -13,6 +13,7 @@ checked here.
 
     send-check.py LINUX_CLI WINE_RUN WINDOWS_CLI
 """
+import atexit
 import json
 import os
 import re
@@ -36,10 +37,26 @@ def wine(*args, **kwargs):
     return subprocess.run([wine_run, *args], capture_output=True, timeout=120, **kwargs)
 
 
-def map_port(name, device):
-    wine("reg", "add", r"HKLM\Software\Wine\Ports", "/v", name, "/t", "REG_SZ", "/d", device, "/f")
+PORTS_KEY = r"HKLM\Software\Wine\Ports"
+# The COM names this check maps. They are unmapped before it starts, in case
+# an earlier run was killed before its own clean-up, and again when it ends.
+MAPPED = ["COM1"]
+
+
+def restart_wineserver():
     subprocess.run(["wineserver", "-k"], env=os.environ, check=False)
     subprocess.run(["wineserver", "-w"], env=os.environ, check=False)
+
+
+def map_port(name, device):
+    wine("reg", "add", PORTS_KEY, "/v", name, "/t", "REG_SZ", "/d", device, "/f")
+    restart_wineserver()
+
+
+def unmap_ports():
+    for name in MAPPED:
+        wine("reg", "delete", PORTS_KEY, "/v", name, "/f")
+    restart_wineserver()
 
 
 def message_shape(text):
@@ -47,6 +64,8 @@ def message_shape(text):
     return re.sub(r"\(.*\)", "(...)", re.sub(r"(COM\d+|/dev/\S+)", "DEVICE", text)).strip()
 
 
+unmap_ports()
+atexit.register(unmap_ports)
 master, slave = os.openpty()
 tty.setraw(slave)
 device = os.ttyname(slave)

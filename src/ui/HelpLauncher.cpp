@@ -2,11 +2,16 @@
 
 #include "HelpViewer.h"
 
+#include <QCoreApplication>
+
 namespace tarvek::ui
 {
 
-HelpLauncher::HelpLauncher(MessagePresenter &messages, QObject *parent)
-    : QObject(parent), m_messages(messages)
+HelpLauncher::HelpLauncher(MessagePresenter &messages, const QString &programFolder,
+                           QObject *parent)
+    : QObject(parent), m_messages(messages),
+      m_programFolder(programFolder.isEmpty() ? QCoreApplication::applicationDirPath()
+                                              : programFolder)
 {
 }
 
@@ -15,7 +20,7 @@ HelpLauncher::~HelpLauncher() = default;
 void HelpLauncher::showManual(const QString &fileName, const QString &title)
 {
     if (!m_viewer) {
-        m_viewer = std::make_unique<HelpViewer>(m_messages);
+        m_viewer = std::make_unique<HelpViewer>(m_messages, m_programFolder);
         connect(m_viewer.get(), &HelpViewer::unloaded, this, &HelpLauncher::forgetViewer);
     }
     m_viewer->showManual(fileName, title);

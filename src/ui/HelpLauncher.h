@@ -20,8 +20,10 @@ class HelpLauncher : public QObject, public ManualHelp
 {
     Q_OBJECT
 public:
-    // `messages` must outlive the launcher.
-    explicit HelpLauncher(MessagePresenter &messages, QObject *parent = nullptr);
+    // `messages` must outlive the launcher. The viewer also looks for the
+    // manual in `programFolder`; empty means the program's own folder.
+    explicit HelpLauncher(MessagePresenter &messages, const QString &programFolder = {},
+                          QObject *parent = nullptr);
     ~HelpLauncher() override;
 
     void showManual(const QString &fileName, const QString &title) override;
@@ -34,6 +36,7 @@ private:
     void forgetViewer();
 
     MessagePresenter &m_messages;
+    QString m_programFolder;
     std::unique_ptr<HelpViewer> m_viewer;
 };
 

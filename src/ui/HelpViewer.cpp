@@ -7,7 +7,6 @@
 #include "UserTexts.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,7 +18,8 @@
 namespace tarvek::ui
 {
 
-HelpViewer::HelpViewer(MessagePresenter &messages) : QWidget(nullptr), m_messages(messages)
+HelpViewer::HelpViewer(MessagePresenter &messages, const QString &programFolder)
+    : QWidget(nullptr), m_messages(messages), m_programFolder(programFolder)
 {
     setObjectName(QStringLiteral("frmIstruzioni"));
     setWindowTitle(QStringLiteral("Istruzioni:"));
@@ -56,11 +56,11 @@ bool HelpViewer::fileExists(const QString &name)
     return info.exists() && !info.isDir();
 }
 
-QString HelpViewer::locateManual(const QString &name)
+QString HelpViewer::locateManual(const QString &name, const QString &programFolder)
 {
     if (fileExists(name))
         return name;
-    const QString besideProgram = QDir(QCoreApplication::applicationDirPath()).filePath(name);
+    const QString besideProgram = QDir(programFolder).filePath(name);
     return fileExists(besideProgram) ? besideProgram : name;
 }
 
@@ -146,7 +146,7 @@ void HelpViewer::reloadOnActivation()
     if (m_activating || m_unloaded)
         return;
     m_activating = true;
-    if (const QString path = locateManual(m_helpFileName); fileExists(path)) {
+    if (const QString path = locateManual(m_helpFileName, m_programFolder); fileExists(path)) {
         loadHelpFile(path);
     } else {
         // The box runs its own loop, in which the main window may unload the

@@ -30,16 +30,17 @@ public:
     // Files larger than this are read only up to it.
     static constexpr qint64 kMaxHelpFileBytes = 128 * 1024 * 1024;
 
-    // Centred on the screen, hidden until the first showManual.
-    explicit HelpViewer(MessagePresenter &messages);
+    // Centred on the screen, hidden until the first showManual. The manual is
+    // also looked for in `programFolder`, normally the program's own folder.
+    HelpViewer(MessagePresenter &messages, const QString &programFolder);
 
     void showManual(const QString &fileName, const QString &title);
     static bool fileExists(const QString &name);
     // The manual by its name in the current directory; when it is not there
-    // (a file dialog has made another folder current), the one beside the
-    // program, where the Windows installer puts it. The bare name when
+    // (a file dialog has made another folder current), the one in the
+    // program's folder, where the Windows installer puts it. The bare name when
     // neither exists.
-    static QString locateManual(const QString &name);
+    static QString locateManual(const QString &name, const QString &programFolder);
     // Size of the text box for a whole window (frame included) of the given
     // pixel size, at the given logical DPI.
     static QSize textBoxSize(QSize windowSize, double logicalDpi);
@@ -78,6 +79,7 @@ private:
     MessagePresenter &m_messages;
     QTextEdit *m_textBox = nullptr;
     QString m_helpFileName;
+    QString m_programFolder;
     bool m_activating = false;
     bool m_unloaded = false;
     bool m_deleteWhenIdle = false;

@@ -5,6 +5,7 @@
 #include <QMap>
 
 #include "QtPrinters.h"
+#include "ScopedVariable.h"
 
 #include <gtest/gtest.h>
 
@@ -118,10 +119,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PortMapping, ProcessEnvironmentOverrides)
 {
-    qputenv("TARVEK_COM9", "/dev/pts/42");
-    EXPECT_EQ(resolvePortNumber(9).device, u"/dev/pts/42"_s);
-    EXPECT_EQ(describePortNumber(u"9"_s), u"/dev/pts/42"_s);
-    qunsetenv("TARVEK_COM9");
+    {
+        const tarvek::testing::ScopedVariable port9("TARVEK_COM9", "/dev/pts/42");
+        EXPECT_EQ(resolvePortNumber(9).device, u"/dev/pts/42"_s);
+        EXPECT_EQ(describePortNumber(u"9"_s), u"/dev/pts/42"_s);
+    }
     EXPECT_EQ(describePortNumber(u"_"_s), u"Invalid port number"_s);
 }
 

@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -51,7 +50,7 @@ class HelpViewerTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(folder.isValid());
+        ASSERT_TRUE(folder.isValid() && programFolder.isValid());
         previous = QDir::currentPath();
         QDir::setCurrent(folder.path());
     }
@@ -83,9 +82,12 @@ protected:
     QString shownText() const { return launcher.viewer()->textBox()->toPlainText(); }
 
     QTemporaryDir folder;
+    // Stands for the program's own folder, so that no test writes beside the
+    // test program or depends on what lies there.
+    QTemporaryDir programFolder;
     QString previous;
     FakeMessagePresenter messages;
-    HelpLauncher launcher{messages};
+    HelpLauncher launcher{messages, programFolder.path()};
     QWidget other;
 };
 
@@ -225,10 +227,7 @@ TEST_F(HelpViewerTest, FileIsLookedUpInTheCurrentDirectory)
 // manual beside the program is shown; one in the current folder comes first.
 TEST_F(HelpViewerTest, ManualBesideTheProgramServesAnyCurrentFolder)
 {
-    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(kHelpFile);
-    ASSERT_FALSE(QFile::exists(beside));
-    writeFile(beside, "{\\rtf1 beside}");
-    const auto removeBeside = qScopeGuard([&beside] { QFile::remove(beside); });
+    writeFile(QDir(programFolder.path()).filePath(kHelpFile), "{\\rtf1 beside}");
     openHelp();
     EXPECT_TRUE(messages.shown.isEmpty());
     EXPECT_EQ(shownText(), QStringLiteral("beside"));

@@ -20,6 +20,7 @@
 #include "PtyPair.h"
 #endif
 #include "RecordingPort.h"
+#include "ScopedVariable.h"
 #include "SerialPort.h"
 #include "SettingsDescription.h"
 #include "SystemSerialPort.h"
@@ -32,6 +33,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -56,6 +58,7 @@ using testing::FakeMessagePresenter;
 using testing::PtyPair;
 #endif
 using testing::RecordingPort;
+using testing::ScopedVariable;
 
 // The window manager's close request (the close box): a close event for the
 // window's platform window, queued behind whatever is already queued.
@@ -562,7 +565,8 @@ TEST_F(MainWindowTest, CloseRequestWhileABoxOrDialogIsOpenIsRefused)
     QTemporaryDir noManual;
     const QString previousFolder = QDir::currentPath();
     QDir::setCurrent(noManual.path());
-    HelpLauncher viewer(messages);
+    const auto restoreFolder = qScopeGuard([&] { QDir::setCurrent(previousFolder); });
+    HelpLauncher viewer(messages, noManual.path());
     bool visibleWhileOpen = false;
     const auto requestClose = [&] {
         QueueCloseRequest(window.get());
@@ -591,7 +595,6 @@ TEST_F(MainWindowTest, CloseRequestWhileABoxOrDialogIsOpenIsRefused)
         EXPECT_TRUE(window->close());
     }
     window.reset(); // it refers to the viewer
-    QDir::setCurrent(previousFolder);
 }
 
 TEST(MainWindowHelp, HelpButtonIsDisabledWithoutAViewer)
@@ -614,8 +617,8 @@ QString HoverToolTip(QWidget *control)
 
 TEST(MainWindowPort, CommToolTipNamesTheDeviceOfTheCurrentNumber)
 {
-    qputenv("TARVEK_COM7", "/dev/tarvek-test-port7");
-    qputenv("TARVEK_COM8", "/dev/tarvek-test-port8");
+    const ScopedVariable port7("TARVEK_COM7", "/dev/tarvek-test-port7");
+    const ScopedVariable port8("TARVEK_COM8", "/dev/tarvek-test-port8");
     SettingsModel model;
     FakeMessagePresenter messages;
     FakeFileDialogs dialogs;
@@ -625,8 +628,6 @@ TEST(MainWindowPort, CommToolTipNamesTheDeviceOfTheCurrentNumber)
     EXPECT_EQ(HoverToolTip(window.controls().port), QStringLiteral("/dev/tarvek-test-port7"));
     ASSERT_TRUE(model.tracker.port.setText(QStringLiteral("8")));
     EXPECT_EQ(HoverToolTip(window.controls().portLabel), QStringLiteral("/dev/tarvek-test-port8"));
-    qunsetenv("TARVEK_COM7");
-    qunsetenv("TARVEK_COM8");
 }
 
 #ifndef Q_OS_WIN // pseudo-terminals: Linux-only
@@ -634,7 +635,7 @@ TEST(MainWindowSend, SendDeliversTheBytesToThePort)
 {
     PtyPair pty;
     ASSERT_TRUE(pty.isValid());
-    qputenv("TARVEK_COM1", pty.device().toLocal8Bit());
+    const ScopedVariable port1("TARVEK_COM1", pty.device().toLocal8Bit());
     SettingsModel model;
     FakeMessagePresenter messages;
     FakeFileDialogs dialogs;
@@ -657,7 +658,6 @@ TEST(MainWindowSend, SendDeliversTheBytesToThePort)
     EXPECT_EQ(window.controls().txDelay->text(), QStringLiteral("200"));
     EXPECT_FALSE(port.isOpen());
     EXPECT_TRUE(window.close());
-    qunsetenv("TARVEK_COM1");
 }
 
 // Space on the focused SEND with the close box pressed right behind it: the
@@ -668,7 +668,7 @@ TEST(MainWindowSend, CloseRequestRightBehindSendWaitsForTheUpload)
 {
     PtyPair pty;
     ASSERT_TRUE(pty.isValid());
-    qputenv("TARVEK_COM1", pty.device().toLocal8Bit());
+    const ScopedVariable port1("TARVEK_COM1", pty.device().toLocal8Bit());
     SettingsModel model;
     FakeMessagePresenter messages;
     FakeFileDialogs dialogs;
@@ -704,7 +704,6 @@ TEST(MainWindowSend, CloseRequestRightBehindSendWaitsForTheUpload)
     QueueCloseRequest(&window);
     QCoreApplication::processEvents();
     EXPECT_FALSE(window.isVisible());
-    qunsetenv("TARVEK_COM1");
 }
 #endif
 
