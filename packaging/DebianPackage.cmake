@@ -4,6 +4,20 @@
 set(TARVEK_PACKAGE_MAINTAINER "Tarvek Config developers <tarvek-config@example.org>"
     CACHE STRING "Maintainer field of the Debian package")
 
+# Debian asks every package for its copyright notice, in the machine-readable
+# format, and a changelog compressed as gzip -9n, both in its doc folder.
+set(TARVEK_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/tarvek-config)
+install(FILES debian/copyright DESTINATION ${TARVEK_DOC_DIR})
+string(TIMESTAMP TARVEK_CHANGELOG_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
+set(_changelog ${CMAKE_CURRENT_BINARY_DIR}/debian/changelog)
+configure_file(debian/changelog.in ${_changelog} @ONLY)
+add_custom_command(OUTPUT ${_changelog}.gz
+                   COMMAND gzip -9nc ${_changelog} > ${_changelog}.gz
+                   DEPENDS ${_changelog}
+                   VERBATIM)
+add_custom_target(tarvek_debian_changelog ALL DEPENDS ${_changelog}.gz)
+install(FILES ${_changelog}.gz DESTINATION ${TARVEK_DOC_DIR})
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tarvek-config)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

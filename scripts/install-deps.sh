@@ -8,7 +8,7 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-serialport-dev
           libqt6serialport6 fonts-dejavu-core)
 if [[ "${1:-}" == "test" ]]; then
   packages+=(libgtest-dev libgmock-dev clang libclang-rt-dev clang-format clang-tidy locales
-            desktop-file-utils appstream man-db dpkg-dev file)
+            desktop-file-utils appstream man-db dpkg-dev file lintian)
 fi
 
 install_missing_packages "${packages[@]}"

@@ -4,7 +4,10 @@
 #   tarvek-config.exe, tarvek-cli.exe, Tarvek_Config.rtf (Help, F1)
 #   Qt6Core.dll, Qt6Gui.dll, Qt6Widgets.dll      the cross-built Qt
 #   platforms/qwindows.dll, styles/qwindowsvistastyle.dll
+#   imageformats/qjpeg.dll                       JPEG pictures in the manual
 #   libstdc++-6.dll, libgcc_s_seh-1.dll, libwinpthread-1.dll   the MinGW runtime
+#   LICENSE                                      the program's licence (GPL-3.0-or-later)
+#   THIRD-PARTY.txt                              what else the folder holds, and its licences
 #   licenses/                                    Qt's and the runtime's licence texts
 #
 # `cmake --install` fills such a folder; `cpack` makes the zip and the NSIS
@@ -21,6 +24,9 @@ foreach(dll ${TARVEK_QT_DLLS})
 endforeach()
 install(FILES ${qt_prefix}/plugins/platforms/qwindows.dll DESTINATION platforms)
 install(FILES ${qt_prefix}/plugins/styles/qwindowsvistastyle.dll DESTINATION styles)
+# The manual's pictures are PNG (built into Qt6Gui) or JPEG, which Qt reads
+# through this plugin; without it a JPEG picture stays blank.
+install(FILES ${qt_prefix}/plugins/imageformats/qjpeg.dll DESTINATION imageformats)
 
 # The compiler's runtime DLLs, where the compiler itself finds them.
 foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
@@ -43,8 +49,19 @@ install(CODE "
   endif()
 ")
 
-# Qt is under the LGPL, the runtime under GCC's runtime exception and the
-# MinGW-w64 licences: their texts travel with the DLLs.
+# The program's licence, and the notices of what the folder bundles: Qt
+# under the LGPL (with its source and configure line, which
+# scripts/windows/configure.sh passes in from qt.sh), the code built into the
+# Qt DLLs with its licence texts, and the MinGW runtime. The licence texts of
+# Qt and of the runtime travel with the DLLs.
+if(NOT TARVEK_QT_SOURCE_VERSION OR NOT TARVEK_QT_CONFIGURE_OPTIONS)
+  message(FATAL_ERROR "TARVEK_QT_SOURCE_VERSION and TARVEK_QT_CONFIGURE_OPTIONS name the Qt "
+                      "that is shipped: configure through scripts/windows/configure.sh")
+endif()
+configure_file(${CMAKE_CURRENT_LIST_DIR}/THIRD-PARTY.txt.in
+               ${CMAKE_CURRENT_BINARY_DIR}/THIRD-PARTY.txt @ONLY)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE ${CMAKE_CURRENT_BINARY_DIR}/THIRD-PARTY.txt
+        DESTINATION .)
 install(DIRECTORY ${qt_prefix}/licenses/ DESTINATION licenses/Qt)
 install(FILES /usr/share/doc/gcc-mingw-w64-base/copyright DESTINATION licenses
         RENAME gcc-runtime.txt)
@@ -61,6 +78,8 @@ set(CPACK_PACKAGE_FILE_NAME tarvek-config-${PROJECT_VERSION}-win64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Tarvek Config")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+# The installer's licence page.
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 
 # A 64-bit installer, installing under "Program Files" (not "(x86)"), with
 # the program's icon, a Start-menu entry and an uninstaller. The entry starts

@@ -39,7 +39,7 @@ dsc=$(echo "$work/download"/*.dsc)
 echo "Qt for Windows: source files match $(basename "$dsc")"
 dpkg-source -x "$dsc" "$work/src" >>"$work/apt.log" 2>&1
 
-echo "Qt for Windows: configuring and building into $qt_prefix (about 20 minutes on 2 cores, once)"
+echo "Qt for Windows: configuring and building into $qt_prefix (about 80 CPU-minutes, so 40 minutes on 2 quiet cores; once)"
 mkdir -p "$work/build"
 (cd "$work/build" &&
   "$work/src/configure" -prefix "$qt_prefix" "${qt_configure_options[@]}" -- -G Ninja \

@@ -5,7 +5,8 @@ prefix maps to COM1, checked against the Linux tarvek-cli:
 - `send --port 1` puts exactly the 120 wire bytes of `encode` on the line,
   the two halves apart by the 500 ms pause after the first frame;
 - a port with no device fails as a missing one does on Linux, with exit
-  code 4 and the same message shape on both systems.
+  code 4 and the same message shape on both systems, and says how to give
+  an adapter another COM number.
 
 Wine does not keep a COM port to one program (Windows does, and a second
 open then fails as "in use by another program"), so a busy port is not
@@ -60,7 +61,9 @@ def unmap_ports():
 
 
 def message_shape(text):
-    """The message with the device and the system's reason left out."""
+    """The message with the device, the system's reason and the ports there
+    are (which differ from system to system) left out."""
+    text = text.split(" The system reports")[0]
     return re.sub(r"\(.*\)", "(...)", re.sub(r"(COM\d+|/dev/\S+)", "DEVICE", text)).strip()
 
 
@@ -108,5 +111,8 @@ check(missing_windows.returncode == 4 == missing_linux.returncode and
       message_shape(missing_windows.stderr.decode()) == message_shape(missing_linux.stderr.decode()),
       f"a missing port fails alike: {missing_windows.stderr.decode(errors='replace').strip()!r}"
       f" / {missing_linux.stderr.decode(errors='replace').strip()!r}")
+check("Device Manager > Ports (COM & LPT)" in missing_windows.stderr.decode(errors="replace") and
+      "COM Port Number" in missing_windows.stderr.decode(errors="replace"),
+      "the missing port's message says how to give an adapter a number from 1 to 9")
 
 sys.exit(1 if failures else 0)

@@ -24,7 +24,9 @@ namespace tarvek::cfgfile
 
 // Writes the settings to `path`. The file is replaced only when every line
 // has been written: on any failure the file that was there stays exactly as
-// it was (or stays absent). The settings are never changed.
+// it was (or stays absent). Where the replacement of the file is refused
+// (another program holds it), it is tried again 3 times, 100 ms apart. The
+// settings are never changed.
 CfgResult saveConfigFile(const QString &path, const config::SettingsModel &model);
 
 // Reads `path` (relative names resolve against the current directory) and

@@ -10,6 +10,9 @@
 
 #include <QSaveFile>
 
+#include <chrono>
+#include <thread>
+
 using namespace tarvek::config;
 
 namespace tarvek::cfgfile
@@ -102,6 +105,41 @@ CfgResult writeFailure(const QSaveFile &file)
     return CfgResult::failure(CfgError::DeviceIo, file.errorString());
 }
 
+// A virus scanner, the search indexer or a sync client may hold the target
+// for a moment and refuse its replacement. The final rename is then tried
+// again a few times before the save fails. Qt reports that refusal as
+// RenameError without the system's code; the new file has been written
+// beside the target by then, so what is refused is the replacement itself
+// (on Windows a sharing or access violation).
+constexpr int kReplaceRetries = 3;
+constexpr std::chrono::milliseconds kReplacePause{100};
+
+struct SaveAttempt {
+    CfgResult result;
+    bool replaceRefused = false;
+};
+
+// Writes every line into a new file and puts it in the target's place. A
+// refused replacement removes the new file (QSaveFile does), so each attempt
+// writes it afresh.
+SaveAttempt writeAndReplace(const QString &path, const QList<RecordLine> &lines)
+{
+    QSaveFile file;
+    if (CfgResult opened = openForSave(file, path); !opened.ok())
+        return {opened};
+    LineSink sink(file);
+    for (const RecordLine &line : lines)
+        sink.write(line);
+    if (!sink.complete()) {
+        CfgResult failure = writeFailure(file);
+        file.cancelWriting();
+        return {failure};
+    }
+    if (!file.commit())
+        return {writeFailure(file), file.error() == QFileDevice::RenameError};
+    return {CfgResult::success()};
+}
+
 } // namespace
 
 CfgResult saveConfigFile(const QString &path, const SettingsModel &model)
@@ -113,20 +151,12 @@ CfgResult saveConfigFile(const QString &path, const SettingsModel &model)
             return checked;
         return CfgResult::failure(lines.error);
     }
-    QSaveFile file;
-    if (CfgResult opened = openForSave(file, path); !opened.ok())
-        return opened;
-    LineSink sink(file);
-    for (const RecordLine &line : lines.value)
-        sink.write(line);
-    if (!sink.complete()) {
-        CfgResult failure = writeFailure(file);
-        file.cancelWriting();
-        return failure;
+    SaveAttempt attempt = writeAndReplace(path, lines.value);
+    for (int retry = 0; attempt.replaceRefused && retry < kReplaceRetries; ++retry) {
+        std::this_thread::sleep_for(kReplacePause);
+        attempt = writeAndReplace(path, lines.value);
     }
-    if (!file.commit())
-        return writeFailure(file);
-    return CfgResult::success();
+    return attempt.result;
 }
 
 } // namespace tarvek::cfgfile

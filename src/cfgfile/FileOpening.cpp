@@ -1,5 +1,7 @@
 #include "FileOpening.h"
 
+#include "FolderAccess.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -55,9 +57,9 @@ CfgResult openForSave(QSaveFile &file, const QString &path)
     // not write), an existing file the user may write is written in place.
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) {
-        const bool folderWritable = QFileInfo(QFileInfo(path).absolutePath()).isWritable();
-        return CfgResult::failure(folderWritable ? CfgError::PathFileAccess
-                                                 : CfgError::PermissionDenied);
+        const bool folderTakesFiles = canCreateFileIn(QFileInfo(path).absolutePath());
+        return CfgResult::failure(folderTakesFiles ? CfgError::PathFileAccess
+                                                   : CfgError::PermissionDenied);
     }
     return CfgResult::success();
 }
@@ -67,7 +69,7 @@ CfgResult checkSaveTarget(const QString &path)
     if (const CfgError error = checkPath(path, false); error != CfgError::None)
         return CfgResult::failure(error);
     const QFileInfo info(path);
-    if (!info.exists() && !QFileInfo(info.absolutePath()).isWritable())
+    if (!info.exists() && !canCreateFileIn(info.absolutePath()))
         return CfgResult::failure(CfgError::PermissionDenied);
     return CfgResult::success();
 }

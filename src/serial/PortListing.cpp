@@ -1,5 +1,6 @@
 #include "PortListing.h"
 
+#include "PortNumberFormat.h"
 #include "PortNumbering.h"
 
 #include <QProcessEnvironment>
@@ -59,6 +60,24 @@ std::vector<NumberedPort> numberPorts(const std::vector<SystemPort> &system,
 std::vector<NumberedPort> listNumberedPorts()
 {
     return numberPorts(systemSerialPorts(), environmentOverrides());
+}
+
+QString portsThereAre(const std::vector<NumberedPort> &ports)
+{
+    QStringList entries;
+    for (const NumberedPort &numbered : ports) {
+        QString entry = QStringLiteral("%1 = %2").arg(numbered.number).arg(numbered.port.device);
+        if (!numbered.port.description.isEmpty())
+            entry += QStringLiteral(" (%1)").arg(numbered.port.description);
+        else if (numbered.overridden)
+            entry += QStringLiteral(" (TARVEK_COM%1)").arg(numbered.number);
+        entries << entry;
+    }
+    const QString reported =
+        entries.isEmpty()
+            ? QStringLiteral("The system reports no serial port.")
+            : QStringLiteral("The system reports: %1.").arg(entries.join(QStringLiteral(", ")));
+    return reported + u' ' + QString(config::kPortNumberHelp);
 }
 
 } // namespace tarvek::serial

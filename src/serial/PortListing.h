@@ -28,4 +28,9 @@ std::vector<NumberedPort> numberPorts(const std::vector<SystemPort> &system,
 // variables of the process environment.
 std::vector<NumberedPort> listNumberedPorts();
 
+// What the operator is told after a text saying a port is not there: the
+// ports there are, each as "1 = /dev/ttyUSB0 (its description)", and how a
+// port gets the number wanted on this system.
+QString portsThereAre(const std::vector<NumberedPort> &ports);
+
 } // namespace tarvek::serial

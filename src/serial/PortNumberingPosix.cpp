@@ -1,4 +1,5 @@
 #include "PortNumbering.h"
+#include "SerialErrorTexts.h"
 
 namespace tarvek::serial
 {
@@ -15,10 +16,11 @@ QMap<int, QString> numberSystemDevices(const QStringList &devices)
 PortLookup lookupUnnumberedPort(int number, const QMap<int, QString> &numbered)
 {
     const auto count = numbered.size();
-    return {QString(), QStringLiteral("No serial port %1: %2 %3 found")
-                           .arg(number)
-                           .arg(count)
-                           .arg(count == 1 ? QStringLiteral("port") : QStringLiteral("ports"))};
+    return {QString(), texts::noSuchPortStart() +
+                           QStringLiteral("%1: %2 %3 found")
+                               .arg(number)
+                               .arg(count)
+                               .arg(count == 1 ? QStringLiteral("port") : QStringLiteral("ports"))};
 }
 
 } // namespace tarvek::serial

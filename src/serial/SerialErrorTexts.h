@@ -13,9 +13,17 @@ inline QString invalidPortNumber()
     return QStringLiteral("Invalid port number");
 }
 
+// Every text that says a port is not there begins so: the port number's
+// "No serial port 3: 2 ports found" and the device's "No serial port COM12
+// (...)".
+inline QString noSuchPortStart()
+{
+    return QStringLiteral("No serial port ");
+}
+
 inline QString noSuchPort(const QString &device, const QString &reason)
 {
-    return QStringLiteral("No serial port %1 (%2)").arg(device, reason);
+    return noSuchPortStart() + QStringLiteral("%1 (%2)").arg(device, reason);
 }
 
 inline QString portInUse(const QString &device, const QString &reason)

@@ -6,9 +6,9 @@
 namespace tarvek::serial
 {
 
-SystemSerialPort::SystemSerialPort(Resolver resolver, int writeTimeoutMs)
-    : m_resolver(std::move(resolver)), m_writeTimeoutMs(writeTimeoutMs),
-      m_line(std::make_unique<SerialDevice>())
+SystemSerialPort::SystemSerialPort(Resolver resolver, int writeTimeoutMs, PortLister lister)
+    : m_resolver(std::move(resolver)), m_lister(std::move(lister)),
+      m_writeTimeoutMs(writeTimeoutMs), m_line(std::make_unique<SerialDevice>())
 {
 }
 
@@ -17,6 +17,10 @@ SystemSerialPort::~SystemSerialPort() = default;
 bool SystemSerialPort::fail(const QString &description)
 {
     m_error = description;
+    // A port that is not there: say which ones are, and how to number one.
+    if (description.startsWith(texts::noSuchPortStart()))
+        m_error += (m_error.endsWith(u'.') ? QStringLiteral(" ") : QStringLiteral(". ")) +
+                   portsThereAre(m_lister());
     return false;
 }
 

@@ -3,6 +3,7 @@
 // flow control, opened for writing only. The device itself is the system's
 // (SerialDevice.h); this class chooses it by port number and keeps the
 // error texts.
+#include "PortListing.h"
 #include "PortNumbers.h"
 #include "SerialPort.h"
 
@@ -18,10 +19,14 @@ class SystemSerialPort final : public SerialPort
 {
 public:
     using Resolver = std::function<PortLookup(int number)>;
+    using PortLister = std::function<std::vector<NumberedPort>()>;
 
     // `resolver` maps a port number to a device; by default the system's
-    // ports and TARVEK_COM<n>.
-    explicit SystemSerialPort(Resolver resolver = resolvePortNumber, int writeTimeoutMs = 2000);
+    // ports and TARVEK_COM<n>. Where the port is not there, the failure
+    // names the ports `lister` gives (by default the system's) and how a
+    // port gets its number.
+    explicit SystemSerialPort(Resolver resolver = resolvePortNumber, int writeTimeoutMs = 2000,
+                              PortLister lister = listNumberedPorts);
     ~SystemSerialPort() override;
 
     bool setPortNumber(int number) override;
@@ -38,6 +43,7 @@ private:
     bool fail(const QString &description);
 
     Resolver m_resolver;
+    PortLister m_lister;
     int m_writeTimeoutMs;
     int m_number = 0;
     QString m_device;

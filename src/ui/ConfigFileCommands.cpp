@@ -1,5 +1,6 @@
 #include "ConfigFileCommands.h"
 
+#include "DialogFolder.h"
 #include "MessagePresenter.h"
 #include "UserTexts.h"
 
@@ -22,7 +23,7 @@ FileDialogRequest dialogRequest(FileDialogKind kind, const char *title)
     request.title = QString::fromUtf8(title);
     request.filters = {{QStringLiteral("File di configurazione (*.cfg)"), QStringLiteral("*.cfg")},
                        {QStringLiteral("Tutti i files"), QStringLiteral("*.*")}};
-    request.folder = QCoreApplication::applicationDirPath();
+    request.folder = configDialogFolder(QCoreApplication::applicationDirPath());
     request.fileName = QStringLiteral("Tarvek.cfg");
     request.confirmOverwrite = kind == FileDialogKind::Save;
     return request;

@@ -4,12 +4,17 @@
 #include "Unprivileged.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 
 #ifdef Q_OS_WIN
+#include <thread>
 #include <windows.h>
 #else
 #include <csignal>
+#include <spawn.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 using namespace tarvek::cfgfile;
@@ -117,21 +122,98 @@ TEST_F(SaveTest, ReadOnlyAttributeKeepsTheFile)
 }
 
 // A file another program holds open without sharing (an editor, a backup
-// tool) cannot be replaced: the save fails and leaves it, and no stray file.
-TEST_F(SaveTest, FileLockedByAnotherProgramIsLeftWhole)
+// tool, a virus scanner) cannot be replaced while it is held. A holder that
+// lets go after 150 ms lets the save through on a retry; while it is held for
+// good the save fails and leaves it, and no stray file.
+TEST_F(SaveTest, FileLockedByAnotherProgram)
 {
     const QByteArray previous = "locked\r\n";
-    WriteBytes(path("locked.cfg"), previous);
     const std::wstring name = QDir::toNativeSeparators(path("locked.cfg")).toStdWString();
-    HANDLE lock = CreateFileW(name.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-    const CfgResult result = Save(path("locked.cfg"));
-    CloseHandle(lock);
-    EXPECT_FALSE(result.ok());
-    EXPECT_FALSE(result.reason.isEmpty()); // the system's words, e.g. "Access denied."
-    EXPECT_EQ(ReadBytes(path("locked.cfg")), previous);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("locked.cfg")});
+    for (const bool letsGo : {true, false}) {
+        SCOPED_TRACE(letsGo ? "held for 150 ms" : "held throughout");
+        WriteBytes(path("locked.cfg"), previous);
+        HANDLE lock = CreateFileW(name.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+        std::thread holder;
+        if (letsGo)
+            holder = std::thread([lock] {
+                Sleep(150);
+                CloseHandle(lock);
+            });
+        QElapsedTimer timer;
+        timer.start();
+        const CfgResult result = Save(path("locked.cfg"));
+        const qint64 elapsed = timer.elapsed();
+        if (letsGo)
+            holder.join();
+        else
+            CloseHandle(lock);
+        if (letsGo) {
+            EXPECT_TRUE(result.ok()) << result.reason.toStdString();
+            EXPECT_GE(elapsed, 100); // at least one retry
+            EXPECT_EQ(ReadBytes(path("locked.cfg")), ExampleFile());
+        } else {
+            EXPECT_FALSE(result.ok());
+            EXPECT_FALSE(result.reason.isEmpty()); // the system's words, e.g. "Access denied."
+            EXPECT_GE(elapsed, 300);               // three retries, 100 ms apart
+            EXPECT_EQ(ReadBytes(path("locked.cfg")), previous);
+        }
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+                  QStringList{QStringLiteral("locked.cfg")});
+    }
+}
+#else
+// Another user's file in a folder with the sticky bit (as /tmp) may be
+// written but not replaced: the final rename is refused until the file is
+// the user's. A holder that hands it over after 150 ms lets the save through
+// on a retry; while it never does, the save fails and leaves the file whole,
+// and no stray file.
+TEST_F(SaveTest, ReplacementRefusedForAMoment)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root, to hand the file to another user during the save";
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("shared")));
+    MakeReachable(dir.path());
+    SetMode(path("shared"), 01777);
+    const QString target = path("shared/held.cfg");
+    const QByteArray file = QFile::encodeName(target);
+    const QByteArray previous = "held\r\n";
+    for (const bool letsGo : {true, false}) {
+        SCOPED_TRACE(letsGo ? "handed over after 150 ms" : "never handed over");
+        WriteBytes(target, previous);
+        SetMode(target, 0666);
+        ASSERT_EQ(::chown(file.constData(), 0, 0), 0);
+        pid_t holder = 0;
+        if (letsGo) {
+            const char *argv[] = {"sh", "-c", "sleep 0.15; chown nobody \"$0\"", file.constData(),
+                                  nullptr};
+            ASSERT_EQ(
+                ::posix_spawnp(&holder, "sh", nullptr, nullptr, const_cast<char **>(argv), environ),
+                0);
+        }
+        QElapsedTimer timer;
+        timer.start();
+        CfgResult result;
+        const std::string notRun = RunUnprivileged([&] { result = Save(target); });
+        const qint64 elapsed = timer.elapsed();
+        if (holder != 0)
+            ::waitpid(holder, nullptr, 0);
+        if (!notRun.empty())
+            GTEST_SKIP() << notRun;
+        if (letsGo) {
+            EXPECT_TRUE(result.ok()) << result.reason.toStdString();
+            EXPECT_GE(elapsed, 100); // at least one retry
+            EXPECT_EQ(ReadBytes(target), ExampleFile());
+        } else {
+            EXPECT_EQ(result.error, CfgError::DeviceIo);
+            EXPECT_FALSE(result.reason.isEmpty()); // the system's words
+            EXPECT_GE(elapsed, 300);               // three retries, 100 ms apart
+            EXPECT_EQ(ReadBytes(target), previous);
+        }
+        EXPECT_EQ(QDir(path("shared")).entryList(QDir::Files | QDir::Hidden),
+                  QStringList{QStringLiteral("held.cfg")});
+    }
 }
 #endif
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package from an existing build tree and checks it: the
 # control fields, the file list, the desktop entry, the AppStream metadata, the
-# manual pages, the icons, and tarvek-cli run from the unpacked package.
+# manual pages, the icons, tarvek-cli run from the unpacked package, and,
+# where lintian is installed, Debian's own checks.
 #
 # usage: check_package.sh CPACK_CONFIG SCRATCH_DIR VERSION
 # Exit 0 when every check passes, 1 when one fails, 77 when a tool is missing.
@@ -67,6 +68,8 @@ required=(
   usr/share/man/man1/tarvek-cli.1.gz
   usr/share/bash-completion/completions/tarvek-cli
   usr/share/icons/hicolor/scalable/apps/tarvek-config.svg
+  usr/share/doc/tarvek-config/copyright
+  usr/share/doc/tarvek-config/changelog.gz
 )
 for size in 16 32 48 64 128 256; do
   required+=("usr/share/icons/hicolor/${size}x${size}/apps/tarvek-config.png")
@@ -161,6 +164,19 @@ for size in 16 32 48 64 128 256; do
 done
 svg=$root/usr/share/icons/hicolor/scalable/apps/tarvek-config.svg
 [[ -f $svg ]] && { file -b "$svg" | grep -q 'SVG' || fail "the scalable icon is not SVG"; }
+
+# --- Debian's checks --------------------------------------------------------
+# No error and no warning; lintian's informational tags are not findings.
+if command -v lintian >/dev/null; then
+  out=$(lintian --tag-display-limit 0 "$deb" 2>&1)
+  status=$?
+  findings=$(grep -E '^[EW]: ' <<<"$out")
+  [[ -z $findings ]] || fail "lintian reported:"$'\n'"$findings"
+  [[ $status -eq 0 || -n $findings ]] || fail "lintian exited $status:"$'\n'"$out"
+  echo "lintian: no errors or warnings"
+else
+  echo "lintian is not installed: Debian's checks not run"
+fi
 
 if ((failures)); then
   echo "$failures check(s) failed" >&2

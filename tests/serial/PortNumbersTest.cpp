@@ -1,6 +1,8 @@
 // From the "Comm num:" text to a device: reading the number, ordering the
-// system's ports, the TARVEK_COM<n> override and the failure texts.
+// system's ports, the TARVEK_COM<n> override and the failure texts, which
+// name the ports there are when the one asked for is not.
 #include "PortNumbers.h"
+#include "SystemSerialPort.h"
 
 #include <QMap>
 
@@ -115,6 +117,42 @@ INSTANTIATE_TEST_SUITE_P(
                       MapCase{"Zero", 0, {}, {}, "", "Invalid port number"},
                       MapCase{"Overridden", 2, {}, {{u"TARVEK_COM2"_s, u"COM7"_s}}, "COM7", ""}),
     [](const auto &info) { return info.param.name; });
+#endif
+
+#ifndef Q_OS_WIN // numbers counted in the system's order, and /dev paths
+// A port that is not there, by its number or as a device: the failure names
+// the ports there are and how a port gets its number. Other failures do not.
+TEST(PortMapping, MissingPortNamesThePortsThereAre)
+{
+    std::vector<NumberedPort> there = {
+        {1, {u"/dev/ttyUSB0"_s, u"CP2102 USB to UART Bridge Controller"_s, {}, {}}, false},
+        {2, {u"/dev/pts/7"_s, {}, {}, {}}, true},
+        {3, {u"/dev/ttyS0"_s, {}, {}, {}}, false}};
+    const auto noEnvironment = [](const QString &) { return QString(); };
+    const QString listed = u"The system reports: 1 = /dev/ttyUSB0 (CP2102 USB to UART Bridge "
+                           u"Controller), 2 = /dev/pts/7 (TARVEK_COM2), 3 = /dev/ttyS0. Port "
+                           u"numbers count USB adapters first, then USB modems, then on-board "
+                           u"ports; the environment variable TARVEK_COM<n>, holding a device "
+                           u"path, gives number n to any device."_s;
+    const auto failureOf = [&](int number, const SystemSerialPort::Resolver &resolver) {
+        SystemSerialPort port(resolver, 2000, [&] { return there; });
+        if (!port.setPortNumber(number))
+            return port.errorDescription();
+        EXPECT_FALSE(port.open());
+        return port.errorDescription();
+    };
+    EXPECT_EQ(
+        failureOf(4, [&](int n) { return mapPortNumber(n, {u"/dev/ttyS0"_s}, noEnvironment); }),
+        u"No serial port 4: 1 port found. "_s + listed);
+    const QString gone = failureOf(1, [](int) { return PortLookup{u"/dev/tarvek-gone"_s, {}}; });
+    EXPECT_TRUE(gone.startsWith(u"No serial port /dev/tarvek-gone ("_s)) << gone.toStdString();
+    EXPECT_TRUE(gone.endsWith(u"). "_s + listed)) << gone.toStdString();
+    EXPECT_EQ(failureOf(0, {}), u"Invalid port number"_s);
+    there.clear();
+    EXPECT_TRUE(failureOf(4, [&](int n) { return mapPortNumber(n, {}, noEnvironment); })
+                    .startsWith(u"No serial port 4: 0 ports found. The system reports no serial "
+                                u"port. Port numbers count"_s));
+}
 #endif
 
 TEST(PortMapping, ProcessEnvironmentOverrides)

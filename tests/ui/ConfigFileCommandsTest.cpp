@@ -1,8 +1,10 @@
 #include "CfgTestSupport.h"
 #include "ConfigFileCommands.h"
 #include "ControlAccess.h"
+#include "DialogFolder.h"
 #include "FakeFileDialogs.h"
 #include "FakeMessagePresenter.h"
+#include "Unprivileged.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -73,6 +75,45 @@ TEST_F(ConfigFileCommandsTest, DialogSetUpOnEveryRun)
         EXPECT_EQ(r.fileName, QStringLiteral("Tarvek.cfg"));
         EXPECT_EQ(r.confirmOverwrite, save);
     }
+}
+
+// An installed program's folder takes no new file from its user, so the
+// dialogs open in the documents folder instead, or at home without one. As
+// an ordinary user: root may create files anywhere.
+TEST_F(ConfigFileCommandsTest, DialogsOpenWhereANewFileCanBeCreated)
+{
+    QDir root(dir.path());
+    for (const char *folder : {"installed", "unpacked", "home/Documents"})
+        ASSERT_TRUE(root.mkpath(QString::fromLatin1(folder)));
+    tarvek::testing::MakeReachable(dir.path());
+    tarvek::testing::MakeReachable(path(QStringLiteral("home")));
+    tarvek::testing::MakeReachable(path(QStringLiteral("unpacked")), true);
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray xdgConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(path(QStringLiteral("home"))));
+    qunsetenv("XDG_CONFIG_HOME");
+    const auto inFolders = [&] {
+        EXPECT_EQ(configDialogFolder(path(QStringLiteral("unpacked"))),
+                  path(QStringLiteral("unpacked")));
+        return configDialogFolder(path(QStringLiteral("installed")));
+    };
+    QString withDocuments;
+    QString withoutDocuments;
+    std::string notRun = tarvek::testing::RunUnprivileged([&] { withDocuments = inFolders(); });
+    if (notRun.empty()) {
+        ASSERT_TRUE(root.rmdir(QStringLiteral("home/Documents")));
+        notRun = tarvek::testing::RunUnprivileged([&] { withoutDocuments = inFolders(); });
+    }
+    qputenv("HOME", home);
+    if (!xdgConfig.isEmpty())
+        qputenv("XDG_CONFIG_HOME", xdgConfig);
+    if (!notRun.empty())
+        GTEST_SKIP() << notRun;
+    EXPECT_EQ(withDocuments, path(QStringLiteral("home/Documents")));
+    EXPECT_EQ(withoutDocuments, path(QStringLiteral("home")));
+    const QDir unpacked(path(QStringLiteral("unpacked")));
+    EXPECT_TRUE(unpacked.isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+        << "the probe file is left behind";
 }
 
 TEST_F(ConfigFileCommandsTest, SaveMakesTheFoldersCurrentAndWritesTheFullPath)

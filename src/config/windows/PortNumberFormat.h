@@ -1,6 +1,8 @@
 #pragma once
 // What a port number means on Windows, as the settings description tells
-// it: port n is COMn (serial/PortNumberingWindows.cpp). Its POSIX twin is
+// it: port n is COMn (serial/PortNumberingWindows.cpp); and how an adapter
+// gets a number the window's one-digit field can take, told when a number
+// has no device. Its POSIX twin is
 // ../posix/PortNumberFormat.h; CMake puts the folder of this system on the
 // include path.
 #include <QLatin1StringView>
@@ -9,5 +11,9 @@ namespace tarvek::config
 {
 
 inline constexpr QLatin1StringView kPortNumberFormat{"1 digit, the serial port number (1 is COM1)"};
+
+inline constexpr QLatin1StringView kPortNumberHelp{
+    "To give an adapter a number from 1 to 9: Device Manager > Ports (COM & LPT) > the "
+    "adapter > Properties > Port Settings > Advanced > COM Port Number."};
 
 } // namespace tarvek::config
