@@ -84,7 +84,7 @@ protected:
     }
     void SetUp() override { open(port); }
 
-    // Lets queued input (the select-all keystrokes) run.
+    // Lets queued work (the select-all on focus) run.
     static void settle() { QCoreApplication::processEvents(); }
 
     const MainWindow::Controls &c() const { return window->controls(); }
@@ -425,6 +425,30 @@ TEST_F(MainWindowTest, TabSelectsAllOnlyInTheListedFields)
         else
             EXPECT_FALSE(field->hasSelectedText()) << name;
     }
+}
+
+// The select-all does not rest on keystrokes the program sends itself, which
+// a platform may map or drop: with every such key event swallowed, Tab still
+// selects the whole text.
+TEST_F(MainWindowTest, TabSelectsAllWithoutSyntheticKeystrokes)
+{
+    struct SwallowSyntheticKeys final : QObject {
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            const bool key =
+                event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+            return key && !event->spontaneous();
+        }
+    } swallow;
+    qApp->installEventFilter(&swallow);
+    c().speedIntervals[0]->setFocus(Qt::OtherFocusReason);
+    settle();
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    settle();
+    qApp->removeEventFilter(&swallow);
+    ASSERT_EQ(focused(), c().speedIntervals[1]);
+    EXPECT_EQ(c().speedIntervals[1]->selectedText(), QStringLiteral("0360"));
+    EXPECT_EQ(c().speedIntervals[1]->cursorPosition(), 4);
 }
 
 TEST_F(MainWindowTest, MouseFocusSelectsAllInListedFields)
