@@ -1,6 +1,7 @@
 #include "FormTable.h"
 
 #include "Bindings.h"
+#include "ButtonColour.h"
 #include "CaptionFit.h"
 #include "MaskedLineEdit.h"
 #include "TrackerSettings.h"
@@ -110,12 +111,10 @@ void applyLook(QWidget *control, Look look)
         control->setFont(font);
         break;
     }
-    case Look::Green: {
-        QPalette green = control->palette();
-        green.setColor(QPalette::Button, kButtonGreen);
-        control->setPalette(green);
+    case Look::Green:
+        if (auto *button = qobject_cast<QPushButton *>(control))
+            colourButton(button, kButtonGreen);
         break;
-    }
     }
 }
 
