@@ -8,10 +8,12 @@
 #      style checks are Linux-only and are left to scripts/test.sh);
 #   2. tarvek-cli.exe against the Linux tarvek-cli on the reference vectors
 #      (encode, position, save), byte for byte;
-#   3. tarvek-cli.exe send on COM1 mapped to a pseudo-terminal, and on a
-#      missing port;
-#   4. tarvek-config.exe started under Xvfb, its window captured to
-#      build/windows/tests/window.png.
+#   3. tarvek-cli.exe send on COM1 and COM12 mapped to pseudo-terminals, and
+#      on a missing port;
+#   4. the program folder as shipped (installed from the test build into
+#      build/windows/tests-dist): the caption and colour tests beside it and
+#      tarvek-config.exe in normal and GPSless Mode, at 96, 120 and 144 dpi,
+#      captured to build/windows/tests/window/.
 # Run as root or through sudo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -66,8 +68,10 @@ echo "== tarvek-cli.exe against tarvek-cli on the reference vectors"
 python3 scripts/windows/compare-cli.py "$host/bin/tarvek-cli" "$wine_run" "$tests/bin/tarvek-cli.exe" \
   tests/data
 
-echo "== tarvek-cli.exe send on COM1 (a pseudo-terminal)"
+echo "== tarvek-cli.exe send on COM1 and COM12 (pseudo-terminals)"
 python3 scripts/windows/send-check.py "$host/bin/tarvek-cli" "$wine_run" "$tests/bin/tarvek-cli.exe"
 
-echo "== tarvek-config.exe under Xvfb"
-bash scripts/windows/window-check.sh "$tests/bin/tarvek-config.exe" "$tests/window.png"
+echo "== The shipped folder under Xvfb"
+rm -rf "$out/tests-dist"
+cmake --install "$tests" --prefix "$out/tests-dist" --strip >/dev/null
+bash scripts/windows/window-check.sh "$out/tests-dist" "$tests" "$tests/window"

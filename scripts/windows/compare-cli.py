@@ -2,7 +2,8 @@
 """Runs tarvek-cli for Linux and tarvek-cli.exe under Wine on the same inputs
 and checks that they agree byte for byte: `encode --json` on every encode
 vector, `position` on every position vector, and the file `save` writes on
-every .cfg vector (exit codes, standard output and the files).
+every .cfg vector (exit codes, standard output and the files); and an
+accented argument in an error, on a console as text and redirected as bytes.
 
     compare-cli.py LINUX_CLI WINE_RUN WINDOWS_CLI VECTOR_DIR
 
@@ -10,6 +11,7 @@ Prints one line per verb and exits 1 on the first disagreement of each verb.
 """
 import json
 import os
+import select
 import subprocess
 import sys
 import tempfile
@@ -81,5 +83,45 @@ with tempfile.TemporaryDirectory() as folder:
         return code, out, content
 
     compare("save", load("cfg.json")["save"], save)
+
+
+# Standard error on a console: Wine makes one of a terminal. The text must
+# arrive as Unicode, not as UTF-8 bytes drawn in the console's code page;
+# redirected, the bytes are those of Linux.
+def console_stderr(args):
+    master, slave = os.openpty()
+    done = subprocess.run([wine_run, windows_cli, *args], stdin=slave, stdout=slave,
+                          stderr=slave, timeout=120, env={**os.environ, "LANG": "C.UTF-8"})
+    os.close(slave)
+    shown = b""
+    while True:
+        ready, _, _ = select.select([master], [], [], 0.5)
+        if not ready:
+            break
+        try:
+            chunk = os.read(master, 4096)
+        except OSError:
+            break
+        if not chunk:
+            break
+        shown += chunk
+    os.close(master)
+    return done.returncode, shown.decode("utf-8", errors="replace")
+
+
+accented = ["ports", "Città_Ünïcödé"]
+code, shown = console_stderr(accented)
+if code == 2 and '"Città_Ünïcödé"' in shown:
+    print("console: the accented argument shows as typed")
+else:
+    print(f"console: the accented argument is garbled: {shown!r} (exit {code})")
+    failed = True
+linux = subprocess.run([linux_cli, *accented], capture_output=True, timeout=60)
+windows = subprocess.run([wine_run, windows_cli, *accented], capture_output=True, timeout=120)
+if (linux.returncode, linux.stderr) == (windows.returncode, windows.stderr):
+    print("redirected: the same bytes as on Linux")
+else:
+    print(f"redirected: differs\n  linux:   {linux.stderr!r}\n  windows: {windows.stderr!r}")
+    failed = True
 
 sys.exit(1 if failed else 0)

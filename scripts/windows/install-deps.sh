@@ -10,7 +10,7 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools
           g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 nsis
           dpkg-dev xz-utils ca-certificates)
 if [[ "${1:-}" == "test" ]]; then
-  packages+=(googletest xvfb xauth imagemagick fonts-wine
+  packages+=(googletest xvfb xauth imagemagick xdotool fonts-wine
              qt6-serialport-dev libqt6serialport6 libgtest-dev python3)
 fi
 

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""tarvek-cli.exe send under Wine, onto a pseudo-terminal that the Wine
-prefix maps to COM1, checked against the Linux tarvek-cli:
+"""tarvek-cli.exe send under Wine, onto pseudo-terminals that the Wine
+prefix maps to COM1 and COM12, checked against the Linux tarvek-cli:
 
 - `send --port 1` puts exactly the 120 wire bytes of `encode` on the line,
-  the two halves apart by the 500 ms pause after the first frame;
+  the two halves apart by the 500 ms pause after the first frame, and
+  `send --port 12` does so on COM12;
 - a port with no device fails as a missing one does on Linux, with exit
   code 4 and the same message shape on both systems, and says how to give
   an adapter another COM number.
@@ -41,7 +42,7 @@ def wine(*args, **kwargs):
 PORTS_KEY = r"HKLM\Software\Wine\Ports"
 # The COM names this check maps. They are unmapped before it starts, in case
 # an earlier run was killed before its own clean-up, and again when it ends.
-MAPPED = ["COM1"]
+MAPPED = ["COM1", "COM12"]
 
 
 def restart_wineserver():
@@ -69,31 +70,37 @@ def message_shape(text):
 
 unmap_ports()
 atexit.register(unmap_ports)
-master, slave = os.openpty()
-tty.setraw(slave)
-device = os.ttyname(slave)
-map_port("COM1", device)
 
 expected = bytes.fromhex(json.loads(subprocess.run(
     [linux_cli, "encode", "--json"], capture_output=True, check=True).stdout)["wire"])
 
-sender = subprocess.Popen([wine_run, windows_cli, "send", "--port", "1"],
-                          stdout=subprocess.PIPE, stderr=subprocess.PIPE)
-received, arrivals = b"", []
-deadline = time.monotonic() + 60
-while time.monotonic() < deadline:
-    ready, _, _ = select.select([master], [], [], 0.05)
-    if ready:
-        chunk = os.read(master, 4096)
-        now = time.monotonic()
-        received += chunk
-        arrivals += [now] * len(chunk)
-    elif sender.poll() is not None:
-        break
-out, err = sender.communicate(timeout=30)
 
-check(sender.returncode == 0, f"send --port 1 exits 0 (exit {sender.returncode}, {err.decode(errors='replace').strip()})")
-check(received == expected, f"COM1 received the {len(expected)} wire bytes of encode ({len(received)} bytes came)")
+def send_through(number):
+    """send --port NUMBER onto a pseudo-terminal mapped to COM<NUMBER>."""
+    master, slave = os.openpty()
+    tty.setraw(slave)
+    device = os.ttyname(slave)
+    map_port(f"COM{number}", device)
+    sender = subprocess.Popen([wine_run, windows_cli, "send", "--port", str(number)],
+                              stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+    received, arrivals = b"", []
+    deadline = time.monotonic() + 60
+    while time.monotonic() < deadline:
+        ready, _, _ = select.select([master], [], [], 0.05)
+        if ready:
+            chunk = os.read(master, 4096)
+            now = time.monotonic()
+            received += chunk
+            arrivals += [now] * len(chunk)
+        elif sender.poll() is not None:
+            break
+    out, err = sender.communicate(timeout=30)
+    check(sender.returncode == 0, f"send --port {number} exits 0 (exit {sender.returncode}, {err.decode(errors='replace').strip()})")
+    check(received == expected, f"COM{number} received the {len(expected)} wire bytes of encode ({len(received)} bytes came)")
+    return out, arrivals, device, (master, slave)
+
+
+out, arrivals, device, pty = send_through(1)
 if len(arrivals) == len(expected):
     half = len(expected) // 2
     gap = (arrivals[half] - arrivals[half - 1]) * 1000
@@ -101,6 +108,11 @@ if len(arrivals) == len(expected):
 linux_out = subprocess.run([linux_cli, "send", "--port", "1"], capture_output=True,
                            env={**os.environ, "TARVEK_COM1": device}).stdout
 check(out == linux_out, "standard output is the same as on Linux")
+for fd in pty:
+    os.close(fd)
+# Windows numbers each new adapter with the next number: COM10 and above
+# open only through the device namespace.
+send_through(12)
 
 # Wine gives COMn the device /dev/ttyS<n-1> unless the prefix maps it; port
 # 200 has neither, as TARVEK_COM200 has not on Linux.

@@ -1,16 +1,44 @@
 #!/usr/bin/env bash
-# Starts tarvek-config.exe under Wine on a virtual X display: once with
-# --quit-after-show, which ends with 0 only after the main window has been
-# painted, then again to capture the screen into PNG for a person to look at.
+# Checks the shipped Windows folder under Wine as a user's Windows would run
+# it: from the folder itself with no DLL path of the build's, with Wine's own
+# fonts and Qt's default font engine, at 96, 120 and 144 pixels per inch
+# (100, 125 and 150 %). At each:
 #
-#   window-check.sh TARVEK_CONFIG_EXE OUTPUT_PNG
+#   - the widget tests of the captions and of the green button run beside
+#     the shipped DLLs and plugins (a copy of the folder, with the test
+#     programs and Qt's test DLL added): no caption clips, in normal and in
+#     GPSless Mode;
+#   - tarvek-config.exe starts from the folder; the screen is captured, then
+#     17 Tabs from start-up reach the acquisition timeout, typing "000" there
+#     switches to GPSless Mode, and the screen is captured again. The
+#     captures are left for a person to look at; the green of "Calculate
+#     GPSless Bcn" is checked from their pixels.
+#
+#   window-check.sh DIST_DIR TEST_BUILD_DIR OUTPUT_DIR
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-exe=$(realpath "${1:?usage: window-check.sh EXE PNG}")
-png=${2:?usage: window-check.sh EXE PNG}
+source "$here/qt.sh"
+dist=$(realpath "${1:?usage: window-check.sh DIST_DIR TEST_BUILD_DIR OUTPUT_DIR}")
+tests=$(realpath "${2:?usage: window-check.sh DIST_DIR TEST_BUILD_DIR OUTPUT_DIR}")
+out=${3:?usage: window-check.sh DIST_DIR TEST_BUILD_DIR OUTPUT_DIR}
+mkdir -p "$out"
+out=$(realpath "$out")
+wine_run=$here/wine-run.sh
+failures=0
+fail() { echo "FAIL $*"; failures=$((failures + 1)); }
+
+# The test programs beside a copy of the shipped folder.
+beside=$out/dist-with-tests
+rm -rf "$beside"
+cp -r "$dist" "$beside"
+test_programs=(ui_main_window_test.exe ui_calculator_window_test.exe)
+for program in "${test_programs[@]}"; do
+  cp "$(find "$tests" -name "$program" -print -quit)" "$beside/"
+done
+cp "$qt_prefix/bin/Qt6Test.dll" "$beside/"
 
 display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 app=
 cleanup() {
@@ -25,18 +53,79 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 
-if timeout 180 "$here/wine-run.sh" "$exe" --quit-after-show; then
-  echo "ok   the main window was painted"
-else
-  echo "FAIL tarvek-config.exe did not paint its window (exit $?)"
-  exit 1
-fi
+# Wine reads the resolution at start-up, from both keys.
+set_dpi() {
+  "$wine_run" reg add "HKCU\\Control Panel\\Desktop" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  "$wine_run" reg add "HKLM\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts" \
+    /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  wineserver -k 2>/dev/null || true
+  wineserver -w
+}
 
-# Under Wine, Qt's default Windows font engine draws no text in line edits;
-# FreeType draws it, so the screenshot shows what the window really holds.
-(cd "$(dirname "$exe")" && exec "$here/wine-run.sh" "$exe" -platform windows:fontengine=freetype) &
-app=$!
-sleep 15
-kill -0 "$app" 2>/dev/null || { echo "FAIL tarvek-config.exe ended before the screenshot"; exit 1; }
-import -display "$display" -window root "$png"
-echo "ok   screenshot in $png"
+# Pixels of the capture in the button's green (0, 160, 0, shaded by the style).
+green_pixels() {
+  convert "$1" ppm:- | python3 -c '
+import sys
+data = sys.stdin.buffer.read()
+fields, pos = [], 0
+while len(fields) < 4:
+    while data[pos:pos + 1].isspace():
+        pos += 1
+    end = pos
+    while not data[end:end + 1].isspace():
+        end += 1
+    fields.append(data[pos:end])
+    pos = end
+pixels = data[pos + 1:]
+print(sum(1 for i in range(0, len(pixels), 3)
+          if pixels[i + 1] >= 130 and pixels[i] <= 80 and pixels[i + 2] <= 80))'
+}
+
+window_shown() {
+  xwininfo -root -tree 2>/dev/null | grep -q '"Tarvek Config v3.0 by QX0ZZZ"'
+}
+
+for dpi in 96 120 144; do
+  set_dpi "$dpi"
+  echo "== $dpi pixels per inch"
+  for program in "${test_programs[@]}"; do
+    if (cd "$beside" && "$wine_run" --as-shipped "$program" \
+          --gtest_filter='*Caption*:*Green*' >"$out/$program-$dpi.log" 2>&1); then
+      echo "ok   $program: $(grep -c '^\[       OK' "$out/$program-$dpi.log") caption and colour tests pass"
+    else
+      fail "$program at $dpi dpi:"; grep -A3 'Failure\|FAILED' "$out/$program-$dpi.log" | head -20
+    fi
+  done
+
+  (cd "$dist" && exec "$wine_run" --as-shipped ./tarvek-config.exe) &
+  app=$!
+  for _ in $(seq 150); do window_shown && break; sleep 0.2; done
+  if ! window_shown; then
+    fail "tarvek-config.exe showed no window at $dpi dpi"
+    kill "$app" 2>/dev/null || true
+    app=
+    continue
+  fi
+  sleep 3
+  import -display "$display" -window root "$out/window-$dpi-normal.png"
+  for _ in $(seq 17); do xdotool key Tab; sleep 0.1; done
+  xdotool type --delay 100 000
+  sleep 2
+  import -display "$display" -window root "$out/window-$dpi-gpsless.png"
+  normal=$(green_pixels "$out/window-$dpi-normal.png")
+  gpsless=$(green_pixels "$out/window-$dpi-gpsless.png")
+  # The button is 1095 x 495 twips: about 2500 pixels at 96 dpi.
+  least=$((2500 * dpi * dpi / 96 / 96 / 2))
+  if [ "$normal" -lt 100 ] && [ "$gpsless" -ge "$least" ]; then
+    echo "ok   GPSless Mode by Tab and \"000\"; the button is green ($gpsless green pixels, $normal before)"
+  else
+    fail "the green button at $dpi dpi: $gpsless green pixels in GPSless Mode (at least $least), $normal before"
+  fi
+  echo "     screenshots: $out/window-$dpi-normal.png, $out/window-$dpi-gpsless.png"
+  kill "$app" 2>/dev/null || true
+  wineserver -k 2>/dev/null || true
+  wait "$app" 2>/dev/null || true
+  app=
+done
+set_dpi 96
+exit $((failures > 0))

@@ -4,7 +4,11 @@
 # project's own Wine prefix, quietly, with the cross-built Qt and the MinGW
 # runtime on the DLL search path. Exits with the program's exit code.
 #
-#   scripts/windows/wine-run.sh PROGRAM.exe [ARGS...]
+#   scripts/windows/wine-run.sh [--as-shipped] PROGRAM.exe [ARGS...]
+#
+# --as-shipped runs the program as a user's Windows would: with no DLL path
+# of the build's, so that it finds Qt, its plugins and the runtime only in
+# its own folder.
 #
 # WINEPREFIX may name another prefix; the default is build/windows/wine.
 set -euo pipefail
@@ -28,6 +32,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineserver --wait
 fi
 
+if [[ "${1:-}" == "--as-shipped" ]]; then
+  shift
+  unset WINEPATH
+  exec wine "$@"
+fi
 runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
 threads=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libwinpthread-1.dll)")
 export WINEPATH="$(windows_path "$qt_prefix/bin");$(windows_path "$runtime");$(windows_path "$threads")"

@@ -1,5 +1,7 @@
 #include "Output.h"
 
+#include "Terminal.h"
+
 #include <QByteArray>
 
 #include <cstdio>
@@ -9,8 +11,12 @@ namespace tarvek::cli
 namespace
 {
 
-void printTo(const QString &text, std::FILE *stream)
+// A console gets the text itself; a file, a pipe or a terminal the UTF-8
+// bytes.
+void printTo(const QString &text, std::FILE *stream, StandardStream which)
 {
+    if (writeToConsole(text, which))
+        return;
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
     std::fflush(stream);
@@ -20,12 +26,12 @@ void printTo(const QString &text, std::FILE *stream)
 
 void printOut(const QString &text)
 {
-    printTo(text, stdout);
+    printTo(text, stdout, StandardStream::Output);
 }
 
 void printErr(const QString &text)
 {
-    printTo(text, stderr);
+    printTo(text, stderr, StandardStream::Error);
 }
 
 } // namespace tarvek::cli

@@ -1,6 +1,6 @@
 #pragma once
 // What tarvek-cli prints: UTF-8 text to stdout or stderr, flushed at once and
-// without any locale translation.
+// without any locale translation; to a Windows console, the text as Unicode.
 #include <QString>
 
 namespace tarvek::cli

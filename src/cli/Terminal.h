@@ -1,6 +1,7 @@
 #pragma once
 // What tarvek-cli asks of the terminal and the standard streams it runs
 // with. TerminalPosix.cpp and TerminalWindows.cpp answer it for their systems.
+#include <QString>
 
 namespace tarvek::cli
 {
@@ -14,5 +15,12 @@ bool progressOnStandardError();
 // standard input, and output that is the same on every system (Windows
 // would otherwise turn \n into \r\n and stop reading at a 0x1A byte).
 void useBinaryStandardStreams();
+
+enum class StandardStream { Output, Error };
+
+// Writes `text` as Unicode where the stream is a console that would
+// otherwise draw the UTF-8 bytes in its own code page (Windows); false when
+// the stream is no such console, and the caller writes the bytes.
+bool writeToConsole(const QString &text, StandardStream stream);
 
 } // namespace tarvek::cli

@@ -26,4 +26,10 @@ void useBinaryStandardStreams()
     // POSIX streams have no text mode.
 }
 
+bool writeToConsole(const QString & /*text*/, StandardStream /*stream*/)
+{
+    // A terminal here reads the bytes in the locale's encoding, UTF-8.
+    return false;
+}
+
 } // namespace tarvek::cli

@@ -102,7 +102,15 @@ QString describePortNumber(const QString &commText)
     if (!number)
         return texts::invalidPortNumber();
     const PortLookup lookup = resolvePortNumber(*number);
-    return lookup.ok() ? lookup.device : lookup.reason;
+    if (!lookup.ok())
+        return lookup.reason;
+    // With the name the system gives the device where it has one, as
+    // Windows' Device Manager shows it ("USB-SERIAL CH340 (COM5)").
+    for (const SystemPort &port : systemSerialPorts()) {
+        if (port.device == lookup.device && !port.description.isEmpty())
+            return QStringLiteral("%1: %2").arg(lookup.device, port.description);
+    }
+    return lookup.device;
 }
 
 } // namespace tarvek::serial

@@ -43,7 +43,8 @@ PortLookup mapPortNumber(int number, const QStringList &devices,
 PortLookup resolvePortNumber(int number);
 
 // For the "Comm num:" tooltip: the device that the field's text means now,
-// or the reason there is none.
+// with the system's name for it where there is one, or the reason there is
+// none.
 QString describePortNumber(const QString &commText);
 
 } // namespace tarvek::serial

@@ -24,8 +24,9 @@ public:
     // took its settings; on failure the device is closed again.
     std::optional<QString> open(const QString &device);
     bool isOpen() const;
-    // Returns only when every byte has been handed to the system, or when
-    // `timeoutMs` has passed.
+    // Returns only when every byte has been handed to the system (on Windows:
+    // when the driver has sent them), or fails when `timeoutMs` has passed
+    // (on Windows: the bytes' time at 4800 baud plus `timeoutMs`).
     std::optional<QString> write(const QByteArray &bytes, int timeoutMs);
     void close();
 

@@ -47,6 +47,12 @@ inline QString refusesLineSettings(const QString &device)
         .arg(device);
 }
 
+inline QString refusesLineSettings(const QString &device, const QString &reason)
+{
+    return QStringLiteral("%1 does not accept 4800 baud, 8 data bits, no parity, 1 stop bit (%2)")
+        .arg(device, reason);
+}
+
 inline QString portGone(const QString &device, const QString &reason)
 {
     return QStringLiteral("Serial port %1 is gone (unplugged or disconnected): %2")

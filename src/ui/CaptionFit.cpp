@@ -108,16 +108,28 @@ bool mayGrowRight(const QWidget *control)
            qobject_cast<const QRadioButton *>(control);
 }
 
-} // namespace
-
-QFont formFont(const QString &family, qreal points)
+// The first of `faces` installed as an outline font, or an empty name. A
+// bitmap face would not do: Qt cannot draw it condensed, which fitting
+// needs, and replaces it by another face at large sizes. On Windows the
+// classic "MS Sans Serif" and "Small Fonts" are such bitmap faces.
+QString firstOutlineFace(const QStringList &faces)
 {
     // The installed families, listed once: asking the font database about
     // each name would run the system's substitution rules every time.
-    static const QStringList kInstalled = QFontDatabase::families();
-    QFont font = kInstalled.contains(family, Qt::CaseInsensitive)
-                     ? QFont(family)
-                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    const QStringList installed = QFontDatabase::families();
+    for (const QString &face : faces) {
+        if (installed.contains(face, Qt::CaseInsensitive) &&
+            QFontDatabase::isSmoothlyScalable(face))
+            return face;
+    }
+    return {};
+}
+
+// `face` at `points`; the system's general face when `face` is empty.
+QFont fontOf(const QString &face, qreal points)
+{
+    QFont font =
+        face.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::GeneralFont) : QFont(face);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     // Unstretched, as fitCaption asks for it: a font left at "any stretch"
@@ -125,6 +137,25 @@ QFont formFont(const QString &family, qreal points)
     // request is a font engine of its own with its own glyphs to load.
     font.setStretch(QFont::Unstretched);
     return font;
+}
+
+} // namespace
+
+QFont formFont(qreal points)
+{
+    // "Microsoft Sans Serif" is the outline successor of the classic "MS
+    // Sans Serif", with the same metrics, on every Windows.
+    static const QString kFace =
+        firstOutlineFace({QStringLiteral("Microsoft Sans Serif"), QStringLiteral("MS Sans Serif")});
+    return fontOf(kFace, points);
+}
+
+QFont smallCaptionFont(qreal points)
+{
+    // Tahoma, narrow and drawn for small sizes, comes with every Windows.
+    static const QString kFace =
+        firstOutlineFace({QStringLiteral("Tahoma"), QStringLiteral("Small Fonts")});
+    return fontOf(kFace, points);
 }
 
 int captionWidth(const QWidget *control)

@@ -1,7 +1,8 @@
 #pragma once
 // Fonts of the window and a guard against clipped captions. The window asks
-// for the classic Windows faces; where a machine lacks them the system's
-// sans-serif face stands in at the same point size, and it is often wider.
+// for the Windows faces of its design, as outline fonts; where a machine
+// lacks them the system's sans-serif face stands in at the same point size,
+// and it is often wider.
 // fitCaption then keeps every caption whole inside the control's place: it
 // first lets the control grow into free room on its right, and only when
 // that is not enough draws the caption narrower (condensed).
@@ -14,8 +15,11 @@ class QWidget;
 namespace tarvek::ui
 {
 
-// `family` when installed, otherwise the system's general face; at `points`.
-QFont formFont(const QString &family, qreal points);
+// The window's face at `points`, and the face of its small captions: faces
+// that can be drawn condensed, where installed (see CaptionFit.cpp), the
+// system's general face otherwise.
+QFont formFont(qreal points);
+QFont smallCaptionFont(qreal points);
 
 // Remembers `rect` (pixels, in the parent) as the control's place and puts
 // it there.

@@ -7,7 +7,7 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -20,12 +20,6 @@ namespace
 {
 
 const QColor kGpslessGreen(0, 128, 0);
-
-void postKey(QWidget *target, int key, Qt::KeyboardModifiers modifiers)
-{
-    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key, modifiers));
-    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, key, modifiers));
-}
 
 void setLook(QLabel *label, const QString &caption, bool bold, const QColor &colour)
 {
@@ -84,17 +78,18 @@ bool FieldRules::eventFilter(QObject *, QEvent *event)
     return false;
 }
 
-// Home, then Shift+End, queued to the field: they run after the focus change
-// has finished (a mouse click included), and select the whole text. Only on
-// Tab, a click or start-up: when the window is merely activated again (back
-// from the calculator, the help viewer, a message box or another program)
-// the caret the operator placed stays where it was.
+// The whole text selected from its start, the caret at its end, as Home and
+// then Shift+End leave it; queued to the field, so that it runs after the
+// focus change has finished (a mouse click included). A call rather than
+// synthetic keystrokes: a platform may map or drop keys it did not send.
+// Only on Tab, a click or start-up: when the window is merely activated
+// again (back from the calculator, the help viewer, a message box or another
+// program) the caret the operator placed stays where it was.
 void FieldRules::selectAllOnFocus(MaskedLineEdit *field)
 {
     if (field->hasFocus() && m_focusReason == Qt::ActiveWindowFocusReason)
         return;
-    postKey(field, Qt::Key_Home, Qt::NoModifier);
-    postKey(field, Qt::Key_End, Qt::ShiftModifier);
+    QMetaObject::invokeMethod(field, &QLineEdit::selectAll, Qt::QueuedConnection);
 }
 
 void FieldRules::bindKeyFilters()

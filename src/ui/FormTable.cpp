@@ -1,6 +1,7 @@
 #include "FormTable.h"
 
 #include "Bindings.h"
+#include "ButtonColour.h"
 #include "CaptionFit.h"
 #include "MaskedLineEdit.h"
 #include "TrackerSettings.h"
@@ -25,7 +26,6 @@ namespace
 {
 
 const QColor kButtonGreen(0, 160, 0);
-const QString kClassicFace = QStringLiteral("MS Sans Serif");
 constexpr qreal kFormPoints = 8.25;
 
 // Puts a control at its place in twips of its container.
@@ -102,20 +102,18 @@ void applyLook(QWidget *control, Look look)
     case Look::Form:
         break;
     case Look::Small:
-        control->setFont(formFont(QStringLiteral("Small Fonts"), 6.75));
+        control->setFont(smallCaptionFont(6.75));
         break;
     case Look::Bold: {
-        QFont font = formFont(kClassicFace, kFormPoints);
+        QFont font = formFont(kFormPoints);
         font.setBold(true);
         control->setFont(font);
         break;
     }
-    case Look::Green: {
-        QPalette green = control->palette();
-        green.setColor(QPalette::Button, kButtonGreen);
-        control->setPalette(green);
+    case Look::Green:
+        if (auto *button = qobject_cast<QPushButton *>(control))
+            colourButton(button, kButtonGreen);
         break;
-    }
     }
 }
 
@@ -123,9 +121,7 @@ void applyLook(QWidget *control, Look look)
 
 void setFormFont(QWidget *window)
 {
-    // The classic Windows face where installed, the system's sans-serif face
-    // at the same size otherwise.
-    window->setFont(formFont(kClassicFace, kFormPoints));
+    window->setFont(formFont(kFormPoints));
 }
 
 Form::Form(QWidget *window, std::span<const FormControl> rows, SettingsModel &model) : m_rows(rows)

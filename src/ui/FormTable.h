@@ -34,7 +34,7 @@ enum class ControlType {
 
 enum class Look {
     Form,  // the window's font
-    Small, // "Small Fonts" 6.75 points
+    Small, // the small captions' face, 6.75 points
     Bold,  // the window's face in bold
     Green, // a green button
 };
@@ -91,7 +91,7 @@ private:
     std::vector<std::pair<const FormControl *, QWidget *>> m_controls;
 };
 
-// The window's font, "MS Sans Serif" 8.25 points where installed.
+// The window's font: its face (formFont) at 8.25 points.
 void setFormFont(QWidget *window);
 
 } // namespace tarvek::ui

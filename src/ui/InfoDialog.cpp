@@ -1,8 +1,9 @@
 #include "InfoDialog.h"
 
+#include "CaptionFit.h"
+
 #include <QAccessible>
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -18,14 +19,10 @@ constexpr int kHeight = 2160 / 15;
 constexpr int kButtonWidth = 1215 / 15;
 constexpr qreal kInfoPointSize = 13.5;
 
-// "MS Sans Serif" where it is installed, the system's sans-serif elsewhere.
+// The window's face, large and bold.
 QFont infoFont()
 {
-    const QString preferred = QStringLiteral("MS Sans Serif");
-    QFont font = QFontDatabase::families().contains(preferred)
-                     ? QFont(preferred)
-                     : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setPointSizeF(kInfoPointSize);
+    QFont font = formFont(kInfoPointSize);
     font.setBold(true);
     return font;
 }

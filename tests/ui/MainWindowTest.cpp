@@ -4,6 +4,7 @@
 // the SEND tests, which write to a pseudo-terminal through the real port, and
 // where a close request meets Help's missing-file box, the real viewer's.
 #include "BlockBuilder.h"
+#include "ButtonColour.h"
 #include "CalculatorWindow.h"
 #include "CaptionFit.h"
 #include "ControlAccess.h"
@@ -32,6 +33,8 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -87,7 +90,7 @@ protected:
     }
     void SetUp() override { open(port); }
 
-    // Lets queued input (the select-all keystrokes) run.
+    // Lets queued work (the select-all on focus) run.
     static void settle() { QCoreApplication::processEvents(); }
 
     const MainWindow::Controls &c() const { return window->controls(); }
@@ -285,6 +288,52 @@ TEST_F(MainWindowTest, GpslessSwitchFollowsEveryIntermediateText)
     EXPECT_EQ(model.tracker.micEMessage.index(), 3);
 }
 
+// The share of a drawn button that is green.
+double GreenShare(QWidget &button)
+{
+    const QImage drawn = button.grab().toImage();
+    qsizetype green = 0;
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QColor pixel = drawn.pixelColor(x, y);
+            green += pixel.green() > pixel.red() + 60 && pixel.green() > pixel.blue() + 60;
+        }
+    }
+    return double(green) / (qsizetype(drawn.width()) * drawn.height());
+}
+
+// "Calculate GPSless Bcn" shows green in the window's style.
+TEST_F(MainWindowTest, GpslessButtonIsDrawnGreen)
+{
+    ASSERT_TRUE(model.tracker.gpsTimeout.setText(QStringLiteral("000")));
+    EXPECT_GT(GreenShare(*c().gpslessButton), 0.5);
+}
+
+// A style that draws every button bevel grey, whatever the palette says, as
+// the system's themes do.
+class GreyButtonStyle final : public QProxyStyle
+{
+public:
+    GreyButtonStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                     const QWidget *widget) const override
+    {
+        if (element != CE_PushButtonBevel)
+            return QProxyStyle::drawControl(element, option, painter, widget);
+        painter->fillRect(option->rect, QColor(225, 225, 225));
+    }
+};
+
+TEST(ButtonColour, ShowsInAStyleThatIgnoresThePalette)
+{
+    GreyButtonStyle grey;
+    QPushButton button(QStringLiteral("Calculate"));
+    button.resize(80, 32);
+    button.setStyle(&grey);
+    colourButton(&button, QColor(0, 160, 0));
+    EXPECT_GT(GreenShare(button), 0.5);
+}
+
 TEST_F(MainWindowTest, DefaultRestoresEverythingAndTheCountersFollow)
 {
     ASSERT_TRUE(model.tracker.statusText.setText(QString()));
@@ -428,6 +477,30 @@ TEST_F(MainWindowTest, TabSelectsAllOnlyInTheListedFields)
         else
             EXPECT_FALSE(field->hasSelectedText()) << name;
     }
+}
+
+// The select-all does not rest on keystrokes the program sends itself, which
+// a platform may map or drop: with every such key event swallowed, Tab still
+// selects the whole text.
+TEST_F(MainWindowTest, TabSelectsAllWithoutSyntheticKeystrokes)
+{
+    struct SwallowSyntheticKeys final : QObject {
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            const bool key =
+                event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+            return key && !event->spontaneous();
+        }
+    } swallow;
+    qApp->installEventFilter(&swallow);
+    c().speedIntervals[0]->setFocus(Qt::OtherFocusReason);
+    settle();
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    settle();
+    qApp->removeEventFilter(&swallow);
+    ASSERT_EQ(focused(), c().speedIntervals[1]);
+    EXPECT_EQ(c().speedIntervals[1]->selectedText(), QStringLiteral("0360"));
+    EXPECT_EQ(c().speedIntervals[1]->cursorPosition(), 4);
 }
 
 TEST_F(MainWindowTest, MouseFocusSelectsAllInListedFields)
