@@ -34,20 +34,11 @@ QString wholeText(double value)
     return QString::number(value, 'f', 0);
 }
 
-// The SSID part of a callsign text as normalizeCallsign reads it: what
-// follows the first "-" from the second character on, blanks around the
-// whole text left out.
-QString ssidText(const QString &text)
-{
-    const QString trimmed = text.trimmed();
-    const qsizetype dash = trimmed.size() > 1 ? trimmed.indexOf(u'-', 1) : -1;
-    return dash < 0 ? QString() : trimmed.mid(dash + 1);
-}
-
 QString ssidReason(const QString &text, const QString &which = QString())
 {
-    return QStringLiteral("%1the SSID \"%2\" after \"-\" is not a whole number from 0 to 32767")
-        .arg(which, ssidText(text));
+    return QStringLiteral("%1the SSID \"%2\" after \"-\" is not a whole number from 0 to %3")
+        .arg(which, splitCallsign(text).ssid.value_or(QString()))
+        .arg(kMaxSsidNumber);
 }
 
 // The order the settings are packed and checked in. The build stops at the
