@@ -1,5 +1,7 @@
 #include "DecimalNumber.h"
 
+#include "NumberText.h"
+
 namespace tarvek::cfgfile
 {
 namespace
@@ -27,6 +29,16 @@ QStringView takeDigits(QStringView &text)
     const QStringView digits = text.first(n);
     text = text.mid(n);
     return digits;
+}
+
+geo::Fraction fractionOf(const DecimalNumber &number)
+{
+    if (number.fraction.isEmpty() || number.fraction.front() < u'5')
+        return geo::Fraction::BelowHalf;
+    // Trailing zeros are stripped, so a "5" with more digits is above a half.
+    if (number.fraction == u"5")
+        return geo::Fraction::Half;
+    return geo::Fraction::AboveHalf;
 }
 
 } // namespace
@@ -76,13 +88,8 @@ std::optional<long long> roundDecimal(const DecimalNumber &number, long long min
     long long value = 0;
     for (QChar digit : number.whole)
         value = value * 10 + (digit.unicode() - u'0');
-    if (!number.fraction.isEmpty()) {
-        const QChar first = number.fraction.front();
-        // Trailing zeros are stripped, so a "5" with more digits is above a half.
-        const bool half = first == u'5' && number.fraction.size() == 1;
-        if (first > u'5' || (first == u'5' && !half) || (half && value % 2 != 0))
-            ++value;
-    }
+    if (geo::roundsUpHalfEven(value % 2 != 0, fractionOf(number)))
+        ++value;
     if (number.negative)
         value = -value;
     if (value < min || value > max)

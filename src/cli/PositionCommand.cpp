@@ -1,7 +1,7 @@
 // tarvek-cli position: the GPSless position text exactly as the calculator's
 // write command composes it.
-#include "AngleValidation.h"
 #include "Commands.h"
+#include "Cp1252.h"
 #include "Diagnostics.h"
 #include "Output.h"
 #include "PositionText.h"
@@ -14,6 +14,7 @@ namespace
 {
 
 using geo::AngleNotation;
+using geo::Axis;
 using geo::PositionForm;
 
 struct PositionOptions {
@@ -71,37 +72,25 @@ std::optional<QString> parseOptions(const QStringList &args, PositionOptions &op
     return std::nullopt;
 }
 
-// A symbol code is one character with a single-byte code: printable ASCII or
-// Latin-1 (control characters are refused).
+// A symbol code is one printable character with a single-byte code in
+// Windows-1252, as the window's symbol field holds it.
 bool isSymbolCharacter(const QString &symbol)
 {
-    if (symbol.size() != 1)
-        return false;
-    const char16_t code = symbol.front().unicode();
-    return (code >= 0x20 && code < 0x7F) || (code >= 0xA0 && code <= 0xFF);
+    return symbol.size() == 1 && config::isPrintableSingleByte(symbol.front().unicode());
 }
 
-// Field texts are single-byte; a character without a Latin-1 code becomes "?",
+// Field texts are Windows-1252; a character without a code becomes "?",
 // which no validator accepts.
 std::string toSingleByte(const QString &text)
 {
-    return text.toLatin1().toStdString();
-}
-
-enum class Axis { Latitude, Longitude };
-
-bool isValidAngle(Axis axis, const std::string &text, AngleNotation notation)
-{
-    if (notation == AngleNotation::Hundredths)
-        return axis == Axis::Latitude ? geo::isValidLatCent(text) : geo::isValidLonCent(text);
-    return axis == Axis::Latitude ? geo::isValidLatSec(text) : geo::isValidLonSec(text);
+    return config::encodeCp1252(text).toStdString();
 }
 
 // Whether `text` passes the calculator's validator for its axis in `notation`;
 // says on standard error why not.
 bool checkAngle(const Verb &verb, Axis axis, const QString &text, AngleNotation notation)
 {
-    if (isValidAngle(axis, toSingleByte(text), notation))
+    if (geo::angleTextValid(axis, toSingleByte(text), notation))
         return true;
     const QString what =
         axis == Axis::Latitude ? QStringLiteral("latitude") : QStringLiteral("longitude");
@@ -140,9 +129,7 @@ int runPosition(const Verb &verb, const QStringList &args)
     // Not expected for validated texts; reported rather than ending abruptly.
     if (!position.ok())
         return fail(verb, ExitFailed, QString::fromStdString(position.reason));
-    printOut(
-        QString::fromLatin1(position.text.c_str(), static_cast<qsizetype>(position.text.size())) +
-        QLatin1Char('\n'));
+    printOut(config::decodeCp1252(QByteArray::fromStdString(position.text)) + QLatin1Char('\n'));
     return ExitOk;
 }
 

@@ -13,17 +13,6 @@ namespace tarvek::config
 namespace
 {
 
-// Thrown inside the build at the first value that cannot be carried, with
-// the rule that value broke.
-struct BuildFailure {
-    QString reason;
-};
-
-[[noreturn]] void failedWith(const QString &reason)
-{
-    throw BuildFailure{reason};
-}
-
 double valueOf(const MaskedField &field)
 {
     return readNumber(field.text());
@@ -34,44 +23,46 @@ QString wholeText(double value)
     return QString::number(value, 'f', 0);
 }
 
-// The SSID part of a callsign text as normalizeCallsign reads it: what
-// follows the first "-" from the second character on, blanks around the
-// whole text left out.
-QString ssidText(const QString &text)
-{
-    const QString trimmed = text.trimmed();
-    const qsizetype dash = trimmed.size() > 1 ? trimmed.indexOf(u'-', 1) : -1;
-    return dash < 0 ? QString() : trimmed.mid(dash + 1);
-}
-
 QString ssidReason(const QString &text, const QString &which = QString())
 {
-    return QStringLiteral("%1the SSID \"%2\" after \"-\" is not a whole number from 0 to 32767")
-        .arg(which, ssidText(text));
+    return QStringLiteral("%1the SSID \"%2\" after \"-\" is not a whole number from 0 to %3")
+        .arg(which, splitCallsign(text).ssid.value_or(QString()))
+        .arg(kMaxSsidNumber);
 }
 
 // The order the settings are packed and checked in. The build stops at the
-// first setting that cannot be carried, so this order decides which failure
-// the operator is told of; it differs from the description's order on
-// purpose. Settings that share a byte with another are packed with it and
-// not listed: chkAutoReply with cbMicEMsg, chkRxPosition with edBcnEvery.
-constexpr const char *kPackOrder[] = {
-    key::kTxDelay,           key::kMessageRetries,
-    key::kMicEMessage,       key::kSymbol,
-    key::kAlternateTable,    key::kGpsInterval,
-    key::kSpeedIntervals[0], key::kSpeedIntervals[1],
-    key::kSpeedIntervals[2], key::kSpeedIntervals[3],
-    key::kSpeedIntervals[4], key::kSpeedIntervals[5],
-    key::kSpeedIntervals[6], key::kManualInterval,
-    key::kGpsTimeout,        key::kStatusEvery,
-    key::kCallsign,          key::kPath,
-    key::kStatusText,        key::kMessageTo,
-    key::kMessage,
+// first step that fails, so this order decides which failure the operator is
+// told of; it differs from the description's order on purpose. Settings that
+// share a byte with another are packed with it and not listed: chkAutoReply
+// with cbMicEMsg, chkRxPosition with edBcnEvery. The callsign's presence is
+// checked last, after every setting is packed.
+constexpr PackStep kPackOrder[] = {
+    {key::kTxDelay},           {key::kMessageRetries},
+    {key::kMicEMessage},       {key::kSymbol},
+    {key::kAlternateTable},    {key::kGpsInterval},
+    {key::kSpeedIntervals[0]}, {key::kSpeedIntervals[1]},
+    {key::kSpeedIntervals[2]}, {key::kSpeedIntervals[3]},
+    {key::kSpeedIntervals[4]}, {key::kSpeedIntervals[5]},
+    {key::kSpeedIntervals[6]}, {key::kManualInterval},
+    {key::kGpsTimeout},        {key::kStatusEvery},
+    {key::kCallsign},          {key::kPath},
+    {key::kStatusText},        {key::kMessageTo},
+    {key::kMessage},           {key::kCallsign, PackCheck::NotEmpty},
+};
+
+// The outcome of a step: empty when it did its work, else the rule broken.
+using StepReason = QString;
+
+// A byte, or the rule its value broke.
+struct ByteResult {
+    std::uint8_t byte = 0;
+    QString reason;
+
+    bool ok() const { return reason.isEmpty(); }
 };
 
 // Packs the settings one step at a time, each by its row's block bytes and
-// coding. Each step names the setting it works on first, so that a failure
-// is reported against it.
+// coding, and stops at the first step that fails.
 class Builder
 {
 public:
@@ -79,31 +70,32 @@ public:
     {
     }
 
-    void run()
+    BuildResult run()
     {
-        for (const char *stepKey : kPackOrder)
-            pack(*findSetting(QLatin1StringView(stepKey)));
-        begin(key::kCallsign, m_settings.callsign);
-        if (m_settings.callsign.text().isEmpty())
-            failedWith(QStringLiteral("the callsign is empty"));
+        for (const PackStep &step : kPackOrder) {
+            const SettingDescription &row = *findSetting(QLatin1StringView(step.key));
+            const QString textBefore = textOf(row);
+            const StepReason reason = step.check == PackCheck::Pack ? pack(row) : requireText(row);
+            if (!reason.isEmpty())
+                return {&row, textBefore, reason};
+        }
+        return {};
     }
 
-    const char *key = nullptr; // the setting of the step under way
-    QString text;              // its text when the step began
-
 private:
-    void pack(const SettingDescription &row)
+    StepReason pack(const SettingDescription &row)
     {
         switch (row.block.coding) {
         case BlockCoding::TxDelay:
             return packTxDelay(row);
         case BlockCoding::Number:
             return packNumber(row);
-        case BlockCoding::AcquisitionTimeout:
-            packNumber(row);
-            if (m_block[offset::kGpsAcqTimeout] == 0)
+        case BlockCoding::AcquisitionTimeout: {
+            StepReason reason = packNumber(row);
+            if (reason.isEmpty() && m_block[offset::kGpsAcqTimeout] == 0)
                 m_block[offset::kGpsCheckInterval] = kGpslessMarker;
-            return;
+            return reason;
+        }
         case BlockCoding::Tens:
         case BlockCoding::AcquisitionTens:
             return packInterval(row);
@@ -115,16 +107,24 @@ private:
             return packSymbol(row);
         case BlockCoding::SymbolTable:
             m_block[at(row)] = m_settings.alternateTable.value() != 0 ? '\\' : '/';
-            return;
+            return {};
         case BlockCoding::Callsign:
-            return packCallsignField(row.block.first, fieldOf(row), row.key.data(), false);
+            return packCallsignField(row.block.first, fieldOf(row), false);
         case BlockCoding::Path:
             return packPath(row);
         case BlockCoding::Text:
             return packField(row);
         case BlockCoding::None:
-            return;
+            break;
         }
+        return {};
+    }
+
+    StepReason requireText(const SettingDescription &row)
+    {
+        if (fieldOf(row).text().isEmpty())
+            return QStringLiteral("the %1 is empty").arg(row.name);
+        return {};
     }
 
     static size_t at(const SettingDescription &row) { return static_cast<size_t>(row.block.first); }
@@ -135,162 +135,180 @@ private:
         return static_cast<MaskedField &>(row.inTracker(m_settings));
     }
 
-    void begin(const SettingDescription &row) { begin(row.key.data(), fieldOf(row).text()); }
-    void begin(const char *stepKey, const MaskedField &field) { begin(stepKey, field.text()); }
-    void begin(const char *stepKey, const QString &stepText)
+    // The setting's text as a failure quotes it: a field's text, or the
+    // list position.
+    QString textOf(const SettingDescription &row)
     {
-        key = stepKey;
-        text = stepText;
+        QObject &control = row.inTracker(m_settings);
+        switch (row.kind) {
+        case ControlKind::MaskedText:
+            return static_cast<const MaskedField &>(control).text();
+        case ControlKind::List:
+            return QString::number(static_cast<const ListChoice &>(control).index());
+        case ControlKind::CheckBox:
+        case ControlKind::Option:
+            break;
+        }
+        return {};
     }
 
     // Every number stored in the block is taken to the nearest whole number
     // and must fit a byte.
-    std::uint8_t toByte(double value, const QString &what = QString())
+    static ByteResult toByte(double value, const QString &what = QString())
     {
         const double whole = roundHalfEven(value);
         if (!(whole >= 0.0 && whole <= 255.0))
-            failedWith(
-                what.isEmpty()
-                    ? QStringLiteral("%1 does not fit a byte (0 to 255)").arg(wholeText(whole))
-                    : what.arg(wholeText(whole)));
-        return static_cast<std::uint8_t>(whole);
+            return {0,
+                    what.isEmpty()
+                        ? QStringLiteral("%1 does not fit a byte (0 to 255)").arg(wholeText(whole))
+                        : what.arg(wholeText(whole))};
+        return {static_cast<std::uint8_t>(whole), {}};
     }
 
     // A normalised number is written with as many digits as the field has
     // positions, zeros in front; one needing more digits is refused by the
     // field, and that fails the build.
-    void writeBack(MaskedField &field, double number)
+    static StepReason writeBack(MaskedField &field, double number)
     {
         const auto whole = static_cast<long long>(roundHalfEven(number));
         if (!field.setText(formatWithDigits(whole, field.positions())))
-            failedWith(
-                QStringLiteral("written back as %1, it needs more than the field's %2 digits")
-                    .arg(whole)
-                    .arg(field.positions()));
+            return QStringLiteral("written back as %1, it needs more than the field's %2 digits")
+                .arg(whole)
+                .arg(field.positions());
+        return {};
     }
 
-    void writeBack(MaskedField &field, const QString &normalised)
+    static StepReason writeBack(MaskedField &field, const QString &normalised)
     {
         if (!field.setText(normalised))
-            failedWith(QStringLiteral("the normalised text \"%1\" does not fit the field")
-                           .arg(normalised));
+            return QStringLiteral("the normalised text \"%1\" does not fit the field")
+                .arg(normalised);
+        return {};
     }
 
-    void raiseToMinimum(MaskedField &field, int minimum)
+    static StepReason raiseToMinimum(MaskedField &field, int minimum)
     {
         if (valueOf(field) < minimum)
-            writeBack(field, minimum);
+            return writeBack(field, minimum);
+        return {};
     }
 
-    void packNumber(const SettingDescription &row)
+    StepReason packNumber(const SettingDescription &row)
     {
-        begin(row);
         MaskedField &field = fieldOf(row);
-        const std::uint8_t value = toByte(valueOf(field));
-        m_block[at(row)] = value;
-        writeBack(field, value);
+        const ByteResult value = toByte(valueOf(field));
+        if (!value.ok())
+            return value.reason;
+        m_block[at(row)] = value.byte;
+        return writeBack(field, value.byte);
     }
 
     // Intervals in seconds travel as tens of seconds. The byte is stored
     // before the write-back, which may still fail the build.
-    void packInterval(const SettingDescription &row)
+    StepReason packInterval(const SettingDescription &row)
     {
-        begin(row);
         MaskedField &field = fieldOf(row);
-        raiseToMinimum(field, 10);
-        const std::uint8_t tens =
+        if (StepReason reason = raiseToMinimum(field, 10); !reason.isEmpty())
+            return reason;
+        const ByteResult tens =
             toByte(valueOf(field) / 10.0,
                    QStringLiteral("it makes %1 tens of seconds, more than a byte holds (255)"));
-        m_block[at(row)] = tens;
-        writeBack(field, tens * 10.0);
+        if (!tens.ok())
+            return tens.reason;
+        m_block[at(row)] = tens.byte;
+        return writeBack(field, tens.byte * 10.0);
     }
 
-    void packTxDelay(const SettingDescription &row)
+    StepReason packTxDelay(const SettingDescription &row)
     {
-        begin(row);
         MaskedField &field = fieldOf(row);
-        raiseToMinimum(field, 7);
-        const std::uint8_t flags = toByte(valueOf(field) * 0.15);
-        m_block[at(row)] = flags;
-        writeBack(field, flags / 0.15);
+        if (StepReason reason = raiseToMinimum(field, 7); !reason.isEmpty())
+            return reason;
+        const ByteResult flags = toByte(valueOf(field) * 0.15);
+        if (!flags.ok())
+            return flags.reason;
+        m_block[at(row)] = flags.byte;
+        return writeBack(field, flags.byte / 0.15);
     }
 
     // The Mic-E message's list position and the auto-reply box share a byte.
-    void packMessageByte(const SettingDescription &row)
+    StepReason packMessageByte(const SettingDescription &row)
     {
-        const int index = m_settings.micEMessage.index();
-        begin(row.key.data(), QString::number(index));
         const int autoReply = m_settings.autoReply.value() != 0 ? 1 : 0;
-        m_block[at(row)] = toByte(packMessageCode({index, autoReply}));
+        const ByteResult code =
+            toByte(packMessageCode({m_settings.micEMessage.index(), autoReply}));
+        if (!code.ok())
+            return code.reason;
+        m_block[at(row)] = code.byte;
+        return {};
     }
 
     // The status interval (at most 127) and the hide-received box share a
     // byte.
-    void packStatusByte(const SettingDescription &row)
+    StepReason packStatusByte(const SettingDescription &row)
     {
-        begin(row);
         MaskedField &every = fieldOf(row);
-        if (valueOf(every) > 127)
-            writeBack(every, 127);
+        if (valueOf(every) > 127) {
+            if (StepReason reason = writeBack(every, 127); !reason.isEmpty())
+                return reason;
+        }
         const int rxPosition = m_settings.hideReceived.value() != 0 ? 1 : 0;
-        const std::uint8_t status =
+        const ByteResult status =
             toByte(packStatusCode({static_cast<int>(valueOf(every)), rxPosition}));
-        m_block[at(row)] = status;
-        writeBack(every, unpackStatusCode(status).every);
+        if (!status.ok())
+            return status.reason;
+        m_block[at(row)] = status.byte;
+        return writeBack(every, unpackStatusCode(status.byte).every);
     }
 
-    void packSymbol(const SettingDescription &row)
+    StepReason packSymbol(const SettingDescription &row)
     {
-        begin(row);
         const QString symbol = fieldOf(row).content();
         if (symbol.isEmpty())
-            failedWith(QStringLiteral("the symbol is missing"));
+            return QStringLiteral("the symbol is missing");
         const int code = cp1252Code(symbol.at(0).unicode());
         m_block[at(row)] = static_cast<std::uint8_t>(code < 0 ? '?' : code);
+        return {};
     }
 
-    void packCallsignField(int position, MaskedField &field, const char *stepKey, bool addEnd)
+    StepReason packCallsignField(int position, MaskedField &field, bool addEnd)
     {
-        begin(stepKey, field);
         const auto normalised = packCallsign(m_block, position, field.text(), addEnd);
         if (!normalised)
-            failedWith(ssidReason(field.text()));
-        writeBack(field, *normalised);
+            return ssidReason(field.text());
+        return writeBack(field, *normalised);
     }
 
     // One or two digipeaters after the callsign, the last followed by a 0;
     // without any, that 0 comes right after the callsign.
-    void packPath(const SettingDescription &row)
+    StepReason packPath(const SettingDescription &row)
     {
         MaskedField &field = fieldOf(row);
         const QString path = field.text();
         if (path.isEmpty()) {
             m_block[offset::kDigi1] = 0;
-            return;
+            return {};
         }
         const qsizetype comma = path.size() > 1 ? path.indexOf(u',', 1) : -1;
-        if (comma < 0) {
-            packCallsignField(offset::kDigi1, field, row.key.data(), true);
-            return;
-        }
-        begin(row.key.data(), path);
+        if (comma < 0)
+            return packCallsignField(offset::kDigi1, field, true);
         const auto first = packCallsign(m_block, offset::kDigi1, path.left(comma), false);
         if (!first)
-            failedWith(ssidReason(path.left(comma), QStringLiteral("first digipeater: ")));
+            return ssidReason(path.left(comma), QStringLiteral("first digipeater: "));
         const auto second = packCallsign(m_block, offset::kDigi2, path.mid(comma + 1), true);
         if (!second)
-            failedWith(ssidReason(path.mid(comma + 1), QStringLiteral("second digipeater: ")));
-        writeBack(field, *first + u',' + *second);
+            return ssidReason(path.mid(comma + 1), QStringLiteral("second digipeater: "));
+        return writeBack(field, *first + u',' + *second);
     }
 
-    void packField(const SettingDescription &row)
+    StepReason packField(const SettingDescription &row)
     {
-        begin(row);
         const QString fieldText = fieldOf(row).text();
         if (!packText(m_block, row.block.first, fieldText))
-            failedWith(QStringLiteral("%1 bytes from byte %2 on run past the end of the block")
-                           .arg(encodeCp1252(fieldText).size() + 1)
-                           .arg(row.block.first));
+            return QStringLiteral("%1 bytes from byte %2 on run past the end of the block")
+                .arg(encodeCp1252(fieldText).size() + 1)
+                .arg(row.block.first);
+        return {};
     }
 
     TrackerSettings &m_settings;
@@ -299,7 +317,7 @@ private:
 
 } // namespace
 
-std::span<const char *const> packOrder()
+std::span<const PackStep> packOrder()
 {
     return kPackOrder;
 }
@@ -335,13 +353,7 @@ std::optional<QString> packCallsign(ConfigBlock &block, int position, const QStr
 BuildResult buildConfigBlock(TrackerSettings &settings, ConfigBlock &block)
 {
     block.fill(0);
-    Builder builder(settings, block);
-    try {
-        builder.run();
-    } catch (const BuildFailure &failure) {
-        return {findSetting(QLatin1StringView(builder.key)), builder.text, failure.reason};
-    }
-    return {};
+    return Builder(settings, block).run();
 }
 
 } // namespace tarvek::config

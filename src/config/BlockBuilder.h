@@ -31,9 +31,20 @@ struct BuildResult {
 // normalised so far stay in their fields.
 BuildResult buildConfigBlock(TrackerSettings &settings, ConfigBlock &block);
 
-// The control names of the settings in the order the build packs and checks
-// them; a setting that shares its byte with another is packed with that one.
-std::span<const char *const> packOrder();
+// What a step of the build does with its setting.
+enum class PackCheck {
+    Pack,     // packs it by its row's block bytes and coding
+    NotEmpty, // fails when its text is empty
+};
+
+struct PackStep {
+    const char *key; // the control name
+    PackCheck check = PackCheck::Pack;
+};
+
+// The steps of the build in the order it packs and checks the settings; a
+// setting that shares its byte with another is packed with that one.
+std::span<const PackStep> packOrder();
 
 // Writes the Windows-1252 codes of `text` from `position` on, then a 0.
 // Returns false, having written nothing, when a byte would fall beyond the

@@ -32,16 +32,22 @@ QString rightTrimSpaces(const QString &text)
 
 } // namespace
 
-std::optional<NormalizedCallsign> normalizeCallsign(const QString &input)
+CallsignParts splitCallsign(const QString &input)
 {
     const QString text = trimSpaces(input);
     const qsizetype dash = text.size() > 1 ? text.indexOf(u'-', 1) : -1;
+    if (dash < 0)
+        return {text, std::nullopt};
+    return {text.left(dash), text.mid(dash + 1)};
+}
+
+std::optional<NormalizedCallsign> normalizeCallsign(const QString &input)
+{
+    const CallsignParts parts = splitCallsign(input);
     int ssid = 0;
-    QString call = text;
-    if (dash >= 0) {
-        call = text.left(dash);
-        const double value = roundHalfEven(readNumber(text.mid(dash + 1)));
-        if (!(value >= 0.0 && value <= 32767.0))
+    if (parts.ssid) {
+        const double value = roundHalfEven(readNumber(*parts.ssid));
+        if (!(value >= 0.0 && value <= kMaxSsidNumber))
             return std::nullopt;
         ssid = static_cast<int>(value);
     }
@@ -49,10 +55,10 @@ std::optional<NormalizedCallsign> normalizeCallsign(const QString &input)
     out.ssidCode = kSsidBase + ssid;
     if (out.ssidCode >= 64)
         out.ssidCode = kSsidBase;
-    out.callsign = call.left(kCallsignLength).leftJustified(kCallsignLength, u' ');
+    out.callsign = parts.callsign.left(kCallsignLength).leftJustified(kCallsignLength, u' ');
     out.text = rightTrimSpaces(out.callsign);
-    if (out.ssidCode > kSsidBase)
-        out.text += text.mid(dash);
+    if (parts.ssid && out.ssidCode > kSsidBase)
+        out.text += u'-' + *parts.ssid;
     return out;
 }
 

@@ -13,11 +13,21 @@ struct NormalizedCallsign {
     QString text;      // the text written back into the field
 };
 
-// Blanks around the text are removed; the first "-" from the second character
-// on separates the callsign from the SSID, which is read by the numeric
+// The largest SSID number accepted: a 16-bit whole number.
+constexpr int kMaxSsidNumber = 32767;
+
+// A callsign text cut at the first "-" from the second character on, spaces
+// around the whole text left out (other blanks belong to the text).
+struct CallsignParts {
+    QString callsign;
+    std::optional<QString> ssid; // what follows the "-", if there is one
+};
+CallsignParts splitCallsign(const QString &text);
+
+// The callsign and SSID of splitCallsign; the SSID is read by the numeric
 // reading rule and rounded half to even. SSIDs of 16 and above become 0.
-// A negative SSID, or one beyond a 16-bit whole number, is refused (nullopt):
-// its character would not be an SSID, or a 0 would end the field early.
+// A negative SSID, or one above kMaxSsidNumber, is refused (nullopt): its
+// character would not be an SSID, or a 0 would end the field early.
 std::optional<NormalizedCallsign> normalizeCallsign(const QString &text);
 
 } // namespace tarvek::config

@@ -27,6 +27,16 @@ int cp1252Code(char32_t ch)
     return -1;
 }
 
+bool isPrintableCode(int code)
+{
+    return code >= 32 && code != 127 && code <= 255;
+}
+
+bool isPrintableSingleByte(char32_t ch)
+{
+    return isPrintableCode(cp1252Code(ch));
+}
+
 char32_t cp1252Char(unsigned char code)
 {
     if (code >= 0x80 && code < 0xA0)

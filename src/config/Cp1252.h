@@ -11,6 +11,13 @@ namespace tarvek::config
 // The Windows-1252 code of a character, or -1 when the code page cannot hold it.
 int cp1252Code(char32_t ch);
 
+// Whether a code (a Windows-1252 byte, or a key's code) is a printable
+// single-byte character: 32 to 255, DEL (127) and the controls refused.
+bool isPrintableCode(int code);
+
+// Whether a character is one the fields hold: a printable Windows-1252 code.
+bool isPrintableSingleByte(char32_t ch);
+
 // The character that a Windows-1252 byte stands for. The five bytes that the
 // code page leaves undefined map to the C1 control of the same value.
 char32_t cp1252Char(unsigned char code);

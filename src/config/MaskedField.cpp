@@ -37,10 +37,8 @@ bool MaskedField::acceptsAt(int pos, QChar ch) const
 {
     if (pos < 0 || pos >= m_mask.size())
         return false;
-    if (m_mask.at(pos) == u'&') {
-        const int code = cp1252Code(ch.unicode());
-        return code >= 32 && code != 127;
-    }
+    if (m_mask.at(pos) == u'&')
+        return isPrintableSingleByte(ch.unicode());
     return ch >= u'0' && ch <= u'9';
 }
 

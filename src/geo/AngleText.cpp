@@ -67,7 +67,7 @@ std::string degreesToPackedCent(double value)
         throw ConversionError("angle out of range");
     double deg = std::floor(a);
     double min = std::floor((a - deg) * 60);
-    double cent = std::nearbyint(((a - deg) * 60 - min) * 100);
+    double cent = roundHalfEven(((a - deg) * 60 - min) * 100);
     if (cent == 100) {
         cent = 0;
         min += 1;

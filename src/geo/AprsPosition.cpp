@@ -37,7 +37,7 @@ std::string normalField(std::string text, char positive, char negative, int degr
 
 std::int64_t scaledCoordinate(double scaled)
 {
-    const double rounded = std::nearbyint(scaled);
+    const double rounded = roundHalfEven(scaled);
     if (!(rounded >= 0 && rounded < static_cast<double>(kFourDigitLimit)))
         throw ConversionError("coordinate out of range for the compressed form");
     return static_cast<std::int64_t>(rounded);

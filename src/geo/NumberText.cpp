@@ -2,6 +2,7 @@
 
 #include "ConversionError.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -95,7 +96,25 @@ double strictTextToDouble(std::string_view text)
 
 bool isScanBlank(char c)
 {
-    return c == ' ' || c == '\t' || c == '\n';
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+// The digits of a scanned number as a double: beyond the double range it is
+// infinite, and too small to tell from zero it is 0.
+double scannedToDouble(const std::string &plain)
+{
+    double value = 0;
+    const bool negative = plain.front() == '-';
+    const char *first = plain.data() + (negative ? 1 : 0);
+    const char *last = plain.data() + plain.size();
+    const auto [end, ec] = std::from_chars(first, last, value);
+    if (ec == std::errc::result_out_of_range) {
+        const std::string_view whole(first,
+                                     static_cast<size_t>(std::find(first, last, '.') - first));
+        const bool large = whole.find_first_not_of('0') != std::string_view::npos;
+        value = large ? std::numeric_limits<double>::infinity() : 0.0;
+    }
+    return negative ? -value : value;
 }
 
 } // namespace
@@ -114,7 +133,7 @@ float textToFloat(std::string_view text)
 
 std::int32_t textToWhole(std::string_view text)
 {
-    const double rounded = std::nearbyint(strictTextToDouble(text));
+    const double rounded = roundHalfEven(strictTextToDouble(text));
     if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0))
         throw ConversionError("whole number out of range: \"" + std::string(text) + "\"");
     return static_cast<std::int32_t>(rounded);
@@ -143,7 +162,27 @@ double leadingNumber(std::string_view text)
         }
         started = true;
     }
-    return digits ? plainToDouble(plain) : 0.0;
+    return digits ? scannedToDouble(plain) : 0.0;
+}
+
+bool roundsUpHalfEven(bool wholeIsOdd, Fraction fraction)
+{
+    return fraction == Fraction::AboveHalf || (fraction == Fraction::Half && wholeIsOdd);
+}
+
+double roundHalfEven(double value)
+{
+    if (!std::isfinite(value))
+        return value;
+    const double whole = std::trunc(value);
+    // Exact: a double less its whole part has no rounding error.
+    const double rest = std::fabs(value - whole);
+    const Fraction fraction = rest < 0.5    ? Fraction::BelowHalf
+                              : rest == 0.5 ? Fraction::Half
+                                            : Fraction::AboveHalf;
+    if (!roundsUpHalfEven(std::fmod(whole, 2.0) != 0.0, fraction))
+        return whole;
+    return value < 0 ? whole - 1.0 : whole + 1.0;
 }
 
 std::string zeroPadded(std::int64_t value, int minDigits)

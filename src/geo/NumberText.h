@@ -20,11 +20,25 @@ float textToFloat(std::string_view text);
 // even one). Throws ConversionError outside the 32-bit signed range.
 std::int32_t textToWhole(std::string_view text);
 
-// Leading-number scan: spaces, tabs and line feeds are skipped anywhere, then
-// an optional sign, digits and an optional "." fraction are read up to the
-// first character that cannot continue the number. A text without a leading
-// number reads as 0. Throws ConversionError only when the digits overflow.
+// The numeric reading rule of every numeric field, SSID and port number, and
+// of a coordinate's minutes: blanks (spaces, tabs, line ends) are skipped
+// wherever they stand; then an optional sign, digits and an optional "." with
+// more digits are read up to the first character that cannot continue the
+// number, such as the prompt "_" of an unfilled position. No exponent is
+// read. A text without a leading number reads as 0; a number too large for a
+// double reads as +/-infinity, one too small to tell from zero as 0.
 double leadingNumber(std::string_view text);
+
+// How the fraction of a magnitude compares to one half.
+enum class Fraction { BelowHalf, Half, AboveHalf };
+
+// Rounding half to even: whether a magnitude goes up to the next whole number,
+// given whether its whole part is odd and how its fraction compares to a half.
+bool roundsUpHalfEven(bool wholeIsOdd, Fraction fraction);
+
+// Nearest whole number, a tie going to the even neighbour (2.5 -> 2, 3.5 -> 4,
+// -0.5 -> -0). std::round would take ties away from zero, which is wrong here.
+double roundHalfEven(double value);
 
 // Narrows a double to a 32-bit float; throws ConversionError when the value
 // lies beyond the float range (instead of becoming infinite).

@@ -24,15 +24,18 @@ char symbolTableId(bool alternate)
     return alternate ? '\\' : '/';
 }
 
+bool angleTextValid(Axis axis, const std::string &text, AngleNotation notation) noexcept
+{
+    if (notation == AngleNotation::Hundredths)
+        return axis == Axis::Latitude ? isValidLatCent(text) : isValidLonCent(text);
+    return axis == Axis::Latitude ? isValidLatSec(text) : isValidLonSec(text);
+}
+
 bool positionTextsValid(const std::string &latText, const std::string &lonText,
                         AngleNotation notation) noexcept
 {
-    if (notation == AngleNotation::Hundredths) {
-        const bool latOk = isValidLatCent(latText);
-        return isValidLonCent(lonText) && latOk;
-    }
-    const bool latOk = isValidLatSec(latText);
-    return isValidLonSec(lonText) && latOk;
+    const bool latOk = angleTextValid(Axis::Latitude, latText, notation);
+    return angleTextValid(Axis::Longitude, lonText, notation) && latOk;
 }
 
 PositionResult composePositionText(const std::string &latText, const std::string &lonText,

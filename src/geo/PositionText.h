@@ -33,6 +33,11 @@ struct PositionResult {
 // "\" for the alternate symbol table, "/" for the primary one.
 char symbolTableId(bool alternate);
 
+enum class Axis { Latitude, Longitude };
+
+// Whether one coordinate text passes its axis's validator in the notation.
+bool angleTextValid(Axis axis, const std::string &text, AngleNotation notation) noexcept;
+
 // Whether both texts pass the validators of the notation (both always run).
 bool positionTextsValid(const std::string &latText, const std::string &lonText,
                         AngleNotation notation) noexcept;

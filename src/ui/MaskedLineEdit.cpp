@@ -107,7 +107,7 @@ void MaskedLineEdit::insertCode(int code)
         apply(deleteBackward(m_field, currentCaret()));
         return;
     }
-    if (code < 32 || code == 127 || code > 255)
+    if (!isPrintableCode(code))
         return; // dropped, or nothing a field can hold
     const char32_t typed = cp1252Char(static_cast<unsigned char>(code));
     apply(insertChars(m_field, currentCaret(), QString::fromUcs4(&typed, 1)));
@@ -140,7 +140,7 @@ void MaskedLineEdit::pasteFrom(QClipboard::Mode mode)
     QString accepted;
     for (char32_t ch : pasted.toUcs4()) {
         const int code = filtered(ch);
-        if (code >= 32 && code != 127 && code <= 255)
+        if (isPrintableCode(code))
             accepted.append(QChar(cp1252Char(static_cast<unsigned char>(code))));
     }
     apply(insertChars(m_field, currentCaret(), accepted));

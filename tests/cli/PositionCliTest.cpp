@@ -176,12 +176,16 @@ TEST(CliOptionsTest, NegativeTextIsAValueNotAnOption)
     EXPECT_EQ(run.out, "=3352.00S/15112.00W>\n");
 }
 
-TEST(CliOptionsTest, Latin1SymbolIsKept)
+// Any printable Windows-1252 character, as the window's symbol field takes:
+// "é" (Latin-1) and "€" (0x80, beyond Latin-1).
+TEST(CliOptionsTest, SingleByteSymbolIsKept)
 {
-    const RunResult run =
-        runPosition({"--lat", "0.00.00", "--lon", "0.00.00", "--symbol", "\xC3\xA9"});
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, "=/NN!!NN!!\xC3\xA9  >\n");
+    for (const std::string symbol : {"\xC3\xA9", "\xE2\x82\xAC"}) {
+        const RunResult run =
+            runPosition({"--lat", "0.00.00", "--lon", "0.00.00", "--symbol", symbol});
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(run.out, "=/NN!!NN!!" + symbol + "  >\n");
+    }
 }
 
 // Italian writes "," for the decimal point; the output must not change. When

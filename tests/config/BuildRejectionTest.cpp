@@ -53,6 +53,8 @@ INSTANTIATE_TEST_SUITE_P(Rules, BuildRejectionTest, ::testing::Values(
     RuleRow{"symbol_missing", {{"edSymbol", ""}}, "edSymbol", "_", "the symbol is missing"},
     RuleRow{"ssid_out_of_range", {{"edDestCall", "X-99999"}}, "edDestCall", "X-99999",
             "the SSID \"99999\" after \"-\" is not a whole number from 0 to 32767"},
+    RuleRow{"ssid_quoted_as_read", {{"edDestCall", "\t-99999"}}, "edDestCall", "\t-99999",
+            "the SSID \"99999\" after \"-\" is not a whole number from 0 to 32767"},
     RuleRow{"second_digipeater_ssid", {{"edAprsPath", "WIDE1-1,WIDE2--2"}}, "edAprsPath",
             "WIDE1-1,WIDE2--2",
             "second digipeater: the SSID \"-2\" after \"-\" is not a whole number from 0 to 32767"},
