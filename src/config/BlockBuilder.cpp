@@ -91,7 +91,6 @@ public:
     const char *key = nullptr; // the setting of the step under way
     QString text;              // its text when the step began
 
-private:
     void pack(const SettingDescription &row)
     {
         switch (row.block.coding) {
@@ -127,6 +126,7 @@ private:
         }
     }
 
+private:
     static size_t at(const SettingDescription &row) { return static_cast<size_t>(row.block.first); }
 
     MaskedField &fieldOf(const SettingDescription &row)
@@ -330,6 +330,32 @@ std::optional<QString> packCallsign(ConfigBlock &block, int position, const QStr
     if (addEnd)
         block[at + 7] = 0;
     return normalized->text;
+}
+
+QString rejectionText(const BuildResult &result)
+{
+    return result.ok() ? QString() : QStringLiteral("\"%1\": %2").arg(result.text, result.reason);
+}
+
+StepPreview previewStep(const SettingDescription &setting, const QString &text)
+{
+    Q_ASSERT(setting.kind == ControlKind::MaskedText && setting.inTracker);
+    TrackerSettings scratch;
+    auto &field = static_cast<MaskedField &>(setting.inTracker(scratch));
+    StepPreview preview;
+    if (!field.setText(text)) {
+        preview.result = {&setting, text, QStringLiteral("the field does not take this text")};
+        preview.normalised = text;
+        return preview;
+    }
+    Builder builder(scratch, preview.block);
+    try {
+        builder.pack(setting);
+    } catch (const BuildFailure &failure) {
+        preview.result = {&setting, builder.text, failure.reason};
+    }
+    preview.normalised = field.text();
+    return preview;
 }
 
 BuildResult buildConfigBlock(TrackerSettings &settings, ConfigBlock &block)

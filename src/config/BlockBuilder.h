@@ -25,11 +25,25 @@ struct BuildResult {
     bool ok() const { return reason.isEmpty(); }
 };
 
+// What a refused setting is told with, after its names: `"300": 300 does not
+// fit a byte (0 to 255)`. Empty for a build that succeeded.
+QString rejectionText(const BuildResult &result);
+
 // Clears the block and fills it step by step from the settings, writing each
 // normalised text back into its field as it goes. Stops at the first value
 // that cannot be carried; the block is then left partly filled and the texts
 // normalised so far stay in their fields.
 BuildResult buildConfigBlock(TrackerSettings &settings, ConfigBlock &block);
+
+// What the build makes of one text: the setting's own step run alone on a
+// scratch copy of the settings, nothing else touched. Meant for the steps
+// that read no other setting (the TX delay, the numbers and the intervals).
+struct StepPreview {
+    BuildResult result;
+    QString normalised;  // the text the step writes back (or found, when it stopped)
+    ConfigBlock block{}; // the bytes the step packed; the rest 0
+};
+StepPreview previewStep(const SettingDescription &setting, const QString &text);
 
 // The control names of the settings in the order the build packs and checks
 // them; a setting that shares its byte with another is packed with that one.
