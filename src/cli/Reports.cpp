@@ -45,9 +45,7 @@ int failRejected(const Verb &verb, const BuildResult &rejection)
     if (!rejection.setting)
         return fail(verb, ExitFailed, windowMessage);
     printMessage(verb, windowMessage + u'\n');
-    return fail(verb, ExitFailed,
-                QStringLiteral("%1 \"%2\": %3")
-                    .arg(namesText(*rejection.setting), rejection.text, rejection.reason));
+    return fail(verb, ExitFailed, namesText(*rejection.setting) + u' ' + rejectionText(rejection));
 }
 
 QString rejectionJson(const BuildResult &rejection)

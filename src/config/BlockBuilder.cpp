@@ -82,6 +82,16 @@ public:
         return {};
     }
 
+    // One setting's step alone, as the build runs it.
+    BuildResult packAlone(const SettingDescription &row)
+    {
+        const QString textBefore = textOf(row);
+        const StepReason reason = pack(row);
+        if (!reason.isEmpty())
+            return {&row, textBefore, reason};
+        return {};
+    }
+
 private:
     StepReason pack(const SettingDescription &row)
     {
@@ -348,6 +358,27 @@ std::optional<QString> packCallsign(ConfigBlock &block, int position, const QStr
     if (addEnd)
         block[at + 7] = 0;
     return normalized->text;
+}
+
+QString rejectionText(const BuildResult &result)
+{
+    return result.ok() ? QString() : QStringLiteral("\"%1\": %2").arg(result.text, result.reason);
+}
+
+StepPreview previewStep(const SettingDescription &setting, const QString &text)
+{
+    Q_ASSERT(setting.kind == ControlKind::MaskedText && setting.inTracker);
+    TrackerSettings scratch;
+    auto &field = static_cast<MaskedField &>(setting.inTracker(scratch));
+    StepPreview preview;
+    if (!field.setText(text)) {
+        preview.result = {&setting, text, QStringLiteral("the field does not take this text")};
+        preview.normalised = text;
+        return preview;
+    }
+    preview.result = Builder(scratch, preview.block).packAlone(setting);
+    preview.normalised = field.text();
+    return preview;
 }
 
 BuildResult buildConfigBlock(TrackerSettings &settings, ConfigBlock &block)

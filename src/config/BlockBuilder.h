@@ -25,6 +25,10 @@ struct BuildResult {
     bool ok() const { return reason.isEmpty(); }
 };
 
+// What a refused setting is told with, after its names: `"300": 300 does not
+// fit a byte (0 to 255)`. Empty for a build that succeeded.
+QString rejectionText(const BuildResult &result);
+
 // Clears the block and fills it step by step from the settings, writing each
 // normalised text back into its field as it goes. Stops at the first value
 // that cannot be carried; the block is then left partly filled and the texts
@@ -45,6 +49,16 @@ struct PackStep {
 // The steps of the build in the order it packs and checks the settings; a
 // setting that shares its byte with another is packed with that one.
 std::span<const PackStep> packOrder();
+
+// What the build makes of one text: the setting's own step run alone on a
+// scratch copy of the settings, nothing else touched. Meant for the steps
+// that read no other setting (the TX delay, the numbers and the intervals).
+struct StepPreview {
+    BuildResult result;
+    QString normalised;  // the text the step writes back (or found, when it stopped)
+    ConfigBlock block{}; // the bytes the step packed; the rest 0
+};
+StepPreview previewStep(const SettingDescription &setting, const QString &text);
 
 // Writes the Windows-1252 codes of `text` from `position` on, then a 0.
 // Returns false, having written nothing, when a byte would fall beyond the

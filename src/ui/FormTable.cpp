@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolButton>
 #include <algorithm>
 #include <cstring>
 
@@ -92,6 +93,14 @@ QWidget *make(const FormControl &row, QWidget *parent, SettingsModel &model)
         return makeButton<WrapButton>(row, parent);
     case ControlType::OptionButton:
         return new QRadioButton(captionOf(row), parent);
+    case ControlType::DropButton: {
+        // Opens a choice for the field beside it, which the keyboard reaches
+        // from the field itself; the keyboard order stays the form's.
+        auto *button = new QToolButton(parent);
+        button->setArrowType(Qt::DownArrow);
+        button->setFocusPolicy(Qt::NoFocus);
+        return button;
+    }
     }
     return nullptr;
 }
@@ -173,6 +182,8 @@ void Form::describe()
             control->setAccessibleDescription(QString(setting->format));
         else if (row->description)
             control->setAccessibleDescription(QString::fromLatin1(row->description));
+        if (row->caption && row->type == ControlType::DropButton)
+            control->setAccessibleName(QString::fromLatin1(row->caption));
     }
 }
 

@@ -30,6 +30,7 @@ enum class ControlType {
     Button,       // QPushButton
     WrapButton,   // push button whose caption wraps
     OptionButton, // QRadioButton (the window binds its group)
+    DropButton,   // a small button with a down arrow beside a field; Tab passes it by
 };
 
 enum class Look {
