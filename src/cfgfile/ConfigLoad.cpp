@@ -130,9 +130,9 @@ CfgError applyValue(const SettingDescription &setting, SettingsModel &model, con
         return loadText(static_cast<MaskedField &>(control), value);
     case CfgCoding::Whole:
         return loadCheck(static_cast<CheckBox &>(control), value);
-    case CfgCoding::MessageCode:
+    case CfgCoding::MicEMessageCode:
         return applyMessageCode(model.tracker, value);
-    case CfgCoding::StatusCode:
+    case CfgCoding::StatusEveryCode:
         return applyStatusCode(model.tracker, value);
     case CfgCoding::Truth: {
         const Converted<bool> selected = truthOf(value);

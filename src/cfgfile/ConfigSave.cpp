@@ -37,10 +37,10 @@ CfgError appendValue(RecordLine &line, const SettingDescription &setting,
     case CfgCoding::Whole:
         line.whole(static_cast<const CheckBox &>(control).value());
         break;
-    case CfgCoding::MessageCode:
+    case CfgCoding::MicEMessageCode:
         line.whole(packMessageCode({s.micEMessage.index(), s.autoReply.value()}));
         break;
-    case CfgCoding::StatusCode: {
+    case CfgCoding::StatusEveryCode: {
         const Converted<int> every = strictWhole(s.statusEvery.text());
         if (!every.ok())
             return every.error;

@@ -100,23 +100,23 @@ private:
             return packTxDelay(row);
         case BlockCoding::Number:
             return packNumber(row);
-        case BlockCoding::AcquisitionTimeout: {
+        case BlockCoding::GpsTimeout: {
             StepReason reason = packNumber(row);
             if (reason.isEmpty() && m_block[offset::kGpsAcqTimeout] == 0)
                 m_block[offset::kGpsCheckInterval] = kGpslessMarker;
             return reason;
         }
         case BlockCoding::Tens:
-        case BlockCoding::AcquisitionTens:
+        case BlockCoding::GpsInterval:
             return packInterval(row);
-        case BlockCoding::MessageCode:
+        case BlockCoding::MicEMessage:
             return packMessageByte(row);
-        case BlockCoding::StatusCode:
+        case BlockCoding::StatusEvery:
             return packStatusByte(row);
         case BlockCoding::SymbolCode:
             return packSymbol(row);
         case BlockCoding::SymbolTable:
-            m_block[at(row)] = m_settings.alternateTable.value() != 0 ? '\\' : '/';
+            m_block[at(row)] = checkBoxOf(row).value() != 0 ? '\\' : '/';
             return {};
         case BlockCoding::Callsign:
             return packCallsignField(row.block.first, fieldOf(row), false);
@@ -124,6 +124,8 @@ private:
             return packPath(row);
         case BlockCoding::Text:
             return packField(row);
+        case BlockCoding::AutoReply:    // packed with the Mic-E message
+        case BlockCoding::HideReceived: // packed with the status interval
         case BlockCoding::None:
             break;
         }
@@ -143,6 +145,12 @@ private:
     {
         Q_ASSERT(row.kind == ControlKind::MaskedText && row.inTracker);
         return static_cast<MaskedField &>(row.inTracker(m_settings));
+    }
+
+    CheckBox &checkBoxOf(const SettingDescription &row)
+    {
+        Q_ASSERT(row.kind == ControlKind::CheckBox && row.inTracker);
+        return static_cast<CheckBox &>(row.inTracker(m_settings));
     }
 
     // The setting's text as a failure quotes it: a field's text, or the

@@ -86,21 +86,20 @@ QString decodeSetting(const SettingDescription &setting, const ConfigBlock &bloc
     case BlockCoding::TxDelay:
         return digitsText(roundHalfEven(byte / 0.15), digits);
     case BlockCoding::Number:
-    case BlockCoding::AcquisitionTimeout:
+    case BlockCoding::GpsTimeout:
         return digitsText(byte, digits);
     case BlockCoding::Tens:
         return tensText(byte, digits);
-    case BlockCoding::AcquisitionTens:
+    case BlockCoding::GpsInterval:
         return acquisitionInterval(block, digits);
-    case BlockCoding::MessageCode: {
-        const MessageCode code = unpackMessageCode(byte);
-        return QString::number(setting.kind == ControlKind::List ? code.micEIndex : code.autoReply);
-    }
-    case BlockCoding::StatusCode: {
-        const StatusCode code = unpackStatusCode(byte);
-        return setting.kind == ControlKind::MaskedText ? digitsText(code.every, digits)
-                                                       : QString::number(code.rxPosition);
-    }
+    case BlockCoding::MicEMessage:
+        return QString::number(unpackMessageCode(byte).micEIndex);
+    case BlockCoding::AutoReply:
+        return QString::number(unpackMessageCode(byte).autoReply);
+    case BlockCoding::StatusEvery:
+        return digitsText(unpackStatusCode(byte).every, digits);
+    case BlockCoding::HideReceived:
+        return QString::number(unpackStatusCode(byte).rxPosition);
     case BlockCoding::SymbolCode:
         return textAt(block, bytes.first, 1);
     case BlockCoding::SymbolTable:

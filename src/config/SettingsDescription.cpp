@@ -64,14 +64,15 @@ constexpr SettingDescription kSettings[] = {
     {.key = keyView(key::kMicEMessage), .name = "mic-e"_L1, .caption = "Mic-E msg"_L1,
      .kind = Kind::List, .defaultValue = 0, .defaultsStep = 4,
      .format = "list position 0 to 7"_L1,
-     .block = {offset::kMsgOptions, 1, 0x0F, Coding::MessageCode},
-     .cfg = {1, 4, Cfg::MessageCode},
-     .inTracker = trackerMember<&TrackerSettings::micEMessage>},
+     .block = {offset::kMsgOptions, 1, 0x0F, Coding::MicEMessage},
+     .cfg = {1, 4, Cfg::MicEMessageCode},
+     .inTracker = trackerMember<&TrackerSettings::micEMessage>,
+     .listItems = micEMessageNames},
     {.key = keyView(key::kAutoReply), .name = "auto-reply"_L1,
      .caption = "Auto send message when receiving msg to MYCALL"_L1,
      .kind = Kind::CheckBox, .defaultValue = CheckBox::Unchecked, .defaultsStep = 24,
      .format = kCheckBoxFormat,
-     .block = {offset::kMsgOptions, 1, 0x10, Coding::MessageCode},
+     .block = {offset::kMsgOptions, 1, 0x10, Coding::AutoReply},
      .inTracker = trackerMember<&TrackerSettings::autoReply>},
     {.key = keyView(key::kSymbol), .name = "symbol"_L1, .caption = "ICON Symbol"_L1,
      .mask = "&"_L1, .maxLength = 1, .defaultText = ">"_L1, .defaultsStep = 5,
@@ -88,12 +89,12 @@ constexpr SettingDescription kSettings[] = {
     {.key = keyView(key::kGpsInterval), .name = "gps-interval"_L1, .caption = "Acquisition interval"_L1,
      .mask = "999"_L1, .maxLength = 3, .defaultText = "100"_L1, .defaultsStep = 17,
      .format = "3 digits, seconds"_L1,
-     .block = {offset::kGpsCheckInterval, 1, 0xFF, Coding::AcquisitionTens},
+     .block = {offset::kGpsCheckInterval, 1, 0xFF, Coding::GpsInterval},
      .inTracker = trackerMember<&TrackerSettings::gpsInterval>},
     {.key = keyView(key::kGpsTimeout), .name = "gps-timeout"_L1, .caption = "Acquisition timeout"_L1,
      .mask = "999"_L1, .maxLength = 3, .defaultText = "025"_L1, .defaultsStep = 18,
      .format = "3 digits, tenths of a second; 0 is GPSless Mode"_L1,
-     .block = {offset::kGpsAcqTimeout, 1, 0xFF, Coding::AcquisitionTimeout},
+     .block = {offset::kGpsAcqTimeout, 1, 0xFF, Coding::GpsTimeout},
      .cfg = {9, 3, Cfg::Text},
      .inTracker = trackerMember<&TrackerSettings::gpsTimeout>},
     {.key = keyView(key::kSpeedIntervals[0]), .name = "speed-0-3"_L1, .caption = "Speed 0-3 Km/h"_L1,
@@ -148,14 +149,14 @@ constexpr SettingDescription kSettings[] = {
     {.key = keyView(key::kStatusEvery), .name = "status-every"_L1, .caption = "Status txt every"_L1,
      .mask = "999"_L1, .maxLength = 3, .defaultText = "003"_L1, .defaultsStep = 16,
      .format = "3 digits, transmissions, at most 127"_L1,
-     .block = {offset::kStatusEvery, 1, 0x7F, Coding::StatusCode},
-     .cfg = {9, 2, Cfg::StatusCode},
+     .block = {offset::kStatusEvery, 1, 0x7F, Coding::StatusEvery},
+     .cfg = {9, 2, Cfg::StatusEveryCode},
      .inTracker = trackerMember<&TrackerSettings::statusEvery>},
     {.key = keyView(key::kHideReceived), .name = "hide-received"_L1,
      .caption = "Disable display position of received stations"_L1,
      .kind = Kind::CheckBox, .defaultValue = CheckBox::Unchecked, .defaultsStep = 7,
      .format = kCheckBoxFormat,
-     .block = {offset::kStatusEvery, 1, 0x80, Coding::StatusCode},
+     .block = {offset::kStatusEvery, 1, 0x80, Coding::HideReceived},
      .inTracker = trackerMember<&TrackerSettings::hideReceived>},
     {.key = keyView(key::kCallsign), .name = "callsign"_L1, .caption = "MY CALLSIGN"_L1,
      .maxLength = 9, .defaultText = "NOCALL-9"_L1, .defaultsStep = 19,
@@ -261,6 +262,26 @@ QString blockBytesText(const BlockBytes &bytes)
                                : QStringLiteral(", bits %1 to %2").arg(low).arg(high));
 }
 
+bool fitsOneSetting(BlockCoding coding)
+{
+    switch (coding) {
+    case BlockCoding::GpsTimeout:
+    case BlockCoding::GpsInterval:
+    case BlockCoding::MicEMessage:
+    case BlockCoding::AutoReply:
+    case BlockCoding::StatusEvery:
+    case BlockCoding::HideReceived:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool fitsOneSetting(CfgCoding coding)
+{
+    return coding == CfgCoding::MicEMessageCode || coding == CfgCoding::StatusEveryCode;
+}
+
 QString formatText(const SettingDescription &setting)
 {
     QString format = setting.format;
@@ -273,7 +294,7 @@ QString formatText(const SettingDescription &setting)
         return format;
     case ControlKind::List: {
         QStringList items;
-        const QStringList names = micEMessageNames();
+        const QStringList names = setting.listItems ? setting.listItems() : QStringList();
         for (qsizetype i = 0; i < names.size(); ++i)
             items << QStringLiteral("%1 %2").arg(i).arg(names.at(i));
         return format + QStringLiteral(": ") + items.join(QStringLiteral(", "));

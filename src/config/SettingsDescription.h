@@ -30,19 +30,22 @@ enum class ControlKind {
 // How the configuration block carries a setting; the decoder reads it back
 // by this. Digit counts come from the row's mask.
 enum class BlockCoding {
-    None,               // not in the block
-    TxDelay,            // milliseconds as flags (× 0.15)
-    Number,             // the value itself
-    AcquisitionTimeout, // the value itself; 0 also puts the GPSless marker in the check interval
-    Tens,               // seconds as tens of seconds
-    AcquisitionTens,    // tens of seconds, or the GPSless marker
-    MessageCode,        // shared by cbMicEMsg and chkAutoReply (PackedCodes.h)
-    StatusCode,         // shared by edBcnEvery and chkRxPosition (PackedCodes.h)
-    SymbolCode,         // one character
-    SymbolTable,        // "/" or "\"
-    Callsign,           // six characters and the SSID character
-    Path,               // one or two callsigns, up to a 0
-    Text,               // characters up to a 0
+    None,        // not in the block
+    TxDelay,     // milliseconds as flags (× 0.15)
+    Number,      // the value itself
+    Tens,        // seconds as tens of seconds
+    SymbolCode,  // one character
+    SymbolTable, // a check box as "\" when ticked, "/" when clear
+    Callsign,    // six characters and the SSID character
+    Path,        // one or two callsigns, up to a 0
+    Text,        // characters up to a 0
+    // Each of these fits one setting only, named for it (fitsOneSetting):
+    GpsTimeout,   // edGpsAcqTime: the value; 0 also puts the GPSless marker in the interval
+    GpsInterval,  // edGpsCheckTime: tens of seconds, or the GPSless marker
+    MicEMessage,  // cbMicEMsg: its bits of the message code, packed with chkAutoReply
+    AutoReply,    // chkAutoReply: its bit of the message code (PackedCodes.h)
+    StatusEvery,  // edBcnEvery: its bits of the status code, packed with chkRxPosition
+    HideReceived, // chkRxPosition: its bit of the status code (PackedCodes.h)
 };
 
 struct BlockBytes {
@@ -54,13 +57,19 @@ struct BlockBytes {
 
 // How a .cfg file carries a setting.
 enum class CfgCoding {
-    None,        // not in the file, or carried by another setting's code
-    Text,        // the control's text
-    Whole,       // a check box's state as a whole number
-    MessageCode, // cbMicEMsg with chkAutoReply (PackedCodes.h)
-    StatusCode,  // edBcnEvery with chkRxPosition (PackedCodes.h); must be wholly a number
-    Truth,       // an option button: #TRUE# when selected
+    None,  // not in the file, or carried by another setting's code
+    Text,  // the control's text
+    Whole, // a check box's state as a whole number
+    Truth, // an option button: #TRUE# when selected
+    // Each of these fits one setting only, named for it (fitsOneSetting):
+    MicEMessageCode, // cbMicEMsg with chkAutoReply (PackedCodes.h)
+    StatusEveryCode, // edBcnEvery with chkRxPosition (PackedCodes.h); must be wholly a number
 };
+
+// Whether a coding reads or writes fixed settings rather than its row's own
+// control, so that it fits one row only.
+bool fitsOneSetting(BlockCoding coding);
+bool fitsOneSetting(CfgCoding coding);
 
 // Where a .cfg file holds a setting: line and position on it, from 1.
 struct CfgPlace {
@@ -85,6 +94,7 @@ struct SettingDescription {
     // Where the control lives: exactly one of the two is set.
     QObject &(*inTracker)(TrackerSettings &) = nullptr;
     QObject &(*inCalculator)(CalculatorSettings &) = nullptr;
+    QStringList (*listItems)() = nullptr; // a list: its texts
 };
 
 // Every setting, in the order the command line lists them.

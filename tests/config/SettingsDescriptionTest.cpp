@@ -5,6 +5,7 @@
 #include "ControlAccess.h"
 #include "SettingsDescription.h"
 
+#include <QMap>
 #include <QSet>
 
 #include <gtest/gtest.h>
@@ -56,6 +57,30 @@ TEST(SettingsDescription, BlockBytesStayInTheBlockAndOnlySharedBytesSplitTheirBi
     }
     for (int i = 0; i < kConfigBlockSize; ++i)
         EXPECT_NE(usedBits[size_t(i)], 0) << "byte " << i << " belongs to no setting";
+}
+
+// A coding that reads or writes fixed settings would read the wrong setting
+// on any other row.
+TEST(SettingsDescription, CodingsThatFitOneSettingAppearOnOneRowOnly)
+{
+    QMap<int, QString> blockRows;
+    QMap<int, QString> cfgRows;
+    for (const SettingDescription &row : allSettings()) {
+        if (fitsOneSetting(row.block.coding)) {
+            const int coding = static_cast<int>(row.block.coding);
+            EXPECT_FALSE(blockRows.contains(coding))
+                << qPrintable(row.key) << " and " << qPrintable(blockRows.value(coding));
+            blockRows.insert(coding, row.key);
+        }
+        if (fitsOneSetting(row.cfg.coding)) {
+            const int coding = static_cast<int>(row.cfg.coding);
+            EXPECT_FALSE(cfgRows.contains(coding))
+                << qPrintable(row.key) << " and " << qPrintable(cfgRows.value(coding));
+            cfgRows.insert(coding, row.key);
+        }
+    }
+    EXPECT_EQ(blockRows.size(), 6);
+    EXPECT_EQ(cfgRows.size(), 2);
 }
 
 TEST(LoadDefaults, WritesEveryMainWindowControlOnceInTheFixedOrder)
