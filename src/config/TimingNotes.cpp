@@ -38,7 +38,7 @@ std::optional<QString> timingNote(const SettingDescription &setting, const QStri
 {
     const BlockCoding coding = setting.block.coding;
     if (coding != BlockCoding::TxDelay && coding != BlockCoding::Tens &&
-        coding != BlockCoding::AcquisitionTens)
+        coding != BlockCoding::GpsInterval)
         return std::nullopt;
     const StepPreview preview = previewStep(setting, text);
     if (!preview.result.ok())
@@ -54,7 +54,7 @@ std::optional<QString> timingNote(const SettingDescription &setting, const QStri
             .arg(note);
     }
     const int seconds = used;
-    if (coding == BlockCoding::AcquisitionTens)
+    if (coding == BlockCoding::GpsInterval)
         return QStringLiteral("%1 s%2 between two GPS acquisitions%3")
             .arg(seconds)
             .arg(minutesText(seconds), note);
