@@ -7,6 +7,7 @@
 #include "ManualHelp.h"
 #include "MaskedLineEdit.h"
 #include "PortNumbers.h"
+#include "RejectedField.h"
 #include "SendCommand.h"
 #include "SettingKeys.h"
 #include "Twips.h"
@@ -213,7 +214,7 @@ void MainWindow::send()
 {
     const BusyScope busy(m_busy);
     if (m_send)
-        m_send->run();
+        markRejectedField(this, m_send->run());
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)

@@ -86,23 +86,24 @@ SendCommand::SendCommand(Parts parts)
 {
 }
 
-void SendCommand::run()
+BuildResult SendCommand::run()
 {
     if (m_sendButton)
         m_sendButton->setEnabled(false);
     const ReenableOnExit reenable(m_sendButton);
-    const bool built = buildConfigBlock(m_settings, m_block).ok();
+    BuildResult built = buildConfigBlock(m_settings, m_block);
     m_hooks.processEvents();
-    if (!built) {
+    if (!built.ok()) {
         m_messages.showMessage(m_owner, texts::kRejectedTitle, texts::kRejected,
                                MessageIcon::Information);
-        return;
+        return built;
     }
     DialogView view(m_dialog);
     const UploadResult result =
         uploadConfigBlock(m_block, m_settings.port.text(), m_port, view, m_hooks);
     if (result.outcome == UploadOutcome::Failed)
         m_messages.showMessage(m_owner, texts::kSerialErrorTitle, result.reason, MessageIcon::None);
+    return built;
 }
 
 bool SendCommand::isPortOpen() const

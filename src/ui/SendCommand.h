@@ -11,6 +11,7 @@
 // only inside run(); the window refuses to close meanwhile.
 //
 // The command owns the configuration block it builds and sends.
+#include "BlockBuilder.h"
 #include "ConfigBlock.h"
 #include "Frames.h"
 #include "Upload.h"
@@ -46,8 +47,9 @@ public:
 
     explicit SendCommand(Parts parts);
 
-    // Builds the block and uploads it.
-    void run();
+    // Builds the block and uploads it. Returns the build's verdict: the
+    // failing setting when the block was rejected.
+    config::BuildResult run();
 
     // The block the last run built.
     const config::ConfigBlock &block() const { return m_block; }

@@ -629,6 +629,41 @@ TEST_F(MainWindowTest, RejectedSettingsShowTheMessageAndSendNothing)
     EXPECT_TRUE(c().sendButton->isEnabled());
 }
 
+// After the box, the setting that failed has the focus with its text
+// selected, and says why as tarvek-cli does, until its text changes.
+TEST_F(MainWindowTest, RejectedSendPointsOutTheFailingSetting)
+{
+    const struct {
+        MaskedLineEdit *MainWindow::Controls::*field;
+        QString text;
+        QString reason;
+    } rows[] = {
+        {&MainWindow::Controls::messageRetries, u"300"_s,
+         u"\"300\": 300 does not fit a byte (0 to 255)"_s},
+        {&MainWindow::Controls::path, u"WIDE1--1"_s,
+         u"\"WIDE1--1\": the SSID \"-1\" after \"-\" is not a whole number from 0 to 32767"_s},
+        {&MainWindow::Controls::callsign, QString(), u"\"\": the callsign is empty"_s},
+    };
+    for (const auto &row : rows) {
+        MaskedLineEdit *field = c().*row.field;
+        SCOPED_TRACE(field->objectName().toStdString());
+        const QString toolTipBefore = field->toolTip();
+        const QString descriptionBefore = field->accessibleDescription();
+        ASSERT_TRUE(field->field().setText(row.text));
+        c().sendButton->setFocus(Qt::TabFocusReason);
+        QTest::mouseClick(c().sendButton, Qt::LeftButton);
+        settle();
+        EXPECT_EQ(focused(), field);
+        EXPECT_EQ(field->selectedText(), row.text);
+        EXPECT_EQ(field->toolTip(), row.reason);
+        EXPECT_EQ(field->accessibleDescription(), row.reason);
+        c().defaultButton->click(); // the text changes: the mark goes
+        EXPECT_EQ(field->toolTip(), toolTipBefore);
+        EXPECT_EQ(field->accessibleDescription(), descriptionBefore);
+        EXPECT_TRUE(field->styleSheet().isEmpty());
+    }
+}
+
 // A box or a file dialog is a nested event loop: a close request arriving
 // while one is open is refused, and the window closes once it has gone. Help
 // runs the real viewer, whose missing-file box comes up when the viewer

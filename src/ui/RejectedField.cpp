@@ -1,0 +1,61 @@
+#include "RejectedField.h"
+
+#include "BlockBuilder.h"
+#include "SettingsDescription.h"
+
+#include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
+#include <QToolTip>
+
+namespace tarvek::ui
+{
+namespace
+{
+
+// Set while a field wears the mark, so that a second rejection of the same
+// field keeps the look it had before the first.
+constexpr char kMarked[] = "tarvekRejected";
+
+void showReason(QLineEdit *field, const QString &reason)
+{
+    field->setToolTip(reason);
+    field->setAccessibleDescription(reason);
+    // Shown once the window is active again: activating a window hides the
+    // tooltips shown before.
+    QTimer::singleShot(0, field, [field, reason] {
+        QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), reason, field);
+    });
+}
+
+} // namespace
+
+void markRejectedField(QWidget *window, const config::BuildResult &rejection)
+{
+    if (rejection.ok() || !rejection.setting)
+        return;
+    auto *field = window->findChild<QLineEdit *>(QString(rejection.setting->key));
+    if (!field || !field->isVisible())
+        return;
+    if (!field->property(kMarked).toBool()) {
+        field->setProperty(kMarked, true);
+        const QString toolTip = field->toolTip();
+        const QString description = field->accessibleDescription();
+        const QString styleSheet = field->styleSheet();
+        QObject::connect(
+            field, &QLineEdit::textChanged, field,
+            [field, toolTip, description, styleSheet] {
+                field->setProperty(kMarked, false);
+                field->setToolTip(toolTip);
+                field->setAccessibleDescription(description);
+                field->setStyleSheet(styleSheet);
+            },
+            Qt::SingleShotConnection);
+        field->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid red; }"));
+    }
+    showReason(field, config::rejectionText(rejection));
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectAll();
+}
+
+} // namespace tarvek::ui
