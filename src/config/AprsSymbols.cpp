@@ -211,12 +211,11 @@ constexpr Names kAlternateNames = {
 constexpr std::array<AprsSymbol, 2 * kSymbolsPerTable> makeSymbols()
 {
     std::array<AprsSymbol, 2 * kSymbolsPerTable> all{};
-    for (int k = 0; k < kSymbolsPerTable; ++k) {
-        const auto code = static_cast<char>(kFirstSymbolCode + k);
-        all[static_cast<size_t>(k)] = {AprsTable::Primary, code,
-                                       kPrimaryNames[static_cast<size_t>(k)]};
-        all[static_cast<size_t>(kSymbolsPerTable + k)] = {AprsTable::Alternate, code,
-                                                          kAlternateNames[static_cast<size_t>(k)]};
+    constexpr auto kPerTable = static_cast<size_t>(kSymbolsPerTable);
+    for (size_t k = 0; k < kPerTable; ++k) {
+        const auto code = static_cast<char>(kFirstSymbolCode + static_cast<int>(k));
+        all[k] = {AprsTable::Primary, code, kPrimaryNames[k]};
+        all[kPerTable + k] = {AprsTable::Alternate, code, kAlternateNames[k]};
     }
     return all;
 }
