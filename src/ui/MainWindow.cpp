@@ -2,6 +2,7 @@
 
 #include "CalculatorWindow.h"
 #include "ConfigFileCommands.h"
+#include "FieldNotes.h"
 #include "FieldRules.h"
 #include "InfoDialog.h"
 #include "ManualHelp.h"
@@ -10,6 +11,7 @@
 #include "RejectedField.h"
 #include "SendCommand.h"
 #include "SettingKeys.h"
+#include "SymbolChooser.h"
 #include "Twips.h"
 #include "WindowForms.h"
 
@@ -21,6 +23,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolButton>
 
 using namespace tarvek::config;
 using namespace tarvek::serial;
@@ -79,6 +82,7 @@ MainWindow::MainWindow(SettingsModel &model, MainWindowServices services, QWidge
     // once (counters, GPSless Mode) rather than first the empty fields.
     loadDefaults(m_model.tracker);
     m_fieldRules = std::make_unique<FieldRules>(m_c, *m_form, m_model.tracker);
+    m_fieldNotes = std::make_unique<FieldNotes>(m_c, m_model.tracker);
     bindCommands();
     // Key preview: the window sees every key press before the focused control.
     qApp->installEventFilter(this);
@@ -118,6 +122,7 @@ void MainWindow::findControls()
     m_c.loadButton = f.get<QPushButton>("cmdLoad");
     m_c.sendButton = f.get<QPushButton>("cmdSend");
     m_c.helpButton = f.get<QPushButton>("cmdHelp");
+    m_c.symbolButton = f.get<QToolButton>("cmdSymbols");
     m_c.portLabel = f.get<QLabel>("Label1");
     m_c.statusTextLabel = f.get<QLabel>("Label6");
     m_c.micELabel = f.get<QLabel>("Label12");
@@ -153,6 +158,8 @@ void MainWindow::bindCommands()
     connect(m_c.helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
     m_c.helpButton->setEnabled(m_services.help != nullptr);
     connect(m_c.sendButton, &QPushButton::clicked, this, &MainWindow::send);
+    m_symbolChooser =
+        std::make_unique<SymbolChooser>(m_c.symbol, m_c.alternateTable, m_c.symbolButton);
     m_fileCommands = std::make_unique<ConfigFileCommands>(m_model, m_services.messages,
                                                           m_services.fileDialogs, this);
     // "Comm num:" tells which device the number in the field means. Looking
@@ -256,6 +263,7 @@ void MainWindow::unloadWindows()
 {
     m_unloaded = true;
     m_send.reset();
+    m_symbolChooser.reset();
     m_infoDialog.reset();
     m_calculator.reset();
     if (m_services.help)

@@ -8,7 +8,9 @@
 //   the setting of the same name: whatever writes the model (the operator,
 //   Default, Load, the calculator, SEND's write-back) is shown at once.
 // - FieldRules follows every change with the field rules (counters, key
-//   filters, select-all, GPSless Mode); SendCommand and ConfigFileCommands
+//   filters, select-all, GPSless Mode); FieldNotes keeps the tooltips that
+//   say what the symbol and the timing values mean to the tracker;
+//   SymbolChooser opens the symbol picker; SendCommand and ConfigFileCommands
 //   do SEND, Save and Load; this class wires them and handles closing.
 // - Services with a person or a device behind them (message boxes, file
 //   dialogs, the serial port, the help viewer) come from outside, so tests
@@ -26,6 +28,7 @@ namespace tarvek::ui
 
 class CalculatorWindow;
 class ConfigFileCommands;
+class FieldNotes;
 class FieldRules;
 class FileDialogs;
 class Form;
@@ -34,6 +37,7 @@ class ManualHelp;
 class MaskedLineEdit;
 class MessagePresenter;
 class SendCommand;
+class SymbolChooser;
 
 struct MainWindowServices {
     MessagePresenter &messages;
@@ -71,6 +75,7 @@ public:
     // does not need it. Null after the window has unloaded.
     CalculatorWindow *calculator();
     InfoDialog *infoDialog() const { return m_infoDialog.get(); }
+    SymbolChooser *symbolChooser() const { return m_symbolChooser.get(); }
     SendCommand *sendCommand() const { return m_send.get(); }
 
     // The commands of the buttons, also reachable from tests.
@@ -98,10 +103,12 @@ private:
     std::unique_ptr<Form> m_form;
     Controls m_c;
     std::unique_ptr<FieldRules> m_fieldRules;
+    std::unique_ptr<FieldNotes> m_fieldNotes;
     // Parented to the window (they stay above it) and unloaded in this order.
     std::unique_ptr<InfoDialog> m_infoDialog;
     std::unique_ptr<CalculatorWindow> m_calculator;
     std::unique_ptr<ConfigFileCommands> m_fileCommands;
+    std::unique_ptr<SymbolChooser> m_symbolChooser; // its picker is a window
     std::unique_ptr<SendCommand> m_send;
     int m_busy = 0;          // commands running (BusyScope)
     bool m_unloaded = false; // closed: nothing is built any more

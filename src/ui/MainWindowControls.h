@@ -9,6 +9,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
+class QToolButton;
 
 namespace tarvek::ui
 {
@@ -26,6 +27,7 @@ struct MainWindowControls {
     QCheckBox *alternateTable = nullptr, *hideReceived = nullptr, *autoReply = nullptr;
     QPushButton *gpslessButton = nullptr, *defaultButton = nullptr, *saveButton = nullptr,
                 *loadButton = nullptr, *sendButton = nullptr, *helpButton = nullptr;
+    QToolButton *symbolButton = nullptr; // opens the symbol picker; Tab passes it by
     // Labels whose look changes (field rules) or that carry a tooltip.
     QLabel *portLabel = nullptr, *statusTextLabel = nullptr, *micELabel = nullptr,
            *messageCounter = nullptr, *gpslessLabel = nullptr, *statusCounter = nullptr;

@@ -22,6 +22,8 @@ constexpr FormControl kMainWindowForm[] = {
      .description = "GPSless Mode: opens the calculator that writes a fixed position into the GPSless beacon"},
     {.name = "Label7", .type = T::Label, .parent = "Frame1", .box = {100, 610, 975, 255}, .captionOf = "edSymbol"},
     {.name = "edSymbol", .type = T::MaskedField, .parent = "Frame1", .box = {1200, 600, 255, 255}, .tab = 3, .selectAllOnFocus = true},
+    {.name = "cmdSymbols", .type = T::DropButton, .parent = "Frame1", .box = {1470, 600, 120, 255}, .caption = "Choose the symbol", .toolTip = "Choose the symbol by name (F4)",
+     .description = "Opens the list of APRS symbols; F4 or Alt+Down in the symbol field does the same"},
     {.name = "chkTable", .type = T::CheckBox, .parent = "Frame1", .box = {1600, 600, 1400, 255}, .tab = 4},
     {.name = "Label4", .type = T::Label, .parent = "Frame1", .box = {100, 980, 1095, 255}, .captionOf = "edMyCall"},
     {.name = "edMyCall", .type = T::MaskedField, .parent = "Frame1", .box = {1200, 960, 1095, 255}, .tab = 5},

@@ -42,12 +42,17 @@ void markRejectedField(QWidget *window, const config::BuildResult &rejection)
         const QString toolTip = field->toolTip();
         const QString description = field->accessibleDescription();
         const QString styleSheet = field->styleSheet();
+        const QString reason = config::rejectionText(rejection);
+        // A field whose note follows its text (FieldNotes) may have written
+        // the note for the new text already; that one stays.
         QObject::connect(
             field, &QLineEdit::textChanged, field,
-            [field, toolTip, description, styleSheet] {
+            [field, toolTip, description, styleSheet, reason] {
                 field->setProperty(kMarked, false);
-                field->setToolTip(toolTip);
-                field->setAccessibleDescription(description);
+                if (field->toolTip() == reason)
+                    field->setToolTip(toolTip);
+                if (field->accessibleDescription() == reason)
+                    field->setAccessibleDescription(description);
                 field->setStyleSheet(styleSheet);
             },
             Qt::SingleShotConnection);

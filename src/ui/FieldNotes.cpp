@@ -1,0 +1,69 @@
+#include "FieldNotes.h"
+
+#include "AprsSymbols.h"
+#include "MaskedLineEdit.h"
+#include "SettingsDescription.h"
+#include "TimingNotes.h"
+
+#include <QTimer>
+
+using namespace tarvek::config;
+
+namespace tarvek::ui
+{
+namespace
+{
+
+void showNote(QWidget *field, const QString &note)
+{
+    field->setToolTip(note);
+    field->setAccessibleDescription(note);
+}
+
+} // namespace
+
+FieldNotes::FieldNotes(const MainWindowControls &controls, TrackerSettings &settings,
+                       QObject *parent)
+    : QObject(parent), m_c(controls), m_settings(settings)
+{
+    connect(&settings.symbol, &MaskedField::changed, this, &FieldNotes::noteSymbol);
+    connect(&settings.alternateTable, &CheckBox::changed, this, &FieldNotes::noteSymbol);
+    QList<MaskedLineEdit *> timing = {controls.txDelay, controls.manualInterval,
+                                      controls.gpsInterval};
+    for (MaskedLineEdit *band : controls.speedIntervals)
+        timing << band;
+    for (MaskedLineEdit *field : timing)
+        connect(&field->field(), &MaskedField::changed, this, [this, field] { noteTiming(field); });
+    QTimer::singleShot(0, this, &FieldNotes::noteAll);
+}
+
+void FieldNotes::noteAll()
+{
+    noteSymbol();
+    noteTiming(m_c.txDelay);
+    noteTiming(m_c.manualInterval);
+    noteTiming(m_c.gpsInterval);
+    for (MaskedLineEdit *band : m_c.speedIntervals)
+        noteTiming(band);
+}
+
+void FieldNotes::noteSymbol()
+{
+    const AprsTable table =
+        m_settings.alternateTable.isTicked() ? AprsTable::Alternate : AprsTable::Primary;
+    showNote(m_c.symbol, symbolDescription(m_settings.symbol.text(), table));
+}
+
+// The tooltip is the note alone; a screen reader hears the field's format
+// first, then the note.
+void FieldNotes::noteTiming(MaskedLineEdit *field)
+{
+    const SettingDescription *setting = findSetting(field->objectName());
+    if (!setting)
+        return;
+    const QString note = timingNote(*setting, field->field().text()).value_or(QString());
+    field->setToolTip(note);
+    field->setAccessibleDescription(QStringLiteral("%1. %2").arg(setting->format, note));
+}
+
+} // namespace tarvek::ui

@@ -1,0 +1,74 @@
+#include "SymbolChooser.h"
+
+#include "AprsSymbols.h"
+#include "MaskedLineEdit.h"
+#include "SymbolPicker.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QKeyEvent>
+
+using namespace tarvek::config;
+
+namespace tarvek::ui
+{
+namespace
+{
+
+// F4 or Alt+Down, the keys that open a combo box's list.
+bool opensList(const QKeyEvent *key)
+{
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    return (key->key() == Qt::Key_F4 && modifiers == Qt::NoModifier) ||
+           (key->key() == Qt::Key_Down && modifiers == Qt::AltModifier);
+}
+
+} // namespace
+
+SymbolChooser::SymbolChooser(MaskedLineEdit *symbolField, QCheckBox *alternateTable,
+                             QAbstractButton *button, QObject *parent)
+    : QObject(parent), m_field(symbolField), m_alternateTable(alternateTable)
+{
+    connect(button, &QAbstractButton::clicked, this, &SymbolChooser::open);
+    m_field->installEventFilter(this);
+}
+
+SymbolChooser::~SymbolChooser() = default;
+
+void SymbolChooser::open()
+{
+    if (!m_picker) {
+        m_picker = std::make_unique<SymbolPicker>(m_field->window());
+        m_picker->setWindowModality(Qt::WindowModal);
+        connect(m_picker.get(), &QDialog::accepted, this, &SymbolChooser::takeChoice);
+        connect(m_picker.get(), &QDialog::finished, m_field,
+                [this] { m_field->setFocus(Qt::OtherFocusReason); });
+    }
+    const AprsTable table =
+        m_alternateTable->isChecked() ? AprsTable::Alternate : AprsTable::Primary;
+    const QString text = m_field->field().text();
+    m_picker->reset(text.isEmpty() ? std::nullopt : findAprsSymbol(table, text.at(0)));
+    m_picker->open();
+}
+
+void SymbolChooser::takeChoice()
+{
+    const std::optional<AprsSymbol> chosen = m_picker->chosen();
+    if (!chosen)
+        return;
+    m_alternateTable->setChecked(chosen->table == AprsTable::Alternate);
+    m_field->selectAll();
+    m_field->typeCharacters(QString(QLatin1Char(chosen->code)));
+}
+
+bool SymbolChooser::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_field && event->type() == QEvent::KeyPress &&
+        opensList(static_cast<QKeyEvent *>(event))) {
+        open();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace tarvek::ui

@@ -1,0 +1,145 @@
+// What the main window tells the operator about the values: the symbol's
+// name, the symbol picker, and the timing notes, as tooltips and accessible
+// descriptions that follow the fields.
+#include "FakeFileDialogs.h"
+#include "FakeMessagePresenter.h"
+#include "MainWindow.h"
+#include "MaskedLineEdit.h"
+#include "QtPrinters.h"
+#include "RecordingPort.h"
+#include "SymbolChooser.h"
+#include "SymbolPicker.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+using namespace tarvek::config;
+
+namespace tarvek::ui
+{
+namespace
+{
+
+using namespace Qt::StringLiterals;
+
+class WindowExplainsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        window = std::make_unique<MainWindow>(
+            model, MainWindowServices{messages, dialogs, port, nullptr, std::nullopt});
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QCoreApplication::processEvents(); // the first notes
+    }
+
+    const MainWindow::Controls &c() const { return window->controls(); }
+
+    static void type(MaskedLineEdit *field, const QString &keys)
+    {
+        field->setFocus(Qt::OtherFocusReason);
+        field->selectAll();
+        QTest::keyClicks(field, keys);
+    }
+
+    SymbolPicker *openPicker(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        c().symbol->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(c().symbol, key, modifiers);
+        SymbolPicker *picker = window->symbolChooser()->picker();
+        return picker && picker->isVisible() ? picker : nullptr;
+    }
+
+    SettingsModel model;
+    testing::FakeMessagePresenter messages;
+    testing::FakeFileDialogs dialogs;
+    testing::RecordingPort port;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(WindowExplainsTest, SymbolNameFollowsTypingTheTableDefaultAndLoad)
+{
+    const auto expectNote = [this](const QString &note) {
+        EXPECT_EQ(c().symbol->toolTip(), note);
+        EXPECT_EQ(c().symbol->accessibleDescription(), note);
+    };
+    expectNote(u"Car: \">\" in the primary table \"/\""_s);
+    type(c().symbol, u"k"_s);
+    expectNote(u"Truck: \"k\" in the primary table \"/\""_s);
+    c().alternateTable->click();
+    expectNote(u"Special vehicle (SUV, 4x4): \"k\" in the alternate table \"\\\""_s);
+
+    QTemporaryDir folder;
+    dialogs.answer = folder.filePath(u"truck.cfg"_s);
+    window->save();
+    c().defaultButton->click();
+    expectNote(u"Car: \">\" in the primary table \"/\""_s);
+    window->load();
+    expectNote(u"Special vehicle (SUV, 4x4): \"k\" in the alternate table \"\\\""_s);
+}
+
+TEST_F(WindowExplainsTest, PickerFiltersByNameAndChoosesThroughTheControls)
+{
+    EXPECT_EQ(c().symbolButton->focusPolicy(), Qt::NoFocus);
+    SymbolPicker *picker = openPicker(Qt::Key_F4);
+    ASSERT_TRUE(picker);
+    QTest::keyClicks(picker->filterField(), u"truck"_s);
+    const QList<AprsSymbol> shown = picker->shownSymbols();
+    ASSERT_FALSE(shown.isEmpty());
+    for (const AprsSymbol &symbol : shown)
+        EXPECT_TRUE(QString(symbol.name).contains(u"truck"_s, Qt::CaseInsensitive));
+    // Down to the alternate table's "Truck with overlay", then Enter.
+    while (picker->list()->currentItem()->text(2) != u"Truck with overlay"_s)
+        QTest::keyClick(picker->filterField(), Qt::Key_Down);
+    QTest::keyClick(picker->filterField(), Qt::Key_Return);
+    EXPECT_FALSE(picker->isVisible());
+    EXPECT_EQ(model.tracker.symbol.text(), u"u"_s);
+    EXPECT_TRUE(model.tracker.alternateTable.isTicked());
+    EXPECT_EQ(QApplication::focusWidget(), c().symbol);
+
+    // Esc leaves both as they are.
+    picker = openPicker(Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(picker);
+    QTest::keyClicks(picker->filterField(), u"house"_s);
+    QTest::keyClick(picker->filterField(), Qt::Key_Escape);
+    EXPECT_FALSE(picker->isVisible());
+    EXPECT_EQ(model.tracker.symbol.text(), u"u"_s);
+    EXPECT_TRUE(model.tracker.alternateTable.isTicked());
+}
+
+// What the tracker will really do, as the text is typed; a text SEND would
+// refuse says why, and SEND's own mark after a rejection gives way to the
+// note of the next text.
+TEST_F(WindowExplainsTest, TimingNotesFollowTheTypedText)
+{
+    MaskedLineEdit *slowest = c().speedIntervals[0];
+    type(slowest, u"0485"_s);
+    EXPECT_EQ(slowest->toolTip(), u"480 s (8 min): 7.5 beacons an hour; SEND writes \"0480\""_s);
+    EXPECT_TRUE(slowest->accessibleDescription().endsWith(slowest->toolTip()));
+    type(c().speedIntervals[6], u"045"_s); // half to even: 40 s
+    EXPECT_EQ(c().speedIntervals[6]->toolTip(), u"40 s: 90 beacons an hour; SEND writes \"040\""_s);
+    type(c().txDelay, u"200"_s);
+    EXPECT_EQ(c().txDelay->toolTip(), u"200 ms: 30 flags before each packet"_s);
+
+    type(slowest, u"2600"_s);
+    const QString refused =
+        u"\"2600\": it makes 260 tens of seconds, more than a byte holds (255)"_s;
+    EXPECT_EQ(slowest->toolTip(), u"SEND would refuse it: "_s + refused);
+    c().sendButton->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(slowest->toolTip(), refused);
+    type(slowest, u"0600"_s);
+    EXPECT_EQ(slowest->toolTip(), u"600 s (10 min): 6 beacons an hour"_s);
+    EXPECT_TRUE(slowest->styleSheet().isEmpty());
+}
+
+} // namespace
+} // namespace tarvek::ui
