@@ -16,6 +16,7 @@ int runSend(const Verb &verb, const QStringList &args);
 int runDecode(const Verb &verb, const QStringList &args);
 int runSettings(const Verb &verb, const QStringList &args);
 int runPorts(const Verb &verb, const QStringList &args);
+int runSymbols(const Verb &verb, const QStringList &args);
 
 // Exit codes shared by the verbs.
 enum ExitCode : int {

@@ -1,3 +1,4 @@
+#include "AprsSymbols.h"
 #include "BlockBuilder.h"
 #include "Commands.h"
 #include "ControlAccess.h"
@@ -42,6 +43,24 @@ QString hexDump(const QByteArray &bytes)
     return out;
 }
 
+AprsTable symbolTable(const SettingsModel &model)
+{
+    return model.tracker.alternateTable.isTicked() ? AprsTable::Alternate : AprsTable::Primary;
+}
+
+// The symbol the settings choose: {"table": "/", "code": ">", "name": "Car"};
+// the name is null for a code outside the tables.
+QString symbolJson(const SettingsModel &model)
+{
+    const QString text = model.tracker.symbol.text();
+    const AprsTable table = symbolTable(model);
+    const std::optional<AprsSymbol> symbol =
+        text.isEmpty() ? std::nullopt : findAprsSymbol(table, text.at(0));
+    return QStringLiteral("{\"table\": %1, \"code\": %2, \"name\": %3}")
+        .arg(jsonQuote(tableCharacter(table)), jsonQuote(text),
+             symbol ? jsonQuote(QString(symbol->name)) : QStringLiteral("null"));
+}
+
 struct EncodeResult {
     bool ok = false;
     bool built = false; // the build ran
@@ -57,9 +76,10 @@ void printReport(const EncodeResult &r, SettingsModel &model, bool json)
         const QString rejected =
             r.built && !r.ok ? QStringLiteral(", \"rejected\": ") + rejectionJson(r.rejection)
                              : QString();
-        printOut(QStringLiteral("{\"ok\": %1, \"block\": \"%2\", \"wire\": %3, \"fields\": %4%5}\n")
+        printOut(QStringLiteral("{\"ok\": %1, \"block\": \"%2\", \"wire\": %3, \"fields\": %4, "
+                                "\"symbol\": %5%6}\n")
                      .arg(r.ok ? QStringLiteral("true") : QStringLiteral("false"), hexText(block),
-                          wire, controlsAsJson(model), rejected));
+                          wire, controlsAsJson(model), symbolJson(model), rejected));
         return;
     }
     QString out = r.ok ? QStringLiteral("Build succeeded\n") : QStringLiteral("Build failed\n");
@@ -67,6 +87,9 @@ void printReport(const EncodeResult &r, SettingsModel &model, bool json)
         out += QStringLiteral("Block (%1 bytes):\n").arg(kConfigBlockSize) + hexDump(block);
     if (r.ok)
         out += QStringLiteral("Wire (%1 bytes):\n").arg(kWireSize) + hexDump(buildWire(r.block));
+    // A line of its own: scripts read every line after "Settings:" as NAME=VALUE.
+    out += QStringLiteral("Symbol: ") +
+           symbolDescription(model.tracker.symbol.text(), symbolTable(model)) + u'\n';
     out += QStringLiteral("Settings:\n") + controlsAsLines(model);
     printOut(out);
 }

@@ -13,8 +13,9 @@ constexpr Verb kVerbs[] = {
      "build the configuration block and print it",
      "[--cfg FILE] [--set NAME=VALUE]... [--json]",
      "Builds the configuration block as SEND does, writing the normalised texts back,\n"
-     "and prints the verdict, the block and the upload bytes as hex dumps and every\n"
-     "setting as NAME=VALUE; with --json one JSON object on one line.\n"
+     "and prints the verdict, the block and the upload bytes as hex dumps, the\n"
+     "symbol's name and every setting as NAME=VALUE; with --json one JSON object on\n"
+     "one line.\n"
      "%INPUTS%"
      "Exit: 0 built; 1 rejected (the setting, its text and the rule on stderr);\n"
      "2 usage error or refused --set; 3 FILE failed to load.\n"
@@ -77,6 +78,17 @@ constexpr Verb kVerbs[] = {
      "example: tarvek-cli settings | grep callsign\n",
      {"--json", "", false},
      runSettings},
+    {"symbols",
+     "list the APRS symbols with their names",
+     "[--json]",
+     "Lists the APRS symbols of the primary table \"/\" and the alternate table \"\\\",\n"
+     "one a line: the table, the symbol code (what edSymbol takes; chkTable 1 chooses\n"
+     "the alternate table) and its name. With --json one JSON array of objects with\n"
+     "the keys table, code and name.\n"
+     "Exit: 0; 2 usage error.\n"
+     "example: tarvek-cli symbols | grep -i truck\n",
+     {"--json", "", false},
+     runSymbols},
     {"ports",
      "list the serial port numbers",
      "",

@@ -106,6 +106,32 @@ TEST(CliSettings, JsonFormatNamesTheMaskAndTheListEntries)
     }
 }
 
+// Both tables listed, and encode names the symbol in the table chkTable
+// chooses: "k" is a truck in "/" and a special vehicle in "\".
+TEST(CliSymbols, ListsBothTablesAndEncodeNamesTheChosenSymbol)
+{
+    const CliText list = Cli({u"symbols"_s, u"--json"_s});
+    ASSERT_EQ(list.exitCode, 0) << qPrintable(list.err);
+    const QJsonArray rows = QJsonDocument::fromJson(list.out.toUtf8()).array();
+    ASSERT_EQ(rows.size(), 188);
+    EXPECT_EQ(rows.first()[u"table"_s].toString() + rows.first()[u"code"_s].toString(), u"/!"_s);
+    EXPECT_EQ(rows.last()[u"table"_s].toString() + rows.last()[u"code"_s].toString(), u"\\~"_s);
+
+    for (const auto &[table, name] : {std::pair{u"0"_s, u"Truck"_s},
+                                      {u"1"_s, u"Special vehicle (SUV, 4x4)"_s}}) {
+        const CliText run = Cli({u"encode"_s, u"--json"_s, u"--set"_s, u"symbol=k"_s,
+                                 u"--set"_s, u"alternate-table="_s + table});
+        ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
+        const QJsonValue symbol = QJsonDocument::fromJson(run.out.toUtf8())[u"symbol"_s];
+        EXPECT_EQ(symbol[u"name"_s].toString(), name);
+        EXPECT_EQ(symbol[u"code"_s].toString(), u"k"_s);
+    }
+    const CliText people = Cli({u"encode"_s, u"--set"_s, u"symbol=-"_s});
+    EXPECT_TRUE(people.out.contains(u"\nSymbol: House, home station (VHF): \"-\" in the primary "
+                                    u"table \"/\"\nSettings:\n"_s))
+        << qPrintable(people.out);
+}
+
 TEST(CliReasons, RejectedBuildNamesTheSettingOnStderrAndInJson)
 {
     const CliText run = Cli({u"encode"_s, u"--json"_s, u"--set"_s, u"path=WIDE1--1"_s});

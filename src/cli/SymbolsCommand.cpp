@@ -1,0 +1,36 @@
+// tarvek-cli symbols: the APRS symbols of both tables with their names.
+#include "AprsSymbols.h"
+#include "Commands.h"
+#include "ControlAccess.h"
+#include "Diagnostics.h"
+#include "Output.h"
+
+using namespace tarvek::config;
+
+namespace tarvek::cli
+{
+
+int runSymbols(const Verb &verb, const QStringList &args)
+{
+    for (const QString &arg : args) {
+        if (arg != QLatin1String("--json"))
+            return failUsage(verb, QStringLiteral("unexpected argument \"%1\"").arg(arg));
+    }
+    const bool json = !args.isEmpty();
+    QStringList lines;
+    for (const AprsSymbol &symbol : aprsSymbols()) {
+        const QString table = tableCharacter(symbol.table);
+        const QString code = QString(QLatin1Char(symbol.code));
+        if (json) {
+            lines << QStringLiteral("{\"table\": %1, \"code\": %2, \"name\": %3}")
+                         .arg(jsonQuote(table), jsonQuote(code), jsonQuote(QString(symbol.name)));
+        } else {
+            lines << QStringLiteral("%1 %2  %3").arg(table, code, symbol.name);
+        }
+    }
+    printOut(json ? u'[' + lines.join(QStringLiteral(",\n ")) + QStringLiteral("]\n")
+                  : lines.join(u'\n') + u'\n');
+    return ExitOk;
+}
+
+} // namespace tarvek::cli
