@@ -1,14 +1,12 @@
 #pragma once
 // Saving and loading complete configurations as .cfg files.
 //
-// A .cfg file is Windows-1252 text of ten lines, each ending with CR LF, that
-// hold 25 comma-separated values, each at the place the settings
-// description's cfg column gives it (CfgLayout.h): line 1 the TX delay group,
-// lines 2 to 8 the seven speed-band intervals, line 9 the timing and text
-// group, line 10 the calculator's four. The message code carries cbMicEMsg
-// and chkAutoReply, the status code edBcnEvery and chkRxPosition. Texts are in double quotes (a
-// double quote inside a text is written twice), numbers are plain whole
-// numbers, truth values "#TRUE#" / "#FALSE#". edGpsCheckTime is not stored.
+// A .cfg file is Windows-1252 text, each line ending with CR LF, of
+// comma-separated values; the settings description's cfg column gives each
+// setting its line and place (CfgLayout.h), and a setting without one is not
+// stored. One value may carry two settings (the message and status codes).
+// Texts are in double quotes (a double quote inside a text is written twice),
+// numbers are plain whole numbers, truth values "#TRUE#" / "#FALSE#".
 //
 // Both commands take the paths as given; the window's commands add the file
 // dialogs, the current-directory handling and the failure message box.

@@ -1,4 +1,4 @@
-// Save: the 25 values in ten lines, written into a new file that replaces the
+// Save: every value at its place, written into a new file that replaces the
 // target only when every line is in it.
 #include "CfgConversions.h"
 #include "CfgLayout.h"

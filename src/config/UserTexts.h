@@ -1,7 +1,8 @@
 #pragma once
-// The fixed texts the operator reads in the program's message boxes and
-// progress dialog, in one place; tarvek-cli repeats some of them so that a
-// script sees what the window would have said.
+// The fixed texts of the program's message boxes and progress dialog, which
+// the window shows and tarvek-cli repeats so that a script sees what the
+// window would have said. Window titles, captions and the file dialogs'
+// filters belong to their windows.
 #include <QLatin1StringView>
 
 namespace tarvek::config::texts

@@ -13,7 +13,7 @@ namespace tarvek::serial
 constexpr int kFrameDataSize = 57;
 constexpr int kFrameSize = kFrameDataSize + 1;
 constexpr int kPreambleSize = 2;
-constexpr int kWireSize = 2 * (kPreambleSize + kFrameSize); // 120
+constexpr int kWireSize = 2 * (kPreambleSize + kFrameSize);
 constexpr std::uint8_t kPreambleByte = 255;
 constexpr std::uint8_t kChecksumStart = 254;
 

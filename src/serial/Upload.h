@@ -20,7 +20,7 @@ constexpr int kBeforeFirstFrame = 400; // after the progress text is shown
 constexpr int kAfterPreamble = 10;
 constexpr int kAfterFrame = 500;
 constexpr int kAfterClose = 400;
-constexpr int kTotal = kBeforeFirstFrame + 2 * (kAfterPreamble + kAfterFrame) + kAfterClose; // 1820
+constexpr int kTotal = kBeforeFirstFrame + 2 * (kAfterPreamble + kAfterFrame) + kAfterClose;
 } // namespace pause
 
 // The information dialog as the upload drives it.

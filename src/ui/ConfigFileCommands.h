@@ -4,7 +4,7 @@
 // Each command shows its file dialog (program folder, or the documents folder
 // when the program's folder takes no new file, and "Tarvek.cfg" preset on
 // every run), makes the chosen file's folder the current directory, and
-// then saves to the full path or loads the bare file name from that folder.
+// then saves to or loads from the file's absolute path.
 // Cancelling a dialog is silent. A failure is shown in a box titled "Tarvek"
 // with the failure's description, OK only and no icon. A complete load ends
 // with the calculator settings' `loaded` signal, which the calculator follows.

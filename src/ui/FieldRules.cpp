@@ -52,7 +52,9 @@ void showCounter(QLabel *counter, const MaskedField &field)
 
 FieldRules::FieldRules(const MainWindowControls &controls, const Form &form,
                        TrackerSettings &settings)
-    : m_c(controls), m_settings(settings)
+    : m_c(controls),
+      m_settings(settings), m_normalCaptions{.gpsless = controls.gpslessLabel->text(),
+                                             .statusText = controls.statusTextLabel->text()}
 {
     for (QWidget *widget : form.selectingAll()) {
         auto *field = static_cast<MaskedLineEdit *>(widget);
@@ -121,12 +123,10 @@ void FieldRules::showGpslessMode(bool gpsless)
     m_shownGpsless = gpsless;
     const QColor normal = QApplication::palette().color(QPalette::ButtonText);
     const QColor colour = gpsless ? kGpslessGreen : normal;
-    setLook(m_c.gpslessLabel,
-            gpsless ? QStringLiteral("GPSless Mode") : QStringLiteral("(0=GPSless Mode)"), gpsless,
-            colour);
+    setLook(m_c.gpslessLabel, gpsless ? QStringLiteral("GPSless Mode") : m_normalCaptions.gpsless,
+            gpsless, colour);
     setLook(m_c.statusTextLabel,
-            gpsless ? QStringLiteral("GPSless Bcn") : QStringLiteral("STATUS Text"), gpsless,
-            colour);
+            gpsless ? QStringLiteral("GPSless Bcn") : m_normalCaptions.statusText, gpsless, colour);
     m_c.micELabel->setVisible(!gpsless);
     m_c.micE->setVisible(!gpsless);
     m_c.gpslessButton->setVisible(gpsless);

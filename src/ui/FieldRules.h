@@ -37,6 +37,12 @@ private:
 
     const MainWindowControls &m_c;
     config::TrackerSettings &m_settings;
+    // The captions the form gives the two labels GPSless Mode renames.
+    struct NormalCaptions {
+        QString gpsless;
+        QString statusText;
+    };
+    const NormalCaptions m_normalCaptions;
     std::optional<bool> m_shownGpsless; // the presentation on screen
     // Why the focus last moved (seen before the control gets it).
     Qt::FocusReason m_focusReason = Qt::OtherFocusReason;
