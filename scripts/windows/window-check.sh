@@ -12,7 +12,10 @@
 #     17 Tabs from start-up reach the acquisition timeout, typing "000" there
 #     switches to GPSless Mode, and the screen is captured again. The
 #     captures are left for a person to look at; the green of "Calculate
-#     GPSless Bcn" is checked from their pixels.
+#     GPSless Bcn" is checked from their pixels;
+#   - at 96 dpi, tarvek-config.exe started in a folder whose manual holds a
+#     JPEG picture shows the picture on F1: the JPEG reader is a plugin
+#     (imageformats\qjpeg.dll), which only the shipped folder can provide.
 #
 #   window-check.sh DIST_DIR TEST_BUILD_DIR OUTPUT_DIR
 set -euo pipefail
@@ -62,10 +65,11 @@ set_dpi() {
   wineserver -w
 }
 
-# Pixels of the capture in the button's green (0, 160, 0, shaded by the style).
+# Pixels of the capture in the button's green (0, 160, 0, shaded by the style),
+# or with CHANNELS=magenta in the JPEG picture's (200, 0, 200).
 green_pixels() {
-  convert "$1" ppm:- | python3 -c '
-import sys
+  convert "$1" ppm:- | CHANNELS=${CHANNELS:-green} python3 -c '
+import os, sys
 data = sys.stdin.buffer.read()
 fields, pos = [], 0
 while len(fields) < 4:
@@ -77,12 +81,51 @@ while len(fields) < 4:
     fields.append(data[pos:end])
     pos = end
 pixels = data[pos + 1:]
-print(sum(1 for i in range(0, len(pixels), 3)
-          if pixels[i + 1] >= 130 and pixels[i] <= 80 and pixels[i + 2] <= 80))'
+if os.environ["CHANNELS"] == "magenta":
+    match = lambda r, g, b: r >= 170 and b >= 170 and g <= 50
+else:
+    match = lambda r, g, b: g >= 130 and r <= 80 and b <= 80
+print(sum(1 for i in range(0, len(pixels), 3) if match(*pixels[i:i + 3])))'
 }
 
 window_shown() {
-  xwininfo -root -tree 2>/dev/null | grep -q '"Tarvek Config v3.0 by QX0ZZZ"'
+  xwininfo -root -tree 2>/dev/null | grep -q "\"${1:-Tarvek Config v3.0 by QX0ZZZ}\""
+}
+
+# A manual of one paragraph and a 64 x 64 JPEG picture in solid magenta.
+jpeg_manual=$out/jpeg-manual
+rm -rf "$jpeg_manual"
+mkdir -p "$jpeg_manual"
+convert -size 64x64 xc:'rgb(200,0,200)' -quality 95 "$jpeg_manual/picture.jpg"
+{
+  printf '{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 A picture:\\par\n'
+  printf '{\\pict\\jpegblip\\picw64\\pich64\\picwgoal960\\pichgoal960\n'
+  od -An -v -tx1 "$jpeg_manual/picture.jpg" | tr -d ' \n' | fold -w 64
+  printf '\n}\\par}\n'
+} >"$jpeg_manual/Tarvek_Config.rtf"
+
+# The manual of the current folder, shown on F1: its picture on screen.
+check_jpeg_manual() {
+  (cd "$jpeg_manual" && exec "$wine_run" --as-shipped "$dist/tarvek-config.exe") &
+  app=$!
+  for _ in $(seq 150); do window_shown && break; sleep 0.2; done
+  sleep 2
+  xdotool key F1
+  for _ in $(seq 50); do window_shown " Tarvek Config - Istruzioni" && break; sleep 0.2; done
+  sleep 2
+  import -display "$display" -window root "$out/manual-jpeg.png"
+  local shown
+  shown=$(CHANNELS=magenta green_pixels "$out/manual-jpeg.png")
+  # 960 twips square: 64 x 64 pixels at 96 dpi.
+  if [ "$shown" -ge 3000 ]; then
+    echo "ok   the manual's JPEG picture is shown ($shown of its pixels); screenshot: $out/manual-jpeg.png"
+  else
+    fail "the manual's JPEG picture: $shown of its pixels on screen (at least 3000); see $out/manual-jpeg.png"
+  fi
+  kill "$app" 2>/dev/null || true
+  wineserver -k 2>/dev/null || true
+  wait "$app" 2>/dev/null || true
+  app=
 }
 
 for dpi in 96 120 144; do
@@ -126,6 +169,7 @@ for dpi in 96 120 144; do
   wineserver -k 2>/dev/null || true
   wait "$app" 2>/dev/null || true
   app=
+  if [ "$dpi" = 96 ]; then check_jpeg_manual; fi
 done
 set_dpi 96
 exit $((failures > 0))
