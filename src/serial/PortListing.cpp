@@ -51,8 +51,8 @@ std::vector<NumberedPort> numberPorts(const std::vector<SystemPort> &system,
         numbered.insert(it.key(), {it.key(), *findByDevice(system, it.value()), false});
     for (auto it = overrides.cbegin(); it != overrides.cend(); ++it) {
         const SystemPort *known = findByDevice(system, it.value());
-        numbered.insert(it.key(),
-                        {it.key(), known ? *known : SystemPort{it.value(), {}, {}, {}}, true});
+        numbered.insert(it.key(), {it.key(), known ? *known : SystemPort{it.value(), {}, {}, {}},
+                                   true, known != nullptr});
     }
     return {numbered.cbegin(), numbered.cend()};
 }
@@ -65,7 +65,14 @@ std::vector<NumberedPort> listNumberedPorts()
 QString portsThereAre(const std::vector<NumberedPort> &ports)
 {
     QStringList entries;
+    QStringList absent;
     for (const NumberedPort &numbered : ports) {
+        if (!numbered.reported) {
+            absent << QStringLiteral("TARVEK_COM%1 names %2, which the system does not report")
+                          .arg(numbered.number)
+                          .arg(numbered.port.device);
+            continue;
+        }
         QString entry = QStringLiteral("%1 = %2").arg(numbered.number).arg(numbered.port.device);
         if (!numbered.port.description.isEmpty())
             entry += QStringLiteral(" (%1)").arg(numbered.port.description);
@@ -73,11 +80,13 @@ QString portsThereAre(const std::vector<NumberedPort> &ports)
             entry += QStringLiteral(" (TARVEK_COM%1)").arg(numbered.number);
         entries << entry;
     }
-    const QString reported =
+    QString told =
         entries.isEmpty()
             ? QStringLiteral("The system reports no serial port.")
             : QStringLiteral("The system reports: %1.").arg(entries.join(QStringLiteral(", ")));
-    return reported + u' ' + QString(config::kPortNumberHelp);
+    if (!absent.isEmpty())
+        told += u' ' + absent.join(QStringLiteral("; ")) + u'.';
+    return told + u' ' + QString(config::kPortNumberHelp);
 }
 
 } // namespace tarvek::serial

@@ -14,6 +14,7 @@ struct NumberedPort {
     int number = 0;
     SystemPort port;         // the device and, where known, its details
     bool overridden = false; // TARVEK_COM<number> names the device
+    bool reported = true;    // the system reports the device (an override's may be absent)
 };
 
 // Numbers the system's ports in port-number order (see PortNumbers.h) and
@@ -29,8 +30,9 @@ std::vector<NumberedPort> numberPorts(const std::vector<SystemPort> &system,
 std::vector<NumberedPort> listNumberedPorts();
 
 // What the operator is told after a text saying a port is not there: the
-// ports there are, each as "1 = /dev/ttyUSB0 (its description)", and how a
-// port gets the number wanted on this system.
+// ports there are, each as "1 = /dev/ttyUSB0 (its description)", the
+// TARVEK_COM<n> variables that name a device the system does not report, and
+// how a port gets the number wanted on this system.
 QString portsThereAre(const std::vector<NumberedPort> &ports);
 
 } // namespace tarvek::serial

@@ -148,6 +148,14 @@ TEST(PortMapping, MissingPortNamesThePortsThereAre)
     EXPECT_TRUE(gone.startsWith(u"No serial port /dev/tarvek-gone ("_s)) << gone.toStdString();
     EXPECT_TRUE(gone.endsWith(u"). "_s + listed)) << gone.toStdString();
     EXPECT_EQ(failureOf(0, {}), u"Invalid port number"_s);
+    // An override naming a device the system does not report is not listed as a port.
+    there[2] = {3, {u"/dev/tarvek-gone"_s, {}, {}, {}}, true, false};
+    EXPECT_TRUE(failureOf(3,
+                          [](int) {
+                              return PortLookup{u"/dev/tarvek-gone"_s, {}};
+                          })
+                    .contains(u"2 = /dev/pts/7 (TARVEK_COM2). TARVEK_COM3 names /dev/tarvek-gone, "
+                              u"which the system does not report. Port numbers"_s));
     there.clear();
     EXPECT_TRUE(failureOf(4, [&](int n) { return mapPortNumber(n, {}, noEnvironment); })
                     .startsWith(u"No serial port 4: 0 ports found. The system reports no serial "
