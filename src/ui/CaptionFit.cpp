@@ -125,11 +125,28 @@ QString firstOutlineFace(const QStringList &faces)
     return {};
 }
 
-// `face` at `points`; the system's general face when `face` is empty.
+// The system's general font, or where that is no outline font of its own
+// a common outline sans face. Under Wine without Windows' fonts the general
+// font is "MS Shell Dlg", a name with no font behind it, and the face Qt
+// finds for it can be any, a mathematical one included, whose line height
+// leaves no room for the text in a line edit.
+QFont generalFont()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    if (!QFontDatabase::isSmoothlyScalable(font.family())) {
+        static const QString kFallback = firstOutlineFace(
+            {QStringLiteral("Tahoma"), QStringLiteral("Segoe UI"), QStringLiteral("Arial"),
+             QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+        if (!kFallback.isEmpty())
+            font.setFamily(kFallback);
+    }
+    return font;
+}
+
+// `face` at `points`; the general font (generalFont) when `face` is empty.
 QFont fontOf(const QString &face, qreal points)
 {
-    QFont font =
-        face.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::GeneralFont) : QFont(face);
+    QFont font = face.isEmpty() ? generalFont() : QFont(face);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     // Unstretched, as fitCaption asks for it: a font left at "any stretch"
