@@ -22,8 +22,8 @@ class SymbolChooser : public QObject
 public:
     // The controls must outlive the chooser; the picker, built on first use,
     // is a window of `symbolField`'s window.
-    SymbolChooser(MaskedLineEdit *symbolField, QCheckBox *alternateTable,
-                  QAbstractButton *button, QObject *parent = nullptr);
+    SymbolChooser(MaskedLineEdit *symbolField, QCheckBox *alternateTable, QAbstractButton *button,
+                  QObject *parent = nullptr);
     ~SymbolChooser() override;
 
     // Shows the picker with the current symbol selected.

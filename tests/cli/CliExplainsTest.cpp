@@ -117,10 +117,10 @@ TEST(CliSymbols, ListsBothTablesAndEncodeNamesTheChosenSymbol)
     EXPECT_EQ(rows.first()[u"table"_s].toString() + rows.first()[u"code"_s].toString(), u"/!"_s);
     EXPECT_EQ(rows.last()[u"table"_s].toString() + rows.last()[u"code"_s].toString(), u"\\~"_s);
 
-    for (const auto &[table, name] : {std::pair{u"0"_s, u"Truck"_s},
-                                      {u"1"_s, u"Special vehicle (SUV, 4x4)"_s}}) {
-        const CliText run = Cli({u"encode"_s, u"--json"_s, u"--set"_s, u"symbol=k"_s,
-                                 u"--set"_s, u"alternate-table="_s + table});
+    for (const auto &[table, name] :
+         {std::pair{u"0"_s, u"Truck"_s}, {u"1"_s, u"Special vehicle (SUV, 4x4)"_s}}) {
+        const CliText run = Cli({u"encode"_s, u"--json"_s, u"--set"_s, u"symbol=k"_s, u"--set"_s,
+                                 u"alternate-table="_s + table});
         ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
         const QJsonValue symbol = QJsonDocument::fromJson(run.out.toUtf8())[u"symbol"_s];
         EXPECT_EQ(symbol[u"name"_s].toString(), name);
