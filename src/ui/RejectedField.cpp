@@ -3,10 +3,12 @@
 #include "BlockBuilder.h"
 #include "SettingsDescription.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
 #include <QToolTip>
+#include <QWindow>
 
 namespace tarvek::ui
 {
@@ -21,11 +23,27 @@ void showReason(QLineEdit *field, const QString &reason)
 {
     field->setToolTip(reason);
     field->setAccessibleDescription(reason);
-    // Shown once the window is active again: activating a window hides the
-    // tooltips shown before.
-    QTimer::singleShot(0, field, [field, reason] {
-        QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), reason, field);
-    });
+    // Shown once the window is active again, after the focus has arrived:
+    // both hide the tooltips shown before. Some systems (Wine) activate the
+    // window again only a while after the message box has gone.
+    const auto show = [field, reason] {
+        QTimer::singleShot(0, field, [field, reason] {
+            QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), reason, field);
+        });
+    };
+    if (field->window()->isActiveWindow()) {
+        show();
+        return;
+    }
+    // Waits for the field's window, whichever windows come first.
+    auto *waiter = new QObject(field);
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, waiter,
+                     [field, show, waiter](QWindow *focused) {
+                         if (focused && focused == field->window()->windowHandle()) {
+                             show();
+                             waiter->deleteLater();
+                         }
+                     });
 }
 
 } // namespace
