@@ -125,7 +125,7 @@ QString VerbArguments::parseProblem(const Verb &verb, const QStringList &args) c
     // Otherwise an option lacks its value or has one it takes none for. The
     // parser says which in a sentence of its own, found again here by the
     // option it names.
-    const QString said = m_parser.errorText();
+    QString said = m_parser.errorText();
     for (const VerbOption &option : verb.options) {
         for (const QString &word : {dashed(option), u'-' + optionName(option)}) {
             if (said == QCommandLineParser::tr("Missing value after '%1'.").arg(word))
