@@ -15,9 +15,9 @@ namespace tarvek::cli
 namespace
 {
 
-QStringList words(const char *text)
+QString dashed(const VerbOption &option)
 {
-    return QString::fromLatin1(text).split(u' ', Qt::SkipEmptyParts);
+    return QStringLiteral("--") + QLatin1String(option.name);
 }
 
 // A comment line for each verb: its name and what it is for.
@@ -39,29 +39,33 @@ QString verbNames()
     return names.join(u' ');
 }
 
-// The case pattern of the options whose value is typed freely.
+// The case pattern of the options whose value is typed freely: nothing is
+// offered after them. The template knows what --cfg, --set and --port take.
 QString freeValueOptions()
 {
     QStringList options;
     for (const Verb &verb : verbs()) {
-        for (const QString &option : words(verb.completion.freeValueOptions)) {
-            if (!options.contains(option))
-                options << option;
+        for (const VerbOption &option : verb.options) {
+            if (option.value == OptionValue::Text && !options.contains(dashed(option)))
+                options << dashed(option);
         }
     }
     return options.join(QStringLiteral(" | "));
 }
 
 // One case branch a verb: the options it offers, and whether a word that is
-// no option completes to a file name.
+// no option completes to a file name (the verb's operand).
 QString verbOptions()
 {
     QString text;
     for (const Verb &verb : verbs()) {
-        const QStringList options = words(verb.completion.options) << QStringLiteral("--help");
+        QStringList options;
+        for (const VerbOption &option : verb.options)
+            options << dashed(option);
+        options << QStringLiteral("--help");
         text += QStringLiteral("        %1) options=\"%2\"%3 ;;\n")
                     .arg(QLatin1String(verb.name), options.join(u' '),
-                         verb.completion.fileOperands ? QStringLiteral(" files=1") : QString());
+                         verb.operand.name != nullptr ? QStringLiteral(" files=1") : QString());
     }
     return text;
 }

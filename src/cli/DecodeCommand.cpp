@@ -4,6 +4,7 @@
 #include "Commands.h"
 #include "Diagnostics.h"
 #include "Output.h"
+#include "VerbArguments.h"
 #include "WireDecoder.h"
 
 #include <QFile>
@@ -39,13 +40,9 @@ InputRead readInput(const QString &path)
 
 } // namespace
 
-int runDecode(const Verb &verb, const QStringList &args)
+int runDecode(const Verb &verb, const VerbArguments &args)
 {
-    if (args.size() > 1)
-        return failUsage(verb, QStringLiteral("one FILE at most"));
-    const QString path = args.value(0);
-    if (path.startsWith(u'-') && path.size() > 1)
-        return failUsage(verb, QStringLiteral("unknown option \"%1\"").arg(path));
+    const QString path = args.operand();
     const InputRead input = readInput(path);
     if (!input.ok())
         return fail(verb, ExitFailed, input.error);

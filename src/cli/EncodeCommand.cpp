@@ -61,31 +61,34 @@ QString symbolJson(const SettingsModel &model)
              symbol ? jsonQuote(QString(symbol->name)) : QStringLiteral("null"));
 }
 
+// The block as the build left it, and the build's verdict.
 struct EncodeResult {
-    bool ok = false;
-    bool built = false; // the build ran
+    bool built = false; // the build ran: not after a failed --cfg
     ConfigBlock block{};
-    BuildResult rejection; // why a build that ran failed
+    BuildResult build;
+
+    bool ok() const { return built && build.ok(); }
 };
 
 void printReport(const EncodeResult &r, SettingsModel &model, bool json)
 {
     const QByteArray block = blockBytes(r.block);
     if (json) {
-        const QString wire = r.ok ? jsonQuote(hexText(buildWire(r.block))) : QStringLiteral("null");
-        const QString rejected =
-            r.built && !r.ok ? QStringLiteral(", \"rejected\": ") + rejectionJson(r.rejection)
-                             : QString();
+        const QString wire =
+            r.ok() ? jsonQuote(hexText(buildWire(r.block))) : QStringLiteral("null");
+        const QString rejected = r.built && !r.ok()
+                                     ? QStringLiteral(", \"rejected\": ") + rejectionJson(r.build)
+                                     : QString();
         printOut(QStringLiteral("{\"ok\": %1, \"block\": \"%2\", \"wire\": %3, \"fields\": %4, "
                                 "\"symbol\": %5%6}\n")
-                     .arg(r.ok ? QStringLiteral("true") : QStringLiteral("false"), hexText(block),
+                     .arg(r.ok() ? QStringLiteral("true") : QStringLiteral("false"), hexText(block),
                           wire, controlsAsJson(model), symbolJson(model), rejected));
         return;
     }
-    QString out = r.ok ? QStringLiteral("Build succeeded\n") : QStringLiteral("Build failed\n");
+    QString out = r.ok() ? QStringLiteral("Build succeeded\n") : QStringLiteral("Build failed\n");
     if (r.built)
         out += QStringLiteral("Block (%1 bytes):\n").arg(kConfigBlockSize) + hexDump(block);
-    if (r.ok)
+    if (r.ok())
         out += QStringLiteral("Wire (%1 bytes):\n").arg(kWireSize) + hexDump(buildWire(r.block));
     // A line of its own: scripts read every line after "Settings:" as NAME=VALUE.
     out += QStringLiteral("Symbol: ") +
@@ -96,30 +99,20 @@ void printReport(const EncodeResult &r, SettingsModel &model, bool json)
 
 } // namespace
 
-int runEncode(const Verb &verb, const QStringList &args)
+int runEncode(const Verb &verb, const VerbArguments &args)
 {
-    SettingsInputs inputs;
-    if (const std::optional<QString> reason = parseSettingsInputs(args, inputs))
-        return fail(verb, ExitUsage, *reason);
-    bool json = false;
-    for (const QString &arg : inputs.rest) {
-        if (arg != QLatin1String("--json"))
-            return fail(verb, ExitUsage, QStringLiteral("unexpected argument \"%1\"").arg(arg));
-        json = true;
-    }
+    const bool json = args.isSet(kJsonOption);
     SettingsModel model;
     EncodeResult result;
-    const ApplyResult applied = applySettingsInputs(inputs, model);
+    const ApplyResult applied = applySettingsInputs(verb, args, model);
     if (applied.outcome == ApplyOutcome::CfgFailed)
         printReport(result, model, json); // what was loaded before the failure
     if (!applied.ok())
         return failInputs(verb, applied);
-    warnLowerCaseCallsigns(verb, model);
     result.built = true;
-    result.rejection = buildConfigBlock(model.tracker, result.block);
-    result.ok = result.rejection.ok();
+    result.build = buildConfigBlock(model.tracker, result.block);
     printReport(result, model, json);
-    return result.ok ? ExitOk : failRejected(verb, result.rejection);
+    return result.ok() ? ExitOk : failRejected(verb, result.build);
 }
 
 } // namespace tarvek::cli

@@ -17,6 +17,9 @@ constexpr const char *kInputsHelp =
     "`tarvek-cli settings` lists them with what each takes. Check boxes take 0, 1 or 2;\n"
     "mic-e takes a list position 0 to 7 or its text (\"in-service\").\n";
 
+// The help pages fold their lines before this many characters.
+constexpr qsizetype kPageWidth = 80;
+
 // The verb and its arguments; `fold` goes where the usage marks a fold.
 QString verbAndArguments(const Verb &verb, const QString &fold)
 {
@@ -24,6 +27,42 @@ QString verbAndArguments(const Verb &verb, const QString &fold)
     if (*verb.usage != '\0')
         text += u' ' + QString::fromLatin1(verb.usage).replace(u'\n', fold);
     return text;
+}
+
+// "0 built", "0, also when there is no port", "0".
+QString exitText(const ExitMeaning &exit)
+{
+    const QString meaning = QString::fromLatin1(exit.meaning);
+    const bool ownSeparator = meaning.isEmpty() || meaning.startsWith(u',');
+    return QString::number(exit.code) + (ownSeparator ? QString() : QStringLiteral(" ")) + meaning;
+}
+
+// "Exit: 0 built; 1 rejected (...); 2 usage error." in lines shorter than
+// kPageWidth; a code stays on the line of its meaning's first word.
+QString exitParagraph(std::span<const ExitMeaning> exits)
+{
+    QStringList words{QStringLiteral("Exit:")};
+    for (size_t i = 0; i < exits.size(); ++i) {
+        QStringList item = (exitText(exits[i]) + (i + 1 < exits.size() ? u';' : u'.')).split(u' ');
+        if (item.size() > 1) {
+            const QString code = item.takeFirst();
+            item.first().prepend(code + u' ');
+        }
+        words += item;
+    }
+    QString text;
+    QString line;
+    for (const QString &word : std::as_const(words)) {
+        if (line.isEmpty()) {
+            line = word;
+        } else if (line.size() + 1 + word.size() < kPageWidth) {
+            line += u' ' + word;
+        } else {
+            text += line + u'\n';
+            line = word;
+        }
+    }
+    return text + line + u'\n';
 }
 
 } // namespace
@@ -57,7 +96,9 @@ QString helpPage(const Verb &verb)
     const QString fold = u'\n' + QString(prefix.size(), u' ');
     return QStringLiteral("usage: tarvek-cli ") + verbAndArguments(verb, fold) + u'\n' +
            QString::fromLatin1(verb.help).replace(QStringLiteral("%INPUTS%"),
-                                                  QLatin1String(kInputsHelp));
+                                                  QLatin1String(kInputsHelp)) +
+           exitParagraph(verb.exits) + QStringLiteral("example: ") + QLatin1String(verb.example) +
+           u'\n';
 }
 
 bool asksForHelp(const QStringList &args)

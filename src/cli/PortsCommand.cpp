@@ -1,6 +1,5 @@
 // tarvek-cli ports: the port numbers that "Comm num:" and send --port use.
 #include "Commands.h"
-#include "Diagnostics.h"
 #include "Output.h"
 #include "PortListing.h"
 
@@ -9,10 +8,8 @@ using namespace tarvek::serial;
 namespace tarvek::cli
 {
 
-int runPorts(const Verb &verb, const QStringList &args)
+int runPorts(const Verb & /*verb*/, const VerbArguments & /*args*/)
 {
-    if (!args.isEmpty())
-        return failUsage(verb, QStringLiteral("unexpected argument \"%1\"").arg(args.first()));
     const std::vector<NumberedPort> ports = listNumberedPorts();
     if (ports.empty()) {
         printOut(QStringLiteral("No serial ports found (TARVEK_COM<n> names a device for port "

@@ -10,8 +10,6 @@
 #include "Terminal.h"
 #include "Upload.h"
 
-#include <QRegularExpression>
-
 using namespace tarvek::config;
 using namespace tarvek::serial;
 
@@ -19,31 +17,6 @@ namespace tarvek::cli
 {
 namespace
 {
-
-// --port takes the digits of a port number; everything else is an input.
-// Returns the reason for a usage error, if any.
-std::optional<QString> takePort(QStringList &rest, QString &port)
-{
-    static const QRegularExpression kPortDigits(QStringLiteral("^[0-9]{1,5}$"));
-    for (qsizetype i = 0; i < rest.size(); ++i) {
-        if (rest[i] != QLatin1String("--port"))
-            continue;
-        if (i + 1 >= rest.size())
-            return QStringLiteral("--port needs a value");
-        if (!port.isNull())
-            return QStringLiteral("--port given twice");
-        port = rest[i + 1];
-        rest.remove(i, 2);
-        --i;
-    }
-    if (port.isNull())
-        return QStringLiteral("--port is required");
-    if (!kPortDigits.match(port).hasMatch())
-        return QStringLiteral("--port takes a port number, not \"%1\"").arg(port);
-    if (!rest.isEmpty())
-        return QStringLiteral("unexpected argument \"%1\"").arg(rest.first());
-    return std::nullopt;
-}
 
 int sendBlock(const Verb &verb, const ConfigBlock &block, const QString &portText)
 {
@@ -64,23 +37,16 @@ int sendBlock(const Verb &verb, const ConfigBlock &block, const QString &portTex
 
 } // namespace
 
-int runSend(const Verb &verb, const QStringList &args)
+int runSend(const Verb &verb, const VerbArguments &args)
 {
-    SettingsInputs inputs;
-    if (const std::optional<QString> reason = parseSettingsInputs(args, inputs))
-        return failUsage(verb, *reason);
-    QString port;
-    if (const std::optional<QString> reason = takePort(inputs.rest, port))
-        return failUsage(verb, *reason);
     SettingsModel model;
-    const ApplyResult applied = applySettingsInputs(inputs, model);
+    const ApplyResult applied = applySettingsInputs(verb, args, model);
     if (!applied.ok())
         return failInputs(verb, applied);
-    warnLowerCaseCallsigns(verb, model);
     ConfigBlock block{};
     if (const BuildResult built = buildConfigBlock(model.tracker, block); !built.ok())
         return failRejected(verb, built);
-    return sendBlock(verb, block, port);
+    return sendBlock(verb, block, args.value(kPortOption));
 }
 
 } // namespace tarvek::cli

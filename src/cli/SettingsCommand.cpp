@@ -2,9 +2,9 @@
 // factory default and place in the configuration block.
 #include "Commands.h"
 #include "ControlAccess.h"
-#include "Diagnostics.h"
 #include "Output.h"
 #include "SettingsDescription.h"
+#include "VerbArguments.h"
 
 using namespace tarvek::config;
 
@@ -31,13 +31,9 @@ QString defaultForPeople(const SettingDescription &setting)
 
 } // namespace
 
-int runSettings(const Verb &verb, const QStringList &args)
+int runSettings(const Verb & /*verb*/, const VerbArguments &args)
 {
-    for (const QString &arg : args) {
-        if (arg != QLatin1String("--json"))
-            return failUsage(verb, QStringLiteral("unexpected argument \"%1\"").arg(arg));
-    }
-    const bool json = !args.isEmpty();
+    const bool json = args.isSet(kJsonOption);
     QStringList lines;
     for (const SettingDescription &setting : allSettings()) {
         if (json) {

@@ -11,53 +11,43 @@ using namespace tarvek::config;
 
 namespace tarvek::cli
 {
-
-std::optional<QString> parseSettingsInputs(const QStringList &args, SettingsInputs &inputs)
+namespace
 {
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args.at(i);
-        if (arg == QLatin1String("--cfg") || arg == QLatin1String("--set")) {
-            if (i + 1 >= args.size())
-                return QStringLiteral("%1 needs a value").arg(arg);
-            const QString &value = args.at(++i);
-            if (arg == QLatin1String("--cfg")) {
-                if (!inputs.cfgPath.isEmpty())
-                    return QStringLiteral("--cfg given twice");
-                inputs.cfgPath = value;
-                continue;
-            }
-            const qsizetype eq = value.indexOf(u'=');
-            if (eq <= 0)
-                return QStringLiteral("--set takes NAME=VALUE, not \"%1\"").arg(value);
-            inputs.sets.append({value.left(eq), value.mid(eq + 1)});
-            continue;
-        }
-        inputs.rest << arg;
-    }
-    return std::nullopt;
+
+// One --set NAME=VALUE; the name ends at the first "=", so that a text may
+// hold "=" itself. VerbArguments has checked that there is a name.
+ApplyResult applySet(const QString &assignment, SettingsModel &model)
+{
+    const qsizetype eq = assignment.indexOf(u'=');
+    const QString name = assignment.left(eq);
+    const QString given = QStringLiteral("--set %1: ").arg(assignment);
+    const auto control = findControl(model, name);
+    if (!control)
+        return {ApplyOutcome::SetRefused,
+                given + QStringLiteral("unknown setting \"%1\" (`tarvek-cli settings` lists them)")
+                            .arg(name)};
+    if (const WriteResult written = writeControl(*control, assignment.mid(eq + 1)); !written.ok())
+        return {ApplyOutcome::SetRefused, given + written.reason};
+    return {};
 }
 
-ApplyResult applySettingsInputs(const SettingsInputs &inputs, SettingsModel &model)
+} // namespace
+
+ApplyResult applySettingsInputs(const Verb &verb, const VerbArguments &args, SettingsModel &model)
 {
     loadDefaults(model.tracker);
-    if (!inputs.cfgPath.isEmpty()) {
+    if (const QString cfgPath = args.value(kCfgOption); !cfgPath.isEmpty()) {
         // As the window's Load: same reader, same stop at the first failing
         // value, nothing taken back. There is no calculator window to notify.
-        const CfgResult loaded = loadConfigFile(inputs.cfgPath, model);
+        const CfgResult loaded = loadConfigFile(cfgPath, model);
         if (!loaded.ok())
-            return {ApplyOutcome::CfgFailed, cfgFailureText(inputs.cfgPath, loaded)};
+            return {ApplyOutcome::CfgFailed, cfgFailureText(cfgPath, loaded)};
     }
-    for (const auto &[name, value] : inputs.sets) {
-        const QString given = QStringLiteral("--set %1=%2: ").arg(name, value);
-        const auto control = findControl(model, name);
-        if (!control)
-            return {ApplyOutcome::SetRefused,
-                    given + QStringLiteral("unknown setting \"%1\" (`tarvek-cli settings` "
-                                           "lists them)")
-                                .arg(name)};
-        if (const WriteResult written = writeControl(*control, value); !written.ok())
-            return {ApplyOutcome::SetRefused, given + written.reason};
+    for (const QString &assignment : args.values(kSetOption)) {
+        if (ApplyResult applied = applySet(assignment, model); !applied.ok())
+            return applied;
     }
+    warnLowerCaseCallsigns(verb, model);
     return {};
 }
 

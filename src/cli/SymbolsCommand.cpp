@@ -2,21 +2,17 @@
 #include "AprsSymbols.h"
 #include "Commands.h"
 #include "ControlAccess.h"
-#include "Diagnostics.h"
 #include "Output.h"
+#include "VerbArguments.h"
 
 using namespace tarvek::config;
 
 namespace tarvek::cli
 {
 
-int runSymbols(const Verb &verb, const QStringList &args)
+int runSymbols(const Verb & /*verb*/, const VerbArguments &args)
 {
-    for (const QString &arg : args) {
-        if (arg != QLatin1String("--json"))
-            return failUsage(verb, QStringLiteral("unexpected argument \"%1\"").arg(arg));
-    }
-    const bool json = !args.isEmpty();
+    const bool json = args.isSet(kJsonOption);
     QStringList lines;
     for (const AprsSymbol &symbol : aprsSymbols()) {
         const QString table = tableCharacter(symbol.table);

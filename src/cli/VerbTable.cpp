@@ -1,11 +1,53 @@
 #include "VerbTable.h"
 
-#include "Commands.h"
-
 namespace tarvek::cli
 {
 namespace
 {
+
+constexpr VerbOption kEncodeOptions[] = {kCfgOption, kSetOption, kJsonOption};
+constexpr VerbOption kSaveOptions[] = {kCfgOption, kSetOption};
+constexpr VerbOption kPositionOptions[] = {kLatOption,    kLonOption,    kSecondsOption,
+                                           kNormalOption, kSymbolOption, kAlternateOption};
+constexpr VerbOption kSendOptions[] = {kPortOption, kCfgOption, kSetOption};
+constexpr VerbOption kListOptions[] = {kJsonOption};
+
+constexpr ExitMeaning kEncodeExits[] = {
+    {ExitOk, "built"},
+    {ExitFailed, "rejected (the setting, its text and the rule on stderr)"},
+    {ExitUsage, "usage error or refused --set"},
+    {ExitCfgFailed, "FILE failed to load"},
+};
+constexpr ExitMeaning kSaveExits[] = {
+    {ExitOk, "saved"},
+    {ExitUsage, "usage error or refused --set"},
+    {ExitCfgFailed, "FILE failed to load or the save failed"},
+};
+constexpr ExitMeaning kPositionExits[] = {
+    {ExitOk, "printed"},
+    {ExitFailed, "a text is not valid"},
+    {ExitUsage, "usage error"},
+};
+constexpr ExitMeaning kSendExits[] = {
+    {ExitOk, "sent"},
+    {ExitFailed, "rejected (the setting and the rule on stderr)"},
+    {ExitUsage, "usage error or refused --set"},
+    {ExitCfgFailed, "FILE failed to load"},
+    {ExitSerialError, "serial error"},
+};
+constexpr ExitMeaning kDecodeExits[] = {
+    {ExitOk, "everything checks out"},
+    {ExitFailed, "a length, preamble or checksum is wrong"},
+    {ExitUsage, "usage error"},
+};
+constexpr ExitMeaning kListExits[] = {
+    {ExitOk, ""},
+    {ExitUsage, "usage error"},
+};
+constexpr ExitMeaning kPortsExits[] = {
+    {ExitOk, ", also when there is no port"},
+    {ExitUsage, "usage error"},
+};
 
 // clang-format off
 constexpr Verb kVerbs[] = {
@@ -16,22 +58,20 @@ constexpr Verb kVerbs[] = {
      "and prints the verdict, the block and the upload bytes as hex dumps, the\n"
      "symbol's name and every setting as NAME=VALUE; with --json one JSON object on\n"
      "one line.\n"
-     "%INPUTS%"
-     "Exit: 0 built; 1 rejected (the setting, its text and the rule on stderr);\n"
-     "2 usage error or refused --set; 3 FILE failed to load.\n"
-     "example: tarvek-cli encode --cfg Tarvek.cfg --set callsign=IU0ABC-9 --json\n",
-     {"--cfg --set --json", "", false},
+     "%INPUTS%",
+     kEncodeExits,
+     "tarvek-cli encode --cfg Tarvek.cfg --set callsign=IU0ABC-9 --json",
+     kEncodeOptions, {},
      runEncode},
     {"save",
      "write the settings to a .cfg file",
      "OUTFILE [--cfg FILE] [--set NAME=VALUE]...",
      "Writes OUTFILE as the window's Save writes a .cfg file. A failed save leaves\n"
      "OUTFILE as it was.\n"
-     "%INPUTS%"
-     "Exit: 0 saved; 2 usage error or refused --set; 3 FILE failed to load or the\n"
-     "save failed.\n"
-     "example: tarvek-cli save car.cfg --cfg Tarvek.cfg --set path=WIDE2-2\n",
-     {"--cfg --set", "", true},
+     "%INPUTS%",
+     kSaveExits,
+     "tarvek-cli save car.cfg --cfg Tarvek.cfg --set path=WIDE2-2",
+     kSaveOptions, {"OUTFILE", true},
      runSave},
     {"position",
      "print the GPSless position text",
@@ -39,10 +79,10 @@ constexpr Verb kVerbs[] = {
      "Prints the GPSless position text as the calculator writes it: latitude and\n"
      "longitude as degrees.minutes.hundredths (degrees.minutes.seconds with\n"
      "--seconds), the compressed form unless --normal, symbol \">\" unless --symbol C,\n"
-     "the primary table \"/\" unless --alternate (\"\\\").\n"
-     "Exit: 0 printed; 1 a text is not valid; 2 usage error.\n"
-     "example: tarvek-cli position --lat 45.30.50 --lon 9.10.20 --normal\n",
-     {"--lat --lon --seconds --normal --symbol --alternate", "--lat --lon --symbol", false},
+     "the primary table \"/\" unless --alternate (\"\\\").\n",
+     kPositionExits,
+     "tarvek-cli position --lat 45.30.50 --lon 9.10.20 --normal",
+     kPositionOptions, {},
      runPosition},
     {"send",
      "build the block and upload it to the tracker",
@@ -51,32 +91,30 @@ constexpr Verb kVerbs[] = {
      "printing the progress and the confirmation. `tarvek-cli ports` lists the port\n"
      "numbers; TARVEK_COM<N>=DEVICE names the device of port N. When standard error\n"
      "is a terminal the progress dots show there as each step happens.\n"
-     "%INPUTS%"
-     "Exit: 0 sent; 1 rejected (the setting and the rule on stderr); 2 usage error or\n"
-     "refused --set; 3 FILE failed to load; 4 serial error.\n"
-     "example: tarvek-cli send --port 1 --cfg Tarvek.cfg --set mic-e=en-route\n",
-     {"--port --cfg --set", "", false},
+     "%INPUTS%",
+     kSendExits,
+     "tarvek-cli send --port 1 --cfg Tarvek.cfg --set mic-e=en-route",
+     kSendOptions, {},
      runSend},
     {"decode",
      "check a captured upload and print its settings",
      "[FILE]",
      "Reads FILE (standard input when absent): the 120 bytes of an upload as captured\n"
      "on the line, or a 114-byte block. Checks the preambles and checksums and prints\n"
-     "each setting decoded from the block as NAME=VALUE.\n"
-     "Exit: 0 everything checks out; 1 a length, preamble or checksum is wrong;\n"
-     "2 usage error.\n"
-     "example: tarvek-cli decode capture.bin\n",
-     {"", "", true},
+     "each setting decoded from the block as NAME=VALUE.\n",
+     kDecodeExits,
+     "tarvek-cli decode capture.bin",
+     {}, {"FILE", false},
      runDecode},
     {"settings",
      "list every setting and what it takes",
      "[--json]",
      "Lists every setting, one a line: control name | readable name | caption |\n"
      "format | factory default | the block bytes it fills. With --json one JSON array\n"
-     "of objects with the keys control, name, caption, format, default and block.\n"
-     "Exit: 0; 2 usage error.\n"
-     "example: tarvek-cli settings | grep callsign\n",
-     {"--json", "", false},
+     "of objects with the keys control, name, caption, format, default and block.\n",
+     kListExits,
+     "tarvek-cli settings | grep callsign",
+     kListOptions, {},
      runSettings},
     {"symbols",
      "list the APRS symbols with their names",
@@ -84,20 +122,20 @@ constexpr Verb kVerbs[] = {
      "Lists the APRS symbols of the primary table \"/\" and the alternate table \"\\\",\n"
      "one a line: the table, the symbol code (what edSymbol takes; chkTable 1 chooses\n"
      "the alternate table) and its name. With --json one JSON array of objects with\n"
-     "the keys table, code and name.\n"
-     "Exit: 0; 2 usage error.\n"
-     "example: tarvek-cli symbols | grep -i truck\n",
-     {"--json", "", false},
+     "the keys table, code and name.\n",
+     kListExits,
+     "tarvek-cli symbols | grep -i truck",
+     kListOptions, {},
      runSymbols},
     {"ports",
      "list the serial port numbers",
      "",
      "Lists the serial port numbers that \"Comm num:\" and send --port use, one a line:\n"
      "the number, the device and what the system knows of it (USB description, maker,\n"
-     "serial number). A number set by TARVEK_COM<n> is marked so.\n"
-     "Exit: 0, also when there is no port; 2 usage error.\n"
-     "example: TARVEK_COM2=/dev/ttyUSB1 tarvek-cli ports\n",
-     {"", "", false},
+     "serial number). A number set by TARVEK_COM<n> is marked so.\n",
+     kPortsExits,
+     "TARVEK_COM2=/dev/ttyUSB1 tarvek-cli ports",
+     {}, {},
      runPorts},
 };
 // clang-format on

@@ -221,6 +221,70 @@ TEST(CliInputs, SetValueMayHoldEqualsSigns)
     EXPECT_TRUE(run.out.contains(u"\nedAprsMsg=2+2=4\n"_s)) << qPrintable(run.out);
 }
 
+// An option's value after "=" or as the next argument: the same run.
+TEST(CliInputs, OptionValuesMayFollowAnEqualsSign)
+{
+    for (const auto &[joined, apart] :
+         {std::pair{QStringList{u"encode"_s, u"--set=callsign=N0CALL-7"_s, u"--json"_s},
+                    QStringList{u"encode"_s, u"--set"_s, u"callsign=N0CALL-7"_s, u"--json"_s}},
+          {QStringList{u"position"_s, u"--lat=45.30.50"_s, u"--lon=-11.52.20"_s, u"--normal"_s},
+           QStringList{u"position"_s, u"--lat"_s, u"45.30.50"_s, u"--lon"_s, u"-11.52.20"_s,
+                       u"--normal"_s}}}) {
+        const CliText run = Cli(joined);
+        EXPECT_EQ(run.exitCode, 0) << qPrintable(run.err);
+        EXPECT_EQ(run.out, Cli(apart).out);
+    }
+    EXPECT_TRUE(
+        Cli({u"encode"_s, u"--set=callsign=N0CALL-7"_s}).out.contains(u"\nedMyCall=N0CALL-7\n"_s));
+}
+
+// Whatever is wrong with a command line, every verb says it the same way:
+// the reason after its name, then its usage line, on standard error; exit 2.
+TEST(CliUsage, EveryKindOfMistakeIsToldOneWayWithTheUsageLine)
+{
+    const struct {
+        QStringList args;
+        QString reason;
+    } rows[] = {
+        {{u"encode"_s, u"--bogus"_s}, u"unknown option \"--bogus\""_s},
+        {{u"save"_s, u"a.cfg"_s, u"-x"_s}, u"unknown option \"-x\""_s},
+        {{u"save"_s, u"a.cfg"_s, u"--set"_s}, u"--set needs a value"_s},
+        {{u"position"_s, u"--lat"_s, u"0"_s, u"--lon"_s, u"0"_s, u"--normal=1"_s},
+         u"--normal takes no value"_s},
+        {{u"send"_s, u"--port"_s, u"1"_s, u"--port=2"_s}, u"--port given more than once"_s},
+        {{u"send"_s, u"--cfg"_s, u"a.cfg"_s}, u"--port is required"_s},
+        {{u"decode"_s, u"a"_s, u"b"_s}, u"unexpected argument \"b\""_s},
+        {{u"encode"_s, u"x"_s}, u"unexpected argument \"x\""_s},
+        {{u"settings"_s, u"--json"_s, u"x"_s}, u"unexpected argument \"x\""_s},
+        {{u"ports"_s, u"--json"_s}, u"unknown option \"--json\""_s},
+        {{u"encode"_s, u"--set"_s, u"callsign"_s}, u"--set takes NAME=VALUE, not \"callsign\""_s},
+    };
+    for (const auto &row : rows) {
+        const CliText run = Cli(row.args);
+        const QString verb = row.args.first();
+        EXPECT_EQ(run.exitCode, 2) << qPrintable(row.args.join(u' '));
+        EXPECT_TRUE(run.err.startsWith(u"tarvek-cli "_s + verb + u": "_s + row.reason +
+                                       u"\nusage: tarvek-cli "_s + verb))
+            << qPrintable(run.err);
+        EXPECT_EQ(run.err.count(u'\n'), 2) << qPrintable(run.err);
+        EXPECT_TRUE(run.out.isEmpty()) << qPrintable(run.out);
+    }
+}
+
+TEST(CliHelp, HelpVerbPrintsWhatVerbHelpPrints)
+{
+    for (const QString &verb : {u"encode"_s, u"position"_s, u"ports"_s}) {
+        const CliText run = Cli({u"help"_s, verb});
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.out, Cli({verb, u"--help"_s}).out);
+    }
+    EXPECT_EQ(Cli({u"help"_s}).out, Cli({u"--help"_s}).out);
+    const CliText unknown = Cli({u"help"_s, u"colour"_s});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.err.startsWith(u"tarvek-cli: unknown verb \"colour\"\nusage: "_s))
+        << qPrintable(unknown.err);
+}
+
 TEST(CliHelp, EveryVerbDescribesItselfWithAnExample)
 {
     for (const QString &verb : {u"encode"_s, u"save"_s, u"position"_s, u"send"_s, u"decode"_s,

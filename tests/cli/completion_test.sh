@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The bash completion of tarvek-cli: registered for the command (complete -p),
-# and what it offers for verbs, options, --set, --cfg and --port (compgen
+# and what it offers for verbs (also after help), options, --set, --cfg and --port (compgen
 # through the completion function, as bash calls it).
 #
 # usage: completion_test.sh COMPLETION_SCRIPT TARVEK_CLI
@@ -36,6 +36,9 @@ offers() {
 
 offers "send settings" se
 offers "decode" d
+offers "help" he
+offers "ports position" help po
+offers "" help ports ""
 offers "--port" send --p
 offers "--json" encode --j
 offers "--lat --lon" position --l
