@@ -64,6 +64,12 @@ inline QString cannotWrite(const QString &device, const QString &reason)
     return QStringLiteral("Cannot write to %1: %2").arg(device, reason);
 }
 
+// A port that opened without an error yet reports itself closed.
+inline QString portStayedClosed()
+{
+    return QStringLiteral("The serial port did not open");
+}
+
 inline QString writeTimedOut(const QString &device)
 {
     return QStringLiteral("Timed out writing to %1").arg(device);

@@ -3,6 +3,7 @@
 #include "UserTexts.h"
 
 #include "PortNumbers.h"
+#include "SerialErrorTexts.h"
 
 #include <chrono>
 #include <thread>
@@ -107,7 +108,7 @@ UploadResult uploadConfigBlock(const ConfigBlock &block, const QString &portText
     UploadSteps steps(port, view, hooks);
     bool ok = steps.open(portText);
     if (ok && !port.isOpen())
-        return {UploadOutcome::NotOpened, QString()};
+        return {UploadOutcome::NotOpened, texts::portStayedClosed()};
     if (ok) {
         steps.showProgress(portText);
         ok =

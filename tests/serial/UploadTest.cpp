@@ -105,6 +105,7 @@ TEST(UploadSequence, PortThatStaysClosedEndsQuietly)
     const UploadResult result =
         uploadConfigBlock(SampleBlock(), QStringLiteral("1"), port, view, RecordingHooks(log));
     EXPECT_EQ(result.outcome, UploadOutcome::NotOpened);
+    EXPECT_FALSE(result.ok());
     EXPECT_EQ(log, QStringList({u"port 1"_s, u"open"_s}));
     EXPECT_FALSE(view.shown);
 }
