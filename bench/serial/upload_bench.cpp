@@ -54,7 +54,7 @@ public:
         returned.push_back(Clock::now());
         return ok;
     }
-    bool close() override { return m_port.close(); }
+    void close() override { m_port.close(); }
     QString errorDescription() const override { return m_port.errorDescription(); }
 
     std::vector<Clock::time_point> started, returned;

@@ -24,8 +24,8 @@ public:
     // Returns only when every byte has been handed to the operating system,
     // so that a pause after the call really separates bytes on the line.
     [[nodiscard]] virtual bool write(const QByteArray &bytes) = 0;
-    // Closing a port that is not open succeeds and does nothing.
-    [[nodiscard]] virtual bool close() = 0;
+    // Closing cannot fail; closing a port that is not open does nothing.
+    virtual void close() = 0;
     // The description of the last failure.
     virtual QString errorDescription() const = 0;
 };

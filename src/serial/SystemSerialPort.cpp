@@ -63,10 +63,9 @@ bool SystemSerialPort::write(const QByteArray &bytes)
     return true;
 }
 
-bool SystemSerialPort::close()
+void SystemSerialPort::close()
 {
     m_line->close();
-    return true;
 }
 
 } // namespace tarvek::serial

@@ -33,7 +33,7 @@ public:
     bool open() override;
     bool isOpen() const override;
     bool write(const QByteArray &bytes) override;
-    bool close() override;
+    void close() override;
     QString errorDescription() const override { return m_error; }
 
     // The device that the last open() used (or tried).

@@ -54,13 +54,11 @@ public:
         return true;
     }
 
-    bool close()
+    void close()
     {
         m_hooks.processEvents();
-        if (!m_port.close())
-            return false;
+        m_port.close();
         m_hooks.sleep(pause::kAfterClose);
-        return true;
     }
 
 private:
@@ -111,17 +109,16 @@ UploadResult uploadConfigBlock(const ConfigBlock &block, const QString &portText
         return {UploadOutcome::NotOpened, texts::portStayedClosed()};
     if (ok) {
         steps.showProgress(portText);
-        ok =
-            steps.sendFrame(preamble, frame1) && steps.sendFrame(preamble, frame2) && steps.close();
+        ok = steps.sendFrame(preamble, frame1) && steps.sendFrame(preamble, frame2);
     }
     if (!ok) {
-        // The description is taken before closing, which may replace it. The
-        // port is closed so that a failure never leaves it open: the main
+        // The port is closed so that a failure never leaves it open: the main
         // window refuses to close while it is.
         const QString description = port.errorDescription();
-        (void)port.close();
+        port.close();
         return {UploadOutcome::Failed, description};
     }
+    steps.close();
     view.setInfoText(sentText());
     view.setOkVisible(true);
     return {UploadOutcome::Sent, QString()};

@@ -50,7 +50,7 @@ public:
     bool open() override { return false; }
     bool isOpen() const override { return false; }
     bool write(const QByteArray &) override { return false; }
-    bool close() override { return true; }
+    void close() override {}
     QString errorDescription() const override { return {}; }
 };
 

@@ -596,7 +596,7 @@ TEST_F(MainWindowTest, CloseIsRefusedSilentlyWhileThePortIsOpen)
     EXPECT_TRUE(window->isVisible());
     EXPECT_NE(window->calculator(), nullptr);
     EXPECT_TRUE(messages.shown.isEmpty());
-    ASSERT_TRUE(port.close());
+    port.close();
     QObject::connect(window->infoDialog(), &QObject::destroyed,
                      [this] { unloaded << QStringLiteral("Dialog"); });
     QObject::connect(window->calculator(), &QObject::destroyed,
