@@ -591,7 +591,7 @@ TEST_F(MainWindowTest, F1OpensHelpWithAnyModifiersAndIsNotConsumed)
 
 TEST_F(MainWindowTest, CloseIsRefusedSilentlyWhileThePortIsOpen)
 {
-    ASSERT_TRUE(port.open());
+    ASSERT_TRUE(port.open().ok());
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
     EXPECT_NE(window->calculator(), nullptr);
