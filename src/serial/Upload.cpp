@@ -92,11 +92,6 @@ QString progressText(const QString &portText)
     return config::texts::kSending + portText + QStringLiteral("...");
 }
 
-QString sentText()
-{
-    return config::texts::kSent;
-}
-
 UploadResult uploadConfigBlock(const ConfigBlock &block, const QString &portText, SerialPort &port,
                                UploadView &view, const UploadHooks &hooks)
 {
@@ -121,7 +116,7 @@ UploadResult uploadConfigBlock(const ConfigBlock &block, const QString &portText
         return {UploadOutcome::Failed, step.reason};
     }
     steps.close();
-    view.setInfoText(sentText());
+    view.setInfoText(config::texts::kSent);
     view.setOkVisible(true);
     return {UploadOutcome::Sent, QString()};
 }

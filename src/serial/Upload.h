@@ -48,8 +48,6 @@ UploadHooks blockingHooks();
 
 // "\r\nSending data on COM" + the port text as typed + "..."
 QString progressText(const QString &portText);
-// "Data sent !\r\n Be shure that the word '*OK*' appears on LCD"
-QString sentText();
 
 // Which way an upload ended, for the callers that treat the two failures
 // differently (the window shows only a serial error).
