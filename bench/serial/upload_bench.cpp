@@ -44,18 +44,17 @@ class TimedPort final : public SerialPort
 public:
     explicit TimedPort(SerialPort &port) : m_port(port) {}
 
-    bool setPortNumber(int number) override { return m_port.setPortNumber(number); }
-    bool open() override { return m_port.open(); }
+    SerialResult setPortNumber(int number) override { return m_port.setPortNumber(number); }
+    SerialResult open() override { return m_port.open(); }
     bool isOpen() const override { return m_port.isOpen(); }
-    bool write(const QByteArray &bytes) override
+    SerialResult write(const QByteArray &bytes) override
     {
         started.push_back(Clock::now());
-        const bool ok = m_port.write(bytes);
+        SerialResult written = m_port.write(bytes);
         returned.push_back(Clock::now());
-        return ok;
+        return written;
     }
-    bool close() override { return m_port.close(); }
-    QString errorDescription() const override { return m_port.errorDescription(); }
+    void close() override { m_port.close(); }
 
     std::vector<Clock::time_point> started, returned;
 

@@ -26,8 +26,8 @@ enum class CfgError {
 QString cfgErrorDescription(CfgError error);
 
 struct CfgResult {
-    CfgError error = CfgError::None;
-    QString reason; // the text shown to the operator; empty on success
+    CfgError error = CfgError::None; // which failure, for the callers that tell them apart
+    QString reason;                  // the text shown to the operator; empty on success
     // Where a load stopped at a value: the line (from 1) it begins on, the
     // control it was for and the value as read (empty when none was left).
     // 0 and empty for every other result.
@@ -35,7 +35,7 @@ struct CfgResult {
     QString setting;
     QString value;
 
-    bool ok() const { return error == CfgError::None; }
+    bool ok() const { return reason.isEmpty(); }
 
     static CfgResult success() { return {}; }
     static CfgResult failure(CfgError error) { return failure(error, QString()); }

@@ -29,9 +29,8 @@ constexpr int kGroupLastLines[] = {1, 8, 9, 10};
 
 using Settings = std::span<const SettingDescription *const>;
 
-// One group of values as read, with the line each begins on. Reading a
-// value through it notes which one is being applied, so that a failure can
-// say where the load stopped.
+// One group of values as read, with the line each begins on, so that a
+// failure can say where the load stopped.
 class Group
 {
 public:
@@ -40,42 +39,44 @@ public:
         m_settings = settings;
         m_values.assign(settings.size(), CfgValue::emptyValue());
         m_lines.assign(settings.size(), 0);
-        for (m_current = 0; m_current < settings.size(); ++m_current) {
-            const CfgError e = reader.next(m_values[m_current]);
-            m_lines[m_current] = reader.line();
+        for (m_read = 0; m_read < settings.size(); ++m_read) {
+            const CfgError e = reader.next(m_values[m_read]);
+            m_lines[m_read] = reader.line();
             if (e != CfgError::None) {
-                m_values[m_current] = CfgValue::emptyValue();
-                m_missing = true;
+                m_values[m_read] = CfgValue::emptyValue();
                 return e;
             }
         }
-        m_missing = false;
         return CfgError::None;
     }
 
-    const CfgValue &operator[](size_t i)
-    {
-        m_current = i;
-        return m_values[i];
-    }
+    const CfgValue &operator[](size_t i) const { return m_values[i]; }
 
-    // The failure, told with the value it stopped at.
-    CfgResult stopped(CfgError error) const
+    // The failure of read(), told with the place of the value it could not
+    // read.
+    CfgResult stoppedReading(CfgError error) const { return stoppedAt(m_read, error); }
+
+    // The failure to apply value `i`, told with the value as read.
+    CfgResult stoppedApplying(size_t i, CfgError error) const
     {
-        CfgResult result = CfgResult::failure(error);
-        result.line = m_lines[m_current];
-        result.setting = m_settings[m_current]->key;
-        if (!m_missing)
-            result.value = textForm(m_values[m_current]);
+        CfgResult result = stoppedAt(i, error);
+        result.value = textForm(m_values[i]);
         return result;
     }
 
 private:
+    CfgResult stoppedAt(size_t i, CfgError error) const
+    {
+        CfgResult result = CfgResult::failure(error);
+        result.line = m_lines[i];
+        result.setting = m_settings[i]->key;
+        return result;
+    }
+
     Settings m_settings;
     std::vector<CfgValue> m_values;
     std::vector<int> m_lines;
-    size_t m_current = 0;
-    bool m_missing = false; // the value at m_current could not be read
+    size_t m_read = 0; // values read so far
 };
 
 CfgError takenOrRefused(bool taken)
@@ -146,8 +147,12 @@ CfgError applyValue(const SettingDescription &setting, SettingsModel &model, con
     return CfgError::None;
 }
 
-CfgError loadGroups(RecordReader &reader, SettingsModel &model, Group &group)
+} // namespace
+
+CfgResult loadConfig(QIODevice &input, SettingsModel &model)
 {
+    RecordReader reader(input);
+    Group group;
     const std::vector<const SettingDescription *> &order = cfgFileOrder();
     auto first = order.cbegin();
     for (const int lastLine : kGroupLastLines) {
@@ -156,25 +161,15 @@ CfgError loadGroups(RecordReader &reader, SettingsModel &model, Group &group)
         });
         const Settings settings(first, end);
         if (const CfgError e = group.read(reader, settings); e != CfgError::None)
-            return e;
+            return group.stoppedReading(e);
         for (size_t i = 0; i < settings.size(); ++i) {
             if (const CfgError e = applyValue(*settings[i], model, group[i]); e != CfgError::None)
-                return e;
+                return group.stoppedApplying(i, e);
         }
         first = end;
     }
     Q_EMIT model.calculator.loaded();
-    return CfgError::None;
-}
-
-} // namespace
-
-CfgResult loadConfig(QIODevice &input, SettingsModel &model)
-{
-    RecordReader reader(input);
-    Group group;
-    const CfgError error = loadGroups(reader, model, group);
-    return error == CfgError::None ? CfgResult::success() : group.stopped(error);
+    return CfgResult::success();
 }
 
 CfgResult loadConfigFile(const QString &path, SettingsModel &model)

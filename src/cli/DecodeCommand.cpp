@@ -47,8 +47,8 @@ int runDecode(const Verb &verb, const VerbArguments &args)
     if (!input.ok())
         return fail(verb, ExitFailed, input.error);
     const ParsedCapture parsed = parseCapture(input.bytes);
-    if (!parsed.ok)
-        return fail(verb, ExitFailed, parsed.error);
+    if (!parsed.ok())
+        return fail(verb, ExitFailed, parsed.reason);
     QString out;
     for (const Setting &setting : decodeSettings(parsed.block))
         out += setting.first + u'=' + setting.second + u'\n';

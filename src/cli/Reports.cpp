@@ -61,7 +61,7 @@ void warnLowerCaseCallsigns(const Verb &verb, SettingsModel &model)
         const auto control = findControl(model, QString::fromLatin1(key));
         if (!control)
             continue;
-        const QString text = control->field->text();
+        const QString text = control->as<MaskedField>()->text();
         if (std::none_of(text.cbegin(), text.cend(), [](QChar ch) { return ch.isLower(); }))
             continue;
         printMessage(verb, QStringLiteral("warning: %1 \"%2\" has lower-case letters; the window "

@@ -51,25 +51,43 @@ QString listKey(const QString &text)
     return key.simplified();
 }
 
-ControlRef refTo(const SettingDescription &setting, SettingsModel &model)
+// The control as its row's kind says it is; the cast checks that it is one
+// (a row whose kind does not match its member gives null).
+Control controlOfKind(ControlKind kind, QObject &control)
 {
-    QObject &control = controlOf(setting, model);
-    ControlRef ref{setting.key, &setting};
-    switch (setting.kind) {
+    switch (kind) {
     case ControlKind::MaskedText:
-        ref.field = qobject_cast<MaskedField *>(&control);
-        break;
+        return qobject_cast<MaskedField *>(&control);
     case ControlKind::CheckBox:
-        ref.checkBox = qobject_cast<CheckBox *>(&control);
-        break;
+        return qobject_cast<CheckBox *>(&control);
     case ControlKind::List:
-        ref.list = qobject_cast<ListChoice *>(&control);
-        break;
+        return qobject_cast<ListChoice *>(&control);
     case ControlKind::Option:
-        ref.option = qobject_cast<OptionButton *>(&control);
         break;
     }
-    return ref;
+    return qobject_cast<OptionButton *>(&control);
+}
+
+ControlRef refTo(const SettingDescription &setting, SettingsModel &model)
+{
+    return {setting.key, &setting, controlOfKind(setting.kind, controlOf(setting, model))};
+}
+
+// Why a control that is not a text field refuses the whole number `number`,
+// or empty when it takes it (and has taken it).
+QString writeNumber(const Control &control, int number)
+{
+    if (CheckBox *const *box = std::get_if<CheckBox *>(&control))
+        return (*box)->setValue(number) ? QString() : QStringLiteral("a check box takes 0, 1 or 2");
+    if (ListChoice *const *list = std::get_if<ListChoice *>(&control))
+        return (*list)->setIndex(number) ? QString()
+                                         : QStringLiteral("the list position must be 0 to %1")
+                                               .arg((*list)->items().size() - 1);
+    OptionButton *option = std::get<OptionButton *>(control);
+    if (number != 0 && number != 1)
+        return QStringLiteral("takes 1 (normal form) or 0 (compressed form)");
+    option->setSelected(number == 1);
+    return {};
 }
 
 } // namespace
@@ -92,35 +110,23 @@ std::optional<ControlRef> findControl(SettingsModel &model, const QString &name)
 
 WriteResult writeControl(const ControlRef &control, const QString &value)
 {
-    auto refuse = [&](const QString &why) {
-        return WriteResult{QStringLiteral("%1: %2").arg(
-            control.setting ? namesText(*control.setting) : control.name, why)};
+    auto refused = [&](const QString &why) {
+        return why.isEmpty()
+                   ? WriteResult{}
+                   : WriteResult{QStringLiteral("%1: %2").arg(namesText(*control.setting), why)};
     };
-    if (control.field) {
-        if (!control.field->setText(value))
-            return refuse(fieldRefusal(*control.field, value));
-        return WriteResult{};
-    }
-    auto number = parseWholeNumber(value);
-    if (!number && control.list)
-        number = listPositionOfText(control.list->items(), value);
+    if (MaskedField *field = control.as<MaskedField>())
+        return refused(field->setText(value) ? QString() : fieldRefusal(*field, value));
+    const ListChoice *list = control.as<ListChoice>();
+    std::optional<int> number = parseWholeNumber(value);
+    if (!number && list)
+        number = listPositionOfText(list->items(), value);
     if (!number)
-        return refuse(control.list
-                          ? QStringLiteral("\"%1\" is neither a list position nor one of the "
-                                           "list's texts (%2)")
-                                .arg(value, control.list->items().join(QStringLiteral(", ")))
-                          : QStringLiteral("\"%1\" is not a whole number").arg(value));
-    if (control.checkBox && !control.checkBox->setValue(*number))
-        return refuse(QStringLiteral("a check box takes 0, 1 or 2"));
-    if (control.list && !control.list->setIndex(*number))
-        return refuse(QStringLiteral("the list position must be 0 to %1")
-                          .arg(control.list->items().size() - 1));
-    if (control.option) {
-        if (*number != 0 && *number != 1)
-            return refuse(QStringLiteral("takes 1 (normal form) or 0 (compressed form)"));
-        control.option->setSelected(*number == 1);
-    }
-    return WriteResult{};
+        return refused(list ? QStringLiteral("\"%1\" is neither a list position nor one of the "
+                                             "list's texts (%2)")
+                                  .arg(value, list->items().join(QStringLiteral(", ")))
+                            : QStringLiteral("\"%1\" is not a whole number").arg(value));
+    return refused(writeNumber(control.control, *number));
 }
 
 std::optional<int> listPositionOfText(const QStringList &items, const QString &text)
@@ -135,13 +141,22 @@ std::optional<int> listPositionOfText(const QStringList &items, const QString &t
 
 std::variant<QString, int> readControl(const ControlRef &control)
 {
-    if (control.field)
-        return control.field->text();
-    if (control.checkBox)
-        return control.checkBox->value();
-    if (control.list)
-        return control.list->index();
-    return control.option->isSelected() ? 1 : 0;
+    struct Reader {
+        std::variant<QString, int> operator()(const MaskedField *field) const
+        {
+            return field->text();
+        }
+        std::variant<QString, int> operator()(const CheckBox *box) const { return box->value(); }
+        std::variant<QString, int> operator()(const ListChoice *list) const
+        {
+            return list->index();
+        }
+        std::variant<QString, int> operator()(const OptionButton *option) const
+        {
+            return option->isSelected() ? 1 : 0;
+        }
+    };
+    return std::visit(Reader{}, control.control);
 }
 
 QString jsonQuote(const QString &text)

@@ -24,20 +24,20 @@ constexpr QLatin1StringView keyView(const char *key)
     return {key, static_cast<qsizetype>(std::char_traits<char>::length(key))};
 }
 
-template <auto Member> QObject &trackerMember(TrackerSettings &s)
-{
-    return s.*Member;
-}
+template <auto Member>
+constexpr ControlAccessor<TrackerSettings> kTrackerMember{
+    [](TrackerSettings &s) -> QObject & { return s.*Member; },
+    [](const TrackerSettings &s) -> const QObject & { return s.*Member; }};
 
-template <std::size_t Band> QObject &speedBand(TrackerSettings &s)
-{
-    return s.speedIntervals[Band];
-}
+template <std::size_t Band>
+constexpr ControlAccessor<TrackerSettings> kSpeedBand{
+    [](TrackerSettings &s) -> QObject & { return s.speedIntervals[Band]; },
+    [](const TrackerSettings &s) -> const QObject & { return s.speedIntervals[Band]; }};
 
-template <auto Member> QObject &calculatorMember(CalculatorSettings &c)
-{
-    return c.*Member;
-}
+template <auto Member>
+constexpr ControlAccessor<CalculatorSettings> kCalculatorMember{
+    [](CalculatorSettings &c) -> QObject & { return c.*Member; },
+    [](const CalculatorSettings &c) -> const QObject & { return c.*Member; }};
 
 constexpr QLatin1StringView kCheckBoxFormat = "check box: 0 clear, 1 ticked, 2 greyed"_L1;
 
@@ -48,167 +48,167 @@ constexpr SettingDescription kSettings[] = {
      .mask = "#"_L1, .maxLength = 1, .defaultText = "1"_L1, .defaultsStep = 1,
      .format = kPortNumberFormat,
      .cfg = {1, 1, Cfg::Text},
-     .inTracker = trackerMember<&TrackerSettings::port>},
+     .inTracker = kTrackerMember<&TrackerSettings::port>},
     {.key = keyView(key::kTxDelay), .name = "tx-delay"_L1, .caption = "TX DELAY"_L1,
      .mask = "999"_L1, .maxLength = 3, .defaultText = "200"_L1, .defaultsStep = 2,
      .format = "3 digits, milliseconds"_L1,
      .block = {offset::kTxDelay, 1, 0xFF, Coding::TxDelay},
      .cfg = {1, 2, Cfg::Text},
-     .inTracker = trackerMember<&TrackerSettings::txDelay>},
+     .inTracker = kTrackerMember<&TrackerSettings::txDelay>},
     {.key = keyView(key::kMessageRetries), .name = "msg-retries"_L1, .caption = "Msg Retries"_L1,
      .mask = "999"_L1, .maxLength = 3, .defaultText = "008"_L1, .defaultsStep = 3,
      .format = "3 digits, 0 to 255"_L1,
      .block = {offset::kMsgRetries, 1, 0xFF, Coding::Number},
      .cfg = {1, 3, Cfg::Text},
-     .inTracker = trackerMember<&TrackerSettings::messageRetries>},
+     .inTracker = kTrackerMember<&TrackerSettings::messageRetries>},
     {.key = keyView(key::kMicEMessage), .name = "mic-e"_L1, .caption = "Mic-E msg"_L1,
      .kind = Kind::List, .defaultValue = 0, .defaultsStep = 4,
      .format = "list position 0 to 7"_L1,
      .block = {offset::kMsgOptions, 1, 0x0F, Coding::MicEMessage},
      .cfg = {1, 4, Cfg::MicEMessageCode},
-     .inTracker = trackerMember<&TrackerSettings::micEMessage>,
+     .inTracker = kTrackerMember<&TrackerSettings::micEMessage>,
      .listItems = micEMessageNames},
     {.key = keyView(key::kAutoReply), .name = "auto-reply"_L1,
      .caption = "Auto send message when receiving msg to MYCALL"_L1,
      .kind = Kind::CheckBox, .defaultValue = CheckBox::Unchecked, .defaultsStep = 24,
      .format = kCheckBoxFormat,
      .block = {offset::kMsgOptions, 1, 0x10, Coding::AutoReply},
-     .inTracker = trackerMember<&TrackerSettings::autoReply>},
+     .inTracker = kTrackerMember<&TrackerSettings::autoReply>},
     {.key = keyView(key::kSymbol), .name = "symbol"_L1, .caption = "ICON Symbol"_L1,
      .mask = "&"_L1, .maxLength = 1, .defaultText = ">"_L1, .defaultsStep = 5,
      .format = "1 character, the APRS symbol code"_L1,
      .block = {offset::kSymbolCode, 1, 0xFF, Coding::SymbolCode},
      .cfg = {1, 5, Cfg::Text},
-     .inTracker = trackerMember<&TrackerSettings::symbol>},
+     .inTracker = kTrackerMember<&TrackerSettings::symbol>},
     {.key = keyView(key::kAlternateTable), .name = "alternate-table"_L1, .caption = "Alternate Table"_L1,
      .kind = Kind::CheckBox, .defaultValue = CheckBox::Unchecked, .defaultsStep = 6,
      .format = "check box: 0 primary symbol table \"/\", 1 alternate table \"\\\""_L1,
      .block = {offset::kSymbolTable, 1, 0xFF, Coding::SymbolTable},
      .cfg = {1, 6, Cfg::Whole},
-     .inTracker = trackerMember<&TrackerSettings::alternateTable>},
+     .inTracker = kTrackerMember<&TrackerSettings::alternateTable>},
     {.key = keyView(key::kGpsInterval), .name = "gps-interval"_L1, .caption = "Acquisition interval"_L1,
      .mask = "999"_L1, .maxLength = 3, .defaultText = "100"_L1, .defaultsStep = 17,
      .format = "3 digits, seconds"_L1,
      .block = {offset::kGpsCheckInterval, 1, 0xFF, Coding::GpsInterval},
-     .inTracker = trackerMember<&TrackerSettings::gpsInterval>},
+     .inTracker = kTrackerMember<&TrackerSettings::gpsInterval>},
     {.key = keyView(key::kGpsTimeout), .name = "gps-timeout"_L1, .caption = "Acquisition timeout"_L1,
      .mask = "999"_L1, .maxLength = 3, .defaultText = "025"_L1, .defaultsStep = 18,
      .format = "3 digits, tenths of a second; 0 is GPSless Mode"_L1,
      .block = {offset::kGpsAcqTimeout, 1, 0xFF, Coding::GpsTimeout},
      .cfg = {9, 3, Cfg::Text},
-     .inTracker = trackerMember<&TrackerSettings::gpsTimeout>},
+     .inTracker = kTrackerMember<&TrackerSettings::gpsTimeout>},
     {.key = keyView(key::kSpeedIntervals[0]), .name = "speed-0-3"_L1, .caption = "Speed 0-3 Km/h"_L1,
      .mask = "9999"_L1, .maxLength = 4, .defaultText = "0480"_L1, .defaultsStep = 8,
      .format = "4 digits, seconds"_L1,
      .block = {offset::kSpeedTable + 0, 1, 0xFF, Coding::Tens},
      .cfg = {2, 1, Cfg::Text},
-     .inTracker = speedBand<0>},
+     .inTracker = kSpeedBand<0>},
     {.key = keyView(key::kSpeedIntervals[1]), .name = "speed-4-9"_L1, .caption = "Speed 4-9 Km/h"_L1,
      .mask = "9999"_L1, .maxLength = 4, .defaultText = "0360"_L1, .defaultsStep = 9,
      .format = "4 digits, seconds"_L1,
      .block = {offset::kSpeedTable + 1, 1, 0xFF, Coding::Tens},
      .cfg = {3, 1, Cfg::Text},
-     .inTracker = speedBand<1>},
+     .inTracker = kSpeedBand<1>},
     {.key = keyView(key::kSpeedIntervals[2]), .name = "speed-10-22"_L1, .caption = "Speed 10-22 Km/h"_L1,
      .mask = "999"_L1, .maxLength = 3, .defaultText = "250"_L1, .defaultsStep = 10,
      .format = "3 digits, seconds"_L1,
      .block = {offset::kSpeedTable + 2, 1, 0xFF, Coding::Tens},
      .cfg = {4, 1, Cfg::Text},
-     .inTracker = speedBand<2>},
+     .inTracker = kSpeedBand<2>},
     {.key = keyView(key::kSpeedIntervals[3]), .name = "speed-23-40"_L1, .caption = "Speed 23-40 Km/h"_L1,
      .mask = "999"_L1, .maxLength = 3, .defaultText = "180"_L1, .defaultsStep = 11,
      .format = "3 digits, seconds"_L1,
      .block = {offset::kSpeedTable + 3, 1, 0xFF, Coding::Tens},
      .cfg = {5, 1, Cfg::Text},
-     .inTracker = speedBand<3>},
+     .inTracker = kSpeedBand<3>},
     {.key = keyView(key::kSpeedIntervals[4]), .name = "speed-41-72"_L1, .caption = "Speed 41-72 Km/h"_L1,
      .mask = "999"_L1, .maxLength = 3, .defaultText = "130"_L1, .defaultsStep = 12,
      .format = "3 digits, seconds"_L1,
      .block = {offset::kSpeedTable + 4, 1, 0xFF, Coding::Tens},
      .cfg = {6, 1, Cfg::Text},
-     .inTracker = speedBand<4>},
+     .inTracker = kSpeedBand<4>},
     {.key = keyView(key::kSpeedIntervals[5]), .name = "speed-73-125"_L1, .caption = "Speed 73-125 Km/h"_L1,
      .mask = "999"_L1, .maxLength = 3, .defaultText = "110"_L1, .defaultsStep = 13,
      .format = "3 digits, seconds"_L1,
      .block = {offset::kSpeedTable + 5, 1, 0xFF, Coding::Tens},
      .cfg = {7, 1, Cfg::Text},
-     .inTracker = speedBand<5>},
+     .inTracker = kSpeedBand<5>},
     {.key = keyView(key::kSpeedIntervals[6]), .name = "speed-over-125"_L1, .caption = "Speed > 125 Km/h"_L1,
      .mask = "999"_L1, .maxLength = 3, .defaultText = "090"_L1, .defaultsStep = 14,
      .format = "3 digits, seconds"_L1,
      .block = {offset::kSpeedTable + 6, 1, 0xFF, Coding::Tens},
      .cfg = {8, 1, Cfg::Text},
-     .inTracker = speedBand<6>},
+     .inTracker = kSpeedBand<6>},
     // The caption is its frame's; "Every" stands beside the field.
     {.key = keyView(key::kManualInterval), .name = "manual-interval"_L1, .caption = "Manual Timing"_L1,
      .mask = "9999"_L1, .maxLength = 4, .defaultText = "0300"_L1, .defaultsStep = 15,
      .format = "4 digits, seconds"_L1,
      .block = {offset::kManualInterval, 1, 0xFF, Coding::Tens},
      .cfg = {9, 1, Cfg::Text},
-     .inTracker = trackerMember<&TrackerSettings::manualInterval>},
+     .inTracker = kTrackerMember<&TrackerSettings::manualInterval>},
     {.key = keyView(key::kStatusEvery), .name = "status-every"_L1, .caption = "Status txt every"_L1,
      .mask = "999"_L1, .maxLength = 3, .defaultText = "003"_L1, .defaultsStep = 16,
      .format = "3 digits, transmissions, at most 127"_L1,
      .block = {offset::kStatusEvery, 1, 0x7F, Coding::StatusEvery},
      .cfg = {9, 2, Cfg::StatusEveryCode},
-     .inTracker = trackerMember<&TrackerSettings::statusEvery>},
+     .inTracker = kTrackerMember<&TrackerSettings::statusEvery>},
     {.key = keyView(key::kHideReceived), .name = "hide-received"_L1,
      .caption = "Disable display position of received stations"_L1,
      .kind = Kind::CheckBox, .defaultValue = CheckBox::Unchecked, .defaultsStep = 7,
      .format = kCheckBoxFormat,
      .block = {offset::kStatusEvery, 1, 0x80, Coding::HideReceived},
-     .inTracker = trackerMember<&TrackerSettings::hideReceived>},
+     .inTracker = kTrackerMember<&TrackerSettings::hideReceived>},
     {.key = keyView(key::kCallsign), .name = "callsign"_L1, .caption = "MY CALLSIGN"_L1,
      .maxLength = 9, .defaultText = "NOCALL-9"_L1, .defaultsStep = 19,
      .format = "callsign, CALL or CALL-SSID, up to 9 characters"_L1,
      .block = {offset::kMyCall, 7, 0xFF, Coding::Callsign},
      .cfg = {9, 4, Cfg::Text},
-     .inTracker = trackerMember<&TrackerSettings::callsign>},
+     .inTracker = kTrackerMember<&TrackerSettings::callsign>},
     {.key = keyView(key::kPath), .name = "path"_L1, .caption = "APRS PATH"_L1,
      .maxLength = 19, .defaultText = "WIDE1-1,WIDE2-2"_L1, .defaultsStep = 20,
      .format = "up to 2 digipeater callsigns separated by \",\", up to 19 characters"_L1,
      .block = {offset::kDigi1, offset::kStatusText - offset::kDigi1, 0xFF, Coding::Path},
      .cfg = {9, 5, Cfg::Text},
-     .inTracker = trackerMember<&TrackerSettings::path>},
+     .inTracker = kTrackerMember<&TrackerSettings::path>},
     {.key = keyView(key::kStatusText), .name = "status"_L1, .caption = "STATUS Text"_L1,
      .maxLength = 29, .defaultText = "Tarvek, ver3.0, by QX0ZZZ Max"_L1, .defaultsStep = 21,
      .format = "text, up to 29 characters; the APRS position in GPSless Mode"_L1,
      .block = {offset::kStatusText, offset::kDestCall - offset::kStatusText, 0xFF, Coding::Text},
      .cfg = {9, 6, Cfg::Text},
-     .inTracker = trackerMember<&TrackerSettings::statusText>},
+     .inTracker = kTrackerMember<&TrackerSettings::statusText>},
     {.key = keyView(key::kMessageTo), .name = "msg-to"_L1, .caption = "APRS message TO CALL"_L1,
      .maxLength = 9, .defaultText = "NOCALL"_L1, .defaultsStep = 22,
      .format = "callsign, CALL or CALL-SSID, up to 9 characters"_L1,
      .block = {offset::kDestCall, 7, 0xFF, Coding::Callsign},
      .cfg = {9, 7, Cfg::Text},
-     .inTracker = trackerMember<&TrackerSettings::messageTo>},
+     .inTracker = kTrackerMember<&TrackerSettings::messageTo>},
     {.key = keyView(key::kMessage), .name = "message"_L1, .caption = "Message"_L1,
      .maxLength = 38, .defaultText = "Message sent using Tarvek, version 3.0"_L1,
      .defaultsStep = 23,
      .format = "text, up to 38 characters"_L1,
      .block = {offset::kMessage, kConfigBlockSize - offset::kMessage, 0xFF, Coding::Text},
      .cfg = {9, 8, Cfg::Text},
-     .inTracker = trackerMember<&TrackerSettings::message>},
+     .inTracker = kTrackerMember<&TrackerSettings::message>},
     {.key = keyView(key::kLatitude), .name = "lat"_L1, .caption = "Latitude:"_L1,
      .defaultText = "00.00.00"_L1,
      .format = "latitude, degrees.minutes.hundredths (or .seconds, hundredths clear)"_L1,
      .cfg = {10, 1, Cfg::Text},
-     .inCalculator = calculatorMember<&CalculatorSettings::latitude>},
+     .inCalculator = kCalculatorMember<&CalculatorSettings::latitude>},
     {.key = keyView(key::kLongitude), .name = "lon"_L1, .caption = "Longitude:"_L1,
      .defaultText = "00.00.00"_L1,
      .format = "longitude, degrees.minutes.hundredths (or .seconds, hundredths clear)"_L1,
      .cfg = {10, 2, Cfg::Text},
-     .inCalculator = calculatorMember<&CalculatorSettings::longitude>},
+     .inCalculator = kCalculatorMember<&CalculatorSettings::longitude>},
     {.key = keyView(key::kHundredths), .name = "hundredths"_L1, .caption = "Cent."_L1,
      .kind = Kind::CheckBox, .defaultValue = CheckBox::Checked,
      .format = "check box: 1 hundredths notation, 0 seconds notation"_L1,
      .cfg = {10, 3, Cfg::Whole},
-     .inCalculator = calculatorMember<&CalculatorSettings::hundredths>},
+     .inCalculator = kCalculatorMember<&CalculatorSettings::hundredths>},
     {.key = keyView(key::kNormalForm), .name = "normal-form"_L1, .caption = "Normal (20 car)"_L1,
      .kind = Kind::Option, .defaultValue = 0,
      .format = "1 normal form (20 characters), 0 compressed form (14 characters)"_L1,
      .cfg = {10, 4, Cfg::Truth},
-     .inCalculator = calculatorMember<&CalculatorSettings::normalForm>},
+     .inCalculator = kCalculatorMember<&CalculatorSettings::normalForm>},
 };
 // clang-format on
 
@@ -306,16 +306,26 @@ QString formatText(const SettingDescription &setting)
     return format;
 }
 
-QObject &controlOf(const SettingDescription &setting, SettingsModel &model)
+namespace
+{
+
+// The control in a model for writing, or in a const model for reading.
+template <typename Model> auto &controlIn(const SettingDescription &setting, Model &model)
 {
     return setting.inTracker ? setting.inTracker(model.tracker)
                              : setting.inCalculator(model.calculator);
 }
 
+} // namespace
+
+QObject &controlOf(const SettingDescription &setting, SettingsModel &model)
+{
+    return controlIn(setting, model);
+}
+
 const QObject &controlOf(const SettingDescription &setting, const SettingsModel &model)
 {
-    // The members are reached through non-const accessors; nothing is changed.
-    return controlOf(setting, const_cast<SettingsModel &>(model));
+    return controlIn(setting, model);
 }
 
 MaskedField describedField(const char *key)

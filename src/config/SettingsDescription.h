@@ -78,6 +78,17 @@ struct CfgPlace {
     CfgCoding coding = CfgCoding::None;
 };
 
+// Reaches one control in a settings object, for writing or for reading
+// only; a default-made one reaches nothing and tests false.
+template <typename Settings> struct ControlAccessor {
+    QObject &(*forWriting)(Settings &) = nullptr;
+    const QObject &(*forReading)(const Settings &) = nullptr;
+
+    QObject &operator()(Settings &settings) const { return forWriting(settings); }
+    const QObject &operator()(const Settings &settings) const { return forReading(settings); }
+    explicit operator bool() const { return forWriting != nullptr; }
+};
+
 struct SettingDescription {
     QLatin1StringView key{};     // the control name: objectName, tarvek-cli names
     QLatin1StringView name{};    // the readable name
@@ -92,8 +103,8 @@ struct SettingDescription {
     BlockBytes block{};
     CfgPlace cfg{};
     // Where the control lives: exactly one of the two is set.
-    QObject &(*inTracker)(TrackerSettings &) = nullptr;
-    QObject &(*inCalculator)(CalculatorSettings &) = nullptr;
+    ControlAccessor<TrackerSettings> inTracker{};
+    ControlAccessor<CalculatorSettings> inCalculator{};
     QStringList (*listItems)() = nullptr; // a list: its texts
 };
 

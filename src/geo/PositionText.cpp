@@ -58,14 +58,4 @@ PositionResult composePositionText(const std::string &latText, const std::string
     }
 }
 
-PositionResult compressedPositionText(double lat, double lon, char tableId,
-                                      const std::string &symbolCode)
-{
-    try {
-        return {compressedPosition(lat, lon, tableId, symbolCode), {}};
-    } catch (const ConversionError &error) {
-        return {{}, error.what()};
-    }
-}
-
 } // namespace tarvek::geo

@@ -51,9 +51,4 @@ PositionResult composePositionText(const std::string &latText, const std::string
                                    AngleNotation notation, PositionForm form, char tableId,
                                    const std::string &symbolCode);
 
-// The 14-character compressed form for signed decimal degrees, or an error
-// for a coordinate so far outside +-90 / +-180 that it has no encoding.
-PositionResult compressedPositionText(double lat, double lon, char tableId,
-                                      const std::string &symbolCode);
-
 } // namespace tarvek::geo

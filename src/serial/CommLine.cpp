@@ -110,7 +110,7 @@ CommLine::~CommLine()
     close();
 }
 
-std::optional<QString> CommLine::open(const QString &device)
+SerialResult CommLine::open(const QString &device)
 {
     m_device = device;
     // Nothing is ever read from the tracker, but the line settings can only
@@ -119,33 +119,33 @@ std::optional<QString> CommLine::open(const QString &device)
     const HANDLE handle = m_comm.createFile(devicePath(device).toStdWString());
     if (handle == INVALID_HANDLE_VALUE) {
         const DWORD code = m_comm.lastError();
-        return openFailure(code, device, m_comm.message(code));
+        return {openFailure(code, device, m_comm.message(code))};
     }
     m_handle = handle;
-    std::optional<QString> failure = configureLine();
-    if (failure)
+    SerialResult configured = configureLine();
+    if (!configured.ok())
         close();
-    return failure;
+    return configured;
 }
 
 // A driver that silently changed a setting would send garbage, so the
 // settings are read back after they are set.
-std::optional<QString> CommLine::configureLine()
+SerialResult CommLine::configureLine()
 {
     DCB dcb{};
     dcb.DCBlength = sizeof(dcb);
     if (!m_comm.getCommState(m_handle, dcb))
-        return texts::cannotOpen(m_device, m_comm.message(m_comm.lastError()));
+        return {texts::cannotOpen(m_device, m_comm.message(m_comm.lastError()))};
     applyLineSettings(dcb);
     if (!m_comm.setCommState(m_handle, dcb))
-        return texts::refusesLineSettings(m_device, m_comm.message(m_comm.lastError()));
+        return {texts::refusesLineSettings(m_device, m_comm.message(m_comm.lastError()))};
     DCB applied{};
     applied.DCBlength = sizeof(applied);
     if (!m_comm.getCommState(m_handle, applied))
-        return texts::cannotOpen(m_device, m_comm.message(m_comm.lastError()));
+        return {texts::cannotOpen(m_device, m_comm.message(m_comm.lastError()))};
     if (!hasLineSettings(applied))
-        return texts::refusesLineSettings(m_device);
-    return std::nullopt;
+        return {texts::refusesLineSettings(m_device)};
+    return {};
 }
 
 bool CommLine::isOpen() const
@@ -165,7 +165,7 @@ QString CommLine::writeFailure(DWORD code)
 // WriteFile returns when the driver has taken the bytes, or with fewer taken
 // when its time-out has passed; each call gets only what is left of the
 // deadline, so a driver that takes a few bytes at a time cannot stretch it.
-std::optional<QString> CommLine::write(const QByteArray &bytes, int marginMs)
+SerialResult CommLine::write(const QByteArray &bytes, int marginMs)
 {
     const ULONGLONG deadline =
         m_comm.nowMs() + lineTimeMs(bytes.size()) + static_cast<ULONGLONG>(std::max(marginMs, 0));
@@ -173,18 +173,18 @@ std::optional<QString> CommLine::write(const QByteArray &bytes, int marginMs)
     while (sent < bytes.size()) {
         const ULONGLONG now = m_comm.nowMs();
         if (now >= deadline)
-            return texts::writeTimedOut(m_device);
+            return {texts::writeTimedOut(m_device)};
         COMMTIMEOUTS timeouts{};
         timeouts.ReadIntervalTimeout = MAXDWORD;
         timeouts.WriteTotalTimeoutConstant = static_cast<DWORD>(deadline - now);
         if (!m_comm.setCommTimeouts(m_handle, timeouts))
-            return writeFailure(m_comm.lastError());
+            return {writeFailure(m_comm.lastError())};
         DWORD written = 0;
         const auto chunk = static_cast<DWORD>(bytes.size() - sent);
         if (!m_comm.writeFile(m_handle, bytes.constData() + sent, chunk, written))
-            return writeFailure(m_comm.lastError());
+            return {writeFailure(m_comm.lastError())};
         if (written == 0)
-            return texts::writeTimedOut(m_device);
+            return {texts::writeTimedOut(m_device)};
         sent += written;
     }
     return waitUntilSent(deadline);
@@ -194,18 +194,18 @@ std::optional<QString> CommLine::write(const QByteArray &bytes, int marginMs)
 // output queue is watched until it is empty, so that the caller's pause
 // starts after the last byte. FlushFileBuffers would wait as well, but
 // without any time-out, and a wedged adapter would hang the program.
-std::optional<QString> CommLine::waitUntilSent(ULONGLONG deadline)
+SerialResult CommLine::waitUntilSent(ULONGLONG deadline)
 {
     for (;;) {
         DWORD errors = 0;
         COMSTAT status{};
         if (!m_comm.clearCommError(m_handle, errors, status))
-            return writeFailure(m_comm.lastError());
+            return {writeFailure(m_comm.lastError())};
         if (status.cbOutQue == 0)
-            return std::nullopt;
+            return {};
         const ULONGLONG now = m_comm.nowMs();
         if (now >= deadline)
-            return texts::writeTimedOut(m_device);
+            return {texts::writeTimedOut(m_device)};
         const ULONGLONG wait = std::min(
             {deadline - now, std::max<ULONGLONG>(lineTimeMs(status.cbOutQue), 1), kLongestPollMs});
         m_comm.sleepMs(static_cast<DWORD>(wait));

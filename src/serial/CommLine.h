@@ -3,11 +3,11 @@
 // (Win32Comm.h): opened for 4800 baud, 8 data bits, no parity, 1 stop bit,
 // no flow control; every failure comes back as the text the operator reads.
 // Windows only; SerialDeviceWindows.cpp runs it on the system's calls.
+#include "SerialResult.h"
 #include "Win32Comm.h"
 
 #include <QByteArray>
 #include <QString>
-#include <optional>
 
 namespace tarvek::serial
 {
@@ -21,17 +21,17 @@ public:
     CommLine(const CommLine &) = delete;
     CommLine &operator=(const CommLine &) = delete;
 
-    std::optional<QString> open(const QString &device);
+    [[nodiscard]] SerialResult open(const QString &device);
     bool isOpen() const;
     // Returns when the driver has sent every byte. The whole write, the
     // driver's queue included, has one deadline: the time the bytes take at
     // 4800 baud plus `marginMs`; no wait outlasts it.
-    std::optional<QString> write(const QByteArray &bytes, int marginMs);
+    [[nodiscard]] SerialResult write(const QByteArray &bytes, int marginMs);
     void close();
 
 private:
-    std::optional<QString> configureLine();
-    std::optional<QString> waitUntilSent(ULONGLONG deadline);
+    SerialResult configureLine();
+    SerialResult waitUntilSent(ULONGLONG deadline);
     QString writeFailure(DWORD code);
 
     Win32Comm &m_comm;

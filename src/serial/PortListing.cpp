@@ -2,11 +2,10 @@
 
 #include "PortNumberFormat.h"
 #include "PortNumbering.h"
+#include "PortNumbers.h"
 
 #include <QProcessEnvironment>
-#include <QRegularExpression>
 #include <algorithm>
-#include <limits>
 
 namespace tarvek::serial
 {
@@ -24,15 +23,13 @@ const SystemPort *findByDevice(const std::vector<SystemPort> &ports, const QStri
 // take (see portNumberFromText) are left out.
 QMap<int, QString> environmentOverrides()
 {
-    static const QRegularExpression kName(QStringLiteral("^TARVEK_COM([1-9][0-9]{0,4})$"));
     const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     QMap<int, QString> overrides;
     for (const QString &key : environment.keys()) {
-        const QRegularExpressionMatch match = kName.match(key);
-        const int number = match.hasMatch() ? match.captured(1).toInt() : 0;
+        const std::optional<int> number = overriddenPortNumber(key);
         const QString device = environment.value(key);
-        if (number >= 1 && number <= std::numeric_limits<qint16>::max() && !device.isEmpty())
-            overrides.insert(number, device);
+        if (number && !device.isEmpty())
+            overrides.insert(*number, device);
     }
     return overrides;
 }
@@ -77,7 +74,7 @@ QString portsThereAre(const std::vector<NumberedPort> &ports)
         if (!numbered.port.description.isEmpty())
             entry += QStringLiteral(" (%1)").arg(numbered.port.description);
         else if (numbered.overridden)
-            entry += QStringLiteral(" (TARVEK_COM%1)").arg(numbered.number);
+            entry += QStringLiteral(" (%1)").arg(portOverrideVariable(numbered.number));
         entries << entry;
     }
     QString told =

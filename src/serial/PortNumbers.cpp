@@ -17,6 +17,8 @@ namespace tarvek::serial
 namespace
 {
 
+constexpr QLatin1StringView kOverridePrefix("TARVEK_COM");
+
 // Sort key of a device: its group (USB adapters, USB modems, on-board
 // ports, anything else), its number within the group, its name.
 struct PortKey {
@@ -73,12 +75,31 @@ QStringList orderSerialPorts(QStringList devices)
     return devices;
 }
 
+QString portOverrideVariable(int number)
+{
+    return kOverridePrefix + QString::number(number);
+}
+
+std::optional<int> overriddenPortNumber(const QString &name)
+{
+    static const QRegularExpression kNumber(QStringLiteral("^[1-9][0-9]{0,4}$"));
+    if (!name.startsWith(kOverridePrefix))
+        return std::nullopt;
+    const QString digits = name.mid(kOverridePrefix.size());
+    if (!kNumber.match(digits).hasMatch())
+        return std::nullopt;
+    const int number = digits.toInt();
+    if (number > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    return number;
+}
+
 PortLookup mapPortNumber(int number, const QStringList &devices,
                          const EnvironmentLookup &environment)
 {
     if (number < 1)
         return {QString(), texts::invalidPortNumber()};
-    const QString overridden = environment(QStringLiteral("TARVEK_COM%1").arg(number));
+    const QString overridden = environment(portOverrideVariable(number));
     if (!overridden.isEmpty())
         return {overridden, QString()};
     const QMap<int, QString> numbered = numberSystemDevices(devices);
@@ -91,7 +112,7 @@ PortLookup resolvePortNumber(int number)
 {
     // The override needs no look at the system's ports.
     const bool overridden =
-        number >= 1 && !processEnvironment(QStringLiteral("TARVEK_COM%1").arg(number)).isEmpty();
+        number >= 1 && !processEnvironment(portOverrideVariable(number)).isEmpty();
     const QStringList devices = number < 1 || overridden ? QStringList() : systemDevices();
     return mapPortNumber(number, devices, processEnvironment);
 }

@@ -29,6 +29,15 @@ std::optional<int> portNumberFromText(const QString &text);
 // Puts device paths (or bare names such as "ttyUSB0") in port-number order.
 QStringList orderSerialPorts(QStringList devices);
 
+// The environment variable that names the device of port `number`:
+// TARVEK_COM<number>.
+QString portOverrideVariable(int number);
+
+// The port number whose device the environment variable `name` would name,
+// or empty when `name` is not TARVEK_COM<n> for a number n that a port
+// number can take (1 to 32767, no leading zero).
+std::optional<int> overriddenPortNumber(const QString &name);
+
 // Looks up the environment variable by name; empty when unset.
 using EnvironmentLookup = std::function<QString(const QString &name)>;
 

@@ -4,10 +4,11 @@
 // communications API. Each opens the device for writing at 4800 baud, 8 data
 // bits, no parity, 1 stop bit, no flow control, and returns every failure as
 // the text the operator reads, the same texts on both systems.
+#include "SerialResult.h"
+
 #include <QByteArray>
 #include <QString>
 #include <memory>
-#include <optional>
 
 namespace tarvek::serial
 {
@@ -22,12 +23,12 @@ public:
 
     // Opens `device` (a path, or COMn on Windows) and checks that the line
     // took its settings; on failure the device is closed again.
-    std::optional<QString> open(const QString &device);
+    [[nodiscard]] SerialResult open(const QString &device);
     bool isOpen() const;
     // Returns only when every byte has been handed to the system (on Windows:
     // when the driver has sent them), or fails when `timeoutMs` has passed
     // (on Windows: the bytes' time at 4800 baud plus `timeoutMs`).
-    std::optional<QString> write(const QByteArray &bytes, int timeoutMs);
+    [[nodiscard]] SerialResult write(const QByteArray &bytes, int timeoutMs);
     void close();
 
 private:

@@ -94,7 +94,7 @@ SerialDevice::~SerialDevice()
     close();
 }
 
-std::optional<QString> SerialDevice::open(const QString &device)
+SerialResult SerialDevice::open(const QString &device)
 {
     QSerialPort &port = m_handle->port;
     m_device = device;
@@ -102,15 +102,15 @@ std::optional<QString> SerialDevice::open(const QString &device)
     port.clearError();
     // Write only: nothing is ever read from the tracker.
     if (!port.open(QIODevice::WriteOnly))
-        return openFailure(port, device);
-    std::optional<QString> failure;
+        return {openFailure(port, device)};
+    SerialResult result;
     if (!lineTookSettings(port))
-        failure = texts::refusesLineSettings(device);
+        result.reason = texts::refusesLineSettings(device);
     else if (heldByAnotherProgram(port))
-        failure = texts::portInUse(device);
-    if (failure)
+        result.reason = texts::portInUse(device);
+    if (!result.ok())
         port.close();
-    return failure;
+    return result;
 }
 
 bool SerialDevice::isOpen() const
@@ -121,21 +121,21 @@ bool SerialDevice::isOpen() const
 // QSerialPort only queues the bytes; waitForBytesWritten() hands them to the
 // system. Looping until nothing is queued makes the write complete before
 // the caller's pause starts.
-std::optional<QString> SerialDevice::write(const QByteArray &bytes, int timeoutMs)
+SerialResult SerialDevice::write(const QByteArray &bytes, int timeoutMs)
 {
     QSerialPort &port = m_handle->port;
     port.clearError();
     if (port.write(bytes) != bytes.size())
-        return writeFailure(port, m_device);
+        return {writeFailure(port, m_device)};
     const QDeadlineTimer deadline(timeoutMs);
     while (port.bytesToWrite() > 0) {
         const bool progressed = port.waitForBytesWritten(int(deadline.remainingTime()));
         if (port.error() != QSerialPort::NoError && port.error() != QSerialPort::TimeoutError)
-            return writeFailure(port, m_device);
+            return {writeFailure(port, m_device)};
         if (!progressed && deadline.hasExpired())
-            return texts::writeTimedOut(m_device);
+            return {texts::writeTimedOut(m_device)};
     }
-    return std::nullopt;
+    return {};
 }
 
 void SerialDevice::close()

@@ -21,7 +21,7 @@ SerialDevice::~SerialDevice()
     close();
 }
 
-std::optional<QString> SerialDevice::open(const QString &device)
+SerialResult SerialDevice::open(const QString &device)
 {
     m_device = device;
     return m_handle->line.open(device);
@@ -32,7 +32,7 @@ bool SerialDevice::isOpen() const
     return m_handle->line.isOpen();
 }
 
-std::optional<QString> SerialDevice::write(const QByteArray &bytes, int timeoutMs)
+SerialResult SerialDevice::write(const QByteArray &bytes, int timeoutMs)
 {
     return m_handle->line.write(bytes, timeoutMs);
 }

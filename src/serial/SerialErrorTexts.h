@@ -64,6 +64,13 @@ inline QString cannotWrite(const QString &device, const QString &reason)
     return QStringLiteral("Cannot write to %1: %2").arg(device, reason);
 }
 
+// A port that opened without an error yet reports itself closed. The window
+// ends SEND quietly then, and tarvek-cli says it in its own words.
+inline QString portStayedClosed()
+{
+    return QStringLiteral("The serial port did not open");
+}
+
 inline QString writeTimedOut(const QString &device)
 {
     return QStringLiteral("Timed out writing to %1").arg(device);

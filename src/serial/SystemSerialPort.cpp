@@ -14,27 +14,27 @@ SystemSerialPort::SystemSerialPort(Resolver resolver, int writeTimeoutMs, PortLi
 
 SystemSerialPort::~SystemSerialPort() = default;
 
-bool SystemSerialPort::fail(const QString &description)
+SerialResult SystemSerialPort::fail(const QString &description) const
 {
-    m_error = description;
+    SerialResult result{description};
     // A port that is not there: say which ones are, and how to number one.
     if (description.startsWith(texts::noSuchPortStart()))
-        m_error += (m_error.endsWith(u'.') ? QStringLiteral(" ") : QStringLiteral(". ")) +
-                   portsThereAre(m_lister());
-    return false;
+        result.reason += (description.endsWith(u'.') ? QStringLiteral(" ") : QStringLiteral(". ")) +
+                         portsThereAre(m_lister());
+    return result;
 }
 
-bool SystemSerialPort::setPortNumber(int number)
+SerialResult SystemSerialPort::setPortNumber(int number)
 {
     if (number < 1)
         return fail(texts::invalidPortNumber());
     if (m_line->isOpen())
         return fail(QStringLiteral("Operation valid only when the port is closed"));
     m_number = number;
-    return true;
+    return {};
 }
 
-bool SystemSerialPort::open()
+SerialResult SystemSerialPort::open()
 {
     if (m_line->isOpen())
         return fail(QStringLiteral("Port already open"));
@@ -44,9 +44,8 @@ bool SystemSerialPort::open()
     if (!lookup.ok())
         return fail(lookup.reason);
     m_device = lookup.device;
-    if (const std::optional<QString> failure = m_line->open(m_device))
-        return fail(*failure);
-    return true;
+    const SerialResult opened = m_line->open(m_device);
+    return opened.ok() ? opened : fail(opened.reason);
 }
 
 bool SystemSerialPort::isOpen() const
@@ -54,19 +53,16 @@ bool SystemSerialPort::isOpen() const
     return m_line->isOpen();
 }
 
-bool SystemSerialPort::write(const QByteArray &bytes)
+SerialResult SystemSerialPort::write(const QByteArray &bytes)
 {
     if (!m_line->isOpen())
         return fail(QStringLiteral("Operation valid only when the port is open"));
-    if (const std::optional<QString> failure = m_line->write(bytes, m_writeTimeoutMs))
-        return fail(*failure);
-    return true;
+    return m_line->write(bytes, m_writeTimeoutMs);
 }
 
-bool SystemSerialPort::close()
+void SystemSerialPort::close()
 {
     m_line->close();
-    return true;
 }
 
 } // namespace tarvek::serial

@@ -1,8 +1,8 @@
 #pragma once
 // The real serial port: 4800 baud, 8 data bits, no parity, 1 stop bit, no
 // flow control, opened for writing only. The device itself is the system's
-// (SerialDevice.h); this class chooses it by port number and keeps the
-// error texts.
+// (SerialDevice.h); this class chooses it by port number and adds, to a
+// port that is not there, the ports that are.
 #include "PortListing.h"
 #include "PortNumbers.h"
 #include "SerialPort.h"
@@ -29,25 +29,23 @@ public:
                               PortLister lister = listNumberedPorts);
     ~SystemSerialPort() override;
 
-    bool setPortNumber(int number) override;
-    bool open() override;
+    SerialResult setPortNumber(int number) override;
+    SerialResult open() override;
     bool isOpen() const override;
-    bool write(const QByteArray &bytes) override;
-    bool close() override;
-    QString errorDescription() const override { return m_error; }
+    SerialResult write(const QByteArray &bytes) override;
+    void close() override;
 
     // The device that the last open() used (or tried).
     QString device() const { return m_device; }
 
 private:
-    bool fail(const QString &description);
+    SerialResult fail(const QString &description) const;
 
     Resolver m_resolver;
     PortLister m_lister;
     int m_writeTimeoutMs;
     int m_number = 0;
     QString m_device;
-    QString m_error;
     std::unique_ptr<SerialDevice> m_line;
 };
 

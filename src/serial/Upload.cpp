@@ -3,6 +3,7 @@
 #include "UserTexts.h"
 
 #include "PortNumbers.h"
+#include "SerialErrorTexts.h"
 
 #include <chrono>
 #include <thread>
@@ -14,8 +15,8 @@ namespace tarvek::serial
 namespace
 {
 
-// Runs the steps from opening the port to closing it. Returns false at the
-// first serial error, with its description left in the port.
+// Runs the steps from opening the port to closing it. The steps that can
+// fail return the port's result of the first operation that failed.
 class UploadSteps
 {
 public:
@@ -24,10 +25,11 @@ public:
     {
     }
 
-    bool open(const QString &portText)
+    SerialResult open(const QString &portText)
     {
         const std::optional<int> number = portNumberFromText(portText);
-        return m_port.setPortNumber(number.value_or(0)) && m_port.open();
+        const SerialResult chosen = m_port.setPortNumber(number.value_or(0));
+        return chosen.ok() ? m_port.open() : chosen;
     }
 
     void showProgress(const QString &portText)
@@ -40,26 +42,24 @@ public:
         m_view.appendInfoText(QStringLiteral("."));
     }
 
-    bool sendFrame(const QByteArray &preamble, const QByteArray &frame)
+    SerialResult sendFrame(const QByteArray &preamble, const QByteArray &frame)
     {
         m_hooks.processEvents();
-        if (!m_port.write(preamble))
-            return false;
+        if (SerialResult written = m_port.write(preamble); !written.ok())
+            return written;
         m_hooks.sleep(pause::kAfterPreamble);
-        if (!m_port.write(frame))
-            return false;
+        if (SerialResult written = m_port.write(frame); !written.ok())
+            return written;
         m_hooks.sleep(pause::kAfterFrame);
         m_view.appendInfoText(QStringLiteral("."));
-        return true;
+        return {};
     }
 
-    bool close()
+    void close()
     {
         m_hooks.processEvents();
-        if (!m_port.close())
-            return false;
+        m_port.close();
         m_hooks.sleep(pause::kAfterClose);
-        return true;
     }
 
 private:
@@ -92,11 +92,6 @@ QString progressText(const QString &portText)
     return config::texts::kSending + portText + QStringLiteral("...");
 }
 
-QString sentText()
-{
-    return config::texts::kSent;
-}
-
 UploadResult uploadConfigBlock(const ConfigBlock &block, const QString &portText, SerialPort &port,
                                UploadView &view, const UploadHooks &hooks)
 {
@@ -105,23 +100,23 @@ UploadResult uploadConfigBlock(const ConfigBlock &block, const QString &portText
     const QByteArray preamble = preambleBytes();
 
     UploadSteps steps(port, view, hooks);
-    bool ok = steps.open(portText);
-    if (ok && !port.isOpen())
-        return {UploadOutcome::NotOpened, QString()};
-    if (ok) {
+    SerialResult step = steps.open(portText);
+    if (step.ok() && !port.isOpen())
+        return {UploadOutcome::NotOpened, texts::portStayedClosed()};
+    if (step.ok()) {
         steps.showProgress(portText);
-        ok =
-            steps.sendFrame(preamble, frame1) && steps.sendFrame(preamble, frame2) && steps.close();
+        step = steps.sendFrame(preamble, frame1);
     }
-    if (!ok) {
-        // The description is taken before closing, which may replace it. The
-        // port is closed so that a failure never leaves it open: the main
+    if (step.ok())
+        step = steps.sendFrame(preamble, frame2);
+    if (!step.ok()) {
+        // The port is closed so that a failure never leaves it open: the main
         // window refuses to close while it is.
-        const QString description = port.errorDescription();
-        (void)port.close();
-        return {UploadOutcome::Failed, description};
+        port.close();
+        return {UploadOutcome::Failed, step.reason};
     }
-    view.setInfoText(sentText());
+    steps.close();
+    view.setInfoText(config::texts::kSent);
     view.setOkVisible(true);
     return {UploadOutcome::Sent, QString()};
 }

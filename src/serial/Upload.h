@@ -48,20 +48,20 @@ UploadHooks blockingHooks();
 
 // "\r\nSending data on COM" + the port text as typed + "..."
 QString progressText(const QString &portText);
-// "Data sent !\r\n Be shure that the word '*OK*' appears on LCD"
-QString sentText();
 
+// Which way an upload ended, for the callers that treat the two failures
+// differently (the window shows only a serial error).
 enum class UploadOutcome {
     Sent,
-    NotOpened, // the port reported closed right after opening: nothing happens
-    Failed,    // a serial error; its description is in the result
+    NotOpened, // the port reported closed right after opening: nothing was sent
+    Failed,    // a serial error
 };
 
 struct UploadResult {
     UploadOutcome outcome = UploadOutcome::Failed;
-    QString reason; // a serial error's description; empty otherwise
+    QString reason; // why nothing or not everything was sent; empty when sent
 
-    bool ok() const { return outcome == UploadOutcome::Sent; }
+    bool ok() const { return reason.isEmpty(); }
 };
 
 // Sends `block` on the port whose number is in `portText` (the text of

@@ -43,26 +43,24 @@ ParsedCapture parseCapture(const QByteArray &bytes)
     const Bytes raw(bytes.begin(), bytes.end());
     if (bytes.size() == kConfigBlockSize) {
         std::copy_n(raw.begin(), kConfigBlockSize, parsed.block.begin());
-        parsed.ok = true;
         return parsed;
     }
     if (bytes.size() != kWireSize) {
-        parsed.error = QStringLiteral("%1 bytes: expected %2 (an upload as captured on the "
-                                      "line) or %3 (a configuration block)")
-                           .arg(bytes.size())
-                           .arg(kWireSize)
-                           .arg(kConfigBlockSize);
+        parsed.reason = QStringLiteral("%1 bytes: expected %2 (an upload as captured on the "
+                                       "line) or %3 (a configuration block)")
+                            .arg(bytes.size())
+                            .arg(kWireSize)
+                            .arg(kConfigBlockSize);
         return parsed;
     }
     for (int frame = 0; frame < 2; ++frame) {
-        parsed.error = checkFrame(raw, frame);
-        if (!parsed.error.isEmpty())
+        parsed.reason = checkFrame(raw, frame);
+        if (!parsed.ok())
             return parsed;
         const int data = frame * (kPreambleSize + kFrameSize) + kPreambleSize;
         std::copy_n(raw.begin() + data, kFrameDataSize,
                     parsed.block.begin() + frame * kFrameDataSize);
     }
-    parsed.ok = true;
     return parsed;
 }
 

@@ -10,10 +10,13 @@
 namespace tarvek::serial
 {
 
+// The block taken out of a capture, or why the bytes are not an upload or a
+// block.
 struct ParsedCapture {
-    bool ok = false;
     config::ConfigBlock block{};
-    QString error; // why the bytes are not an upload or a block
+    QString reason; // empty when `block` holds the capture's block
+
+    bool ok() const { return reason.isEmpty(); }
 };
 
 // Takes either the 120 bytes of an upload as captured on the line (both

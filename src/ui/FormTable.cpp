@@ -50,6 +50,14 @@ QString captionOf(const FormControl &row)
     return setting ? QString(setting->caption) : QString();
 }
 
+// The control of `setting` in `model` if it is a `Control`, else null: a
+// row whose name is not a key, or the key of another kind, stays unbound.
+template <typename Control>
+Control *controlOfType(const SettingDescription *setting, SettingsModel &model)
+{
+    return setting ? qobject_cast<Control *>(&controlOf(*setting, model)) : nullptr;
+}
+
 template <typename Button> Button *makeButton(const FormControl &row, QWidget *parent)
 {
     auto *button = new Button(captionOf(row), parent);
@@ -70,21 +78,25 @@ QWidget *make(const FormControl &row, QWidget *parent, SettingsModel &model)
         return label;
     }
     case ControlType::MaskedField:
-        return new MaskedLineEdit(static_cast<MaskedField &>(controlOf(*setting, model)), parent);
+        if (MaskedField *field = controlOfType<MaskedField>(setting, model))
+            return new MaskedLineEdit(*field, parent);
+        return new QLineEdit(parent);
     case ControlType::TextField: {
         auto *edit = new QLineEdit(parent);
-        bindText(edit, static_cast<MaskedField &>(controlOf(*setting, model)));
+        if (MaskedField *field = controlOfType<MaskedField>(setting, model))
+            bindText(edit, *field);
         return edit;
     }
     case ControlType::CheckBox: {
         auto *box = new QCheckBox(captionOf(row), parent);
-        if (setting)
-            bindCheckBox(box, static_cast<CheckBox &>(controlOf(*setting, model)));
+        if (CheckBox *checkBox = controlOfType<CheckBox>(setting, model))
+            bindCheckBox(box, *checkBox);
         return box;
     }
     case ControlType::List: {
         auto *list = new QComboBox(parent);
-        bindList(list, static_cast<ListChoice &>(controlOf(*setting, model)));
+        if (ListChoice *choice = controlOfType<ListChoice>(setting, model))
+            bindList(list, *choice);
         return list;
     }
     case ControlType::Button:

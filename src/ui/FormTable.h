@@ -23,10 +23,10 @@ namespace tarvek::ui
 enum class ControlType {
     Frame,        // QGroupBox
     Label,        // QLabel
-    MaskedField,  // MaskedLineEdit bound to its setting
-    TextField,    // QLineEdit bound to its setting
+    MaskedField,  // MaskedLineEdit bound to its setting (a QLineEdit when it is none)
+    TextField,    // QLineEdit, bound when it is a setting
     CheckBox,     // QCheckBox, bound when it is a setting
-    List,         // QComboBox bound to its setting
+    List,         // QComboBox, bound when it is a setting
     Button,       // QPushButton
     WrapButton,   // push button whose caption wraps
     OptionButton, // QRadioButton (the window binds its group)

@@ -83,10 +83,10 @@ MainWindow::MainWindow(SettingsModel &model, MainWindowServices services, QWidge
     loadDefaults(m_model.tracker);
     m_fieldRules = std::make_unique<FieldRules>(m_c, *m_form, m_model.tracker);
     m_fieldNotes = std::make_unique<FieldNotes>(m_c, m_model.tracker);
-    bindCommands();
+    createCommands();
+    connectControls();
     // Key preview: the window sees every key press before the focused control.
     qApp->installEventFilter(this);
-    createCommands();
     // At start-up the focus is on the TX delay, its text selected.
     m_c.txDelay->setFocus(Qt::OtherFocusReason);
     m_fieldRules->selectAllOnFocus(m_c.txDelay);
@@ -136,8 +136,14 @@ QList<QWidget *> MainWindow::tabOrder() const
     return m_form->tabOrder();
 }
 
+// The commands behind the buttons: the symbol picker, Save and Load, and SEND
+// with its information dialog.
 void MainWindow::createCommands()
 {
+    m_symbolChooser =
+        std::make_unique<SymbolChooser>(m_c.symbol, m_c.alternateTable, m_c.symbolButton);
+    m_fileCommands = std::make_unique<ConfigFileCommands>(m_model, m_services.messages,
+                                                          m_services.fileDialogs, this);
     m_infoDialog = std::make_unique<InfoDialog>(this);
     m_send = std::make_unique<SendCommand>(SendCommand::Parts{.settings = m_model.tracker,
                                                               .sendButton = m_c.sendButton,
@@ -149,7 +155,9 @@ void MainWindow::createCommands()
         m_send->setHooks(*m_services.uploadHooks);
 }
 
-void MainWindow::bindCommands()
+// Connects the buttons to the window's commands (the symbol button is the
+// chooser's), and "Comm num:" to its tooltip.
+void MainWindow::connectControls()
 {
     connect(m_c.defaultButton, &QPushButton::clicked, this, &MainWindow::restoreDefaults);
     connect(m_c.gpslessButton, &QPushButton::clicked, this, &MainWindow::showCalculator);
@@ -158,10 +166,6 @@ void MainWindow::bindCommands()
     connect(m_c.helpButton, &QPushButton::clicked, this, &MainWindow::showHelp);
     m_c.helpButton->setEnabled(m_services.help != nullptr);
     connect(m_c.sendButton, &QPushButton::clicked, this, &MainWindow::send);
-    m_symbolChooser =
-        std::make_unique<SymbolChooser>(m_c.symbol, m_c.alternateTable, m_c.symbolButton);
-    m_fileCommands = std::make_unique<ConfigFileCommands>(m_model, m_services.messages,
-                                                          m_services.fileDialogs, this);
     // "Comm num:" tells which device the number in the field means. Looking
     // up the system's serial ports takes long enough to matter at start-up,
     // and the answer changes as adapters come and go, so it is looked up when

@@ -93,7 +93,7 @@ protected:
 private:
     void findControls();
     void createCommands();
-    void bindCommands();
+    void connectControls();
     void describeCommPort();
     bool mayClose() const;
     void unloadWindows();

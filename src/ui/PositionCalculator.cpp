@@ -66,11 +66,4 @@ void PositionCalculator::rewriteStatusText()
     (void)m_tracker.statusText.setText(m_tracker.statusText.text());
 }
 
-geo::PositionResult PositionCalculator::compressedPosition(double lat, double lon) const
-{
-    return geo::compressedPositionText(lat, lon,
-                                       geo::symbolTableId(m_tracker.alternateTable.isTicked()),
-                                       toCp1252(m_tracker.symbol.text()));
-}
-
 } // namespace tarvek::ui

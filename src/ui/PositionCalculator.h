@@ -45,11 +45,6 @@ public:
     // everything that follows it.
     void rewriteStatusText();
 
-    // The 14-character compressed report (Windows-1252) for signed decimal
-    // degrees, with the main window's symbol table and code; an error for
-    // coordinates far outside +-90 / +-180.
-    geo::PositionResult compressedPosition(double lat, double lon) const;
-
 private:
     config::CalculatorSettings &m_calc;
     config::TrackerSettings &m_tracker;

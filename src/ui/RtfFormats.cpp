@@ -1,5 +1,7 @@
 #include "RtfFormats.h"
 
+#include "TableWidths.h"
+
 #include <QFont>
 #include <QTextOption>
 
@@ -10,9 +12,6 @@ namespace tarvek::ui
 
 namespace
 {
-
-// The text width of a Letter or A4 page with the usual margins (6.5 inches).
-constexpr double kPageTextWidthTwips = 9360.0;
 
 QFont::StyleHint styleHint(rtf::FontFamily family)
 {
@@ -170,21 +169,12 @@ QTextTableFormat RtfFormats::tableFormat(const rtf::Table &table, int columns) c
     format.setBorderCollapse(true);
     format.setCellSpacing(0);
     format.setCellPadding(4);
-    // Widths become percentages, so that a table as wide as the page fits the
-    // viewer's window at any size; narrower tables keep their share of a page.
-    const QList<int> &edges = table.rows.first().cellRightEdges;
-    const int total = edges.isEmpty() ? 0 : edges.last();
-    if (edges.size() == columns && total > 0) {
-        format.setWidth(QTextLength(QTextLength::PercentageLength,
-                                    std::clamp(100.0 * total / kPageTextWidthTwips, 10.0, 100.0)));
-        QList<QTextLength> widths;
-        int left = 0;
-        for (const int edge : edges) {
-            widths.append(QTextLength(QTextLength::PercentageLength,
-                                      100.0 * std::max(edge - left, 0) / total));
-            left = std::max(edge, left);
-        }
-        format.setColumnWidthConstraints(widths);
+    if (const std::optional<rtf::TableWidths> widths = rtf::tableWidths(table, columns)) {
+        format.setWidth(QTextLength(QTextLength::PercentageLength, widths->tablePercent));
+        QList<QTextLength> lengths;
+        for (const double percent : widths->columnPercents)
+            lengths.append(QTextLength(QTextLength::PercentageLength, percent));
+        format.setColumnWidthConstraints(lengths);
     }
     return format;
 }

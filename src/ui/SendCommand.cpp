@@ -106,9 +106,4 @@ BuildResult SendCommand::run()
     return built;
 }
 
-bool SendCommand::isPortOpen() const
-{
-    return m_port.isOpen();
-}
-
 } // namespace tarvek::ui

@@ -54,9 +54,6 @@ public:
     // The block the last run built.
     const config::ConfigBlock &block() const { return m_block; }
 
-    // Whether the serial port is open (only during an upload).
-    bool isPortOpen() const;
-
     // Replaces the blocking sleep and the event processing (tests).
     void setHooks(serial::UploadHooks hooks) { m_hooks = std::move(hooks); }
 

@@ -216,14 +216,12 @@ TEST_F(LoadTest, EveryStoredControlAnnouncesItsChange)
     std::map<QString, int> changes;
     for (const ControlRef &c : allControls(*model)) {
         auto count = [&changes, name = c.name] { ++changes[name]; };
-        if (c.field)
-            QObject::connect(c.field, &MaskedField::changed, c.field, count);
-        else if (c.checkBox)
-            QObject::connect(c.checkBox, &CheckBox::changed, c.checkBox, count);
-        else if (c.list)
-            QObject::connect(c.list, &ListChoice::changed, c.list, count);
-        else
-            QObject::connect(c.option, &OptionButton::changed, c.option, count);
+        std::visit(
+            [&](auto *control) {
+                using Kind = std::remove_pointer_t<decltype(control)>;
+                QObject::connect(control, &Kind::changed, control, count);
+            },
+            c.control);
     }
     ASSERT_TRUE(LoadBytes(ExampleFile()).ok());
     for (const ControlRef &c : allControls(*model))
@@ -518,7 +516,8 @@ TEST_F(RoundTrip, EveryPrintableCharacterAndQuotesInEveryTextField)
         auto source = StartupModel();
         for (const char *name : fields) {
             const auto control = findControl(*source, QString::fromLatin1(name));
-            const int room = control->field->maxLength() ? control->field->maxLength() : 40;
+            const MaskedField *field = control->as<MaskedField>();
+            const int room = field->maxLength() ? field->maxLength() : 40;
             QString text = QStringLiteral("\"") + printable.mid(start, room - 2) + u'"';
             Set(*source, QString::fromLatin1(name), text.left(room));
         }

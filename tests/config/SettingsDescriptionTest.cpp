@@ -27,11 +27,11 @@ TEST(SettingsDescription, EachRowReachesOneControlOfItsKindUnderUniqueNames)
         const SettingDescription &row = *ref.setting;
         keys.insert(ref.name);
         names.insert(QString(row.name));
-        EXPECT_EQ(row.kind == ControlKind::MaskedText, ref.field != nullptr)
+        EXPECT_EQ(row.kind == ControlKind::MaskedText, ref.as<MaskedField>() != nullptr)
             << qPrintable(ref.name);
-        EXPECT_EQ(row.kind == ControlKind::CheckBox, ref.checkBox != nullptr);
-        EXPECT_EQ(row.kind == ControlKind::List, ref.list != nullptr);
-        EXPECT_EQ(row.kind == ControlKind::Option, ref.option != nullptr);
+        EXPECT_EQ(row.kind == ControlKind::CheckBox, ref.as<CheckBox>() != nullptr);
+        EXPECT_EQ(row.kind == ControlKind::List, ref.as<ListChoice>() != nullptr);
+        EXPECT_EQ(row.kind == ControlKind::Option, ref.as<OptionButton>() != nullptr);
         EXPECT_FALSE(row.caption.isEmpty() || row.format.isEmpty()) << qPrintable(ref.name);
         EXPECT_EQ(findSetting(ref.name), &row);
     }
@@ -89,14 +89,12 @@ TEST(LoadDefaults, WritesEveryMainWindowControlOnceInTheFixedOrder)
     QStringList written;
     for (const ControlRef &ref : allControls(model)) {
         const auto record = [&written, name = ref.name] { written << name; };
-        if (ref.field)
-            QObject::connect(ref.field, &MaskedField::changed, record);
-        else if (ref.checkBox)
-            QObject::connect(ref.checkBox, &CheckBox::changed, record);
-        else if (ref.list)
-            QObject::connect(ref.list, &ListChoice::changed, record);
-        else
-            QObject::connect(ref.option, &OptionButton::changed, record);
+        std::visit(
+            [&](auto *control) {
+                using Kind = std::remove_pointer_t<decltype(control)>;
+                QObject::connect(control, &Kind::changed, record);
+            },
+            ref.control);
     }
     loadDefaults(model.tracker);
     EXPECT_EQ(written.join(u' '),

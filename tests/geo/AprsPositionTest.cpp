@@ -150,7 +150,9 @@ TEST(ComposePositionTextTest, UnvalidatedTextsGiveTheReasonInsteadOfAText)
     EXPECT_FALSE(composePositionText("0.00.00", "1.2.3.x", AngleNotation::Seconds,
                                      PositionForm::Compressed, '/', ">")
                      .ok());
-    EXPECT_FALSE(compressedPositionText(1e9, 0, '/', ">").ok());
+    EXPECT_FALSE(composePositionText("1000000000.00.00", "0.00.00", AngleNotation::Hundredths,
+                                     PositionForm::Compressed, '/', ">")
+                     .ok());
 }
 
 TEST(PositionTextsValidTest, UsesTheValidatorsOfTheNotation)

@@ -111,7 +111,7 @@ TEST(CommLine, OpensThroughTheDeviceNamespaceWithDistinctFlowCharacters)
 {
     FakeComm comm;
     CommLine line(comm);
-    EXPECT_EQ(line.open(u"COM12"_s), std::nullopt);
+    EXPECT_EQ(line.open(u"COM12"_s).reason, QString());
     EXPECT_EQ(comm.openedPath, u"\\\\.\\COM12"_s);
     EXPECT_TRUE(line.isOpen());
     EXPECT_EQ(comm.setState.BaudRate, 4800u);
@@ -139,7 +139,7 @@ TEST(CommLine, OpenFailuresSayWhatWentWrong)
         comm.setStateError = c.setStateError;
         comm.dropsBaudRate = c.dropsBaudRate;
         CommLine line(comm);
-        EXPECT_EQ(line.open(u"COM3"_s), c.expected);
+        EXPECT_EQ(line.open(u"COM3"_s).reason, c.expected);
         EXPECT_FALSE(line.isOpen());
         EXPECT_EQ(comm.closed, c.openError == 0) << c.expected.toStdString();
     }
@@ -161,9 +161,10 @@ TEST(CommLine, WriteErrorsAfterOpenTellAGoneAdapterFromATimeOut)
         for (const bool whileDraining : {false, true}) {
             FakeComm comm;
             CommLine line(comm);
-            ASSERT_EQ(line.open(u"COM5"_s), std::nullopt);
+            ASSERT_EQ(line.open(u"COM5"_s).reason, QString());
             (whileDraining ? comm.queueError : comm.writeError) = code;
-            EXPECT_EQ(line.write(kFrame, kMarginMs), expected) << code << " " << whileDraining;
+            EXPECT_EQ(line.write(kFrame, kMarginMs).reason, expected)
+                << code << " " << whileDraining;
         }
     }
 }
@@ -173,9 +174,9 @@ TEST(CommLine, WriteWaitsUntilTheQueueHasDrained)
     FakeComm comm;
     comm.outQueue = {60, 30, 1, 0};
     CommLine line(comm);
-    ASSERT_EQ(line.open(u"COM5"_s), std::nullopt);
+    ASSERT_EQ(line.open(u"COM5"_s).reason, QString());
     const ULONGLONG start = comm.now;
-    EXPECT_EQ(line.write(kFrame, kMarginMs), std::nullopt);
+    EXPECT_EQ(line.write(kFrame, kMarginMs).reason, QString());
     EXPECT_EQ(comm.line, kFrame);
     EXPECT_TRUE(comm.outQueue.size() == 1 && comm.outQueue.front() == 0);
     EXPECT_GT(comm.now, start);
@@ -193,9 +194,9 @@ TEST(CommLine, NoWaitOutlastsTheWritesDeadline)
         else
             comm.takesPerWrite = 1;
         CommLine line(comm);
-        ASSERT_EQ(line.open(u"COM5"_s), std::nullopt);
+        ASSERT_EQ(line.open(u"COM5"_s).reason, QString());
         const ULONGLONG start = comm.now;
-        EXPECT_EQ(line.write(kFrame, kMarginMs), texts::writeTimedOut(u"COM5"_s));
+        EXPECT_EQ(line.write(kFrame, kMarginMs).reason, texts::writeTimedOut(u"COM5"_s));
         EXPECT_GE(comm.now, start + kDeadlineMs) << queueStuck;
         EXPECT_LE(comm.now, start + kDeadlineMs) << queueStuck;
         EXPECT_LE(comm.writeCalls, 2) << queueStuck;

@@ -92,8 +92,8 @@ TEST_P(Capture, ChecksPreamblesChecksumsAndLength)
         bytes[c.index] = char(bytes[c.index] ^ 0x01);
     bytes.truncate(c.size);
     const ParsedCapture parsed = parseCapture(bytes);
-    EXPECT_EQ(parsed.ok, QString::fromLatin1(c.error).isEmpty());
-    EXPECT_EQ(parsed.error, QString::fromLatin1(c.error));
+    EXPECT_EQ(parsed.ok(), QString::fromLatin1(c.error).isEmpty());
+    EXPECT_EQ(parsed.reason, QString::fromLatin1(c.error));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -117,7 +117,7 @@ TEST(Capture, BareBlockIsTakenAsIs)
     const ConfigBlock block = DefaultBlock();
     const ParsedCapture parsed =
         parseCapture(QByteArray(reinterpret_cast<const char *>(block.data()), kConfigBlockSize));
-    ASSERT_TRUE(parsed.ok);
+    ASSERT_TRUE(parsed.ok());
     EXPECT_EQ(parsed.block, block);
     EXPECT_EQ(parseCapture(kDefaultWire).block, block);
 }
@@ -213,7 +213,7 @@ TEST(Decode, ReferenceUploadsMatchTheNormalisedFields)
         const QString name = c[u"name"_s].toString();
         const ParsedCapture parsed =
             parseCapture(QByteArray::fromHex(c[u"wire"_s].toString().toLatin1()));
-        ASSERT_TRUE(parsed.ok) << qPrintable(name);
+        ASSERT_TRUE(parsed.ok()) << qPrintable(name);
         const QList<Setting> decoded = decodeSettings(parsed.block);
         const QJsonObject fields = c[u"fields"_s].toObject();
         for (const QString &control : compared) {

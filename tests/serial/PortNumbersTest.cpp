@@ -136,10 +136,11 @@ TEST(PortMapping, MissingPortNamesThePortsThereAre)
                            u"path, gives number n to any device."_s;
     const auto failureOf = [&](int number, const SystemSerialPort::Resolver &resolver) {
         SystemSerialPort port(resolver, 2000, [&] { return there; });
-        if (!port.setPortNumber(number))
-            return port.errorDescription();
-        EXPECT_FALSE(port.open());
-        return port.errorDescription();
+        if (const SerialResult chosen = port.setPortNumber(number); !chosen.ok())
+            return chosen.reason;
+        const SerialResult opened = port.open();
+        EXPECT_FALSE(opened.ok());
+        return opened.reason;
     };
     EXPECT_EQ(
         failureOf(4, [&](int n) { return mapPortNumber(n, {u"/dev/ttyS0"_s}, noEnvironment); }),

@@ -19,57 +19,50 @@ public:
     // A port with a log of its own, for a test that only opens and closes it.
     RecordingPort() : m_log(m_ownLog) {}
 
-    // The operation that fails: "port", "open", "write1" to "write4", "close".
+    // The operation that fails: "port", "open", "write1" to "write4".
     QString failAt;
     // open() succeeds but the port then reports closed.
     bool staysClosed = false;
     QList<QByteArray> written;
 
-    bool setPortNumber(int number) override
+    serial::SerialResult setPortNumber(int number) override
     {
         m_log << QStringLiteral("port %1").arg(number);
         if (number < 1)
-            return fail(QStringLiteral("Invalid port number"));
-        return failAt == QLatin1String("port") ? fail(QStringLiteral("port refused")) : true;
+            return {QStringLiteral("Invalid port number")};
+        return failAt == QLatin1String("port")
+                   ? serial::SerialResult{QStringLiteral("port refused")}
+                   : serial::SerialResult{};
     }
-    bool open() override
+    serial::SerialResult open() override
     {
         m_log << QStringLiteral("open");
         if (failAt == QLatin1String("open"))
-            return fail(QStringLiteral("Serial port /dev/x is in use by another program"));
+            return {QStringLiteral("Serial port /dev/x is in use by another program")};
         m_open = !staysClosed;
-        return true;
+        return {};
     }
     bool isOpen() const override { return m_open; }
-    bool write(const QByteArray &bytes) override
+    serial::SerialResult write(const QByteArray &bytes) override
     {
         m_log << QStringLiteral("write %1").arg(bytes.size());
         if (!m_open)
-            return fail(QStringLiteral("not open"));
+            return {QStringLiteral("not open")};
         written << bytes;
         if (failAt == QStringLiteral("write%1").arg(written.size()))
-            return fail(QStringLiteral("Serial port /dev/x is gone"));
-        return true;
+            return {QStringLiteral("Serial port /dev/x is gone")};
+        return {};
     }
-    bool close() override
+    void close() override
     {
         m_log << QStringLiteral("close");
         m_open = false;
-        return failAt == QLatin1String("close") ? fail(QStringLiteral("close failed")) : true;
     }
-    QString errorDescription() const override { return m_error; }
 
 private:
-    bool fail(const QString &description)
-    {
-        m_error = description;
-        return false;
-    }
-
     QStringList m_ownLog;
     QStringList &m_log;
     bool m_open = false;
-    QString m_error;
 };
 
 class RecordingView final : public serial::UploadView

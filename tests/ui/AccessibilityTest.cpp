@@ -46,12 +46,11 @@ public:
 class ClosedPort final : public SerialPort
 {
 public:
-    bool setPortNumber(int) override { return true; }
-    bool open() override { return false; }
+    SerialResult setPortNumber(int) override { return {}; }
+    SerialResult open() override { return {u"closed"_s}; }
     bool isOpen() const override { return false; }
-    bool write(const QByteArray &) override { return false; }
-    bool close() override { return true; }
-    QString errorDescription() const override { return {}; }
+    SerialResult write(const QByteArray &) override { return {u"closed"_s}; }
+    void close() override {}
 };
 
 struct Spoken {

@@ -370,14 +370,17 @@ TEST_F(CalculatorWindowTest, OperatorEditsReachTheModel)
 
 TEST_F(CalculatorWindowTest, CompressedPositionLeavesItsArgumentsAlone)
 {
-    double lat = 49.5;
-    double lon = -72.75;
-    EXPECT_EQ(window->calculator().compressedPosition(lat, lon).text, "=/5L!!<*e8>  >");
-    EXPECT_EQ(lat, 49.5);
-    EXPECT_EQ(lon, -72.75);
+    ASSERT_TRUE(model.calculator.latitude.setText(QStringLiteral("49.30.00")));
+    ASSERT_TRUE(model.calculator.longitude.setText(QStringLiteral("W72.45.00")));
+    click(optLLtoComp());
+    click(cmdCalc());
+    EXPECT_EQ(statusText(), QStringLiteral("=/5L!!<*e8>  >"));
+    EXPECT_EQ(model.calculator.latitude.text(), QStringLiteral("49.30.00"));
+    EXPECT_EQ(model.calculator.longitude.text(), QStringLiteral("W72.45.00"));
     (void)model.tracker.alternateTable.setValue(1);
     ASSERT_TRUE(model.tracker.symbol.setText(QStringLiteral("k")));
-    EXPECT_EQ(window->calculator().compressedPosition(lat, lon).text, "=\\5L!!<*e8k  >");
+    click(cmdCalc());
+    EXPECT_EQ(statusText(), QStringLiteral("=\\5L!!<*e8k  >"));
 }
 
 // Where the classic faces are missing, the stand-in face is wider: every

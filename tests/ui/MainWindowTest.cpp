@@ -10,6 +10,7 @@
 #include "ControlAccess.h"
 #include "FakeFileDialogs.h"
 #include "FakeMessagePresenter.h"
+#include "FormTable.h"
 #include "Frames.h"
 #include "HelpLauncher.h"
 #include "InfoDialog.h"
@@ -33,6 +34,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
@@ -591,12 +593,12 @@ TEST_F(MainWindowTest, F1OpensHelpWithAnyModifiersAndIsNotConsumed)
 
 TEST_F(MainWindowTest, CloseIsRefusedSilentlyWhileThePortIsOpen)
 {
-    ASSERT_TRUE(port.open());
+    ASSERT_TRUE(port.open().ok());
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(window->isVisible());
     EXPECT_NE(window->calculator(), nullptr);
     EXPECT_TRUE(messages.shown.isEmpty());
-    ASSERT_TRUE(port.close());
+    port.close();
     QObject::connect(window->infoDialog(), &QObject::destroyed,
                      [this] { unloaded << QStringLiteral("Dialog"); });
     QObject::connect(window->calculator(), &QObject::destroyed,
@@ -814,6 +816,27 @@ TEST(MainWindowSend, CloseRequestRightBehindSendWaitsForTheUpload)
     EXPECT_FALSE(window.isVisible());
 }
 #endif
+
+// A row of a bound kind whose name is no setting's key builds a widget that
+// is bound to nothing, instead of reaching for a setting that is not there.
+TEST(FormTable, RowsThatNameNoSettingStayUnbound)
+{
+    SettingsModel model;
+    QWidget window;
+    const FormControl rows[] = {
+        {.name = "edNoSuchField", .type = ControlType::MaskedField},
+        {.name = "edNoSuchText", .type = ControlType::TextField},
+        {.name = "chkNoSuchBox", .type = ControlType::CheckBox, .caption = "box"},
+        {.name = "cbNoSuchList", .type = ControlType::List},
+    };
+    const Form form(&window, rows, model);
+    QLineEdit *field = form.get<QLineEdit>("edNoSuchField");
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(qobject_cast<MaskedLineEdit *>(field), nullptr);
+    EXPECT_NE(form.get<QLineEdit>("edNoSuchText"), nullptr);
+    EXPECT_NE(form.get<QCheckBox>("chkNoSuchBox"), nullptr);
+    EXPECT_EQ(form.get<QComboBox>("cbNoSuchList")->count(), 0);
+}
 
 } // namespace
 } // namespace tarvek::ui

@@ -55,7 +55,7 @@ protected:
         hooks.sleep = [this](int ms) {
             log << u"sleep %1"_s.arg(ms);
             sendEnabledDuringUpload = sendEnabledDuringUpload || cmdSend->isEnabled();
-            portOpenDuringUpload = portOpenDuringUpload || command().isPortOpen();
+            portOpenDuringUpload = portOpenDuringUpload || usedPort->isOpen();
         };
         hooks.processEvents = [this] {
             log << u"events"_s;
@@ -70,13 +70,13 @@ protected:
     SendCommand &command(SerialPort *port = nullptr)
     {
         if (!m_command) {
-            m_command = std::make_unique<SendCommand>(
-                SendCommand::Parts{.settings = settings,
-                                   .sendButton = cmdSend,
-                                   .dialog = dialog,
-                                   .port = port ? *port : recordingPort,
-                                   .messages = presenter,
-                                   .owner = &owner});
+            usedPort = port ? port : &recordingPort;
+            m_command = std::make_unique<SendCommand>(SendCommand::Parts{.settings = settings,
+                                                                         .sendButton = cmdSend,
+                                                                         .dialog = dialog,
+                                                                         .port = *usedPort,
+                                                                         .messages = presenter,
+                                                                         .owner = &owner});
             m_command->setHooks(hooks);
         }
         return *m_command;
@@ -88,6 +88,7 @@ protected:
     InfoDialog *dialog = new InfoDialog(&owner);
     TrackerSettings settings;
     RecordingPort recordingPort{log};
+    SerialPort *usedPort = &recordingPort; // the port the command was given
     FakeMessagePresenter presenter;
     QList<WhileShown> whileShown;
     UploadHooks hooks;
@@ -117,7 +118,7 @@ TEST_F(SendFixture, SuccessfulSendShowsTheResultInTheDialog)
     EXPECT_FALSE(sendEnabledDuringUpload);
     EXPECT_TRUE(portOpenDuringUpload);
     EXPECT_TRUE(cmdSend->isEnabled());
-    EXPECT_FALSE(command().isPortOpen());
+    EXPECT_FALSE(usedPort->isOpen());
 }
 
 TEST_F(SendFixture, RejectedSettingsNeverTouchThePort)
@@ -172,7 +173,7 @@ TEST_P(SendSerialFailure, ShowsTheDescriptionAndClosesThePort)
         EXPECT_EQ(dialog->infoLabel()->text(), QString::fromUtf8(c.dialogText));
         EXPECT_TRUE(dialog->okButton()->isHidden());
     }
-    EXPECT_FALSE(command().isPortOpen());
+    EXPECT_FALSE(usedPort->isOpen());
     EXPECT_TRUE(cmdSend->isEnabled());
 }
 
