@@ -16,11 +16,7 @@ QMap<int, QString> numberSystemDevices(const QStringList &devices)
 PortLookup lookupUnnumberedPort(int number, const QMap<int, QString> &numbered)
 {
     const auto count = numbered.size();
-    return {QString(), texts::noSuchPortStart() +
-                           QStringLiteral("%1: %2 %3 found")
-                               .arg(number)
-                               .arg(count)
-                               .arg(count == 1 ? QStringLiteral("port") : QStringLiteral("ports"))};
+    return {QString(), texts::noSuchPortNumber(number, count)};
 }
 
 } // namespace tarvek::serial

@@ -33,11 +33,7 @@ QString openFailure(const QSerialPort &port, const QString &device)
         return texts::noSuchPort(device, reason);
     case QSerialPort::PermissionError:
         if (accessDenied(device))
-            return QStringLiteral("Permission denied opening %1. Serial ports belong to the "
-                                  "group dialout: add your user to it with "
-                                  "\"sudo usermod -aG dialout $USER\", then log out and in "
-                                  "again.")
-                .arg(device);
+            return texts::notInDialoutGroup(device);
         return texts::portInUse(device, reason);
     default:
         return texts::cannotOpen(device, reason);

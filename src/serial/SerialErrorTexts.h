@@ -21,6 +21,16 @@ inline QString noSuchPortStart()
     return QStringLiteral("No serial port ");
 }
 
+// Port number `number` beyond the `count` ports the system numbers.
+inline QString noSuchPortNumber(int number, qsizetype count)
+{
+    return noSuchPortStart() +
+           QStringLiteral("%1: %2 %3 found")
+               .arg(number)
+               .arg(count)
+               .arg(count == 1 ? QStringLiteral("port") : QStringLiteral("ports"));
+}
+
 inline QString noSuchPort(const QString &device, const QString &reason)
 {
     return noSuchPortStart() + QStringLiteral("%1 (%2)").arg(device, reason);
@@ -34,6 +44,32 @@ inline QString portInUse(const QString &device, const QString &reason)
 inline QString portInUse(const QString &device)
 {
     return QStringLiteral("Serial port %1 is in use by another program").arg(device);
+}
+
+// The user may not open the device: on Debian the serial ports belong to the
+// group dialout.
+inline QString notInDialoutGroup(const QString &device)
+{
+    return QStringLiteral("Permission denied opening %1. Serial ports belong to the group "
+                          "dialout: add your user to it with \"sudo usermod -aG dialout "
+                          "$USER\", then log out and in again.")
+        .arg(device);
+}
+
+// Requests that do not fit the port's state.
+inline QString portNotClosed()
+{
+    return QStringLiteral("Operation valid only when the port is closed");
+}
+
+inline QString portAlreadyOpen()
+{
+    return QStringLiteral("Port already open");
+}
+
+inline QString portNotOpen()
+{
+    return QStringLiteral("Operation valid only when the port is open");
 }
 
 inline QString cannotOpen(const QString &device, const QString &reason)

@@ -29,7 +29,7 @@ SerialResult SystemSerialPort::setPortNumber(int number)
     if (number < 1)
         return fail(texts::invalidPortNumber());
     if (m_line->isOpen())
-        return fail(QStringLiteral("Operation valid only when the port is closed"));
+        return fail(texts::portNotClosed());
     m_number = number;
     return {};
 }
@@ -37,7 +37,7 @@ SerialResult SystemSerialPort::setPortNumber(int number)
 SerialResult SystemSerialPort::open()
 {
     if (m_line->isOpen())
-        return fail(QStringLiteral("Port already open"));
+        return fail(texts::portAlreadyOpen());
     if (m_number < 1)
         return fail(texts::invalidPortNumber());
     const PortLookup lookup = m_resolver(m_number);
@@ -56,7 +56,7 @@ bool SystemSerialPort::isOpen() const
 SerialResult SystemSerialPort::write(const QByteArray &bytes)
 {
     if (!m_line->isOpen())
-        return fail(QStringLiteral("Operation valid only when the port is open"));
+        return fail(texts::portNotOpen());
     return m_line->write(bytes, m_writeTimeoutMs);
 }
 
