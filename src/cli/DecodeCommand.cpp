@@ -19,9 +19,9 @@ namespace
 
 struct InputRead {
     QByteArray bytes;
-    QString error; // empty when read
+    QString reason; // empty when read
 
-    bool ok() const { return error.isEmpty(); }
+    bool ok() const { return reason.isEmpty(); }
 };
 
 // The whole file, or standard input when `path` is empty.
@@ -45,7 +45,7 @@ int runDecode(const Verb &verb, const VerbArguments &args)
     const QString path = args.operand();
     const InputRead input = readInput(path);
     if (!input.ok())
-        return fail(verb, ExitFailed, input.error);
+        return fail(verb, ExitFailed, input.reason);
     const ParsedCapture parsed = parseCapture(input.bytes);
     if (!parsed.ok())
         return fail(verb, ExitFailed, parsed.reason);

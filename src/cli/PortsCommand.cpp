@@ -2,6 +2,7 @@
 #include "Commands.h"
 #include "Output.h"
 #include "PortListing.h"
+#include "PortNumbers.h"
 
 using namespace tarvek::serial;
 
@@ -27,7 +28,7 @@ int runPorts(const Verb & /*verb*/, const VerbArguments & /*args*/)
         if (!port.serialNumber.isEmpty())
             details << QStringLiteral("serial number ") + port.serialNumber;
         if (numbered.overridden)
-            details << QStringLiteral("set by TARVEK_COM%1").arg(numbered.number);
+            details << QStringLiteral("set by ") + portOverrideVariable(numbered.number);
         out += QStringLiteral("%1  %2").arg(numbered.number).arg(port.device);
         if (!details.isEmpty())
             out += QStringLiteral("  (") + details.join(QStringLiteral("; ")) + u')';

@@ -12,12 +12,12 @@ namespace tarvek::cli
 enum class ApplyOutcome { Applied, CfgFailed, SetRefused };
 
 struct ApplyResult {
-    ApplyOutcome outcome = ApplyOutcome::Applied;
+    ApplyOutcome outcome = ApplyOutcome::Applied; // which failure it was
     // Why it stopped: the --cfg file and where its load stopped, or the
     // --set and why it was refused. Empty when applied.
     QString reason;
 
-    bool ok() const { return outcome == ApplyOutcome::Applied; }
+    bool ok() const { return reason.isEmpty(); }
 };
 
 // Puts the defaults into `model`, loads the --cfg file if any, then applies
