@@ -1,5 +1,6 @@
 // tarvek-config: builds the real services (message boxes, file dialogs, the
 // serial port, the help viewer) and opens the main window.
+#include "CaptionFit.h"
 #include "FileDialogs.h"
 #include "HelpLauncher.h"
 #include "MainWindow.h"
@@ -16,6 +17,7 @@ int main(int argc, char **argv)
     Q_INIT_RESOURCE(tarvek_ui);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvek Config"));
+    tarvek::ui::useOutlineApplicationFont();
 
     tarvek::config::SettingsModel model;
     tarvek::ui::QtMessagePresenter messages;

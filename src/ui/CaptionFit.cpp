@@ -2,6 +2,7 @@
 
 #include "WrapButton.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -157,6 +158,14 @@ QFont fontOf(const QString &face, qreal points)
 }
 
 } // namespace
+
+void useOutlineApplicationFont()
+{
+    const QFont system = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    const QFont general = generalFont();
+    if (general.family() != system.family())
+        QApplication::setFont(general);
+}
 
 QFont formFont(qreal points)
 {

@@ -21,6 +21,12 @@ namespace tarvek::ui
 QFont formFont(qreal points);
 QFont smallCaptionFont(qreal points);
 
+// Gives the application, and so every dialog and message box, a common
+// outline sans face where the system's general font is no outline font of
+// its own (Wine without Windows' fonts); elsewhere the font stays the
+// system's.
+void useOutlineApplicationFont();
+
 // Remembers `rect` (pixels, in the parent) as the control's place and puts
 // it there.
 void placeCaptioned(QWidget *control, const QRect &rect);
