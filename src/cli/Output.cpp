@@ -29,6 +29,12 @@ void printOut(const QString &text)
     printTo(text, stdout, StandardStream::Output);
 }
 
+void printRows(const QStringList &rows, bool json)
+{
+    printOut(json ? u'[' + rows.join(QStringLiteral(",\n ")) + QStringLiteral("]\n")
+                  : rows.join(u'\n') + u'\n');
+}
+
 void printErr(const QString &text)
 {
     printTo(text, stderr, StandardStream::Error);

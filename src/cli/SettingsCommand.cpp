@@ -52,8 +52,7 @@ int runSettings(const Verb & /*verb*/, const VerbArguments &args)
                          .join(QStringLiteral(" | "));
         }
     }
-    printOut(json ? u'[' + lines.join(QStringLiteral(",\n ")) + QStringLiteral("]\n")
-                  : lines.join(u'\n') + u'\n');
+    printRows(lines, json);
     return ExitOk;
 }
 

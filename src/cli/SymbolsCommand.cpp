@@ -24,8 +24,7 @@ int runSymbols(const Verb & /*verb*/, const VerbArguments &args)
             lines << QStringLiteral("%1 %2  %3").arg(table, code, symbol.name);
         }
     }
-    printOut(json ? u'[' + lines.join(QStringLiteral(",\n ")) + QStringLiteral("]\n")
-                  : lines.join(u'\n') + u'\n');
+    printRows(lines, json);
     return ExitOk;
 }
 
