@@ -24,7 +24,7 @@ struct AprsSymbol {
 
 inline constexpr char kFirstSymbolCode = '!';
 inline constexpr char kLastSymbolCode = '~';
-inline constexpr int kSymbolsPerTable = kLastSymbolCode - kFirstSymbolCode + 1; // 94
+inline constexpr int kSymbolsPerTable = kLastSymbolCode - kFirstSymbolCode + 1;
 
 // "/" or "\".
 QChar tableCharacter(AprsTable table);

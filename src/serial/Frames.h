@@ -1,6 +1,6 @@
 #pragma once
-// The configuration block on the wire: two frames of 57 block bytes and a
-// checksum, each announced by the two-byte preamble 255, 255.
+// The configuration block on the wire: two frames, each half of the block and
+// a checksum, each announced by the two-byte preamble.
 #include "ConfigBlock.h"
 
 #include <QByteArray>
@@ -26,8 +26,8 @@ QByteArray preambleBytes();
 // (254 + the sum of the bytes) modulo 256.
 std::uint8_t frameChecksum(const std::uint8_t *data, int size);
 
-// Frame 0 carries block bytes 0 to 56, frame 1 bytes 57 to 113; each ends
-// with its own checksum.
+// Frame 0 carries the block's first kFrameDataSize bytes, frame 1 the rest;
+// each ends with its own checksum.
 QByteArray buildFrame(const config::ConfigBlock &block, int frameIndex);
 
 // Everything one upload puts on the line, in order: preamble, frame 1,
