@@ -12,6 +12,7 @@ namespace tarvek::serial
 
 constexpr int kFrameDataSize = 57;
 constexpr int kFrameSize = kFrameDataSize + 1;
+static_assert(2 * kFrameDataSize == config::kConfigBlockSize, "two frames hold the block");
 constexpr int kPreambleSize = 2;
 constexpr int kWireSize = 2 * (kPreambleSize + kFrameSize);
 constexpr std::uint8_t kPreambleByte = 255;
