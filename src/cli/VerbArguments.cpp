@@ -108,7 +108,10 @@ QString VerbArguments::problem(const Verb &verb, const QStringList &args, bool p
         if (option.occurrence == Occurrence::Required && !isSet(option))
             return QStringLiteral("%1 is required").arg(dashed(option));
     }
+    // A flag has no values to ask for (Qt warns when asked).
     for (const VerbOption &option : verb.options) {
+        if (option.value == OptionValue::None)
+            continue;
         for (const QString &value : values(option)) {
             if (QString reason = valueProblem(option, value); !reason.isEmpty())
                 return reason;

@@ -50,11 +50,17 @@ void showCounter(QLabel *counter, const MaskedField &field)
 
 } // namespace
 
+FieldRules::NormalCaptions FieldRules::normalCaptionsOf(const MainWindowControls &controls)
+{
+    NormalCaptions captions;
+    captions.gpsless = controls.gpslessLabel->text();
+    captions.statusText = controls.statusTextLabel->text();
+    return captions;
+}
+
 FieldRules::FieldRules(const MainWindowControls &controls, const Form &form,
                        TrackerSettings &settings)
-    : m_c(controls),
-      m_settings(settings), m_normalCaptions{.gpsless = controls.gpslessLabel->text(),
-                                             .statusText = controls.statusTextLabel->text()}
+    : m_c(controls), m_settings(settings), m_normalCaptions(normalCaptionsOf(controls))
 {
     for (QWidget *widget : form.selectingAll()) {
         auto *field = static_cast<MaskedLineEdit *>(widget);

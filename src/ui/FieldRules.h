@@ -42,6 +42,7 @@ private:
         QString gpsless;
         QString statusText;
     };
+    static NormalCaptions normalCaptionsOf(const MainWindowControls &controls);
     const NormalCaptions m_normalCaptions;
     std::optional<bool> m_shownGpsless; // the presentation on screen
     // Why the focus last moved (seen before the control gets it).

@@ -151,10 +151,8 @@ TEST(PortMapping, MissingPortNamesThePortsThereAre)
     EXPECT_EQ(failureOf(0, {}), u"Invalid port number"_s);
     // An override naming a device the system does not report is not listed as a port.
     there[2] = {3, {u"/dev/tarvek-gone"_s, {}, {}, {}}, true, false};
-    EXPECT_TRUE(failureOf(3,
-                          [](int) {
-                              return PortLookup{u"/dev/tarvek-gone"_s, {}};
-                          })
+    const auto goneDevice = [](int) { return PortLookup{u"/dev/tarvek-gone"_s, {}}; };
+    EXPECT_TRUE(failureOf(3, goneDevice)
                     .contains(u"2 = /dev/pts/7 (TARVEK_COM2). TARVEK_COM3 names /dev/tarvek-gone, "
                               u"which the system does not report. Port numbers"_s));
     there.clear();
