@@ -45,7 +45,7 @@ QString hexDump(const QByteArray &bytes)
 
 AprsTable symbolTable(const SettingsModel &model)
 {
-    return model.tracker.alternateTable.isTicked() ? AprsTable::Alternate : AprsTable::Primary;
+    return aprsTable(model.tracker.alternateTable.isTicked());
 }
 
 // The symbol the settings choose: {"table": "/", "code": ">", "name": "Car"};
@@ -54,8 +54,7 @@ QString symbolJson(const SettingsModel &model)
 {
     const QString text = model.tracker.symbol.text();
     const AprsTable table = symbolTable(model);
-    const std::optional<AprsSymbol> symbol =
-        text.isEmpty() ? std::nullopt : findAprsSymbol(table, text.at(0));
+    const std::optional<AprsSymbol> symbol = findAprsSymbol(table, text);
     return QStringLiteral("{\"table\": %1, \"code\": %2, \"name\": %3}")
         .arg(jsonQuote(tableCharacter(table)), jsonQuote(text),
              symbol ? jsonQuote(QString(symbol->name)) : QStringLiteral("null"));

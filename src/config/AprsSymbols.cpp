@@ -244,6 +244,11 @@ std::optional<AprsSymbol> findAprsSymbol(AprsTable table, QChar code)
     return kSymbols[static_cast<size_t>(row)];
 }
 
+std::optional<AprsSymbol> findAprsSymbol(AprsTable table, const QString &symbol)
+{
+    return symbol.isEmpty() ? std::nullopt : findAprsSymbol(table, symbol.at(0));
+}
+
 QString symbolDescription(const QString &symbol, AprsTable table)
 {
     const QString tableName = table == AprsTable::Alternate
@@ -251,7 +256,7 @@ QString symbolDescription(const QString &symbol, AprsTable table)
                                   : QStringLiteral("the primary table \"/\"");
     if (symbol.isEmpty())
         return QStringLiteral("No symbol: SEND refuses an empty symbol");
-    const std::optional<AprsSymbol> found = findAprsSymbol(table, symbol.at(0));
+    const std::optional<AprsSymbol> found = findAprsSymbol(table, symbol);
     if (!found)
         return QStringLiteral("\"%1\" is not an APRS symbol code").arg(symbol.at(0));
     return QStringLiteral("%1: \"%2\" in %3").arg(found->name).arg(symbol.at(0)).arg(tableName);

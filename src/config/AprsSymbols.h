@@ -29,11 +29,19 @@ inline constexpr int kSymbolsPerTable = kLastSymbolCode - kFirstSymbolCode + 1;
 // "/" or "\".
 QChar tableCharacter(AprsTable table);
 
+// The table "Alternate Table" chooses when ticked or not.
+inline AprsTable aprsTable(bool alternate)
+{
+    return alternate ? AprsTable::Alternate : AprsTable::Primary;
+}
+
 // Every symbol: the primary table's in code order, then the alternate's.
 std::span<const AprsSymbol> aprsSymbols();
 
 // The symbol `code` means in `table`; empty for a code outside "!" to "~".
 std::optional<AprsSymbol> findAprsSymbol(AprsTable table, QChar code);
+// The symbol of the symbol field's text; empty also for an empty text.
+std::optional<AprsSymbol> findAprsSymbol(AprsTable table, const QString &symbol);
 
 // What the symbol field's text means, for people: `Truck: "k" in the primary
 // table "/"`; an empty text or a code outside the tables says so.

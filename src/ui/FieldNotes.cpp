@@ -28,11 +28,10 @@ FieldNotes::FieldNotes(const MainWindowControls &controls, TrackerSettings &sett
 {
     connect(&settings.symbol, &MaskedField::changed, this, &FieldNotes::noteSymbol);
     connect(&settings.alternateTable, &CheckBox::changed, this, &FieldNotes::noteSymbol);
-    QList<MaskedLineEdit *> timing = {controls.txDelay, controls.manualInterval,
-                                      controls.gpsInterval};
+    m_timingFields = {controls.txDelay, controls.manualInterval, controls.gpsInterval};
     for (MaskedLineEdit *band : controls.speedIntervals)
-        timing << band;
-    for (MaskedLineEdit *field : timing)
+        m_timingFields << band;
+    for (MaskedLineEdit *field : m_timingFields)
         connect(&field->field(), &MaskedField::changed, this, [this, field] { noteTiming(field); });
     QTimer::singleShot(0, this, &FieldNotes::noteAll);
 }
@@ -40,18 +39,14 @@ FieldNotes::FieldNotes(const MainWindowControls &controls, TrackerSettings &sett
 void FieldNotes::noteAll()
 {
     noteSymbol();
-    noteTiming(m_c.txDelay);
-    noteTiming(m_c.manualInterval);
-    noteTiming(m_c.gpsInterval);
-    for (MaskedLineEdit *band : m_c.speedIntervals)
-        noteTiming(band);
+    for (MaskedLineEdit *field : m_timingFields)
+        noteTiming(field);
 }
 
 void FieldNotes::noteSymbol()
 {
-    const AprsTable table =
-        m_settings.alternateTable.isTicked() ? AprsTable::Alternate : AprsTable::Primary;
-    showNote(m_c.symbol, symbolDescription(m_settings.symbol.text(), table));
+    showNote(m_c.symbol, symbolDescription(m_settings.symbol.text(),
+                                           aprsTable(m_settings.alternateTable.isTicked())));
 }
 
 // The tooltip is the note alone; a screen reader hears the field's format

@@ -7,6 +7,7 @@
 // Load, the symbol picker).
 #include "MainWindowControls.h"
 
+#include <QList>
 #include <QObject>
 
 namespace tarvek::ui
@@ -28,6 +29,8 @@ private:
 
     const MainWindowControls &m_c;
     config::TrackerSettings &m_settings;
+    // The TX delay, the manual and acquisition intervals and the speed bands.
+    QList<MaskedLineEdit *> m_timingFields;
 };
 
 } // namespace tarvek::ui

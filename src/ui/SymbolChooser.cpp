@@ -44,10 +44,8 @@ void SymbolChooser::open()
         connect(m_picker.get(), &QDialog::finished, m_field,
                 [this] { m_field->setFocus(Qt::OtherFocusReason); });
     }
-    const AprsTable table =
-        m_alternateTable->isChecked() ? AprsTable::Alternate : AprsTable::Primary;
-    const QString text = m_field->field().text();
-    m_picker->reset(text.isEmpty() ? std::nullopt : findAprsSymbol(table, text.at(0)));
+    m_picker->reset(
+        findAprsSymbol(aprsTable(m_alternateTable->isChecked()), m_field->field().text()));
     m_picker->open();
 }
 
