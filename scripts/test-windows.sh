@@ -40,12 +40,12 @@ tests=$out/tests
 bash scripts/windows/configure.sh "$tests" -DTARVEK_BUILD_TESTS=ON -DGTest_DIR="$gtest/lib/cmake/GTest"
 cmake --build "$tests" -j"$jobs"
 
-# The prefix is made once here, not by two tests starting at the same time.
-# Its Wine server must end before the tests start: a server started without
-# a display keeps its desktop there, and no window of a later program would
-# ever be shown.
-"$wine_run" cmd.exe /c exit 0 >/dev/null 2>&1
-wineserver --wait
+# The prefix is made once here, not by two tests starting at the same time,
+# and set to 96 pixels per inch, which a window check that was stopped may
+# have left otherwise. Its Wine server must end before the tests start (as
+# wine-dpi.sh ends it): a server started without a display keeps its desktop
+# there, and no window of a later program would ever be shown.
+bash scripts/windows/wine-dpi.sh 96
 
 # Qt's offscreen platform on Windows measures text with whatever font files
 # sit beside Qt, not with the system's fonts, so caption checks mean nothing

@@ -56,14 +56,6 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 
-# Wine reads the resolution at start-up, from both keys.
-set_dpi() {
-  "$wine_run" reg add "HKCU\\Control Panel\\Desktop" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
-  "$wine_run" reg add "HKLM\\System\\CurrentControlSet\\Hardware Profiles\\Current\\Software\\Fonts" \
-    /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
-  wineserver -k 2>/dev/null || true
-  wineserver -w
-}
 
 # Pixels of the capture in the button's green (0, 160, 0, shaded by the style),
 # or with CHANNELS=magenta in the JPEG picture's (200, 0, 200).
@@ -129,7 +121,7 @@ check_jpeg_manual() {
 }
 
 for dpi in 96 120 144; do
-  set_dpi "$dpi"
+  bash "$here/wine-dpi.sh" "$dpi"
   echo "== $dpi pixels per inch"
   for program in "${test_programs[@]}"; do
     if (cd "$beside" && "$wine_run" --as-shipped "$program" \
@@ -171,5 +163,5 @@ for dpi in 96 120 144; do
   app=
   if [ "$dpi" = 96 ]; then check_jpeg_manual; fi
 done
-set_dpi 96
+bash "$here/wine-dpi.sh" 96
 exit $((failures > 0))

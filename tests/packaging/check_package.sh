@@ -169,7 +169,10 @@ svg=$root/usr/share/icons/hicolor/scalable/apps/tarvek-config.svg
 # --- Debian's checks --------------------------------------------------------
 # No error and no warning; lintian's informational tags are not findings.
 if command -v lintian >/dev/null; then
-  out=$(lintian --tag-display-limit 0 "$deb" 2>&1)
+  # Its temporary files go to the scratch folder, which lintian does not
+  # always empty again.
+  mkdir -p "$scratch/tmp"
+  out=$(TMPDIR=$scratch/tmp lintian --tag-display-limit 0 "$deb" 2>&1)
   status=$?
   findings=$(grep -E '^[EW]: ' <<<"$out")
   # lintian from Debian 13 on runs "appstreamcli validate-tree" and passes on

@@ -4,6 +4,7 @@
 #include "DialogFolder.h"
 #include "FakeFileDialogs.h"
 #include "FakeMessagePresenter.h"
+#include "ScopedVariable.h"
 #include "Unprivileged.h"
 
 #include <QApplication>
@@ -28,6 +29,7 @@ namespace
 using tarvek::testing::FakeFileDialogs;
 using tarvek::testing::FakeMessagePresenter;
 using tarvek::testing::ReadBytes;
+using tarvek::testing::ScopedVariable;
 
 class ConfigFileCommandsTest : public ::testing::Test
 {
@@ -88,10 +90,8 @@ TEST_F(ConfigFileCommandsTest, DialogsOpenWhereANewFileCanBeCreated)
     tarvek::testing::MakeReachable(dir.path());
     tarvek::testing::MakeReachable(path(QStringLiteral("home")));
     tarvek::testing::MakeReachable(path(QStringLiteral("unpacked")), true);
-    const QByteArray home = qgetenv("HOME");
-    const QByteArray xdgConfig = qgetenv("XDG_CONFIG_HOME");
-    qputenv("HOME", QFile::encodeName(path(QStringLiteral("home"))));
-    qunsetenv("XDG_CONFIG_HOME");
+    const ScopedVariable home("HOME", QFile::encodeName(path(QStringLiteral("home"))));
+    const ScopedVariable xdgConfig("XDG_CONFIG_HOME", std::nullopt);
     const auto inFolders = [&] {
         EXPECT_EQ(configDialogFolder(path(QStringLiteral("unpacked"))),
                   path(QStringLiteral("unpacked")));
@@ -104,9 +104,6 @@ TEST_F(ConfigFileCommandsTest, DialogsOpenWhereANewFileCanBeCreated)
         ASSERT_TRUE(root.rmdir(QStringLiteral("home/Documents")));
         notRun = tarvek::testing::RunUnprivileged([&] { withoutDocuments = inFolders(); });
     }
-    qputenv("HOME", home);
-    if (!xdgConfig.isEmpty())
-        qputenv("XDG_CONFIG_HOME", xdgConfig);
     if (!notRun.empty())
         GTEST_SKIP() << notRun;
     EXPECT_EQ(withDocuments, path(QStringLiteral("home/Documents")));
