@@ -56,7 +56,6 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 
-
 # Pixels of the capture in the button's green (0, 160, 0, shaded by the style),
 # or with CHANNELS=magenta in the JPEG picture's (200, 0, 200).
 green_pixels() {
