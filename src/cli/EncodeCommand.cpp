@@ -45,7 +45,7 @@ QString hexDump(const QByteArray &bytes)
 
 AprsTable symbolTable(const SettingsModel &model)
 {
-    return aprsTable(model.tracker.alternateTable.isTicked());
+    return tableOfBox(model.tracker.alternateTable.value());
 }
 
 // The symbol the settings choose: {"table": "/", "code": ">", "name": "Car"};

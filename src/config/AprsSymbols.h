@@ -29,10 +29,13 @@ inline constexpr int kSymbolsPerTable = kLastSymbolCode - kFirstSymbolCode + 1;
 // "/" or "\".
 QChar tableCharacter(AprsTable table);
 
-// The table "Alternate Table" chooses when ticked or not.
-inline AprsTable aprsTable(bool alternate)
+// The table the "Alternate Table" box chooses in `boxState` (0 clear, 1
+// ticked, 2 greyed). Any state but clear is the alternate table: that is what
+// the block sends, so the position text, the notes and the picker read the
+// box the same way.
+inline AprsTable tableOfBox(int boxState)
 {
-    return alternate ? AprsTable::Alternate : AprsTable::Primary;
+    return boxState != 0 ? AprsTable::Alternate : AprsTable::Primary;
 }
 
 // Every symbol: the primary table's in code order, then the alternate's.

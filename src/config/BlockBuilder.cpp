@@ -1,5 +1,6 @@
 #include "BlockBuilder.h"
 
+#include "AprsSymbols.h"
 #include "Callsign.h"
 #include "Cp1252.h"
 #include "NumericReading.h"
@@ -116,7 +117,7 @@ private:
         case BlockCoding::SymbolCode:
             return packSymbol(row);
         case BlockCoding::SymbolTable:
-            m_block[at(row)] = checkBoxOf(row).value() != 0 ? '\\' : '/';
+            m_block[at(row)] = tableCharacter(tableOfBox(checkBoxOf(row).value())).toLatin1();
             return {};
         case BlockCoding::Callsign:
             return packCallsignField(row.block.first, fieldOf(row), false);

@@ -46,7 +46,7 @@ void FieldNotes::noteAll()
 void FieldNotes::noteSymbol()
 {
     showNote(m_c.symbol, symbolDescription(m_settings.symbol.text(),
-                                           aprsTable(m_settings.alternateTable.isTicked())));
+                                           tableOfBox(m_settings.alternateTable.value())));
 }
 
 // The tooltip is the note alone; a screen reader hears the field's format

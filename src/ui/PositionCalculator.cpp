@@ -1,5 +1,6 @@
 #include "PositionCalculator.h"
 
+#include "AprsSymbols.h"
 #include "Cp1252.h"
 #include "TrackerSettings.h"
 
@@ -51,7 +52,7 @@ PositionCalculator::WriteOutcome PositionCalculator::writePosition()
         return WriteOutcome::NotWellFormed;
     const auto form =
         m_calc.normalForm.isSelected() ? geo::PositionForm::Normal : geo::PositionForm::Compressed;
-    const char table = geo::symbolTableId(m_tracker.alternateTable.isTicked());
+    const char table = tableCharacter(tableOfBox(m_tracker.alternateTable.value())).toLatin1();
     const geo::PositionResult report = geo::composePositionText(
         toCp1252(m_calc.latitude.text()), toCp1252(m_calc.longitude.text()), notation(), form,
         table, toCp1252(m_tracker.symbol.text()));

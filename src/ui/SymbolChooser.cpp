@@ -45,7 +45,7 @@ void SymbolChooser::open()
                 [this] { m_field->setFocus(Qt::OtherFocusReason); });
     }
     m_picker->reset(
-        findAprsSymbol(aprsTable(m_alternateTable->isChecked()), m_field->field().text()));
+        findAprsSymbol(tableOfBox(m_alternateTable->checkState()), m_field->field().text()));
     m_picker->open();
 }
 

@@ -132,6 +132,18 @@ TEST(CliSymbols, ListsBothTablesAndEncodeNamesTheChosenSymbol)
         << qPrintable(people.out);
 }
 
+// A greyed "Alternate Table" names the alternate table's symbol, the one the
+// block sends.
+TEST(CliExplains, GreyedAlternateTableNamesTheSymbolTheBlockSends)
+{
+    const CliText run = Cli({u"encode"_s, u"--set"_s, u"chkTable=2"_s});
+    ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
+    EXPECT_TRUE(
+        run.out.contains(u"\nSymbol: Car with overlay: \">\" in the alternate table \"\\\"\n"_s))
+        << qPrintable(run.out);
+    EXPECT_TRUE(run.out.contains(u"0000  1e 08 00 3e 5c"_s)) << qPrintable(run.out);
+}
+
 TEST(CliReasons, RejectedBuildNamesTheSettingOnStderrAndInJson)
 {
     const CliText run = Cli({u"encode"_s, u"--json"_s, u"--set"_s, u"path=WIDE1--1"_s});

@@ -1,6 +1,7 @@
 // What the main window tells the operator about the values: the symbol's
 // name, the symbol picker, and the timing notes, as tooltips and accessible
 // descriptions that follow the fields.
+#include "CalculatorWindow.h"
 #include "FakeFileDialogs.h"
 #include "FakeMessagePresenter.h"
 #include "MainWindow.h"
@@ -113,6 +114,31 @@ TEST_F(WindowExplainsTest, PickerFiltersByNameAndChoosesThroughTheControls)
     EXPECT_FALSE(picker->isVisible());
     EXPECT_EQ(model.tracker.symbol.text(), u"u"_s);
     EXPECT_TRUE(model.tracker.alternateTable.isTicked());
+}
+
+// A greyed "Alternate Table" (Load and --set can give it) is the alternate
+// table everywhere: in the block, in the position text, in the symbol's note
+// and in the picker.
+TEST_F(WindowExplainsTest, GreyedAlternateTableIsTheAlternateTableEverywhere)
+{
+    ASSERT_TRUE(model.tracker.alternateTable.setValue(CheckBox::Grayed));
+    EXPECT_EQ(c().symbol->toolTip(), u"Car with overlay: \">\" in the alternate table \"\\\""_s);
+
+    SymbolPicker *picker = openPicker(Qt::Key_F4);
+    ASSERT_TRUE(picker);
+    ASSERT_TRUE(picker->list()->currentItem());
+    EXPECT_EQ(picker->list()->currentItem()->text(2), u"Car with overlay"_s);
+    QTest::keyClick(picker->filterField(), Qt::Key_Escape);
+
+    auto *calculate = window->calculator()->findChild<QPushButton *>(u"cmdCalc"_s);
+    ASSERT_TRUE(calculate);
+    calculate->click();
+    EXPECT_EQ(model.tracker.statusText.text(), u"=\\NN!!NN!!>  >"_s);
+
+    c().sendButton->click();
+    QCoreApplication::processEvents();
+    ASSERT_GE(port.written.size(), 2);
+    EXPECT_EQ(port.written[1].at(4), '\\');
 }
 
 // What the tracker will really do, as the text is typed; a text SEND would
