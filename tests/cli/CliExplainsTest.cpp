@@ -144,6 +144,26 @@ TEST(CliExplains, GreyedAlternateTableNamesTheSymbolTheBlockSends)
     EXPECT_TRUE(run.out.contains(u"0000  1e 08 00 3e 5c"_s)) << qPrintable(run.out);
 }
 
+// An unknown option is named as typed, with both dashes and without the
+// value given after "=".
+TEST(CliReasons, UnknownOptionWithAValueIsNamedWithoutIt)
+{
+    for (const QString &cent : {u"--cent=5"_s, u"--cent"_s}) {
+        const CliText run = Cli({u"position"_s, cent, u"--lat"_s, u"1"_s, u"--lon"_s, u"2"_s});
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_TRUE(run.err.startsWith(u"tarvek-cli position: unknown option \"--cent\"\n"_s))
+            << qPrintable(run.err);
+    }
+}
+
+// SEND's normalisation reaches the path's first digipeater too.
+TEST(CliExplains, PathIsWrittenBackNormalised)
+{
+    const CliText run = Cli({u"encode"_s, u"--set"_s, u"path=WIDE1-0,WIDE2-1"_s});
+    ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
+    EXPECT_TRUE(run.out.contains(u"\nedAprsPath=WIDE1,WIDE2-1\n"_s)) << qPrintable(run.out);
+}
+
 TEST(CliReasons, RejectedBuildNamesTheSettingOnStderrAndInJson)
 {
     const CliText run = Cli({u"encode"_s, u"--json"_s, u"--set"_s, u"path=WIDE1--1"_s});

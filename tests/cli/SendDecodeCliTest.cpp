@@ -68,6 +68,23 @@ TEST(CliSend, UploadsToTheMappedPortAndTheCaptureDecodes)
     EXPECT_TRUE(decode.out.startsWith(u"edNumFlagsAuto=200\n"_s)) << qPrintable(decode.out);
 }
 
+// Only TARVEK_COM<n> with n a port number in its plain form overrides a
+// port: the variables below name no port, so neither ports nor --port 1 use
+// them.
+TEST(CliSend, OverridesThatAreNoPortNumberAreIgnored)
+{
+    PtyPair pty;
+    ASSERT_TRUE(pty.isValid());
+    CliEnvironment environment;
+    for (const QString &name : {u"TARVEK_COM0"_s, u"TARVEK_COM01"_s, u"TARVEK_COM32768"_s})
+        environment.append({name, pty.device()});
+    const CliRun ports = RunCli({u"ports"_s}, {}, environment);
+    EXPECT_EQ(ports.exitCode, 0);
+    EXPECT_FALSE(ports.out.contains(pty.device().toUtf8())) << ports.out.constData();
+    RunCli({u"send"_s, u"--port"_s, u"1"_s}, {}, environment);
+    EXPECT_FALSE(pty.waitFor(1, std::chrono::milliseconds(300)));
+}
+
 TEST(CliSend, ExitCodes)
 {
     PtyPair pty;
