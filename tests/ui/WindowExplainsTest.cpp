@@ -116,6 +116,45 @@ TEST_F(WindowExplainsTest, PickerFiltersByNameAndChoosesThroughTheControls)
     EXPECT_TRUE(model.tracker.alternateTable.isTicked());
 }
 
+// The picker opens on the field's symbol in the box's table, keeps it while
+// the filter still shows it, and a primary-table choice clears the box.
+TEST_F(WindowExplainsTest, PickerOpensOnTheCurrentSymbolAndAChoiceSetsTheTable)
+{
+    const auto currentName = [](SymbolPicker *picker) {
+        const QTreeWidgetItem *item = picker->list()->currentItem();
+        return item ? item->text(2) : QString();
+    };
+    SymbolPicker *picker = openPicker(Qt::Key_F4);
+    ASSERT_TRUE(picker);
+    EXPECT_EQ(currentName(picker), u"Car"_s);
+    QTest::keyClick(picker->filterField(), Qt::Key_Return);
+    EXPECT_EQ(model.tracker.symbol.text(), u">"_s);
+    EXPECT_FALSE(model.tracker.alternateTable.isTicked());
+
+    type(c().symbol, u"k"_s);
+    c().alternateTable->click();
+    picker = openPicker(Qt::Key_F4);
+    ASSERT_TRUE(picker);
+    EXPECT_EQ(currentName(picker), u"Special vehicle (SUV, 4x4)"_s);
+    QTest::keyClick(picker->filterField(), Qt::Key_Escape);
+    c().alternateTable->click();
+    picker = openPicker(Qt::Key_F4);
+    ASSERT_TRUE(picker);
+    QTest::keyClicks(picker->filterField(), u"truck"_s);
+    EXPECT_EQ(currentName(picker), u"Truck"_s); // not the first match, "Fire truck"
+    QTest::keyClick(picker->filterField(), Qt::Key_Escape);
+
+    c().alternateTable->click();
+    picker = openPicker(Qt::Key_F4);
+    ASSERT_TRUE(picker);
+    QTest::keyClicks(picker->filterField(), u"truck"_s);
+    while (currentName(picker) != u"Truck"_s && picker->list()->currentItem())
+        QTest::keyClick(picker->filterField(), Qt::Key_Down);
+    QTest::keyClick(picker->filterField(), Qt::Key_Return);
+    EXPECT_EQ(model.tracker.symbol.text(), u"k"_s);
+    EXPECT_FALSE(model.tracker.alternateTable.isTicked());
+}
+
 // A greyed "Alternate Table" (Load and --set can give it) is the alternate
 // table everywhere: in the block, in the position text, in the symbol's note
 // and in the picker.
