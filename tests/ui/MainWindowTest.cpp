@@ -666,6 +666,35 @@ TEST_F(MainWindowTest, RejectedSendPointsOutTheFailingSetting)
     }
 }
 
+// A second SEND of the same bad value keeps the look the field had before the
+// first, so typing a good value takes the whole mark away; the next bad SEND
+// marks the field again.
+TEST_F(MainWindowTest, RejectedMarkSurvivesASecondRejectionAndStillGoes)
+{
+    MaskedLineEdit *field = c().messageRetries;
+    const QString toolTipBefore = field->toolTip();
+    const QString descriptionBefore = field->accessibleDescription();
+    const auto sendFromTheButton = [&] {
+        c().sendButton->setFocus(Qt::TabFocusReason);
+        QTest::mouseClick(c().sendButton, Qt::LeftButton);
+        settle();
+    };
+    ASSERT_TRUE(field->field().setText(u"300"_s));
+    sendFromTheButton();
+    sendFromTheButton();
+    ASSERT_EQ(focused(), field);
+    QTest::keyClicks(field, u"008"_s);
+    EXPECT_EQ(field->text(), u"008"_s);
+    EXPECT_EQ(field->toolTip(), toolTipBefore);
+    EXPECT_EQ(field->accessibleDescription(), descriptionBefore);
+    EXPECT_TRUE(field->styleSheet().isEmpty());
+
+    ASSERT_TRUE(field->field().setText(u"300"_s));
+    sendFromTheButton();
+    EXPECT_FALSE(field->styleSheet().isEmpty());
+    EXPECT_EQ(field->toolTip(), u"\"300\": 300 does not fit a byte (0 to 255)"_s);
+}
+
 // A box or a file dialog is a nested event loop: a close request arriving
 // while one is open is refused, and the window closes once it has gone. Help
 // runs the real viewer, whose missing-file box comes up when the viewer
