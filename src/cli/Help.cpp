@@ -11,11 +11,11 @@ constexpr const char *kInputsUsage = "[--cfg FILE] [--set NAME=VALUE]...";
 constexpr const char *kInputsShort = "[inputs]";
 
 constexpr const char *kInputsHelp =
-    "Inputs: the settings start from the factory defaults; --cfg FILE loads a .cfg file\n"
-    "as the window's Load does; each --set NAME=VALUE then writes one setting, in the\n"
-    "order given. NAME is a control name (edMyCall) or a readable name (callsign):\n"
-    "`tarvek-cli settings` lists them with what each takes. Check boxes take 0, 1 or 2;\n"
-    "mic-e takes a list position 0 to 7 or its text (\"in-service\").\n";
+    "Inputs: the settings start from the factory defaults; --cfg FILE loads a .cfg\n"
+    "file as the window's Load does; each --set NAME=VALUE then writes one setting,\n"
+    "in the order given. NAME is a control name (edMyCall) or a readable name\n"
+    "(callsign): `tarvek-cli settings` lists them with what each takes. Check boxes\n"
+    "take 0, 1 or 2; mic-e takes a list position 0 to 7 or its text (\"in-service\").\n";
 
 // The help pages fold their lines before this many characters.
 constexpr qsizetype kPageWidth = 80;
@@ -71,8 +71,10 @@ QString usageText()
 {
     QString text = QStringLiteral("usage: tarvek-cli <verb> [options]\n");
     for (const Verb &verb : verbs()) {
+        // A folded line goes on under the verb's first argument.
+        const QString fold = u'\n' + QString(2 + qstrlen(verb.name) + 1, u' ');
         text += QStringLiteral("  ") +
-                verbAndArguments(verb, QStringLiteral(" "))
+                verbAndArguments(verb, fold)
                     .replace(QLatin1String(kInputsUsage), QLatin1String(kInputsShort)) +
                 u'\n';
     }
