@@ -1,6 +1,7 @@
 #include "FieldNotes.h"
 
 #include "AprsSymbols.h"
+#include "LiteralText.h"
 #include "MaskedLineEdit.h"
 #include "SettingsDescription.h"
 #include "TimingNotes.h"
@@ -16,7 +17,7 @@ namespace
 
 void showNote(QWidget *field, const QString &note)
 {
-    field->setToolTip(note);
+    field->setToolTip(literalRichText(note));
     field->setAccessibleDescription(note);
 }
 
@@ -57,7 +58,7 @@ void FieldNotes::noteTiming(MaskedLineEdit *field)
     if (!setting)
         return;
     const QString note = timingNote(*setting, field->field().text()).value_or(QString());
-    field->setToolTip(note);
+    field->setToolTip(literalRichText(note));
     field->setAccessibleDescription(QStringLiteral("%1. %2").arg(setting->format, note));
 }
 

@@ -5,6 +5,7 @@
 #include "FieldNotes.h"
 #include "FieldRules.h"
 #include "InfoDialog.h"
+#include "LiteralText.h"
 #include "ManualHelp.h"
 #include "MaskedLineEdit.h"
 #include "PortNumbers.h"
@@ -177,8 +178,8 @@ void MainWindow::connectControls()
 void MainWindow::describeCommPort()
 {
     const QString device = describePortNumber(m_model.tracker.port.text());
-    m_c.portLabel->setToolTip(device);
-    m_c.port->setToolTip(device);
+    m_c.portLabel->setToolTip(literalRichText(device));
+    m_c.port->setToolTip(literalRichText(device));
 }
 
 void MainWindow::restoreDefaults()

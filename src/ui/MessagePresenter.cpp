@@ -13,6 +13,8 @@ void QtMessagePresenter::showMessage(QWidget *parent, const QString &title, cons
     // loop, the box goes with it, and only what is left is deleted here.
     QPointer<QMessageBox> box = new QMessageBox(parent);
     box->setWindowTitle(title);
+    // The text quotes values, paths and the system's words: never markup.
+    box->setTextFormat(Qt::PlainText);
     box->setText(text);
     box->setStandardButtons(QMessageBox::Ok);
     switch (icon) {

@@ -1,6 +1,7 @@
 #include "RejectedField.h"
 
 #include "BlockBuilder.h"
+#include "LiteralText.h"
 #include "SettingsDescription.h"
 
 #include <QApplication>
@@ -21,14 +22,15 @@ constexpr char kMarked[] = "tarvekRejected";
 
 void showReason(QLineEdit *field, const QString &reason)
 {
-    field->setToolTip(reason);
+    field->setToolTip(literalRichText(reason));
     field->setAccessibleDescription(reason);
     // Shown once the window is active again, after the focus has arrived:
     // both hide the tooltips shown before. Some systems (Wine) activate the
     // window again only a while after the message box has gone.
     const auto show = [field, reason] {
         QTimer::singleShot(0, field, [field, reason] {
-            QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), reason, field);
+            QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())),
+                               literalRichText(reason), field);
         });
     };
     if (field->window()->isActiveWindow()) {
@@ -67,7 +69,7 @@ void markRejectedField(QWidget *window, const config::BuildResult &rejection)
             field, &QLineEdit::textChanged, field,
             [field, toolTip, description, styleSheet, reason] {
                 field->setProperty(kMarked, false);
-                if (field->toolTip() == reason)
+                if (field->toolTip() == literalRichText(reason))
                     field->setToolTip(toolTip);
                 if (field->accessibleDescription() == reason)
                     field->setAccessibleDescription(description);

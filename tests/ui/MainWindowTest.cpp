@@ -42,6 +42,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -767,6 +768,34 @@ TEST(MainWindowPort, CommToolTipNamesTheDeviceOfTheCurrentNumber)
     EXPECT_EQ(HoverToolTip(window.controls().port), QStringLiteral("/dev/tarvek-test-port7"));
     ASSERT_TRUE(model.tracker.port.setText(QStringLiteral("8")));
     EXPECT_EQ(HoverToolTip(window.controls().portLabel), QStringLiteral("/dev/tarvek-test-port8"));
+}
+
+// What a tooltip shows: Qt reads a text that looks like markup as rich text.
+QString ShownText(const QString &toolTip)
+{
+    if (!Qt::mightBeRichText(toolTip))
+        return toolTip;
+    QTextDocument shown;
+    shown.setHtml(toolTip);
+    return shown.toPlainText();
+}
+
+// A device path is shown as the characters it holds, also when they look like
+// markup or an entity.
+TEST(MainWindowPort, CommToolTipShowsTheDevicePathAsWritten)
+{
+    SettingsModel model;
+    FakeMessagePresenter messages;
+    FakeFileDialogs dialogs;
+    RecordingPort port;
+    MainWindow window(model, {messages, dialogs, port, {}, std::nullopt});
+    for (const char *device :
+         {"/tmp/<b>BOLD</b><br><font color=red>Reinstall</font>  two spaces", "/tmp/a &lt; b"}) {
+        const ScopedVariable port1("TARVEK_COM1", QByteArray(device));
+        EXPECT_EQ(ShownText(HoverToolTip(window.controls().port)), QString::fromUtf8(device));
+    }
+    const ScopedVariable plain("TARVEK_COM1", "/dev/tarvek-test-port1");
+    EXPECT_EQ(HoverToolTip(window.controls().port), u"/dev/tarvek-test-port1"_s);
 }
 
 #ifndef Q_OS_WIN // pseudo-terminals: Linux-only

@@ -3,23 +3,28 @@
 #include "FakeMessagePresenter.h"
 #include "Frames.h"
 #include "InfoDialog.h"
+#include "MessagePresenter.h"
 #ifndef Q_OS_WIN
 #include "PtyPair.h"
 #endif
 #include "QtPrinters.h"
 #include "RecordingPort.h"
+#include "ScopedVariable.h"
 #include "SendCommand.h"
 #include "SystemSerialPort.h"
 #include "TrackerSettings.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #ifndef Q_OS_WIN
 #include <QSerialPort>
 #endif
 #include <QSpontaneKeyEvent>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -211,6 +216,40 @@ TEST_F(SendFixture, DialogClosedWithItsCloseBoxComesBackOnTheNextSend)
     command().run();
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(recordingPort.written.size(), 8);
+}
+
+// The real box shows the serial layer's description as plain text: a device
+// path holding tags shows them, and so does the program's own "TARVEK_COM<n>".
+TEST_F(SendFixture, SerialErrorBoxShowsQuotedMarkupAsCharacters)
+{
+    const QByteArray tagged = "/tmp/<b>BOLD</b><br><font color=red size=6>Reinstall</font>";
+    const testing::ScopedVariable port1("TARVEK_COM1", tagged);
+    SystemSerialPort port;
+    QtMessagePresenter boxes;
+    SendCommand send(SendCommand::Parts{.settings = settings,
+                                        .sendButton = cmdSend,
+                                        .dialog = dialog,
+                                        .port = port,
+                                        .messages = boxes,
+                                        .owner = &owner});
+    send.setHooks(hooks);
+    Qt::TextFormat format = Qt::AutoText;
+    QString label;
+    QTimer whileShown; // reads the box once it is up, then closes it
+    QObject::connect(&whileShown, &QTimer::timeout, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        format = box->textFormat();
+        label = box->findChild<QLabel *>(u"qt_msgbox_label"_s)->text();
+        box->accept();
+    });
+    whileShown.start(10);
+    send.run();
+
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_TRUE(label.contains(QString::fromLatin1(tagged))) << qPrintable(label);
+    EXPECT_TRUE(label.contains(u"TARVEK_COM<n>"_s)) << qPrintable(label);
 }
 
 #ifndef Q_OS_WIN // pseudo-terminals and QSerialPort: Linux-only
