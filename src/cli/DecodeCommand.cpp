@@ -51,8 +51,8 @@ int runDecode(const Verb &verb, const VerbArguments &args)
         return fail(verb, ExitFailed, parsed.reason);
     QString out;
     for (const Setting &setting : decodeSettings(parsed.block))
-        out += setting.first + u'=' + setting.second + u'\n';
-    printOut(out);
+        out += settingLine(setting.first, setting.second);
+    printText(out);
     return ExitOk;
 }
 

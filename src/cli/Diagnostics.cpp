@@ -14,13 +14,14 @@ void printMessage(const Verb &verb, const QString &text)
 
 int fail(const Verb &verb, int exitCode, const QString &reason)
 {
-    printMessage(verb, reason + u'\n');
+    printMessage(verb, escapeControls(reason) + u'\n');
     return exitCode;
 }
 
 int failUsage(const Verb &verb, const QString &reason)
 {
-    return fail(verb, ExitUsage, reason + u'\n' + usageLine(verb));
+    printMessage(verb, escapeControls(reason) + u'\n' + usageLine(verb) + u'\n');
+    return ExitUsage;
 }
 
 } // namespace tarvek::cli

@@ -13,8 +13,8 @@ namespace tarvek::cli
 // own line, or leaves it open for more (the progress dots of send).
 void printMessage(const Verb &verb, const QString &text);
 
-// Prints "tarvek-cli VERB: reason" as one line on standard error and returns
-// `exitCode`.
+// Prints "tarvek-cli VERB: reason" as one line on standard error, line
+// breaks in the reason escaped, and returns `exitCode`.
 int fail(const Verb &verb, int exitCode, const QString &reason);
 
 // A usage error: the reason as fail() prints it, then the verb's usage line.

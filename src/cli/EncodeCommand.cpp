@@ -92,8 +92,14 @@ void printReport(const EncodeResult &r, SettingsModel &model, bool json)
     // A line of its own: scripts read every line after "Settings:" as NAME=VALUE.
     out += QStringLiteral("Symbol: ") +
            symbolDescription(model.tracker.symbol.text(), symbolTable(model)) + u'\n';
-    out += QStringLiteral("Settings:\n") + controlsAsLines(model);
-    printOut(out);
+    out += QStringLiteral("Settings:\n");
+    for (const ControlRef &control : allControls(model)) {
+        const auto value = readControl(control);
+        out += settingLine(control.name, std::holds_alternative<QString>(value)
+                                             ? std::get<QString>(value)
+                                             : QString::number(std::get<int>(value)));
+    }
+    printText(out);
 }
 
 } // namespace

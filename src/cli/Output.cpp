@@ -22,22 +22,62 @@ void printTo(const QString &text, std::FILE *stream, StandardStream which)
     std::fflush(stream);
 }
 
+bool isControl(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u < 0x20 && u != u'\t') || (u >= 0x7f && u <= 0x9f);
+}
+
+// Each line of `text` escaped; the line breaks between them stay.
+QString escapeLines(const QString &text)
+{
+    QStringList lines = text.split(u'\n');
+    for (QString &line : lines)
+        line = escapeControls(line);
+    return lines.join(u'\n');
+}
+
 } // namespace
+
+QString escapeControls(QStringView text)
+{
+    QString escaped;
+    escaped.reserve(text.size());
+    for (const QChar c : text) {
+        if (isControl(c))
+            escaped += QStringLiteral("\\x%1").arg(uint(c.unicode()), 2, 16, QChar(u'0'));
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
+QString settingLine(const QString &name, const QString &value)
+{
+    return name + u'=' + escapeControls(value) + u'\n';
+}
 
 void printOut(const QString &text)
 {
     printTo(text, stdout, StandardStream::Output);
 }
 
+void printText(const QString &text)
+{
+    printOut(escapeLines(text));
+}
+
 void printRows(const QStringList &rows, bool json)
 {
-    printOut(json ? u'[' + rows.join(QStringLiteral(",\n ")) + QStringLiteral("]\n")
-                  : rows.join(u'\n') + u'\n');
+    if (json)
+        printOut(u'[' + rows.join(QStringLiteral(",\n ")) + QStringLiteral("]\n"));
+    else
+        printText(rows.join(u'\n') + u'\n');
 }
 
 void printErr(const QString &text)
 {
-    printTo(text, stderr, StandardStream::Error);
+    printTo(escapeLines(text), stderr, StandardStream::Error);
 }
 
 } // namespace tarvek::cli

@@ -29,10 +29,10 @@ int runPorts(const Verb & /*verb*/, const VerbArguments & /*args*/)
             details << QStringLiteral("serial number ") + port.serialNumber;
         if (numbered.overridden)
             details << QStringLiteral("set by ") + portOverrideVariable(numbered.number);
-        out += QStringLiteral("%1  %2").arg(numbered.number).arg(port.device);
+        QString line = QStringLiteral("%1  %2").arg(numbered.number).arg(port.device);
         if (!details.isEmpty())
-            out += QStringLiteral("  (") + details.join(QStringLiteral("; ")) + u')';
-        out += u'\n';
+            line += QStringLiteral("  (") + details.join(QStringLiteral("; ")) + u')';
+        out += escapeControls(line) + u'\n'; // a device's name is one line
     }
     printOut(out);
     return ExitOk;

@@ -71,7 +71,7 @@ int runPosition(const Verb &verb, const VerbArguments &args)
     // Not expected for validated texts; reported rather than ending abruptly.
     if (!position.ok())
         return fail(verb, ExitFailed, QString::fromStdString(position.reason));
-    printOut(config::decodeCp1252(QByteArray::fromStdString(position.text)) + QLatin1Char('\n'));
+    printText(config::decodeCp1252(QByteArray::fromStdString(position.text)) + QLatin1Char('\n'));
     return ExitOk;
 }
 

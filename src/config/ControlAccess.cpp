@@ -193,17 +193,4 @@ QString controlsAsJson(SettingsModel &model)
     return u'{' + parts.join(QStringLiteral(", ")) + u'}';
 }
 
-QString controlsAsLines(SettingsModel &model)
-{
-    QString out;
-    for (const ControlRef &ref : allControls(model)) {
-        const auto value = readControl(ref);
-        out += ref.name + u'=' +
-               (std::holds_alternative<QString>(value) ? std::get<QString>(value)
-                                                       : QString::number(std::get<int>(value))) +
-               u'\n';
-    }
-    return out;
-}
-
 } // namespace tarvek::config

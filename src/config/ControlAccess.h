@@ -58,8 +58,6 @@ std::variant<QString, int> readControl(const ControlRef &control);
 
 // {"edComm": "1", ..., "optLLtoNorm": 0} on one line, in control order.
 QString controlsAsJson(SettingsModel &model);
-// NAME=VALUE lines, in control order.
-QString controlsAsLines(SettingsModel &model);
 
 // A JSON string literal for `text`, quotes included.
 QString jsonQuote(const QString &text);

@@ -246,6 +246,60 @@ TEST(CliReasons, LowerCaseCallsignsAreWarnedAboutAndKept)
     EXPECT_TRUE(run.out.contains(u"\"edMyCall\": \"iu0abc-7\""_s)) << qPrintable(run.out);
 }
 
+// A value's control characters reach people written out, never as they are:
+// an escape sequence in a .cfg or a --set value can neither clear the screen
+// nor retitle the terminal, and a line break cannot forge a line. Files and
+// --json keep the characters themselves.
+TEST(CliReasons, ControlCharactersAreShownEscapedAndKeptInFiles)
+{
+    const auto hasRawControls = [](const QByteArray &bytes) {
+        return bytes.contains('\x1b') || bytes.contains('\x07') || bytes.contains('\x7f') ||
+               bytes.contains('\n' + QByteArray("X")) || bytes.contains("\xc2\x9b") ||
+               bytes.contains("\xc2\x9d");
+    };
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(u"saved.cfg"_s);
+    ASSERT_EQ(Cli({u"save"_s, saved}).exitCode, 0);
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray defaults = file.readAll();
+    const QString bad = dir.filePath(u"bad.cfg"_s);
+    QFile badFile(bad);
+    ASSERT_TRUE(badFile.open(QIODevice::WriteOnly));
+    badFile.write("\"1\x1b[2J\x1b]0;pwned\x07\"" + defaults.mid(defaults.indexOf(',')));
+    badFile.close();
+
+    const testing::CliRun loaded = testing::RunCli({u"encode"_s, u"--cfg"_s, bad});
+    EXPECT_EQ(loaded.exitCode, 3);
+    EXPECT_FALSE(hasRawControls(loaded.out + loaded.err));
+    EXPECT_TRUE(loaded.err.contains(R"("1\x1b[2J\x1b]0;pwned\x07")")) << loaded.err.constData();
+
+    const QString status = u"a\x1b[2J\a\x7f\u009b\u009d\\n\nX"_s;
+    const testing::CliRun set = testing::RunCli(
+        {u"encode"_s, u"--set"_s, u"edBeacon="_s + status, u"--set"_s, u"callsign=n\x1b"_s});
+    EXPECT_EQ(set.exitCode, 0) << set.err.constData();
+    EXPECT_FALSE(hasRawControls(set.out + set.err));
+    EXPECT_TRUE(set.out.contains(R"(edBeacon=a\x1b[2J\x07\x7f\x9b\x9d\n\x0aX)"
+                                 "\n"))
+        << set.out.constData();
+    EXPECT_TRUE(set.err.contains(R"(edMyCall (callsign) "n\x1b" has lower-case)"))
+        << set.err.constData();
+
+    const CliText refused = Cli({u"encode"_s, u"--set"_s, u"edComm=\nX"_s});
+    EXPECT_EQ(refused.err, u"tarvek-cli encode: --set edComm=\\x0aX: edComm (port): the mask "
+                           "\"#\" takes at most 1 characters, \"\\x0aX\" has 2\n"_s);
+
+    // U+009B has no byte in the files' code page; U+009D is its byte 0x9D.
+    const QString kept = u"a\x1b[2J\a\x7f\u009d\\n"_s;
+    ASSERT_EQ(Cli({u"save"_s, saved, u"--set"_s, u"edBeacon="_s + kept}).exitCode, 0);
+    QFile savedAgain(saved);
+    ASSERT_TRUE(savedAgain.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(savedAgain.readAll().contains("\"a\x1b[2J\a\x7f\x9d\\n\""));
+    const CliText json = Cli({u"encode"_s, u"--json"_s, u"--cfg"_s, saved});
+    const QJsonObject fields = QJsonDocument::fromJson(json.out.toUtf8())[u"fields"_s].toObject();
+    EXPECT_EQ(fields[u"edBeacon"_s].toString(), kept);
+}
+
 // The setting's name ends at the first "=": texts may hold "=" themselves.
 TEST(CliInputs, SetValueMayHoldEqualsSigns)
 {
@@ -380,11 +434,15 @@ TEST(CliPorts, OverridesOnPseudoTerminalsAreListedAndMarked)
     ASSERT_TRUE(first.isValid() && second.isValid());
     const CliText run = Cli({u"ports"_s}, {{u"TARVEK_COM1"_s, first.device()},
                                            {u"TARVEK_COM12"_s, second.device()},
-                                           {u"TARVEK_COM3"_s, QString()}});
+                                           {u"TARVEK_COM3"_s, QString()},
+                                           {u"TARVEK_COM4"_s, u"/tmp/x\x1b]0;t\a\ny"_s}});
     EXPECT_EQ(run.exitCode, 0);
     const QStringList lines = run.out.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_FALSE(lines.isEmpty());
     EXPECT_EQ(lines.first(), u"1  "_s + first.device() + u"  (set by TARVEK_COM1)"_s);
+    // A device's name is one line, its control characters written out.
+    EXPECT_TRUE(lines.contains(u"4  /tmp/x\\x1b]0;t\\x07\\x0ay  (set by TARVEK_COM4)"_s))
+        << qPrintable(run.out);
     EXPECT_EQ(lines.last(), u"12  "_s + second.device() + u"  (set by TARVEK_COM12)"_s);
     for (const QString &line : lines)
         EXPECT_FALSE(line.startsWith(u"3  "_s) && line.contains(u"TARVEK_COM3"_s));
