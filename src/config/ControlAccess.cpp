@@ -17,6 +17,10 @@ std::optional<int> parseWholeNumber(const QString &text)
 // Why `field` refuses `text` (which it does).
 QString fieldRefusal(const MaskedField &field, const QString &text)
 {
+    if (field.maxNumber() > 0)
+        return QStringLiteral("the field takes a number from 0 to %1 in digits, not \"%2\"")
+            .arg(field.maxNumber())
+            .arg(text);
     if (!field.isMasked())
         return QStringLiteral("the field takes at most %1 characters, \"%2\" has %3")
             .arg(field.maxLength())

@@ -51,7 +51,7 @@ std::optional<EditResult> insertMasked(const MaskedField &field, const Caret &ca
 std::optional<EditResult> insertFree(const MaskedField &field, const Caret &caret,
                                      const QString &chars)
 {
-    QString text = field.text();
+    QString text = field.content();
     const int start = caret.hasSelection() ? caret.selectionStart : caret.position;
     text.remove(start, caret.selectionLength);
     QString added = chars;
@@ -70,13 +70,20 @@ std::optional<EditResult> removeRange(const MaskedField &field, int start, int c
     if (count <= 0)
         return std::nullopt;
     if (!field.isMasked())
-        return EditResult{{}, field.text().remove(start, count), start};
+        return EditResult{{}, field.content().remove(start, count), start};
     return EditResult{removeCells(field, field.cells(), start, count), QString(), start};
+}
+
+// A free-text field is edited in its content: an empty digits field shows
+// a prompt that is no character of it.
+int editedSize(const MaskedField &field)
+{
+    return static_cast<int>((field.isMasked() ? field.text() : field.content()).size());
 }
 
 Caret clamped(const MaskedField &field, Caret caret)
 {
-    const int size = static_cast<int>(field.text().size());
+    const int size = editedSize(field);
     caret.position = std::clamp(caret.position, 0, size);
     caret.selectionStart = std::clamp(caret.selectionStart, 0, size);
     caret.selectionLength = std::clamp(caret.selectionLength, 0, size - caret.selectionStart);
@@ -112,7 +119,7 @@ std::optional<EditResult> deleteForward(const MaskedField &field, const Caret &c
     const Caret c = clamped(field, caret);
     if (c.hasSelection())
         return removeRange(field, c.selectionStart, c.selectionLength);
-    const int size = static_cast<int>(field.text().size());
+    const int size = editedSize(field);
     return removeRange(field, c.position, c.position < size ? 1 : 0);
 }
 

@@ -5,15 +5,35 @@
 namespace tarvek::config
 {
 
-MaskedField::MaskedField(const QString &mask, int maxLength, QObject *parent)
-    : QObject(parent), m_mask(mask), m_maxLength(maxLength), m_cells(mask.size())
+MaskedField::MaskedField(const QString &mask, int maxLength, QObject *parent, int maxNumber)
+    : QObject(parent), m_mask(mask), m_maxLength(maxLength), m_maxNumber(maxNumber),
+      m_cells(mask.size())
 {
 }
+
+namespace
+{
+
+// Digits alone, reading as at most `maxNumber`: "", "0" and "007" included.
+bool isNumberUpTo(const QString &text, int maxNumber)
+{
+    int value = 0;
+    for (const QChar ch : text) {
+        if (ch < u'0' || ch > u'9')
+            return false;
+        value = value * 10 + (ch.unicode() - u'0');
+        if (value > maxNumber)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
 
 QString MaskedField::text() const
 {
     if (!isMasked())
-        return m_free;
+        return m_free.isEmpty() && m_maxNumber > 0 ? QString(kPrompt) : m_free;
     QString out;
     out.reserve(static_cast<qsizetype>(m_cells.size()));
     for (const Cell &cell : m_cells)
@@ -47,7 +67,10 @@ bool MaskedField::setText(const QString &text)
     if (!isMasked()) {
         if (m_maxLength > 0 && text.size() > m_maxLength)
             return false;
-        m_free = text;
+        const bool prompt = m_maxNumber > 0 && text == kPrompt;
+        if (m_maxNumber > 0 && !prompt && !isNumberUpTo(text, m_maxNumber))
+            return false;
+        m_free = prompt ? QString() : text;
         Q_EMIT changed();
         return true;
     }

@@ -22,7 +22,11 @@ public:
     // mask: "" (free text), or a string of "#" (digit), "9" (optional digit)
     // and "&" (any printable single-byte character), one per position.
     // maxLength: the most characters the field takes; 0 means no limit.
-    MaskedField(const QString &mask, int maxLength, QObject *parent = nullptr);
+    // maxNumber: a free-text field that takes only digits, reading as a
+    // number up to maxNumber; 0 means any text. Empty, such a field shows
+    // and takes the prompt, as a one-digit masked field does, so that files
+    // written by either read the same.
+    MaskedField(const QString &mask, int maxLength, QObject *parent = nullptr, int maxNumber = 0);
 
     const QString &mask() const { return m_mask; }
     bool isMasked() const { return !m_mask.isEmpty(); }
@@ -30,6 +34,7 @@ public:
     // into a numeric field gets. 0 for free text.
     int positions() const { return static_cast<int>(m_mask.size()); }
     int maxLength() const { return m_maxLength; }
+    int maxNumber() const { return m_maxNumber; }
 
     // The text as shown: "_" in every unfilled position of a masked field.
     QString text() const;
@@ -58,6 +63,7 @@ Q_SIGNALS:
 private:
     QString m_mask;
     int m_maxLength;
+    int m_maxNumber;
     std::vector<Cell> m_cells; // masked fields
     QString m_free;            // free-text fields
 };

@@ -45,7 +45,7 @@ constexpr QLatin1StringView kCheckBoxFormat = "check box: 0 clear, 1 ticked, 2 g
 // clang-format off
 constexpr SettingDescription kSettings[] = {
     {.key = keyView(key::kPort), .name = "port"_L1, .caption = "Comm num:"_L1,
-     .mask = "#"_L1, .maxLength = 1, .defaultText = "1"_L1, .defaultsStep = 1,
+     .maxLength = 3, .maxNumber = 255, .defaultText = "1"_L1, .defaultsStep = 1,
      .format = kPortNumberFormat,
      .cfg = {1, 1, Cfg::Text},
      .inTracker = kTrackerMember<&TrackerSettings::port>},
@@ -289,6 +289,8 @@ QString formatText(const SettingDescription &setting)
     case ControlKind::MaskedText:
         if (!setting.mask.isEmpty())
             return QStringLiteral("mask \"%1\": %2").arg(setting.mask, format);
+        if (setting.maxNumber > 0)
+            return QStringLiteral("a number up to %1: %2").arg(setting.maxNumber).arg(format);
         if (setting.maxLength > 0)
             return QStringLiteral("length %1: %2").arg(setting.maxLength).arg(format);
         return format;
@@ -332,7 +334,7 @@ MaskedField describedField(const char *key)
 {
     const SettingDescription *setting = findSetting(QLatin1StringView(key));
     Q_ASSERT(setting && setting->kind == ControlKind::MaskedText);
-    return MaskedField(setting->mask, setting->maxLength);
+    return MaskedField(setting->mask, setting->maxLength, nullptr, setting->maxNumber);
 }
 
 void applyDefault(const SettingDescription &setting, QObject &control)

@@ -96,6 +96,7 @@ struct SettingDescription {
     ControlKind kind = ControlKind::MaskedText;
     QLatin1StringView mask{};        // masked text: "#", "9" and "&" positions; "" free text
     int maxLength = 0;               // masked text: 0 no limit
+    int maxNumber = 0;               // free text of digits up to this number; 0 any text
     QLatin1StringView defaultText{}; // masked text
     int defaultValue = 0;            // the other kinds
     int defaultsStep = 0;            // place in loadDefaults' order; 0: not written by it

@@ -89,7 +89,7 @@ constexpr FormControl kMainWindowForm[] = {
     {.name = "cmdSave", .type = T::Button, .parent = "Frame6", .box = {1680, 240, 850, 375}, .caption = "Save", .tab = 25},
     {.name = "cmdLoad", .type = T::Button, .parent = "Frame6", .box = {3240, 240, 850, 375}, .caption = "Load", .tab = 24},
     {.name = "Label1", .type = T::Label, .parent = "Frame6", .box = {120, 810, 855, 255}, .captionOf = "edComm"},
-    {.name = "edComm", .type = T::MaskedField, .parent = "Frame6", .box = {1080, 810, 255, 255}, .tab = 22, .selectAllOnFocus = true},
+    {.name = "edComm", .type = T::MaskedField, .parent = "Frame6", .box = {1080, 810, 405, 255}, .tab = 22, .selectAllOnFocus = true},
     {.name = "cmdSend", .type = T::Button, .parent = "Frame6", .box = {1560, 720, 1095, 375}, .caption = "SEND", .tab = 23},
     {.name = "cmdHelp", .type = T::Button, .parent = "Frame6", .box = {3240, 720, 850, 375}, .caption = "Help (F1)", .tab = 27},
 };

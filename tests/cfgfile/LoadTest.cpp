@@ -503,6 +503,21 @@ TEST_F(RoundTrip, VariedSettings)
     ExpectRoundTrip(*source);
 }
 
+// A port number of up to three digits is stored as typed and loads back; an
+// empty port is stored as "_", as the one-digit field stored it.
+TEST_F(RoundTrip, PortNumbersAsTyped)
+{
+    for (const char *typed : {"12", "255", "007", ""}) {
+        SCOPED_TRACE(typed);
+        auto source = StartupModel();
+        Set(*source, "edComm", typed);
+        ExpectRoundTrip(*source);
+        QFile file(dir.filePath(QStringLiteral("rt.cfg")));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(file.readAll().startsWith('"' + QByteArray(*typed ? typed : "_") + "\","));
+    }
+}
+
 TEST_F(RoundTrip, EveryPrintableCharacterAndQuotesInEveryTextField)
 {
     QString printable;

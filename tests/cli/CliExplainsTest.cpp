@@ -89,7 +89,7 @@ TEST(CliSettings, JsonFormatNamesTheMaskAndTheListEntries)
     QMap<QString, QString> formats;
     for (const QJsonValue row : QJsonDocument::fromJson(run.out.toUtf8()).array())
         formats[row[u"control"_s].toString()] = row[u"format"_s].toString();
-    for (const auto &[control, mask] : {std::pair{"edComm", "\"#\""},
+    for (const auto &[control, mask] : {std::pair{"edComm", "a number up to 255"},
                                         {"edNumFlagsAuto", "\"999\""},
                                         {"edSymbol", "\"&\""},
                                         {"esSpeedTable(0)", "\"9999\""}}) {
@@ -286,8 +286,8 @@ TEST(CliReasons, ControlCharactersAreShownEscapedAndKeptInFiles)
         << set.err.constData();
 
     const CliText refused = Cli({u"encode"_s, u"--set"_s, u"edComm=\nX"_s});
-    EXPECT_EQ(refused.err, u"tarvek-cli encode: --set edComm=\\x0aX: edComm (port): the mask "
-                           "\"#\" takes at most 1 characters, \"\\x0aX\" has 2\n"_s);
+    EXPECT_EQ(refused.err, u"tarvek-cli encode: --set edComm=\\x0aX: edComm (port): the field "
+                           "takes a number from 0 to 255 in digits, not \"\\x0aX\"\n"_s);
 
     // U+009B has no byte in the files' code page; U+009D is its byte 0x9D.
     const QString kept = u"a\x1b[2J\a\x7f\u009d\\n"_s;

@@ -23,6 +23,7 @@ struct EditRow {
     const char *typed;
     const char *after; // nullptr: refused
     int caretAfter;
+    int maxNumber = 0; // a digits field up to this number
 };
 
 class MaskedEditingTest : public testing::TestWithParam<EditRow>
@@ -32,7 +33,7 @@ class MaskedEditingTest : public testing::TestWithParam<EditRow>
 TEST_P(MaskedEditingTest, GivesTheTextAndCaretAfterTheEdit)
 {
     const EditRow &row = GetParam();
-    MaskedField field(QString::fromLatin1(row.mask), row.maxLength);
+    MaskedField field(QString::fromLatin1(row.mask), row.maxLength, nullptr, row.maxNumber);
     ASSERT_TRUE(field.setText(QString::fromLatin1(row.before)));
     std::optional<EditResult> edit;
     switch (row.action) {
@@ -47,7 +48,8 @@ TEST_P(MaskedEditingTest, GivesTheTextAndCaretAfterTheEdit)
         break;
     }
     if (!row.after) {
-        EXPECT_FALSE(edit);
+        EXPECT_FALSE(edit && applyEdit(field, *edit));
+        EXPECT_EQ(field.text(), QString::fromLatin1(row.before));
         return;
     }
     ASSERT_TRUE(edit);
@@ -72,7 +74,16 @@ INSTANTIATE_TEST_SUITE_P(
         EditRow{"FreeFullRefusesTyping", "", 3, "abc", {1}, Action::Insert, "d", nullptr, 0},
         EditRow{
             "FreeFullTakesOverSelection", "", 3, "abc", {0, 1, 1}, Action::Insert, "X", "aXc", 2},
-        EditRow{"CaretBeyondTextIsClamped", "", 0, "ab", {9}, Action::Backspace, "", "a", 1}),
+        EditRow{"CaretBeyondTextIsClamped", "", 0, "ab", {9}, Action::Backspace, "", "a", 1},
+        // "Comm num:": up to three digits, 255 at most; empty, it shows "_".
+        EditRow{
+            "NumberTypedOverThePrompt", "", 3, "_", {0, 0, 1}, Action::Insert, "1", "1", 1, 255},
+        EditRow{"NumberTypedAfterThePrompt", "", 3, "_", {1}, Action::Insert, "7", "7", 1, 255},
+        EditRow{"NumberGrowsToThreeDigits", "", 3, "12", {2}, Action::Insert, "5", "125", 3, 255},
+        EditRow{"NumberAboveItsMaximum", "", 3, "25", {2}, Action::Insert, "6", nullptr, 0, 255},
+        EditRow{"NumberTakesNoLetter", "", 3, "1", {1}, Action::Insert, "a", nullptr, 0, 255},
+        EditRow{
+            "NumberEmptiedShowsThePrompt", "", 3, "1", {1}, Action::Backspace, "", "_", 0, 255}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -74,6 +74,25 @@ TEST(MaskedField, DigitMaskTakesPromptAsOpenPosition)
     EXPECT_TRUE(field.content().isEmpty());
 }
 
+// "Comm num:" takes up to three digits reading 0 to 255; empty, it reads "_"
+// as the one-digit field did, so files that stored either load the same.
+TEST(MaskedField, NumberFieldTakesDigitsUpToItsMaximum)
+{
+    MaskedField port(QString(), 3, nullptr, 255);
+    EXPECT_EQ(port.text(), QStringLiteral("_"));
+    for (const char *taken : {"1", "12", "255", "007", "0", "_"}) {
+        EXPECT_TRUE(port.setText(QString::fromLatin1(taken))) << taken;
+        EXPECT_EQ(port.text(), QString::fromLatin1(taken));
+    }
+    EXPECT_TRUE(port.content().isEmpty());
+    ASSERT_TRUE(port.setText(QStringLiteral("12")));
+    for (const char *refused : {"256", "1000", "1a", " 1", "-1", "+1", "1_", "__"})
+        EXPECT_FALSE(port.setText(QString::fromLatin1(refused))) << refused;
+    EXPECT_EQ(port.text(), QStringLiteral("12"));
+    ASSERT_TRUE(port.setText(QString()));
+    EXPECT_EQ(port.text(), QStringLiteral("_"));
+}
+
 TEST(MaskedField, FreeTextRefusesMoreThanMaxLength)
 {
     MaskedField beacon(QString(), 29);

@@ -24,6 +24,7 @@ public:
     // open() succeeds but the port then reports closed.
     bool staysClosed = false;
     QList<QByteArray> written;
+    const QStringList &log() const { return m_log; }
 
     serial::SerialResult setPortNumber(int number) override
     {

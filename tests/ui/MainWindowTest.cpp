@@ -40,6 +40,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QStyleOptionFrame>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -665,6 +666,26 @@ TEST_F(MainWindowTest, RejectedSendPointsOutTheFailingSetting)
         EXPECT_EQ(field->accessibleDescription(), descriptionBefore);
         EXPECT_TRUE(field->styleSheet().isEmpty());
     }
+}
+
+// "Comm num:" takes any port from 1 to 255 typed, three digits at most: it
+// widens only inside the gap before SEND, and SEND opens the number typed.
+TEST_F(MainWindowTest, CommNumTakesUpToThreeDigitsInTheGapBeforeSend)
+{
+    MaskedLineEdit *comm = c().port;
+    EXPECT_LT(comm->geometry().right(), c().sendButton->geometry().left());
+    QStyleOptionFrame frame;
+    frame.initFrom(comm);
+    const int inner = comm->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, comm);
+    EXPECT_GE(comm->width(), comm->fontMetrics().horizontalAdvance(u"888"_s) + 2 * inner + 4);
+    for (const auto &[typed, shown] :
+         {std::pair{u"1289"_s, u"128"_s}, {u"256"_s, u"25"_s}, {u"1x2"_s, u"12"_s}}) {
+        typeInto(comm, typed);
+        EXPECT_EQ(comm->text(), shown) << qPrintable(typed);
+    }
+    QTest::mouseClick(c().sendButton, Qt::LeftButton);
+    settle();
+    EXPECT_TRUE(port.log().contains(u"port 12"_s)) << qPrintable(port.log().join(u' '));
 }
 
 // A second SEND of the same bad value keeps the look the field had before the

@@ -10,7 +10,7 @@ namespace tarvek::config
 {
 
 inline constexpr QLatin1StringView kPortNumberFormat{
-    "1 digit, the N-th serial port the system reports, USB adapters first "
+    "the N-th serial port the system reports, USB adapters first "
     "(1 is normally /dev/ttyUSB0; tarvek-cli ports lists them)"};
 
 inline constexpr QLatin1StringView kPortNumberHelp{

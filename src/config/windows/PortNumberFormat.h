@@ -10,7 +10,8 @@
 namespace tarvek::config
 {
 
-inline constexpr QLatin1StringView kPortNumberFormat{"1 digit, the serial port number (1 is COM1)"};
+inline constexpr QLatin1StringView kPortNumberFormat{
+    "the serial port number (1 is COM1, 12 is COM12)"};
 
 inline constexpr QLatin1StringView kPortNumberHelp{
     "To give an adapter a number from 1 to 9: Device Manager > Ports (COM & LPT) > the "
