@@ -9,7 +9,7 @@
 namespace tarvek::serial
 {
 
-enum class PortCondition { Ready, InUse, NotAllowed, DriverProblem, Bluetooth };
+enum class PortCondition { Ready, InUse, NotAllowed, DriverProblem, Bluetooth, Missing };
 
 struct PortState {
     PortCondition condition = PortCondition::Ready;
@@ -20,10 +20,10 @@ struct PortState {
 PortState portState(const QString &device, const PortFacts &facts);
 
 // "ready", "in use by minicom (pid 4242)", "not allowed: ...",
-// "driver problem: ...", "Bluetooth".
+// "driver problem: ...", "Bluetooth", "no such device".
 QString stateText(const PortState &state);
 
-enum class OpenFailure { NotFound, PermissionDenied, Busy, Other };
+enum class OpenFailure { PermissionDenied, Busy, Other };
 
 // The cause and the remedy after opening `device` failed so, in sentences;
 // empty when there is nothing to add to the system's own words.

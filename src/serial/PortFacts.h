@@ -22,9 +22,9 @@ struct Holder {
 // Who owns a device node and whether this process may read and write it.
 struct DeviceAccess {
     bool exists = false;
-    bool mayOpen = false;   // read and write allowed to this process
-    QString ownerName;      // the owning user
-    QString groupName;      // the owning group
+    bool mayOpen = false; // this process may write to it
+    QString ownerName;    // the owning user
+    QString groupName;    // the owning group
     bool groupMayOpen = false;
     bool otherMayOpen = false;
     bool userInGroup = false;    // the group database lists the user in the group

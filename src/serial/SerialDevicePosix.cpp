@@ -1,5 +1,6 @@
 // The serial device on Linux and other POSIX systems: QSerialPort, plus an
 // flock() so that a port another program holds is reported as in use.
+#include "PortDiagnosis.h"
 #include "SerialDevice.h"
 #include "SerialErrorTexts.h"
 
@@ -17,6 +18,12 @@ namespace
 
 constexpr qint32 kBaudRate = 4800;
 
+QString inUse(const QString &failure, const QString &device)
+{
+    return texts::withCause(failure,
+                            diagnoseOpenFailure(OpenFailure::Busy, device, *systemPortFacts()));
+}
+
 // Whether the user may not read and write the device at all (as opposed to
 // the device being held by someone else).
 bool accessDenied(const QString &device)
@@ -25,6 +32,8 @@ bool accessDenied(const QString &device)
     return ::access(path.constData(), R_OK | W_OK) != 0 && errno == EACCES;
 }
 
+// The system's words first, then the cause and the remedy where the system
+// tells them.
 QString openFailure(const QSerialPort &port, const QString &device)
 {
     const QString reason = port.errorString();
@@ -32,9 +41,13 @@ QString openFailure(const QSerialPort &port, const QString &device)
     case QSerialPort::DeviceNotFoundError:
         return texts::noSuchPort(device, reason);
     case QSerialPort::PermissionError:
-        if (accessDenied(device))
-            return texts::notInDialoutGroup(device);
-        return texts::portInUse(device, reason);
+        if (accessDenied(device)) {
+            const QString cause =
+                diagnoseOpenFailure(OpenFailure::PermissionDenied, device, *systemPortFacts());
+            return cause.isEmpty() ? texts::notInDialoutGroup(device)
+                                   : texts::withCause(texts::permissionDenied(device), cause);
+        }
+        return inUse(texts::portInUse(device, reason), device);
     default:
         return texts::cannotOpen(device, reason);
     }
@@ -103,7 +116,7 @@ SerialResult SerialDevice::open(const QString &device)
     if (!lineTookSettings(port))
         result.reason = texts::refusesLineSettings(device);
     else if (heldByAnotherProgram(port))
-        result.reason = texts::portInUse(device);
+        result.reason = inUse(texts::portInUse(device), device);
     if (!result.ok())
         port.close();
     return result;

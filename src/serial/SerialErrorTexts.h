@@ -46,6 +46,19 @@ inline QString portInUse(const QString &device)
     return QStringLiteral("Serial port %1 is in use by another program").arg(device);
 }
 
+inline QString permissionDenied(const QString &device)
+{
+    return QStringLiteral("Permission denied opening %1.").arg(device);
+}
+
+// A failure's text, then what the system says of its cause and remedy.
+inline QString withCause(const QString &failure, const QString &cause)
+{
+    if (cause.isEmpty())
+        return failure;
+    return failure + (failure.endsWith(u'.') ? QStringLiteral(" ") : QStringLiteral(". ")) + cause;
+}
+
 // The user may not open the device: on Debian the serial ports belong to the
 // group dialout.
 inline QString notInDialoutGroup(const QString &device)

@@ -1,5 +1,6 @@
 #include "SystemSerialPort.h"
 
+#include "PortDiagnosis.h"
 #include "SerialDevice.h"
 #include "SerialErrorTexts.h"
 
@@ -19,8 +20,8 @@ SerialResult SystemSerialPort::fail(const QString &description) const
     SerialResult result{description};
     // A port that is not there: say which ones are, and how to number one.
     if (description.startsWith(texts::noSuchPortStart()))
-        result.reason += (description.endsWith(u'.') ? QStringLiteral(" ") : QStringLiteral(". ")) +
-                         portsThereAre(m_lister());
+        result.reason = texts::withCause(texts::withCause(description, portsThereAre(m_lister())),
+                                         diagnoseNoUsablePort(*systemPortFacts()));
     return result;
 }
 

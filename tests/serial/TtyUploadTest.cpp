@@ -8,7 +8,10 @@
 #include "SystemSerialPort.h"
 #include "Upload.h"
 
+#include <QProcess>
+#include <QScopeGuard>
 #include <QSerialPort>
+#include <QThread>
 
 #include "QtPrinters.h"
 #include "ReferenceVectors.h"
@@ -17,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/file.h>
 #include <unistd.h>
 
@@ -197,13 +201,19 @@ INSTANTIATE_TEST_SUITE_P(
                       HeldCase{"NoSuchDevice", Holder::Missing, "No serial port "}),
     [](const auto &info) { return info.param.name; });
 
-// A device the user may not open (a pty belongs to root and the group tty,
-// as serial ports belong to root and dialout): the message says how to get
-// the right, and nothing is shown or sent. As an ordinary user.
-TEST(TtyOpenFailure, DeviceTheUserMayNotOpenNamesTheDialoutGroup)
+// A device the user may not open, given to root and the group dialout as
+// serial ports are: the message names the group and how to join it, and
+// nothing is shown or sent. As an ordinary user, who is in no such group.
+TEST(TtyOpenFailure, DeviceTheUserMayNotOpenNamesItsGroup)
 {
     PtyPair pty;
     ASSERT_TRUE(pty.isValid());
+    if (::geteuid() == 0) {
+        const group *dialout = ::getgrnam("dialout");
+        ASSERT_NE(dialout, nullptr);
+        ASSERT_EQ(::chown(QFile::encodeName(pty.device()).constData(), 0, dialout->gr_gid), 0);
+        testing::SetMode(pty.device(), 0660);
+    }
     const std::string notRun = testing::RunUnprivileged([&] {
         SystemSerialPort port(To(pty.device()));
         QStringList log;
@@ -212,15 +222,45 @@ TEST(TtyOpenFailure, DeviceTheUserMayNotOpenNamesTheDialoutGroup)
             uploadConfigBlock(ConfigBlock{}, u"1"_s, port, view, testing::RecordingHooks(log));
         EXPECT_EQ(result.outcome, UploadOutcome::Failed);
         EXPECT_EQ(result.reason,
-                  u"Permission denied opening %1. Serial ports belong to the group dialout: add "
-                  "your user to it with \"sudo usermod -aG dialout $USER\", then log out and in "
-                  "again."_s.arg(pty.device()));
+                  u"Permission denied opening %1. It belongs to the group dialout, which you are "
+                  "not in: add your user to it with \"sudo usermod -aG dialout $USER\", then log "
+                  "out and in again."_s.arg(pty.device()));
         EXPECT_FALSE(view.shown);
         EXPECT_TRUE(log.isEmpty()) << qPrintable(log.join(u" | "_s));
     });
     if (!notRun.empty())
         GTEST_SKIP() << notRun;
     EXPECT_TRUE(pty.received().isEmpty());
+}
+
+// Another program holds the device (flock(1) locks it and runs sleep with it
+// open): the message names the program and its process id after the
+// system's words.
+TEST(TtyOpenFailure, BusyPortNamesTheProgramHoldingIt)
+{
+    PtyPair pty;
+    ASSERT_TRUE(pty.isValid());
+    QProcess holder;
+    holder.start(u"flock"_s, {u"--exclusive"_s, pty.device(), u"sleep"_s, u"30"_s});
+    ASSERT_TRUE(holder.waitForStarted());
+    const auto stop = qScopeGuard([&] {
+        holder.kill();
+        holder.waitForFinished();
+    });
+    SystemSerialPort port(To(pty.device()));
+    SerialResult opened;
+    for (int tries = 0; tries < 100 && opened.ok(); ++tries) {
+        QThread::msleep(20);
+        ASSERT_TRUE(port.setPortNumber(1).ok());
+        opened = port.open();
+        port.close();
+    }
+    ASSERT_FALSE(opened.ok());
+    EXPECT_TRUE(opened.reason.startsWith(u"Serial port %1 is in use by another program. It is held "
+                                         "by "_s.arg(pty.device())))
+        << qPrintable(opened.reason);
+    EXPECT_TRUE(opened.reason.contains(u"flock (pid %1)"_s.arg(holder.processId())))
+        << qPrintable(opened.reason);
 }
 
 // The cable is pulled during the pause after frame 1: the next write fails

@@ -1,0 +1,223 @@
+// What Linux says of serial devices: the device node's owner, group and
+// mode, the group database, /proc for the processes holding a device, the
+// lock files, and sysfs for the USB adapters and their ports.
+#include "PortFacts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <grp.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <vector>
+
+namespace tarvek::serial
+{
+namespace
+{
+
+using namespace Qt::StringLiterals;
+
+// The USB serial chips users plug in most: FTDI, Silicon Labs CP210x,
+// WCH CH340/CH341/CH9102, Prolific PL2303.
+const QStringList kUsbSerialIds = {
+    u"0403:6001"_s, u"0403:6010"_s, u"0403:6011"_s, u"0403:6014"_s, u"0403:6015"_s, u"10c4:ea60"_s,
+    u"10c4:ea70"_s, u"10c4:ea71"_s, u"1a86:7523"_s, u"1a86:5523"_s, u"1a86:7522"_s, u"1a86:55d4"_s,
+    u"067b:2303"_s, u"067b:23a3"_s, u"067b:23c3"_s, u"067b:23d3"_s, u"067b:23f3"_s,
+};
+
+QString readLine(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readLine()).trimmed();
+}
+
+QString processName(qint64 pid)
+{
+    return readLine(QStringLiteral("/proc/%1/comm").arg(pid));
+}
+
+QStringList processIds()
+{
+    QStringList pids = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    pids.erase(std::remove_if(pids.begin(), pids.end(),
+                              [](const QString &name) {
+                                  bool number = false;
+                                  name.toLongLong(&number);
+                                  return !number;
+                              }),
+               pids.end());
+    return pids;
+}
+
+bool hasGroup(gid_t group)
+{
+    if (getegid() == group)
+        return true;
+    const int count = getgroups(0, nullptr);
+    std::vector<gid_t> groups(static_cast<size_t>(std::max(count, 0)));
+    const int got = getgroups(count, groups.data());
+    return std::find(groups.begin(), groups.begin() + std::max(got, 0), group) !=
+           groups.begin() + std::max(got, 0);
+}
+
+bool userListedInGroup(gid_t group)
+{
+    const passwd *user = getpwuid(getuid());
+    if (!user)
+        return false;
+    if (user->pw_gid == group)
+        return true;
+    int count = 64;
+    std::vector<gid_t> groups(static_cast<size_t>(count));
+    if (getgrouplist(user->pw_name, user->pw_gid, groups.data(), &count) < 0) {
+        groups.resize(static_cast<size_t>(count));
+        if (getgrouplist(user->pw_name, user->pw_gid, groups.data(), &count) < 0)
+            return false;
+    }
+    return std::find(groups.begin(), groups.begin() + count, group) != groups.begin() + count;
+}
+
+// The USB device folder in sysfs behind a tty, or empty.
+QString usbDeviceFolderOf(const QString &device)
+{
+    QString folder =
+        QFileInfo(QStringLiteral("/sys/class/tty/%1/device").arg(QFileInfo(device).fileName()))
+            .canonicalFilePath();
+    for (int up = 0; up < 3 && !folder.isEmpty(); ++up) {
+        if (QFile::exists(folder + QStringLiteral("/idVendor")))
+            return folder;
+        folder = QFileInfo(folder).path();
+    }
+    return {};
+}
+
+QString usbIdIn(const QString &folder)
+{
+    return readLine(folder + QStringLiteral("/idVendor")) + u':' +
+           readLine(folder + QStringLiteral("/idProduct"));
+}
+
+// Whether a driver made a tty of any interface of the USB device.
+bool hasTty(const QString &folder)
+{
+    const QDir dir(folder);
+    for (const QString &interface :
+         dir.entryList({QFileInfo(folder).fileName() + u":*"_s}, QDir::Dirs)) {
+        const QDir inside(dir.filePath(interface));
+        if (!inside.entryList({u"tty*"_s}, QDir::Dirs).isEmpty())
+            return true;
+    }
+    return false;
+}
+
+class LinuxPortFacts final : public PortFacts
+{
+public:
+    DeviceAccess access(const QString &device) const override
+    {
+        DeviceAccess result;
+        struct stat status {
+        };
+        const QByteArray path = QFile::encodeName(device);
+        if (::stat(path.constData(), &status) != 0)
+            return result;
+        result.exists = true;
+        // The port is opened for writing only.
+        result.mayOpen = ::access(path.constData(), W_OK) == 0;
+        if (const passwd *owner = getpwuid(status.st_uid))
+            result.ownerName = QString::fromLocal8Bit(owner->pw_name);
+        if (const group *grp = getgrgid(status.st_gid))
+            result.groupName = QString::fromLocal8Bit(grp->gr_name);
+        result.groupMayOpen = status.st_mode & S_IWGRP;
+        result.otherMayOpen = status.st_mode & S_IWOTH;
+        result.userInGroup = userListedInGroup(status.st_gid);
+        result.processInGroup = hasGroup(status.st_gid);
+        return result;
+    }
+
+    QList<Holder> holders(const QString &device) const override
+    {
+        QList<Holder> found;
+        const QString target = QFileInfo(device).canonicalFilePath();
+        if (target.isEmpty())
+            return found;
+        const qint64 self = ::getpid();
+        for (const QString &pid : processIds()) {
+            const qint64 id = pid.toLongLong();
+            if (id == self)
+                continue;
+            const QDir fds(QStringLiteral("/proc/%1/fd").arg(pid));
+            for (const QString &fd : fds.entryList(QDir::System | QDir::NoDotAndDotDot)) {
+                if (QFileInfo(fds.filePath(fd)).symLinkTarget() == target) {
+                    found << Holder{id, processName(id)};
+                    break;
+                }
+            }
+        }
+        // The lock file of a program that keeps one: its first line is the
+        // owner's process id.
+        const QString lockName = u"LCK.."_s + QFileInfo(device).fileName();
+        for (const char *folder : {"/var/lock", "/run/lock", "/tmp"}) {
+            const qint64 owner =
+                readLine(QString::fromLatin1(folder) + u'/' + lockName).toLongLong();
+            const bool known = std::any_of(found.begin(), found.end(),
+                                           [owner](const Holder &h) { return h.pid == owner; });
+            if (owner > 0 && owner != self && !known &&
+                QFileInfo::exists(QStringLiteral("/proc/%1").arg(owner)))
+                found << Holder{owner, processName(owner)};
+        }
+        return found;
+    }
+
+    QList<UsbAdapter> usbAdapters() const override
+    {
+        QList<UsbAdapter> adapters;
+        const QDir devices(QStringLiteral("/sys/bus/usb/devices"));
+        for (const QString &name : devices.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+            const QString folder = QFileInfo(devices.filePath(name)).canonicalFilePath();
+            if (folder.isEmpty() || !QFile::exists(folder + QStringLiteral("/idVendor")))
+                continue;
+            const QString id = usbIdIn(folder);
+            if (kUsbSerialIds.contains(id))
+                adapters << UsbAdapter{id, readLine(folder + QStringLiteral("/product")),
+                                       hasTty(folder)};
+        }
+        return adapters;
+    }
+
+    QString usbIdOf(const QString &device) const override
+    {
+        const QString folder = usbDeviceFolderOf(device);
+        return folder.isEmpty() ? QString() : usbIdIn(folder);
+    }
+
+    bool brlttyInstalled() const override
+    {
+        return QFile::exists(QStringLiteral("/bin/brltty")) ||
+               QFile::exists(QStringLiteral("/usr/bin/brltty"));
+    }
+
+    bool modemManagerRunning() const override
+    {
+        for (const QString &pid : processIds()) {
+            if (processName(pid.toLongLong()) == QLatin1String("ModemManager"))
+                return true;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<PortFacts> systemPortFacts()
+{
+    return std::make_unique<LinuxPortFacts>();
+}
+
+} // namespace tarvek::serial
