@@ -84,6 +84,10 @@ void applyLineSettings(DCB &dcb)
     dcb.fAbortOnError = FALSE;
     dcb.XonChar = kXon;
     dcb.XoffChar = kXoff;
+    // Reserved: zero, whatever the driver handed out.
+    dcb.fDummy2 = 0;
+    dcb.wReserved = 0;
+    dcb.wReserved1 = 0;
 }
 
 bool hasLineSettings(const DCB &dcb)
@@ -162,10 +166,20 @@ QString CommLine::writeFailure(DWORD code)
                                   : texts::cannotWrite(m_device, reason);
 }
 
+// A write that failed leaves nothing queued: the driver would otherwise go
+// on sending a piece of the frame after the error has been shown.
+SerialResult CommLine::write(const QByteArray &bytes, int marginMs)
+{
+    SerialResult result = writeWithin(bytes, marginMs);
+    if (!result.ok())
+        m_comm.discardOutput(m_handle);
+    return result;
+}
+
 // WriteFile returns when the driver has taken the bytes, or with fewer taken
 // when its time-out has passed; each call gets only what is left of the
 // deadline, so a driver that takes a few bytes at a time cannot stretch it.
-SerialResult CommLine::write(const QByteArray &bytes, int marginMs)
+SerialResult CommLine::writeWithin(const QByteArray &bytes, int marginMs)
 {
     const ULONGLONG deadline =
         m_comm.nowMs() + lineTimeMs(bytes.size()) + static_cast<ULONGLONG>(std::max(marginMs, 0));

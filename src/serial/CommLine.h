@@ -25,12 +25,14 @@ public:
     bool isOpen() const;
     // Returns when the driver has sent every byte. The whole write, the
     // driver's queue included, has one deadline: the time the bytes take at
-    // 4800 baud plus `marginMs`; no wait outlasts it.
+    // 4800 baud plus `marginMs`; no wait outlasts it. A write that fails drops
+    // what the driver still holds to send.
     [[nodiscard]] SerialResult write(const QByteArray &bytes, int marginMs);
     void close();
 
 private:
     SerialResult configureLine();
+    SerialResult writeWithin(const QByteArray &bytes, int marginMs);
     SerialResult waitUntilSent(ULONGLONG deadline);
     QString writeFailure(DWORD code);
 

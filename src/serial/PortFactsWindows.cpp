@@ -11,7 +11,12 @@ namespace
 class WindowsPortFacts final : public PortFacts
 {
 public:
-    DeviceAccess access(const QString &) const override { return {true, true}; }
+    DeviceAccess access(const QString &) const override
+    {
+        DeviceAccess access;
+        access.exists = access.mayOpen = true;
+        return access;
+    }
     QList<Holder> holders(const QString &) const override { return {}; }
     QList<UsbAdapter> usbAdapters() const override { return {}; }
     QString usbIdOf(const QString &) const override { return {}; }

@@ -27,6 +27,7 @@ public:
     {
         return ClearCommError(handle, &errors, &status);
     }
+    void discardOutput(HANDLE handle) override { PurgeComm(handle, PURGE_TXABORT | PURGE_TXCLEAR); }
     void closeHandle(HANDLE handle) override { CloseHandle(handle); }
     DWORD lastError() override { return GetLastError(); }
     QString message(DWORD code) override

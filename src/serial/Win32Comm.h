@@ -22,6 +22,8 @@ public:
     virtual bool setCommTimeouts(HANDLE handle, COMMTIMEOUTS &timeouts) = 0;
     virtual bool writeFile(HANDLE handle, const char *bytes, DWORD count, DWORD &written) = 0;
     virtual bool clearCommError(HANDLE handle, DWORD &errors, COMSTAT &status) = 0;
+    // PurgeComm: drops what the driver still holds to send.
+    virtual void discardOutput(HANDLE handle) = 0;
     virtual void closeHandle(HANDLE handle) = 0;
     // GetLastError after a call that failed.
     virtual DWORD lastError() = 0;

@@ -39,6 +39,7 @@ public:
     QByteArray line;
     int writeCalls = 0;
     bool closed = false;
+    bool discarded = false; // the output queue dropped while the port was open
 
     HANDLE createFile(const std::wstring &path) override
     {
@@ -84,6 +85,7 @@ public:
             outQueue.pop_front();
         return true;
     }
+    void discardOutput(HANDLE) override { discarded = !closed; }
     void closeHandle(HANDLE) override { closed = true; }
     DWORD lastError() override { return error; }
     QString message(DWORD code) override { return u"system text %1"_s.arg(code); }
@@ -110,12 +112,19 @@ constexpr ULONGLONG kDeadlineMs = 125 + kMarginMs;
 TEST(CommLine, OpensThroughTheDeviceNamespaceWithDistinctFlowCharacters)
 {
     FakeComm comm;
+    // A driver's DCB with its reserved fields set.
+    comm.setState.wReserved = 0x1234;
+    comm.setState.wReserved1 = 7;
+    comm.setState.fDummy2 = 0x5;
     CommLine line(comm);
     EXPECT_EQ(line.open(u"COM12"_s).reason, QString());
     EXPECT_EQ(comm.openedPath, u"\\\\.\\COM12"_s);
     EXPECT_TRUE(line.isOpen());
     EXPECT_EQ(comm.setState.BaudRate, 4800u);
     EXPECT_NE(comm.setState.XonChar, comm.setState.XoffChar);
+    EXPECT_EQ(comm.setState.wReserved, 0);
+    EXPECT_EQ(comm.setState.wReserved1, 0);
+    EXPECT_EQ(comm.setState.fDummy2, 0u);
     EXPECT_FALSE(comm.setState.fOutX || comm.setState.fInX || comm.setState.fOutxCtsFlow);
 }
 
@@ -165,6 +174,7 @@ TEST(CommLine, WriteErrorsAfterOpenTellAGoneAdapterFromATimeOut)
             (whileDraining ? comm.queueError : comm.writeError) = code;
             EXPECT_EQ(line.write(kFrame, kMarginMs).reason, expected)
                 << code << " " << whileDraining;
+            EXPECT_TRUE(comm.discarded) << code;
         }
     }
 }
@@ -181,6 +191,7 @@ TEST(CommLine, WriteWaitsUntilTheQueueHasDrained)
     EXPECT_TRUE(comm.outQueue.size() == 1 && comm.outQueue.front() == 0);
     EXPECT_GT(comm.now, start);
     EXPECT_LT(comm.now, start + 200);
+    EXPECT_FALSE(comm.discarded);
 }
 
 // A wedged adapter: it takes a byte per time-out, or never empties its queue.
