@@ -1,5 +1,6 @@
 #include "CommLine.h"
 
+#include "PortDiagnosis.h"
 #include "SerialErrorTexts.h"
 
 #include <algorithm>
@@ -30,18 +31,22 @@ QString devicePath(const QString &device)
 }
 
 // Before the port is open, "access denied" is Windows' answer for a port
-// that another program holds.
+// that another program holds. The system's words come first, then the cause
+// and the remedy where Device Manager tells them.
 QString openFailure(DWORD code, const QString &device, const QString &reason)
 {
+    const auto withCause = [&](const QString &failure, OpenFailure kind) {
+        return texts::withCause(failure, diagnoseOpenFailure(kind, device, *systemPortFacts()));
+    };
     switch (code) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
         return texts::noSuchPort(device, reason);
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
-        return texts::portInUse(device, reason);
+        return withCause(texts::portInUse(device, reason), OpenFailure::Busy);
     default:
-        return texts::cannotOpen(device, reason);
+        return withCause(texts::cannotOpen(device, reason), OpenFailure::Other);
     }
 }
 

@@ -76,10 +76,25 @@ QString sentence(const QString &text)
 
 } // namespace
 
+bool isUsbSerialAdapter(const QString &vendorProduct)
+{
+    static const QStringList kIds = {
+        QStringLiteral("0403:6001"), QStringLiteral("0403:6010"), QStringLiteral("0403:6011"),
+        QStringLiteral("0403:6014"), QStringLiteral("0403:6015"), QStringLiteral("10c4:ea60"),
+        QStringLiteral("10c4:ea70"), QStringLiteral("10c4:ea71"), QStringLiteral("1a86:7523"),
+        QStringLiteral("1a86:5523"), QStringLiteral("1a86:7522"), QStringLiteral("1a86:55d4"),
+        QStringLiteral("067b:2303"), QStringLiteral("067b:23a3"), QStringLiteral("067b:23c3"),
+        QStringLiteral("067b:23d3"), QStringLiteral("067b:23f3"),
+    };
+    return kIds.contains(vendorProduct.toLower());
+}
+
 PortState portState(const QString &device, const PortFacts &facts)
 {
-    if (deviceName(device).startsWith(QLatin1String("rfcomm")))
+    if (facts.isBluetooth(device))
         return {PortCondition::Bluetooth, {}};
+    if (const QString problem = facts.driverProblem(device); !problem.isEmpty())
+        return {PortCondition::DriverProblem, problem};
     const DeviceAccess access = facts.access(device);
     if (!access.exists)
         return {PortCondition::Missing, {}};
@@ -114,6 +129,8 @@ QString stateText(const PortState &state)
 
 QString diagnoseOpenFailure(OpenFailure failure, const QString &device, const PortFacts &facts)
 {
+    if (const QString problem = facts.driverProblem(device); !problem.isEmpty())
+        return QStringLiteral("Device Manager reports a driver problem: %1.").arg(problem);
     switch (failure) {
     case OpenFailure::PermissionDenied:
         return sentence(whyNotAllowed(facts.access(device)));
@@ -121,8 +138,9 @@ QString diagnoseOpenFailure(OpenFailure failure, const QString &device, const Po
         QStringList told;
         const QList<Holder> holders = facts.holders(device);
         told << (holders.isEmpty()
-                     ? QStringLiteral("Another program has it open, one this user cannot see: "
-                                      "close it, or choose another port.")
+                     ? QStringLiteral("Another program has it open, such as a terminal or "
+                                      "another radio or APRS program: close it, or choose "
+                                      "another port.")
                      : QStringLiteral("It is held by %1: close that program, or choose another "
                                       "port.")
                            .arg(holderList(holders)));

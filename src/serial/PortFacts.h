@@ -51,7 +51,16 @@ public:
     virtual QString usbIdOf(const QString &device) const = 0;
     virtual bool brlttyInstalled() const = 0;
     virtual bool modemManagerRunning() const = 0;
+    // Device Manager's problem with the port's driver, in words with its
+    // code; empty when there is none (and on Linux).
+    virtual QString driverProblem(const QString &device) const = 0;
+    virtual bool isBluetooth(const QString &device) const = 0;
 };
+
+// Whether a USB "vendor:product" (lower-case hex) is one of the serial
+// adapter chips users plug in most: FTDI, Silicon Labs CP210x, WCH
+// CH340/CH341/CH9102, Prolific PL2303.
+bool isUsbSerialAdapter(const QString &vendorProduct);
 
 // The facts of this machine.
 std::unique_ptr<PortFacts> systemPortFacts();

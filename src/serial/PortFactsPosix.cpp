@@ -21,14 +21,6 @@ namespace
 
 using namespace Qt::StringLiterals;
 
-// The USB serial chips users plug in most: FTDI, Silicon Labs CP210x,
-// WCH CH340/CH341/CH9102, Prolific PL2303.
-const QStringList kUsbSerialIds = {
-    u"0403:6001"_s, u"0403:6010"_s, u"0403:6011"_s, u"0403:6014"_s, u"0403:6015"_s, u"10c4:ea60"_s,
-    u"10c4:ea70"_s, u"10c4:ea71"_s, u"1a86:7523"_s, u"1a86:5523"_s, u"1a86:7522"_s, u"1a86:55d4"_s,
-    u"067b:2303"_s, u"067b:23a3"_s, u"067b:23c3"_s, u"067b:23d3"_s, u"067b:23f3"_s,
-};
-
 QString readLine(const QString &path)
 {
     QFile file(path);
@@ -184,7 +176,7 @@ public:
             if (folder.isEmpty() || !QFile::exists(folder + QStringLiteral("/idVendor")))
                 continue;
             const QString id = usbIdIn(folder);
-            if (kUsbSerialIds.contains(id))
+            if (isUsbSerialAdapter(id))
                 adapters << UsbAdapter{id, readLine(folder + QStringLiteral("/product")),
                                        hasTty(folder)};
         }
@@ -201,6 +193,13 @@ public:
     {
         return QFile::exists(QStringLiteral("/bin/brltty")) ||
                QFile::exists(QStringLiteral("/usr/bin/brltty"));
+    }
+
+    QString driverProblem(const QString &) const override { return {}; }
+
+    bool isBluetooth(const QString &device) const override
+    {
+        return QFileInfo(device).fileName().startsWith(QLatin1String("rfcomm"));
     }
 
     bool modemManagerRunning() const override

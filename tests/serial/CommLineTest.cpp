@@ -138,7 +138,10 @@ TEST(CommLine, OpenFailuresSayWhatWentWrong)
     const QString reason = u"system text %1"_s;
     for (const Case &c : {
              Case{ERROR_FILE_NOT_FOUND, 0, false, texts::noSuchPort(u"COM3"_s, reason.arg(2))},
-             Case{ERROR_ACCESS_DENIED, 0, false, texts::portInUse(u"COM3"_s, reason.arg(5))},
+             Case{ERROR_ACCESS_DENIED, 0, false,
+                  texts::portInUse(u"COM3"_s, reason.arg(5)) +
+                      u". Another program has it open, such as a terminal or another radio or "
+                      "APRS program: close it, or choose another port."_s},
              Case{0, ERROR_INVALID_PARAMETER, false,
                   texts::refusesLineSettings(u"COM3"_s, reason.arg(87))},
              Case{0, 0, true, texts::refusesLineSettings(u"COM3"_s)},

@@ -29,6 +29,9 @@ struct FakeFacts final : PortFacts {
     QString usbIdOf(const QString &) const override { return usbId; }
     bool brlttyInstalled() const override { return brltty; }
     bool modemManagerRunning() const override { return modemManager; }
+    QString driverProblem(const QString &) const override { return problem; }
+    bool isBluetooth(const QString &device) const override { return device.contains(u"rfcomm"_s); }
+    QString problem;
 };
 
 FakeFacts notAllowed(bool userInGroup, bool processInGroup, bool groupMayOpen = true)
@@ -57,8 +60,8 @@ TEST(PortDiagnosis, BusyNamesTheHoldersAndModemManagerOnUsbModems)
 {
     FakeFacts facts;
     EXPECT_EQ(diagnoseOpenFailure(OpenFailure::Busy, u"/dev/ttyUSB0"_s, facts),
-              u"Another program has it open, one this user cannot see: close it, or choose "
-              "another port."_s);
+              u"Another program has it open, such as a terminal or another radio or APRS "
+              "program: close it, or choose another port."_s);
     facts.held = {{4242, u"minicom"_s}, {17, QString()}};
     facts.modemManager = true;
     facts.usbId = u"2341:0043"_s;
@@ -74,6 +77,9 @@ TEST(PortDiagnosis, BusyNamesTheHoldersAndModemManagerOnUsbModems)
     EXPECT_FALSE(diagnoseOpenFailure(OpenFailure::Busy, u"/dev/ttyACM0"_s, facts)
                      .contains(u"ModemManager"_s));
     EXPECT_TRUE(diagnoseOpenFailure(OpenFailure::Other, u"/dev/ttyACM0"_s, facts).isEmpty());
+    facts.problem = u"no driver is installed (code 28)"_s;
+    EXPECT_EQ(diagnoseOpenFailure(OpenFailure::Other, u"COM4"_s, facts),
+              u"Device Manager reports a driver problem: no driver is installed (code 28)."_s);
 }
 
 TEST(PortDiagnosis, AdapterWithoutAPortBlamesBrlttyOrTheDriver)
@@ -101,6 +107,8 @@ TEST(PortDiagnosis, StateOfEachPort)
     held.held = {{4242, u"minicom"_s}};
     FakeFacts missing;
     missing.deviceAccess = {};
+    FakeFacts failedDriver;
+    failedDriver.problem = u"the driver failed to start (code 10)"_s;
     const struct {
         const char *device;
         FakeFacts facts;
@@ -113,6 +121,7 @@ TEST(PortDiagnosis, StateOfEachPort)
          "before you were added: log out and in again"},
         {"/dev/rfcomm0", held, "Bluetooth"},
         {"/dev/ttyUSB9", missing, "no such device"},
+        {"COM4", failedDriver, "driver problem: the driver failed to start (code 10)"},
     };
     for (const auto &row : rows)
         EXPECT_EQ(stateText(portState(QString::fromLatin1(row.device), row.facts)),
