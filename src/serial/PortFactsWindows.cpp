@@ -4,15 +4,10 @@
 // serial adapters that got no driver. Windows names no program holding a
 // port; it only refuses the open.
 #include "PortFacts.h"
+#include "PortsClassWindows.h"
 
 #include <array>
-#include <windows.h>
-// After windows.h: GUID_DEVCLASS_PORTS is defined here, not only declared.
-#include <initguid.h>
-
 #include <cfgmgr32.h>
-#include <devguid.h>
-#include <setupapi.h>
 
 namespace tarvek::serial
 {
@@ -51,39 +46,6 @@ QString instanceId(HDEVINFO devices, SP_DEVINFO_DATA &device)
     if (!SetupDiGetDeviceInstanceIdW(devices, &device, id.data(), DWORD(id.size() - 1), nullptr))
         return {};
     return QString::fromWCharArray(id.data());
-}
-
-QString portNameOf(HDEVINFO devices, SP_DEVINFO_DATA &device)
-{
-    const HKEY key =
-        SetupDiOpenDevRegKey(devices, &device, DICS_FLAG_GLOBAL, 0, DIREG_DEV, KEY_QUERY_VALUE);
-    if (key == INVALID_HANDLE_VALUE)
-        return {};
-    std::array<wchar_t, 64> data{};
-    DWORD bytes = DWORD((data.size() - 1) * sizeof(wchar_t));
-    DWORD type = 0;
-    const LONG status = RegQueryValueExW(key, L"PortName", nullptr, &type,
-                                         reinterpret_cast<BYTE *>(data.data()), &bytes);
-    RegCloseKey(key);
-    return status == ERROR_SUCCESS && type == REG_SZ ? QString::fromWCharArray(data.data())
-                                                     : QString();
-}
-
-// Calls `visit` with each present device of the ports class and its COM
-// name, until it returns true.
-template <typename Visit> void forEachPort(Visit visit)
-{
-    const HDEVINFO devices =
-        SetupDiGetClassDevsW(&GUID_DEVCLASS_PORTS, nullptr, nullptr, DIGCF_PRESENT);
-    if (devices == INVALID_HANDLE_VALUE)
-        return;
-    SP_DEVINFO_DATA device{};
-    device.cbSize = sizeof(device);
-    for (DWORD index = 0; SetupDiEnumDeviceInfo(devices, index, &device); ++index) {
-        if (visit(devices, device, portNameOf(devices, device)))
-            break;
-    }
-    SetupDiDestroyDeviceInfoList(devices);
 }
 
 // "1a86:7523" from an instance id "USB\VID_1A86&PID_7523\5&...".
@@ -132,7 +94,7 @@ public:
     QString driverProblem(const QString &device) const override
     {
         ULONG problem = 0;
-        forEachPort([&](HDEVINFO, SP_DEVINFO_DATA &port, const QString &name) {
+        forEachPortDevice([&](HDEVINFO, SP_DEVINFO_DATA &port, const QString &name) {
             if (name.compare(device, Qt::CaseInsensitive) != 0)
                 return false;
             problem = problemOf(port);
@@ -144,7 +106,7 @@ public:
     bool isBluetooth(const QString &device) const override
     {
         bool bluetooth = false;
-        forEachPort([&](HDEVINFO devices, SP_DEVINFO_DATA &port, const QString &name) {
+        forEachPortDevice([&](HDEVINFO devices, SP_DEVINFO_DATA &port, const QString &name) {
             if (name.compare(device, Qt::CaseInsensitive) != 0)
                 return false;
             bluetooth = instanceId(devices, port)

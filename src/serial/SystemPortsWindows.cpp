@@ -9,6 +9,8 @@
 // (\Device\Serial0, \Device\VCP0) is known.
 #include "SystemPorts.h"
 
+#include "PortsClassWindows.h"
+
 #include <QMap>
 #include <QRegularExpression>
 #include <array>
@@ -71,21 +73,14 @@ QString portNameOf(HDEVINFO devices, SP_DEVINFO_DATA &device)
 QMap<QString, SystemPort> deviceManagerPorts()
 {
     QMap<QString, SystemPort> ports;
-    const HDEVINFO devices =
-        SetupDiGetClassDevsW(&GUID_DEVCLASS_PORTS, nullptr, nullptr, DIGCF_PRESENT);
-    if (devices == INVALID_HANDLE_VALUE)
-        return ports;
-    SP_DEVINFO_DATA device{};
-    device.cbSize = sizeof(device);
-    for (DWORD index = 0; SetupDiEnumDeviceInfo(devices, index, &device); ++index) {
-        const QString name = portNameOf(devices, device);
+    forEachPortDevice([&](HDEVINFO devices, SP_DEVINFO_DATA &device, const QString &name) {
         if (isComName(name))
             ports.insert(name, {name,
                                 deviceProperty(devices, device, SPDRP_FRIENDLYNAME),
                                 deviceProperty(devices, device, SPDRP_MFG),
                                 {}});
-    }
-    SetupDiDestroyDeviceInfoList(devices);
+        return false;
+    });
     return ports;
 }
 
@@ -118,6 +113,21 @@ std::vector<SystemPort> serialCommPorts()
 }
 
 } // namespace
+
+void forEachPortDevice(const PortDeviceVisit &visit)
+{
+    const HDEVINFO devices =
+        SetupDiGetClassDevsW(&GUID_DEVCLASS_PORTS, nullptr, nullptr, DIGCF_PRESENT);
+    if (devices == INVALID_HANDLE_VALUE)
+        return;
+    SP_DEVINFO_DATA device{};
+    device.cbSize = sizeof(device);
+    for (DWORD index = 0; SetupDiEnumDeviceInfo(devices, index, &device); ++index) {
+        if (visit(devices, device, portNameOf(devices, device)))
+            break;
+    }
+    SetupDiDestroyDeviceInfoList(devices);
+}
 
 std::vector<SystemPort> systemSerialPorts()
 {
