@@ -3,7 +3,11 @@
 #include "PortDiagnosis.h"
 #include "SerialErrorTexts.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
+#include <chrono>
+#include <future>
 
 namespace tarvek::serial
 {
@@ -102,6 +106,19 @@ bool hasLineSettings(const DCB &dcb)
            !dcb.fInX;
 }
 
+// Opening a Bluetooth port whose device is out of reach takes Windows many
+// seconds. The call runs on a thread of its own meanwhile, and the program's
+// windows go on repainting; what the user types waits until it returns.
+template <typename Call> auto whileRepainting(Call call)
+{
+    auto result = std::async(std::launch::async, call);
+    while (result.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
+        if (QCoreApplication::instance())
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    return result.get();
+}
+
 } // namespace
 
 ULONGLONG lineTimeMs(qsizetype bytes)
@@ -125,7 +142,8 @@ SerialResult CommLine::open(const QString &device)
     // Nothing is ever read from the tracker, but the line settings can only
     // be read back through a handle with read access. No sharing: the port
     // is this program's while it is open.
-    const HANDLE handle = m_comm.createFile(devicePath(device).toStdWString());
+    const std::wstring path = devicePath(device).toStdWString();
+    const HANDLE handle = whileRepainting([this, &path] { return m_comm.createFile(path); });
     if (handle == INVALID_HANDLE_VALUE) {
         const DWORD code = m_comm.lastError();
         return {openFailure(code, device, m_comm.message(code))};

@@ -6,9 +6,14 @@
 
 #include "QtPrinters.h"
 
+#include <QCoreApplication>
+#include <QTimer>
+
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <deque>
+#include <thread>
 
 using namespace tarvek::serial;
 
@@ -27,6 +32,7 @@ class FakeComm final : public serial::Win32Comm
 {
 public:
     DWORD openError = 0;            // CreateFile fails with it
+    int openTakesMs = 0;            // CreateFile returns after so long
     DWORD setStateError = 0;        // SetCommState fails with it
     bool dropsBaudRate = false;     // GetCommState reads back another rate
     DWORD writeError = 0;           // WriteFile fails with it
@@ -43,6 +49,7 @@ public:
 
     HANDLE createFile(const std::wstring &path) override
     {
+        std::this_thread::sleep_for(std::chrono::milliseconds(openTakesMs));
         openedPath = QString::fromStdWString(path);
         return fail(openError) ? INVALID_HANDLE_VALUE : kPort;
     }
@@ -126,6 +133,25 @@ TEST(CommLine, OpensThroughTheDeviceNamespaceWithDistinctFlowCharacters)
     EXPECT_EQ(comm.setState.wReserved1, 0);
     EXPECT_EQ(comm.setState.fDummy2, 0u);
     EXPECT_FALSE(comm.setState.fOutX || comm.setState.fInX || comm.setState.fOutxCtsFlow);
+}
+
+// A port that takes long to open (Bluetooth, its device out of reach): the
+// program's event loop goes on meanwhile, so its windows repaint.
+TEST(CommLine, EventsFlowWhileAPortTakesLongToOpen)
+{
+    int argc = 1;
+    char name[] = "serial_comm_line_test";
+    char *argv[] = {name, nullptr};
+    QCoreApplication application(argc, argv);
+    FakeComm comm;
+    comm.openTakesMs = 300;
+    CommLine line(comm);
+    int ticks = 0;
+    QTimer ticking;
+    QObject::connect(&ticking, &QTimer::timeout, [&] { ++ticks; });
+    ticking.start(20);
+    EXPECT_EQ(line.open(u"COM7"_s).reason, QString());
+    EXPECT_GE(ticks, 5);
 }
 
 TEST(CommLine, OpenFailuresSayWhatWentWrong)
