@@ -264,6 +264,7 @@ TEST(CliReasons, ControlCharactersAreShownEscapedAndKeptInFiles)
     QFile file(saved);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray defaults = file.readAll();
+    file.close(); // Windows replaces no file that is open
     const QString bad = dir.filePath(u"bad.cfg"_s);
     QFile badFile(bad);
     ASSERT_TRUE(badFile.open(QIODevice::WriteOnly));

@@ -14,7 +14,7 @@ inline constexpr QLatin1StringView kPortNumberFormat{
     "the serial port number (1 is COM1, 12 is COM12)"};
 
 inline constexpr QLatin1StringView kPortNumberHelp{
-    "To give an adapter a number from 1 to 9: Device Manager > Ports (COM & LPT) > the "
-    "adapter > Properties > Port Settings > Advanced > COM Port Number."};
+    "Port number n is COMn, 1 to 255; the environment variable TARVEK_COM<n>, holding a port "
+    "name such as COM12, gives number n to any port."};
 
 } // namespace tarvek::config
