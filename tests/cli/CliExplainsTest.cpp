@@ -117,6 +117,14 @@ TEST(CliSymbols, ListsBothTablesAndEncodeNamesTheChosenSymbol)
     ASSERT_EQ(rows.size(), 188);
     EXPECT_EQ(rows.first()[u"table"_s].toString() + rows.first()[u"code"_s].toString(), u"/!"_s);
     EXPECT_EQ(rows.last()[u"table"_s].toString() + rows.last()[u"code"_s].toString(), u"\\~"_s);
+    // "k" is code 107, the 75th of "!" to "~" in each table.
+    EXPECT_EQ(rows.at(74)[u"name"_s].toString(), u"Truck"_s);
+    EXPECT_EQ(rows.at(94 + 74)[u"name"_s].toString(), u"Special vehicle (SUV, 4x4)"_s);
+    const CliText plain = Cli({u"symbols"_s});
+    EXPECT_EQ(plain.exitCode, 0);
+    EXPECT_TRUE(plain.out.startsWith(u"/ !  Police or sheriff\n"_s)) << qPrintable(plain.out);
+    for (const QString &line : {u"\n/ k  Truck\n"_s, u"\n\\ k  Special vehicle (SUV, 4x4)\n"_s})
+        EXPECT_TRUE(plain.out.contains(line)) << qPrintable(line);
 
     for (const auto &[table, name] :
          {std::pair{u"0"_s, u"Truck"_s}, {u"1"_s, u"Special vehicle (SUV, 4x4)"_s}}) {
