@@ -204,6 +204,8 @@ TEST(CliReasons, FailedInputsNameTheFileLineSettingAndValue)
                                          "\"0360\"\r\n\"25x\"\r\n1\r\n2\r\n3\r\n4\r\n");
     const QString cut = write("cut.cfg", "\"1\",\"200\",\"008\",0,\">\",0\r\n\"0480\"\r\n");
     const QString none = dir.filePath(u"none.cfg"_s);
+    const QString huge = write("huge.cfg", "\"1\",\"200\",\"008\",0,\">\",0\r\n\"" +
+                                               QByteArray(70000, '4') + "\"\r\n");
     const struct {
         QStringList args;
         int exitCode;
@@ -218,6 +220,10 @@ TEST(CliReasons, FailedInputsNameTheFileLineSettingAndValue)
          u"tarvek-cli send: --cfg "_s + cut +
              u": line 3, reading the value for esSpeedTable(1) (speed-4-9): Input past end of "
              "file\n"_s},
+        {{u"encode"_s, u"--cfg"_s, huge},
+         3,
+         u"tarvek-cli encode: --cfg "_s + huge +
+             u": line 2, reading the value for esSpeedTable(0) (speed-0-3): Value too long\n"_s},
         {{u"encode"_s, u"--cfg"_s, none},
          3,
          u"tarvek-cli encode: --cfg "_s + none + u": File not found\n"_s},
@@ -252,6 +258,11 @@ TEST(CliReasons, LowerCaseCallsignsAreWarnedAboutAndKept)
                        "tarvek-cli encode: warning: edAprsPath (path) \"Wide2-2\" has lower-case "
                        "letters; the window upper-cases callsigns as they are typed\n"_s);
     EXPECT_TRUE(run.out.contains(u"\"edMyCall\": \"iu0abc-7\""_s)) << qPrintable(run.out);
+    const CliText messageTo =
+        Cli({u"encode"_s, u"--set"_s, u"callsign=IU0ABC"_s, u"--set"_s, u"msg-to=iu0xyz"_s});
+    EXPECT_EQ(messageTo.err, u"tarvek-cli encode: warning: edDestCall (msg-to) \"iu0xyz\" has "
+                             "lower-case letters; the window upper-cases callsigns as they are "
+                             "typed\n"_s);
 }
 
 // The setting's name ends at the first "=": texts may hold "=" themselves.
