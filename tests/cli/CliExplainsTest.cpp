@@ -381,13 +381,15 @@ TEST(CliPorts, NumbersOverridesAndSystemPortsInOrder)
         {u"/dev/ttyUSB0"_s, u"FT232R USB UART"_s, u"FTDI"_s, u"A50285BI"_s},
     };
     const std::vector<NumberedPort> ports =
-        numberPorts(system, {{2, u"/dev/ttyS0"_s}, {5, u"/dev/pts/4"_s}});
+        numberPorts(system, {{2, u"/dev/ttyS0"_s}, {4, u"/dev/ttyUSB1"_s}, {5, u"/dev/pts/4"_s}});
     QStringList seen;
     for (const NumberedPort &p : ports)
-        seen << u"%1 %2 %3 %4"_s.arg(p.number).arg(p.port.device, p.port.manufacturer,
-                                                   p.overridden ? u"override"_s : u"-"_s);
+        seen << u"%1 %2 %3 %4%5"_s.arg(p.number).arg(p.port.device, p.port.manufacturer,
+                                                     p.overridden ? u"override"_s : u"-"_s,
+                                                     p.reported ? u""_s : u" unreported"_s);
     EXPECT_EQ(seen, (QStringList{u"1 /dev/ttyUSB0 FTDI -"_s, u"2 /dev/ttyS0  override"_s,
-                                 u"3 /dev/ttyS0  -"_s, u"5 /dev/pts/4  override"_s}));
+                                 u"3 /dev/ttyS0  -"_s, u"4 /dev/ttyUSB1 Silicon Labs override"_s,
+                                 u"5 /dev/pts/4  override unreported"_s}));
     EXPECT_TRUE(numberPorts({}, {}).empty());
 }
 #endif
