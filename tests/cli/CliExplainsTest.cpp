@@ -118,6 +118,14 @@ TEST(CliSymbols, ListsBothTablesAndEncodeNamesTheChosenSymbol)
     ASSERT_EQ(rows.size(), 188);
     EXPECT_EQ(rows.first()[u"table"_s].toString() + rows.first()[u"code"_s].toString(), u"/!"_s);
     EXPECT_EQ(rows.last()[u"table"_s].toString() + rows.last()[u"code"_s].toString(), u"\\~"_s);
+    // "k" is code 107, the 75th of "!" to "~" in each table.
+    EXPECT_EQ(rows.at(74)[u"name"_s].toString(), u"Truck"_s);
+    EXPECT_EQ(rows.at(94 + 74)[u"name"_s].toString(), u"Special vehicle (SUV, 4x4)"_s);
+    const CliText plain = Cli({u"symbols"_s});
+    EXPECT_EQ(plain.exitCode, 0);
+    EXPECT_TRUE(plain.out.startsWith(u"/ !  Police or sheriff\n"_s)) << qPrintable(plain.out);
+    for (const QString &line : {u"\n/ k  Truck\n"_s, u"\n\\ k  Special vehicle (SUV, 4x4)\n"_s})
+        EXPECT_TRUE(plain.out.contains(line)) << qPrintable(line);
 
     for (const auto &[table, name] :
          {std::pair{u"0"_s, u"Truck"_s}, {u"1"_s, u"Special vehicle (SUV, 4x4)"_s}}) {
@@ -197,6 +205,8 @@ TEST(CliReasons, FailedInputsNameTheFileLineSettingAndValue)
                                          "\"0360\"\r\n\"25x\"\r\n1\r\n2\r\n3\r\n4\r\n");
     const QString cut = write("cut.cfg", "\"1\",\"200\",\"008\",0,\">\",0\r\n\"0480\"\r\n");
     const QString none = dir.filePath(u"none.cfg"_s);
+    const QString huge = write("huge.cfg", "\"1\",\"200\",\"008\",0,\">\",0\r\n\"" +
+                                               QByteArray(70000, '4') + "\"\r\n");
     const struct {
         QStringList args;
         int exitCode;
@@ -211,6 +221,10 @@ TEST(CliReasons, FailedInputsNameTheFileLineSettingAndValue)
          u"tarvek-cli send: --cfg "_s + cut +
              u": line 3, reading the value for esSpeedTable(1) (speed-4-9): Input past end of "
              "file\n"_s},
+        {{u"encode"_s, u"--cfg"_s, huge},
+         3,
+         u"tarvek-cli encode: --cfg "_s + huge +
+             u": line 2, reading the value for esSpeedTable(0) (speed-0-3): Value too long\n"_s},
         {{u"encode"_s, u"--cfg"_s, none},
          3,
          u"tarvek-cli encode: --cfg "_s + none + u": File not found\n"_s},
@@ -245,6 +259,11 @@ TEST(CliReasons, LowerCaseCallsignsAreWarnedAboutAndKept)
                        "tarvek-cli encode: warning: edAprsPath (path) \"Wide2-2\" has lower-case "
                        "letters; the window upper-cases callsigns as they are typed\n"_s);
     EXPECT_TRUE(run.out.contains(u"\"edMyCall\": \"iu0abc-7\""_s)) << qPrintable(run.out);
+    const CliText messageTo =
+        Cli({u"encode"_s, u"--set"_s, u"callsign=IU0ABC"_s, u"--set"_s, u"msg-to=iu0xyz"_s});
+    EXPECT_EQ(messageTo.err, u"tarvek-cli encode: warning: edDestCall (msg-to) \"iu0xyz\" has "
+                             "lower-case letters; the window upper-cases callsigns as they are "
+                             "typed\n"_s);
 }
 
 // A value's control characters reach people written out, never as they are:
@@ -418,13 +437,15 @@ TEST(CliPorts, NumbersOverridesAndSystemPortsInOrder)
         {u"/dev/ttyUSB0"_s, u"FT232R USB UART"_s, u"FTDI"_s, u"A50285BI"_s},
     };
     const std::vector<NumberedPort> ports =
-        numberPorts(system, {{2, u"/dev/ttyS0"_s}, {5, u"/dev/pts/4"_s}});
+        numberPorts(system, {{2, u"/dev/ttyS0"_s}, {4, u"/dev/ttyUSB1"_s}, {5, u"/dev/pts/4"_s}});
     QStringList seen;
     for (const NumberedPort &p : ports)
-        seen << u"%1 %2 %3 %4"_s.arg(p.number).arg(p.port.device, p.port.manufacturer,
-                                                   p.overridden ? u"override"_s : u"-"_s);
+        seen << u"%1 %2 %3 %4%5"_s.arg(p.number).arg(p.port.device, p.port.manufacturer,
+                                                     p.overridden ? u"override"_s : u"-"_s,
+                                                     p.reported ? u""_s : u" unreported"_s);
     EXPECT_EQ(seen, (QStringList{u"1 /dev/ttyUSB0 FTDI -"_s, u"2 /dev/ttyS0  override"_s,
-                                 u"3 /dev/ttyS0  -"_s, u"5 /dev/pts/4  override"_s}));
+                                 u"3 /dev/ttyS0  -"_s, u"4 /dev/ttyUSB1 Silicon Labs override"_s,
+                                 u"5 /dev/pts/4  override unreported"_s}));
     EXPECT_TRUE(numberPorts({}, {}).empty());
 }
 #endif

@@ -52,6 +52,20 @@ TEST(CliVerbTable, ManPageAndReadmeNameEveryVerb)
     }
 }
 
+// A verb is named whole and as written: "ENCODE", "enc" or "encodes" is an
+// unknown verb, not encode.
+TEST(CliVerbTable, FindsAVerbByItsExactNameOnly)
+{
+    for (const char *name :
+         {"encode", "save", "position", "send", "decode", "settings", "symbols", "ports"}) {
+        const cli::Verb *verb = cli::findVerb(QString::fromLatin1(name));
+        ASSERT_TRUE(verb) << name;
+        EXPECT_STREQ(verb->name, name);
+    }
+    for (const char *name : {"ENCODE", "Ports", "enc", "s", "encodes", "", "help", "--help"})
+        EXPECT_FALSE(cli::findVerb(QString::fromLatin1(name))) << name;
+}
+
 // The README's verb table ends each row with the exit codes: "0 built, 1
 // rejected, 2 usage/refused `--set`".
 TEST(CliVerbTable, ReadmeGivesEachVerbItsExitCodes)

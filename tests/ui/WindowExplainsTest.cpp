@@ -182,6 +182,28 @@ TEST_F(WindowExplainsTest, GreyedAlternateTableIsTheAlternateTableEverywhere)
     EXPECT_EQ(port.written[1].at(4), '\\');
 }
 
+// Every timing field has its note from the first frame, before anything is
+// typed; a screen reader hears the field's format first, then the note.
+TEST_F(WindowExplainsTest, TimingNotesAreThereFromTheStart)
+{
+    const struct {
+        MaskedLineEdit *field;
+        QString format;
+        QString note;
+    } rows[] = {
+        {c().txDelay, u"3 digits, milliseconds"_s, u"200 ms: 30 flags before each packet"_s},
+        {c().manualInterval, u"4 digits, seconds"_s, u"300 s (5 min): 12 beacons an hour"_s},
+        {c().gpsInterval, u"3 digits, seconds"_s,
+         u"100 s (1 min 40 s) between two GPS acquisitions"_s},
+    };
+    for (const auto &row : rows) {
+        EXPECT_EQ(row.field->toolTip(), row.note);
+        EXPECT_EQ(row.field->accessibleDescription(), row.format + u". "_s + row.note);
+    }
+    type(c().manualInterval, u"0600"_s);
+    EXPECT_EQ(c().manualInterval->toolTip(), u"600 s (10 min): 6 beacons an hour"_s);
+}
+
 // What the tracker will really do, as the text is typed; a text SEND would
 // refuse says why, and SEND's own mark after a rejection gives way to the
 // note of the next text.
