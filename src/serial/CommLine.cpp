@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <future>
+#include <utility>
 
 namespace tarvek::serial
 {
@@ -143,11 +144,14 @@ SerialResult CommLine::open(const QString &device)
     // be read back through a handle with read access. No sharing: the port
     // is this program's while it is open.
     const std::wstring path = devicePath(device).toStdWString();
-    const HANDLE handle = whileRepainting([this, &path] { return m_comm.createFile(path); });
-    if (handle == INVALID_HANDLE_VALUE) {
-        const DWORD code = m_comm.lastError();
+    // The last error belongs to the thread that made the call, so it is read
+    // there, with the handle.
+    const auto [handle, code] = whileRepainting([this, &path] {
+        const HANDLE opened = m_comm.createFile(path);
+        return std::pair{opened, opened == INVALID_HANDLE_VALUE ? m_comm.lastError() : DWORD{0}};
+    });
+    if (handle == INVALID_HANDLE_VALUE)
         return {openFailure(code, device, m_comm.message(code))};
-    }
     m_handle = handle;
     SerialResult configured = configureLine();
     if (!configured.ok())

@@ -107,9 +107,12 @@ private:
         error = code;
         return code != 0;
     }
-    DWORD error = 0;
+    // Per thread, as GetLastError is.
+    static thread_local DWORD error;
     DWORD writeTimeoutMs = 0;
 };
+
+thread_local DWORD FakeComm::error = 0;
 
 const QByteArray kFrame(60, 'x');
 constexpr int kMarginMs = 2000;
