@@ -1,6 +1,7 @@
 #include "InfoDialog.h"
 
 #include "CaptionFit.h"
+#include "Twips.h"
 
 #include <QAccessible>
 #include <QCloseEvent>
@@ -13,10 +14,10 @@ namespace tarvek::ui
 namespace
 {
 
-// Twips at 96 pixels per inch: 15 twips a pixel.
-constexpr int kWidth = 4680 / 15;
-constexpr int kHeight = 2160 / 15;
-constexpr int kButtonWidth = 1215 / 15;
+// A fixed size in twips, at the document resolution.
+constexpr int kWidth = static_cast<int>(twipsToDocumentPixels(4680));
+constexpr int kHeight = static_cast<int>(twipsToDocumentPixels(2160));
+constexpr int kButtonWidth = static_cast<int>(twipsToDocumentPixels(1215));
 constexpr qreal kInfoPointSize = 13.5;
 
 // The window's face, large and bold.

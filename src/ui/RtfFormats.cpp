@@ -1,6 +1,7 @@
 #include "RtfFormats.h"
 
 #include "TableWidths.h"
+#include "Twips.h"
 
 #include <QFont>
 #include <QTextOption>
@@ -53,10 +54,10 @@ void setLineSpacing(QTextBlockFormat &block, const rtf::ParagraphFormat &format)
         block.setLineHeight(format.lineSpacing * 100.0 / 240.0,
                             QTextBlockFormat::ProportionalHeight);
     else if (format.lineSpacing > 0)
-        block.setLineHeight(RtfFormats::twipsToPixels(format.lineSpacing),
+        block.setLineHeight(twipsToDocumentPixels(format.lineSpacing),
                             QTextBlockFormat::MinimumHeight);
     else
-        block.setLineHeight(RtfFormats::twipsToPixels(-format.lineSpacing),
+        block.setLineHeight(twipsToDocumentPixels(-format.lineSpacing),
                             QTextBlockFormat::FixedHeight);
 }
 
@@ -127,18 +128,18 @@ QTextBlockFormat RtfFormats::blockFormat(const rtf::ParagraphFormat &format) con
 {
     QTextBlockFormat block;
     block.setAlignment(alignment(format.alignment));
-    block.setTopMargin(twipsToPixels(format.spaceBefore));
-    block.setBottomMargin(twipsToPixels(format.spaceAfter));
-    block.setRightMargin(twipsToPixels(std::max(format.rightIndent, 0)));
+    block.setTopMargin(twipsToDocumentPixels(format.spaceBefore));
+    block.setBottomMargin(twipsToDocumentPixels(format.spaceAfter));
+    block.setRightMargin(twipsToDocumentPixels(std::max(format.rightIndent, 0)));
     // A list item's indent and hanging marker come from its QTextList.
     if (format.listKind == rtf::ListKind::None) {
-        block.setLeftMargin(twipsToPixels(std::max(format.leftIndent, 0)));
-        block.setTextIndent(twipsToPixels(format.firstLineIndent));
+        block.setLeftMargin(twipsToDocumentPixels(std::max(format.leftIndent, 0)));
+        block.setTextIndent(twipsToDocumentPixels(format.firstLineIndent));
     }
     setLineSpacing(block, format);
     QList<QTextOption::Tab> tabs;
     for (const int position : format.tabStops)
-        tabs.append(QTextOption::Tab(twipsToPixels(position), QTextOption::LeftTab));
+        tabs.append(QTextOption::Tab(twipsToDocumentPixels(position), QTextOption::LeftTab));
     if (!tabs.isEmpty())
         block.setTabPositions(tabs);
     return block;
@@ -183,7 +184,8 @@ QSizeF RtfFormats::pictureSize(const rtf::Picture &picture, QSize natural)
 {
     if (picture.widthTwips <= 0 || picture.heightTwips <= 0)
         return QSizeF(natural);
-    return QSizeF(twipsToPixels(picture.widthTwips), twipsToPixels(picture.heightTwips));
+    return QSizeF(twipsToDocumentPixels(picture.widthTwips),
+                  twipsToDocumentPixels(picture.heightTwips));
 }
 
 } // namespace tarvek::ui

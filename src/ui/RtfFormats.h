@@ -1,7 +1,7 @@
 #pragma once
 // Turns the RTF model's formats into Qt text formats. Lengths in twips become
-// document pixels at 96 per inch (15 twips per pixel), which is how a
-// QTextDocument measures its margins and images.
+// document pixels (Twips.h), which is how a QTextDocument measures its margins
+// and images.
 #include "RtfDocument.h"
 
 #include <QColor>
@@ -26,7 +26,6 @@ public:
 
     static QTextListFormat listFormat(const rtf::Paragraph &paragraph);
     static QSizeF pictureSize(const rtf::Picture &picture, QSize natural);
-    static double twipsToPixels(int twips) { return twips / 15.0; }
 
 private:
     QTextCharFormat makeCharFormat(const rtf::CharFormat &format) const;

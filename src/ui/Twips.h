@@ -10,6 +10,15 @@ namespace tarvek::ui
 {
 
 constexpr double kTwipsPerInch = 1440.0;
+// A QTextDocument measures in pixels of 96 per inch, whatever the screen;
+// fixed-size dialogs are laid out at the same resolution.
+constexpr double kDocumentDpi = 96.0;
+
+// Exact: 15 twips a pixel at 96 DPI.
+constexpr double twipsToDocumentPixels(int twips)
+{
+    return twips * kDocumentDpi / kTwipsPerInch;
+}
 
 inline int twipsToPixels(int twips, double logicalDpi)
 {
