@@ -356,16 +356,17 @@ std::optional<QString> packCallsign(ConfigBlock &block, int position, const QStr
                                     bool addEnd)
 {
     const auto normalized = normalizeCallsign(text);
-    if (!normalized || position < 0 || position + (addEnd ? 7 : 6) >= kConfigBlockSize)
+    const int ssidAt = position + kCallsignLength;
+    if (!normalized || position < 0 || ssidAt + (addEnd ? 1 : 0) >= kConfigBlockSize)
         return std::nullopt;
     const QByteArray call = encodeCp1252(normalized->callsign);
-    Q_ASSERT(call.size() == 6);
+    Q_ASSERT(call.size() == kCallsignLength);
     const auto at = static_cast<size_t>(position);
-    for (int k = 0; k < 6; ++k)
+    for (int k = 0; k < kCallsignLength; ++k)
         block[at + k] = static_cast<std::uint8_t>(call.at(k));
-    block[at + 6] = static_cast<std::uint8_t>(normalized->ssidCode);
+    block[static_cast<size_t>(ssidAt)] = static_cast<std::uint8_t>(normalized->ssidCode);
     if (addEnd)
-        block[at + 7] = 0;
+        block[static_cast<size_t>(ssidAt + 1)] = 0;
     return normalized->text;
 }
 

@@ -1,5 +1,6 @@
 #include "BlockDecoder.h"
 
+#include "Callsign.h"
 #include "Cp1252.h"
 #include "NumericReading.h"
 #include "PackedCodes.h"
@@ -11,8 +12,6 @@ namespace tarvek::config
 {
 namespace
 {
-
-constexpr int kCallsignSize = 6;
 
 // The characters from `from` up to the first 0, at most `size` of them.
 QString textAt(const ConfigBlock &block, int from, int size)
@@ -26,10 +25,10 @@ QString textAt(const ConfigBlock &block, int from, int size)
 QString callsignAt(const ConfigBlock &block, int from)
 {
     QString call = decodeCp1252(
-        QByteArray(reinterpret_cast<const char *>(block.data() + from), kCallsignSize));
+        QByteArray(reinterpret_cast<const char *>(block.data() + from), kCallsignLength));
     while (call.endsWith(u' '))
         call.chop(1);
-    const int ssid = int(block[from + kCallsignSize]) - '0';
+    const int ssid = int(block[from + kCallsignLength]) - kSsidBase;
     return ssid == 0 ? call : call + u'-' + QString::number(ssid);
 }
 

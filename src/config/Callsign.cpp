@@ -7,9 +7,6 @@ namespace tarvek::config
 namespace
 {
 
-constexpr int kCallsignLength = 6;
-constexpr int kSsidBase = 48;
-
 // Spaces only, as the field shows them; other blanks belong to the text.
 QString trimSpaces(const QString &text)
 {

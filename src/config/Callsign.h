@@ -7,10 +7,15 @@
 namespace tarvek::config
 {
 
+// In the block a callsign takes six characters, padded with spaces, and its
+// SSID one character: "0" plus the SSID, "0" to "?" for 0 to 15.
+inline constexpr int kCallsignLength = 6;
+inline constexpr int kSsidBase = '0';
+
 struct NormalizedCallsign {
-    QString callsign;  // exactly six characters, padded with spaces
-    int ssidCode = 48; // 48 + SSID, 48 to 63
-    QString text;      // the text written back into the field
+    QString callsign;         // exactly six characters, padded with spaces
+    int ssidCode = kSsidBase; // kSsidBase + SSID, 48 to 63
+    QString text;             // the text written back into the field
 };
 
 // The largest SSID number accepted: a 16-bit whole number.
