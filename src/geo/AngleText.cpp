@@ -12,8 +12,6 @@ namespace tarvek::geo
 namespace
 {
 
-constexpr std::string_view kPackSigns = "EWSN-+";
-
 std::string signPrefix(const std::optional<char> &sign)
 {
     return sign ? std::string(1, *sign) : std::string();
@@ -23,7 +21,7 @@ std::string signPrefix(const std::optional<char> &sign)
 
 std::string packDegreesMinutesSeconds(std::string text)
 {
-    const std::optional<char> sign = takeSignChar(text, kPackSigns);
+    const std::optional<char> sign = takeSignChar(text, kEitherAxisSigns);
     // "7.05.00" becomes "007.05.00"; the characters at positions 4 and 7 are
     // the separators and are skipped unseen.
     const std::string padded = lastChars("00" + text, 9);
@@ -87,7 +85,7 @@ std::string degreesToPackedCent(double value)
 
 std::string unpackCent(std::string packed)
 {
-    const std::optional<char> sign = takeSignChar(packed, kPackSigns);
+    const std::optional<char> sign = takeSignChar(packed, kEitherAxisSigns);
     const std::string padded = lastChars("0000000" + packed, 7);
     std::string text =
         charsAt(padded, 1, 3) + "." + charsAt(padded, 4, 2) + "." + charsAt(padded, 6, 2);

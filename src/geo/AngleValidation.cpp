@@ -10,9 +10,6 @@ namespace tarvek::geo
 namespace
 {
 
-constexpr std::string_view kLatSigns = "NS-+";
-constexpr std::string_view kLonSigns = "EW-+";
-
 // A part of at most two characters that are all digits, valued below limit.
 bool isDigitPartBelow(const std::string &part, int limit)
 {
@@ -79,22 +76,22 @@ bool isAllDigits(std::string_view text) noexcept
 
 bool isValidLatSec(std::string text) noexcept
 {
-    return isValidSec(std::move(text), kLatSigns, 90, 9);
+    return isValidSec(std::move(text), kLatitudeSigns.all, 90, 9);
 }
 
 bool isValidLonSec(std::string text) noexcept
 {
-    return isValidSec(std::move(text), kLonSigns, 180, 10);
+    return isValidSec(std::move(text), kLongitudeSigns.all, 180, 10);
 }
 
 bool isValidLatCent(std::string text) noexcept
 {
-    return isValidCent(std::move(text), kLatSigns, 90);
+    return isValidCent(std::move(text), kLatitudeSigns.all, 90);
 }
 
 bool isValidLonCent(std::string text) noexcept
 {
-    return isValidCent(std::move(text), kLonSigns, 180);
+    return isValidCent(std::move(text), kLongitudeSigns.all, 180);
 }
 
 } // namespace tarvek::geo

@@ -16,18 +16,10 @@ namespace
 constexpr std::int64_t kBase = 91;
 constexpr std::int64_t kFourDigitLimit = kBase * kBase * kBase * kBase;
 
-std::string normalField(std::string text, char positive, char negative, int degreeDigits)
+std::string normalField(std::string text, const AxisSigns &axis, int degreeDigits)
 {
-    char hemisphere = positive;
-    if (!text.empty()) {
-        const char first = upperAscii(text.front());
-        if (first == '-' || first == negative) {
-            hemisphere = negative;
-            text.erase(0, 1);
-        } else if (first == '+' || first == positive) {
-            text.erase(0, 1);
-        }
-    }
+    const std::optional<char> sign = takeSignChar(text, axis.all);
+    const char hemisphere = sign && isNegativeSign(*sign) ? axis.negative : axis.positive;
     const size_t dot = text.find('.');
     if (dot == std::string::npos)
         throw ConversionError("no \".\" in the angle text \"" + text + "\"");
@@ -58,12 +50,12 @@ std::string base91(std::int64_t value)
 
 std::string aprsLatText(std::string text)
 {
-    return normalField(std::move(text), 'N', 'S', 2);
+    return normalField(std::move(text), kLatitudeSigns, 2);
 }
 
 std::string aprsLonText(std::string text)
 {
-    return normalField(std::move(text), 'E', 'W', 3);
+    return normalField(std::move(text), kLongitudeSigns, 3);
 }
 
 std::string compressedPosition(double lat, double lon, char tableId, const std::string &symbolCode)

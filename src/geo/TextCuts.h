@@ -51,12 +51,28 @@ inline std::optional<char> takeSignChar(std::string &text, std::string_view sign
     return first;
 }
 
-// Sign rule of the parsers: "S", "W" and "-" mean negative; they and "N",
-// "E", "+" are removed. Returns true for a negative sign.
+// The signs a coordinate may start with: its hemisphere letters, or "+" and
+// "-". South, west and "-" are negative.
+struct AxisSigns {
+    char positive;
+    char negative;
+    std::string_view all;
+};
+inline constexpr AxisSigns kLatitudeSigns{'N', 'S', "NS+-"};
+inline constexpr AxisSigns kLongitudeSigns{'E', 'W', "EW+-"};
+inline constexpr std::string_view kEitherAxisSigns = "NSEW+-";
+
+inline bool isNegativeSign(char sign)
+{
+    return sign == kLatitudeSigns.negative || sign == kLongitudeSigns.negative || sign == '-';
+}
+
+// Sign rule of the parsers: a sign of either axis is removed. Returns true
+// for a negative sign.
 inline bool takeParserSign(std::string &text)
 {
-    const std::optional<char> sign = takeSignChar(text, "SW-NE+");
-    return sign && (*sign == 'S' || *sign == 'W' || *sign == '-');
+    const std::optional<char> sign = takeSignChar(text, kEitherAxisSigns);
+    return sign && isNegativeSign(*sign);
 }
 
 } // namespace tarvek::geo
