@@ -3,6 +3,7 @@
 #include "FormatWords.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace tarvek::rtf
 {
@@ -382,10 +383,10 @@ void RtfParser::deliver(const QString &text)
 {
     switch (state().destination) {
     case Destination::Body:
-        // Hidden text is not kept, only counted; a run counts 2^20 at most,
-        // so that one huge run cannot take the int count past its range.
+        // Hidden text is not kept, only counted, up to the largest int.
         if (state().hidden)
-            m_document.report.hiddenCharacters += int(std::min<qsizetype>(text.size(), 1 << 20));
+            m_document.report.hiddenCharacters = int(std::min<qsizetype>(
+                qsizetype{m_document.report.hiddenCharacters} + text.size(), INT_MAX));
         else
             m_assembler.appendText(text, state().character);
         return;

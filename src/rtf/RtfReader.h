@@ -13,6 +13,7 @@ namespace tarvek::rtf
 // cut to it, and the reading goes on. Each limit is meant to be at least 1.
 struct ReadLimits {
     // Work and memory.
+    qint64 maxFileBytes = 128 * 1024 * 1024;      // a file is read up to this
     int maxGroupDepth = 256;                      // deeper groups share the state at this depth
     qsizetype maxPictureBytes = 16 * 1024 * 1024; // a larger picture is dropped
     qsizetype maxAllPictureBytes = 64 * 1024 * 1024;

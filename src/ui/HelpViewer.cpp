@@ -3,6 +3,7 @@
 #include "MessagePresenter.h"
 #include "NumericReading.h"
 #include "RtfDocumentBuilder.h"
+#include "RtfReader.h"
 #include "Twips.h"
 #include "UserTexts.h"
 
@@ -189,7 +190,7 @@ void HelpViewer::loadHelpFile(const QString &path)
         m_textBox->setPlainText(m_helpFileName + QStringLiteral(": ") + file.errorString());
         return;
     }
-    const QByteArray content = file.read(kMaxHelpFileBytes);
+    const QByteArray content = file.read(rtf::ReadLimits{}.maxFileBytes);
     loadRtfIntoDocument(content, *m_textBox->document());
     // Reloading keeps the operator's place in the manual.
     scroll->setValue(position);

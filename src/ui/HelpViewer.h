@@ -27,8 +27,6 @@ public:
     // What the text box leaves of the whole window (border and caption bar).
     static constexpr int kFrameWidthTwips = 120;
     static constexpr int kFrameHeightTwips = 480;
-    // Files larger than this are read only up to it.
-    static constexpr qint64 kMaxHelpFileBytes = 128 * 1024 * 1024;
 
     // Centred on the screen, hidden until the first showManual. The manual is
     // also looked for in `programFolder`, normally the program's own folder.
