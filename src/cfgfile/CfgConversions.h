@@ -11,7 +11,7 @@ namespace tarvek::cfgfile
 template <typename T> struct Converted {
     T value{};
     CfgError error = CfgError::None;
-    bool ok() const { return error == CfgError::None; }
+    bool converted() const { return error == CfgError::None; }
 };
 
 // Text form, for every text control: a text unchanged, a number in plain

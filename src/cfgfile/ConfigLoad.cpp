@@ -92,7 +92,7 @@ CfgError loadText(MaskedField &field, const CfgValue &value)
 CfgError loadCheck(CheckBox &box, const CfgValue &value)
 {
     const Converted<int> state = strictWhole(value);
-    return state.ok() ? takenOrRefused(box.setValue(state.value)) : state.error;
+    return state.converted() ? takenOrRefused(box.setValue(state.value)) : state.error;
 }
 
 // The message code: the list position comes from its strict conversion,
@@ -100,12 +100,12 @@ CfgError loadCheck(CheckBox &box, const CfgValue &value)
 CfgError applyMessageCode(TrackerSettings &s, const CfgValue &value)
 {
     const Converted<int> position = strictWhole(value);
-    if (!position.ok())
+    if (!position.converted())
         return position.error;
     if (!s.micEMessage.setIndex(unpackMessageCode(position.value).micEIndex))
         return CfgError::InvalidPropertyValue;
     const Converted<int> flags = lenientWhole(value);
-    if (!flags.ok())
+    if (!flags.converted())
         return flags.error;
     return takenOrRefused(s.autoReply.setValue(unpackMessageCode(flags.value).autoReply));
 }
@@ -114,7 +114,7 @@ CfgError applyMessageCode(TrackerSettings &s, const CfgValue &value)
 CfgError applyStatusCode(TrackerSettings &s, const CfgValue &value)
 {
     const Converted<int> n = lenientWhole(value);
-    if (!n.ok())
+    if (!n.converted())
         return n.error;
     const StatusCode status = unpackStatusCode(n.value);
     if (!s.statusEvery.setText(formatWithDigits(status.every, s.statusEvery.positions())))
@@ -137,7 +137,7 @@ CfgError applyValue(const SettingDescription &setting, SettingsModel &model, con
         return applyStatusCode(model.tracker, value);
     case CfgCoding::Truth: {
         const Converted<bool> selected = truthOf(value);
-        if (selected.ok())
+        if (selected.converted())
             static_cast<OptionButton &>(control).setSelected(selected.value);
         return selected.error;
     }

@@ -42,7 +42,7 @@ CfgError appendValue(RecordLine &line, const SettingDescription &setting,
         break;
     case CfgCoding::StatusEveryCode: {
         const Converted<int> every = strictWhole(s.statusEvery.text());
-        if (!every.ok())
+        if (!every.converted())
             return every.error;
         line.whole(packStatusCode({every.value, s.hideReceived.value()}));
         break;
@@ -145,7 +145,7 @@ SaveAttempt writeAndReplace(const QString &path, const QList<RecordLine> &lines)
 CfgResult saveConfigFile(const QString &path, const SettingsModel &model)
 {
     const Converted<QList<RecordLine>> lines = gatherLines(model);
-    if (!lines.ok()) {
+    if (!lines.converted()) {
         // A file that could not be opened is reported first, as when opening.
         if (CfgResult checked = checkSaveTarget(path); !checked.ok())
             return checked;
