@@ -7,11 +7,6 @@ namespace tarvek::cfgfile
 namespace
 {
 
-bool isDigit(QChar ch)
-{
-    return ch >= u'0' && ch <= u'9';
-}
-
 QStringView trimSpaces(QStringView text)
 {
     while (!text.isEmpty() && text.front() == u' ')
@@ -19,16 +14,6 @@ QStringView trimSpaces(QStringView text)
     while (!text.isEmpty() && text.back() == u' ')
         text.chop(1);
     return text;
-}
-
-QStringView takeDigits(QStringView &text)
-{
-    qsizetype n = 0;
-    while (n < text.size() && isDigit(text.at(n)))
-        ++n;
-    const QStringView digits = text.first(n);
-    text = text.mid(n);
-    return digits;
 }
 
 geo::Fraction fractionOf(const DecimalNumber &number)
@@ -45,26 +30,22 @@ geo::Fraction fractionOf(const DecimalNumber &number)
 
 std::optional<DecimalNumber> parseDecimal(QStringView text)
 {
-    text = trimSpaces(text);
-    DecimalNumber number;
-    if (!text.isEmpty() && (text.front() == u'-' || text.front() == u'+')) {
-        number.negative = text.front() == u'-';
-        text = text.mid(1);
-    }
-    QStringView whole = takeDigits(text);
-    QStringView fraction;
-    if (!text.isEmpty() && text.front() == u'.') {
-        text = text.mid(1);
-        fraction = takeDigits(text);
-    }
-    if (!text.isEmpty() || (whole.isEmpty() && fraction.isEmpty()))
+    // A character beyond Latin-1 becomes "?", which no number holds.
+    const QByteArray latin1 = trimSpaces(text).toLatin1();
+    const geo::DecimalParts parts =
+        geo::scanDecimal(std::string_view(latin1.constData(), size_t(latin1.size())));
+    if (!parts.rest.empty() || !parts.hasDigits())
         return std::nullopt;
-    while (!whole.isEmpty() && whole.front() == u'0')
-        whole = whole.mid(1);
-    while (!fraction.isEmpty() && fraction.back() == u'0')
-        fraction.chop(1);
-    number.whole = whole.toString();
-    number.fraction = fraction.toString();
+    std::string_view whole = parts.whole;
+    std::string_view fraction = parts.fraction;
+    while (!whole.empty() && whole.front() == '0')
+        whole.remove_prefix(1);
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.remove_suffix(1);
+    DecimalNumber number;
+    number.negative = parts.negative;
+    number.whole = QString::fromLatin1(whole.data(), qsizetype(whole.size()));
+    number.fraction = QString::fromLatin1(fraction.data(), qsizetype(fraction.size()));
     if (number.isZero())
         number.negative = false;
     return number;

@@ -33,46 +33,43 @@ std::string_view trimBlanks(std::string_view text)
     return text;
 }
 
-// Copies the digits at text[i...] to out; returns how many there were.
-size_t takeDigits(std::string_view text, size_t &i, std::string &out)
+std::string_view takeDigits(std::string_view &text)
 {
-    const size_t start = i;
-    while (i < text.size() && isDigit(text[i]))
-        out += text[i++];
-    return i - start;
+    size_t n = 0;
+    while (n < text.size() && isDigit(text[n]))
+        ++n;
+    const std::string_view digits = text.substr(0, n);
+    text.remove_prefix(n);
+    return digits;
 }
 
 // Rewrites a strictly formed number in the plain form that std::from_chars
 // reads (no "+", "e" exponent marker), or gives nothing for any other text.
 std::optional<std::string> strictNumber(std::string_view text)
 {
-    text = trimBlanks(text);
-    std::string out;
-    size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-')
-            out += '-';
-        ++i;
-    }
-    size_t digits = takeDigits(text, i, out);
-    if (i < text.size() && text[i] == '.') {
-        out += text[i++];
-        digits += takeDigits(text, i, out);
-    }
-    if (digits == 0)
+    const DecimalParts number = scanDecimal(trimBlanks(text));
+    if (!number.hasDigits())
         return std::nullopt;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+    std::string out = number.negative ? "-" : "";
+    out += number.whole;
+    if (number.point)
+        out += '.';
+    out += number.fraction;
+    std::string_view rest = number.rest;
+    if (!rest.empty() && (rest.front() == 'e' || rest.front() == 'E')) {
         out += 'e';
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-            if (text[i] == '-')
+        rest.remove_prefix(1);
+        if (!rest.empty() && (rest.front() == '+' || rest.front() == '-')) {
+            if (rest.front() == '-')
                 out += '-';
-            ++i;
+            rest.remove_prefix(1);
         }
-        if (takeDigits(text, i, out) == 0)
+        const std::string_view exponent = takeDigits(rest);
+        if (exponent.empty())
             return std::nullopt;
+        out += exponent;
     }
-    if (i != text.size())
+    if (!rest.empty())
         return std::nullopt;
     return out;
 }
@@ -118,6 +115,23 @@ double scannedToDouble(const std::string &plain)
 }
 
 } // namespace
+
+DecimalParts scanDecimal(std::string_view text)
+{
+    DecimalParts number;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        number.negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    number.whole = takeDigits(text);
+    if (!text.empty() && text.front() == '.') {
+        number.point = true;
+        text.remove_prefix(1);
+        number.fraction = takeDigits(text);
+    }
+    number.rest = text;
+    return number;
+}
 
 float narrowToFloat(double value)
 {

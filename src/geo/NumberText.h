@@ -9,6 +9,20 @@
 namespace tarvek::geo
 {
 
+// A plain decimal number at the start of a text: an optional "+" or "-",
+// digits, and an optional "." with more digits. Both strict readings (the
+// coordinates' and the .cfg files') take a number's parts from here.
+struct DecimalParts {
+    bool negative = false;
+    std::string_view whole;    // the digits before the point
+    bool point = false;        // whether there is a "."
+    std::string_view fraction; // the digits after it
+    std::string_view rest;     // what follows the number
+
+    bool hasDigits() const { return !whole.empty() || !fraction.empty(); }
+};
+DecimalParts scanDecimal(std::string_view text);
+
 // Strict conversion of a whole text to a 32-bit float: surrounding spaces and
 // tabs are allowed, then one optional "+" or "-", digits with an optional "."
 // fraction (at least one digit) and an optional exponent ("e12", "E-3").
