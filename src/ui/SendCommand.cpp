@@ -28,14 +28,11 @@ public:
 
     void setInfoText(const QString &text) override
     {
+        m_text = text;
         if (m_dialog)
-            m_dialog->setInfoText(text);
+            m_dialog->setInfoText(m_text);
     }
-    void appendInfoText(const QString &text) override
-    {
-        if (m_dialog)
-            m_dialog->setInfoText(m_dialog->infoLabel()->text() + text);
-    }
+    void appendInfoText(const QString &text) override { setInfoText(m_text + text); }
     void setOkVisible(bool visible) override
     {
         if (m_dialog)
@@ -52,6 +49,7 @@ public:
 
 private:
     QPointer<InfoDialog> m_dialog;
+    QString m_text; // what the upload has written so far
 };
 
 UploadHooks windowHooks()
