@@ -125,12 +125,12 @@ CfgError applyStatusCode(TrackerSettings &s, const CfgValue &value)
 // Writes the value into the setting's control by the setting's coding.
 CfgError applyValue(const SettingDescription &setting, SettingsModel &model, const CfgValue &value)
 {
-    QObject &control = controlOf(setting, model);
+    const Control control = controlOf(setting, model);
     switch (setting.cfg.coding) {
     case CfgCoding::Text:
-        return loadText(static_cast<MaskedField &>(control), value);
+        return loadText(controlAs<MaskedField>(control), value);
     case CfgCoding::Whole:
-        return loadCheck(static_cast<CheckBox &>(control), value);
+        return loadCheck(controlAs<CheckBox>(control), value);
     case CfgCoding::MicEMessageCode:
         return applyMessageCode(model.tracker, value);
     case CfgCoding::StatusEveryCode:
@@ -138,7 +138,7 @@ CfgError applyValue(const SettingDescription &setting, SettingsModel &model, con
     case CfgCoding::Truth: {
         const Converted<bool> selected = truthOf(value);
         if (selected.converted())
-            static_cast<OptionButton &>(control).setSelected(selected.value);
+            controlAs<OptionButton>(control).setSelected(selected.value);
         return selected.error;
     }
     case CfgCoding::None:

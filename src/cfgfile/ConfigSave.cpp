@@ -28,14 +28,14 @@ namespace
 CfgError appendValue(RecordLine &line, const SettingDescription &setting,
                      const SettingsModel &model)
 {
-    const QObject &control = controlOf(setting, model);
+    const ReadOnlyControl control = controlOf(setting, model);
     const TrackerSettings &s = model.tracker;
     switch (setting.cfg.coding) {
     case CfgCoding::Text:
-        line.text(static_cast<const MaskedField &>(control).text());
+        line.text(controlAs<const MaskedField>(control).text());
         break;
     case CfgCoding::Whole:
-        line.whole(static_cast<const CheckBox &>(control).value());
+        line.whole(controlAs<const CheckBox>(control).value());
         break;
     case CfgCoding::MicEMessageCode:
         line.whole(packMessageCode({s.micEMessage.index(), s.autoReply.value()}));
@@ -48,7 +48,7 @@ CfgError appendValue(RecordLine &line, const SettingDescription &setting,
         break;
     }
     case CfgCoding::Truth:
-        line.truth(static_cast<const OptionButton &>(control).isSelected());
+        line.truth(controlAs<const OptionButton>(control).isSelected());
         break;
     case CfgCoding::None:
         break;

@@ -144,30 +144,23 @@ private:
 
     MaskedField &fieldOf(const SettingDescription &row)
     {
-        Q_ASSERT(row.kind == ControlKind::MaskedText && row.inTracker);
-        return static_cast<MaskedField &>(row.inTracker(m_settings));
+        return controlAs<MaskedField>(row.inTracker(m_settings));
     }
 
     CheckBox &checkBoxOf(const SettingDescription &row)
     {
-        Q_ASSERT(row.kind == ControlKind::CheckBox && row.inTracker);
-        return static_cast<CheckBox &>(row.inTracker(m_settings));
+        return controlAs<CheckBox>(row.inTracker(m_settings));
     }
 
     // The setting's text as a failure quotes it: a field's text, or the
     // list position.
     QString textOf(const SettingDescription &row)
     {
-        QObject &control = row.inTracker(m_settings);
-        switch (row.kind) {
-        case ControlKind::MaskedText:
-            return static_cast<const MaskedField &>(control).text();
-        case ControlKind::List:
-            return QString::number(static_cast<const ListChoice &>(control).index());
-        case ControlKind::CheckBox:
-        case ControlKind::Option:
-            break;
-        }
+        const Control control = row.inTracker(m_settings);
+        if (const MaskedField *field = controlIf<MaskedField>(control))
+            return field->text();
+        if (const ListChoice *list = controlIf<ListChoice>(control))
+            return QString::number(list->index());
         return {};
     }
 
@@ -377,9 +370,9 @@ QString rejectionText(const BuildResult &result)
 
 StepPreview previewStep(const SettingDescription &setting, const QString &text)
 {
-    Q_ASSERT(setting.kind == ControlKind::MaskedText && setting.inTracker);
+    Q_ASSERT(setting.inTracker);
     TrackerSettings scratch;
-    auto &field = static_cast<MaskedField &>(setting.inTracker(scratch));
+    MaskedField &field = controlAs<MaskedField>(setting.inTracker(scratch));
     StepPreview preview;
     if (!field.setText(text)) {
         preview.result = {&setting, text, QStringLiteral("the field does not take this text")};

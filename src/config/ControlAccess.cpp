@@ -55,26 +55,9 @@ QString listKey(const QString &text)
     return key.simplified();
 }
 
-// The control as its row's kind says it is; the cast checks that it is one
-// (a row whose kind does not match its member gives null).
-Control controlOfKind(ControlKind kind, QObject &control)
-{
-    switch (kind) {
-    case ControlKind::MaskedText:
-        return qobject_cast<MaskedField *>(&control);
-    case ControlKind::CheckBox:
-        return qobject_cast<CheckBox *>(&control);
-    case ControlKind::List:
-        return qobject_cast<ListChoice *>(&control);
-    case ControlKind::Option:
-        break;
-    }
-    return qobject_cast<OptionButton *>(&control);
-}
-
 ControlRef refTo(const SettingDescription &setting, SettingsModel &model)
 {
-    return {setting.key, &setting, controlOfKind(setting.kind, controlOf(setting, model))};
+    return {setting.key, &setting, controlOf(setting, model)};
 }
 
 // Why a control that is not a text field refuses the whole number `number`,

@@ -11,21 +11,14 @@
 namespace tarvek::config
 {
 
-// A stored control, of one of the four kinds: a text field, a check box (0,
-// 1 or 2), a list (its position) or an option (1 selected, 0 not).
-using Control = std::variant<MaskedField *, CheckBox *, ListChoice *, OptionButton *>;
-
+// A control with its row, as the command line and the tests reach it.
 struct ControlRef {
     QString name;                        // the key
     const SettingDescription *setting{}; // its row
     Control control{};                   // of the row's kind
 
     // The control if it is a `Kind`, else null.
-    template <typename Kind> Kind *as() const
-    {
-        Kind *const *held = std::get_if<Kind *>(&control);
-        return held ? *held : nullptr;
-    }
+    template <typename Kind> Kind *as() const { return controlIf<Kind>(control); }
 };
 
 // Every control, in the order of the settings description.

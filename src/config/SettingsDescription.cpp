@@ -6,6 +6,7 @@
 #include "TrackerSettings.h"
 
 #include <string>
+#include <type_traits>
 
 namespace tarvek::config
 {
@@ -26,18 +27,18 @@ constexpr QLatin1StringView keyView(const char *key)
 
 template <auto Member>
 constexpr ControlAccessor<TrackerSettings> kTrackerMember{
-    [](TrackerSettings &s) -> QObject & { return s.*Member; },
-    [](const TrackerSettings &s) -> const QObject & { return s.*Member; }};
+    [](TrackerSettings &s) -> Control { return &(s.*Member); },
+    [](const TrackerSettings &s) -> ReadOnlyControl { return &(s.*Member); }};
 
 template <std::size_t Band>
 constexpr ControlAccessor<TrackerSettings> kSpeedBand{
-    [](TrackerSettings &s) -> QObject & { return s.speedIntervals[Band]; },
-    [](const TrackerSettings &s) -> const QObject & { return s.speedIntervals[Band]; }};
+    [](TrackerSettings &s) -> Control { return &s.speedIntervals[Band]; },
+    [](const TrackerSettings &s) -> ReadOnlyControl { return &s.speedIntervals[Band]; }};
 
 template <auto Member>
 constexpr ControlAccessor<CalculatorSettings> kCalculatorMember{
-    [](CalculatorSettings &c) -> QObject & { return c.*Member; },
-    [](const CalculatorSettings &c) -> const QObject & { return c.*Member; }};
+    [](CalculatorSettings &c) -> Control { return &(c.*Member); },
+    [](const CalculatorSettings &c) -> ReadOnlyControl { return &(c.*Member); }};
 
 constexpr QLatin1StringView kCheckBoxFormat = "check box: 0 clear, 1 ticked, 2 greyed"_L1;
 
@@ -312,7 +313,7 @@ namespace
 {
 
 // The control in a model for writing, or in a const model for reading.
-template <typename Model> auto &controlIn(const SettingDescription &setting, Model &model)
+template <typename Model> auto controlIn(const SettingDescription &setting, Model &model)
 {
     return setting.inTracker ? setting.inTracker(model.tracker)
                              : setting.inCalculator(model.calculator);
@@ -320,12 +321,12 @@ template <typename Model> auto &controlIn(const SettingDescription &setting, Mod
 
 } // namespace
 
-QObject &controlOf(const SettingDescription &setting, SettingsModel &model)
+Control controlOf(const SettingDescription &setting, SettingsModel &model)
 {
     return controlIn(setting, model);
 }
 
-const QObject &controlOf(const SettingDescription &setting, const SettingsModel &model)
+ReadOnlyControl controlOf(const SettingDescription &setting, const SettingsModel &model)
 {
     return controlIn(setting, model);
 }
@@ -337,24 +338,24 @@ MaskedField describedField(const char *key)
     return MaskedField(setting->mask, setting->maxLength, nullptr, setting->maxNumber);
 }
 
-void applyDefault(const SettingDescription &setting, QObject &control)
+void applyDefault(const SettingDescription &setting, const Control &control)
 {
     // Defaults always fit their controls; a refusal here is a programming error.
-    bool taken = true;
-    switch (setting.kind) {
-    case ControlKind::MaskedText:
-        taken = static_cast<MaskedField &>(control).setText(setting.defaultText);
-        break;
-    case ControlKind::CheckBox:
-        taken = static_cast<CheckBox &>(control).setValue(setting.defaultValue);
-        break;
-    case ControlKind::List:
-        taken = static_cast<ListChoice &>(control).setIndex(setting.defaultValue);
-        break;
-    case ControlKind::Option:
-        static_cast<OptionButton &>(control).setSelected(setting.defaultValue != 0);
-        break;
-    }
+    const bool taken = std::visit(
+        [&setting](auto *held) {
+            using Kind = std::remove_pointer_t<decltype(held)>;
+            if constexpr (std::is_same_v<Kind, MaskedField>)
+                return held->setText(setting.defaultText);
+            else if constexpr (std::is_same_v<Kind, CheckBox>)
+                return held->setValue(setting.defaultValue);
+            else if constexpr (std::is_same_v<Kind, ListChoice>)
+                return held->setIndex(setting.defaultValue);
+            else {
+                held->setSelected(setting.defaultValue != 0);
+                return true;
+            }
+        },
+        control);
     Q_ASSERT(taken);
     (void)taken;
 }

@@ -9,15 +9,31 @@
 #include <QString>
 #include <cstdint>
 #include <span>
-
-class QObject;
+#include <variant>
 
 namespace tarvek::config
 {
 
 class CalculatorSettings;
+class CheckBox;
+class ListChoice;
 class MaskedField;
+class OptionButton;
 class TrackerSettings;
+
+// A stored control, of one of the four kinds: a text field, a check box (0,
+// 1 or 2), a list (its position) or an option (1 selected, 0 not). The kind
+// is the alternative held; a row's kind says which one its control is.
+using Control = std::variant<MaskedField *, CheckBox *, ListChoice *, OptionButton *>;
+using ReadOnlyControl =
+    std::variant<const MaskedField *, const CheckBox *, const ListChoice *, const OptionButton *>;
+
+// The control if it is a `Kind`, else null.
+template <typename Kind, typename Variant> Kind *controlIf(const Variant &control)
+{
+    Kind *const *held = std::get_if<Kind *>(&control);
+    return held ? *held : nullptr;
+}
 struct SettingsModel;
 
 enum class ControlKind {
@@ -81,11 +97,11 @@ struct CfgPlace {
 // Reaches one control in a settings object, for writing or for reading
 // only; a default-made one reaches nothing and tests false.
 template <typename Settings> struct ControlAccessor {
-    QObject &(*forWriting)(Settings &) = nullptr;
-    const QObject &(*forReading)(const Settings &) = nullptr;
+    Control (*forWriting)(Settings &) = nullptr;
+    ReadOnlyControl (*forReading)(const Settings &) = nullptr;
 
-    QObject &operator()(Settings &settings) const { return forWriting(settings); }
-    const QObject &operator()(const Settings &settings) const { return forReading(settings); }
+    Control operator()(Settings &settings) const { return forWriting(settings); }
+    ReadOnlyControl operator()(const Settings &settings) const { return forReading(settings); }
     explicit operator bool() const { return forWriting != nullptr; }
 };
 
@@ -131,8 +147,17 @@ QString blockBytesText(const BlockBytes &bytes);
 QString formatText(const SettingDescription &setting);
 
 // The setting's control in `model`.
-QObject &controlOf(const SettingDescription &setting, SettingsModel &model);
-const QObject &controlOf(const SettingDescription &setting, const SettingsModel &model);
+Control controlOf(const SettingDescription &setting, SettingsModel &model);
+ReadOnlyControl controlOf(const SettingDescription &setting, const SettingsModel &model);
+
+// The control of a row whose kind is `Kind`, which the description's test
+// checks for every row.
+template <typename Kind, typename Variant> Kind &controlAs(const Variant &control)
+{
+    Kind *held = controlIf<Kind>(control);
+    Q_ASSERT(held);
+    return *held;
+}
 
 // A text control with the mask and length of its row (`key` must name a
 // masked-text row).
@@ -140,6 +165,6 @@ MaskedField describedField(const char *key);
 
 // Writes the setting's factory default into `control`, which raises the
 // control's change notification.
-void applyDefault(const SettingDescription &setting, QObject &control);
+void applyDefault(const SettingDescription &setting, const Control &control);
 
 } // namespace tarvek::config

@@ -55,7 +55,7 @@ QString captionOf(const FormControl &row)
 template <typename Control>
 Control *controlOfType(const SettingDescription *setting, SettingsModel &model)
 {
-    return setting ? qobject_cast<Control *>(&controlOf(*setting, model)) : nullptr;
+    return setting ? config::controlIf<Control>(controlOf(*setting, model)) : nullptr;
 }
 
 template <typename Button> Button *makeButton(const FormControl &row, QWidget *parent)
