@@ -88,7 +88,7 @@ PortPicker::PortPicker(int largestNumber, QWidget *parent)
     layout->addWidget(m_trouble);
     layout->addWidget(numbering);
     layout->addWidget(buttons);
-    resize(640, 400);
+    resize(600, 340);
 
     connect(m_list, &QTreeWidget::currentItemChanged, this, &PortPicker::onCurrentChanged);
     connect(m_list, &QTreeWidget::itemActivated, this, &PortPicker::chooseSelected);
