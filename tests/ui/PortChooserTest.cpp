@@ -111,7 +111,7 @@ protected:
     }
 
     // The numbers the chooser lists, in order.
-    static QStringList Listed(const PortPicker *picker)
+    static QStringList listed(const PortPicker *picker)
     {
         QStringList numbers;
         for (int k = 0; k < picker->list()->topLevelItemCount(); ++k)
@@ -121,14 +121,14 @@ protected:
 
     // Waits for the chooser to list `numbers`: it surveys on a thread of its
     // own and hands the list over through the event loop.
-    static ::testing::AssertionResult ListsEventually(const PortPicker *picker,
+    static ::testing::AssertionResult listsEventually(const PortPicker *picker,
                                                       const QStringList &numbers)
     {
-        if (QTest::qWaitFor([&] { return Listed(picker) == numbers; }, kWait))
+        if (QTest::qWaitFor([&] { return listed(picker) == numbers; }, kWait))
             return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << "lists " << Listed(picker).join(u' ').toStdString();
+        return ::testing::AssertionFailure() << "lists " << listed(picker).join(u' ').toStdString();
     }
-    static ::testing::AssertionResult SelectsEventually(const PortPicker *picker,
+    static ::testing::AssertionResult selectsEventually(const PortPicker *picker,
                                                         std::optional<int> number)
     {
         if (QTest::qWaitFor([&] { return picker->selectedNumber() == number; }, kWait))
@@ -137,7 +137,10 @@ protected:
                                              << ", not " << number.value_or(0);
     }
 
-    static void Key(const PortPicker *picker, Qt::Key key) { QTest::keyClick(picker->list(), key); }
+    static void press(const PortPicker *picker, Qt::Key key)
+    {
+        QTest::keyClick(picker->list(), key);
+    }
 
     SettingsModel model;
     testing::FakeMessagePresenter messages;
@@ -155,7 +158,7 @@ TEST_F(PortChooserTest, BuiltAndSurveyedOnFirstUse)
     EXPECT_EQ(picker(), nullptr);
     EXPECT_EQ(ports.surveys(), 0);
     ASSERT_TRUE(openBy(Qt::Key_F4));
-    ASSERT_TRUE(ListsEventually(picker(), {u"1"_s, u"2"_s, u"12"_s}));
+    ASSERT_TRUE(listsEventually(picker(), {u"1"_s, u"2"_s, u"12"_s}));
 }
 
 // Beside "Comm num:", in the gap before SEND; Tab passes it by.
@@ -197,7 +200,7 @@ TEST_P(PortChooserOpening, OpensOnTheCurrentNumber)
         opened = openBy(opening.key, opening.modifiers);
     }
     ASSERT_TRUE(opened);
-    ASSERT_TRUE(SelectsEventually(opened, 12));
+    ASSERT_TRUE(selectsEventually(opened, 12));
     EXPECT_EQ(QApplication::focusWidget(), opened->list());
     EXPECT_TRUE(opened->details()->text().startsWith(u"Port 12: /dev/pts/3\n"_s))
         << qPrintable(opened->details()->text());
@@ -215,19 +218,19 @@ TEST_F(PortChooserTest, EnterWritesTheNumberThroughTheFieldAndEscDoesNot)
 {
     PortPicker *opened = openBy(Qt::Key_F4);
     ASSERT_TRUE(opened);
-    ASSERT_TRUE(SelectsEventually(opened, 1));
-    Key(opened, Qt::Key_Down);
-    Key(opened, Qt::Key_Escape);
+    ASSERT_TRUE(selectsEventually(opened, 1));
+    press(opened, Qt::Key_Down);
+    press(opened, Qt::Key_Escape);
     EXPECT_FALSE(opened->isVisible());
     EXPECT_EQ(model.tracker.port.text(), u"1"_s);
 
     ASSERT_TRUE(openBy(Qt::Key_F4));
-    Key(opened, Qt::Key_End);
+    press(opened, Qt::Key_End);
     ASSERT_EQ(opened->selectedNumber(), std::optional(12));
     // The field may get the focus back, and select its text, only after the
     // choice has been typed: the number replaces the whole text all the same.
     c().port->end(false);
-    Key(opened, Qt::Key_Return);
+    press(opened, Qt::Key_Return);
     EXPECT_FALSE(opened->isVisible());
     EXPECT_EQ(c().port->text(), u"12"_s);
     EXPECT_EQ(window->focusWidget(), c().port);
@@ -249,16 +252,16 @@ TEST_F(PortChooserTest, NumberAboveTheFieldsLargestCannotBeChosen)
     ports.set({kAdapter, Port(300, u"/dev/pts/9"_s)});
     PortPicker *opened = openBy(Qt::Key_F4);
     ASSERT_TRUE(opened);
-    ASSERT_TRUE(ListsEventually(opened, {u"1"_s, u"300"_s}));
-    Key(opened, Qt::Key_Down);
+    ASSERT_TRUE(listsEventually(opened, {u"1"_s, u"300"_s}));
+    press(opened, Qt::Key_Down);
     ASSERT_EQ(opened->selectedNumber(), std::optional(300));
     EXPECT_FALSE(opened->chooseButton()->isEnabled());
     EXPECT_TRUE(opened->details()->text().contains(u"Comm num: takes 1 to 255"_s));
     EXPECT_NE(opened->list()->topLevelItem(1)->foreground(0),
               opened->list()->topLevelItem(0)->foreground(0));
-    Key(opened, Qt::Key_Return);
+    press(opened, Qt::Key_Return);
     EXPECT_TRUE(opened->isVisible());
-    Key(opened, Qt::Key_Escape);
+    press(opened, Qt::Key_Escape);
     EXPECT_EQ(model.tracker.port.text(), u"1"_s);
 }
 
@@ -270,20 +273,20 @@ TEST_F(PortChooserTest, FollowsPluggingAndKeepsTheSelectedNumber)
     setComm(u"2"_s);
     PortPicker *opened = openBy(Qt::Key_F4);
     ASSERT_TRUE(opened);
-    ASSERT_TRUE(ListsEventually(opened, {u"1"_s, u"2"_s, u"12"_s}));
+    ASSERT_TRUE(listsEventually(opened, {u"1"_s, u"2"_s, u"12"_s}));
     ports.set({kAdapter, kOnBoard, Port(3, u"/dev/ttyACM0"_s), kOverride});
-    ASSERT_TRUE(ListsEventually(opened, {u"1"_s, u"2"_s, u"3"_s, u"12"_s}));
+    ASSERT_TRUE(listsEventually(opened, {u"1"_s, u"2"_s, u"3"_s, u"12"_s}));
     EXPECT_EQ(opened->selectedNumber(), std::optional(2));
 
     ports.set({kAdapter, kOverride});
-    ASSERT_TRUE(ListsEventually(opened, {u"1"_s, u"12"_s}));
+    ASSERT_TRUE(listsEventually(opened, {u"1"_s, u"12"_s}));
     EXPECT_EQ(opened->selectedNumber(), std::nullopt);
     EXPECT_EQ(opened->details()->text(), u"No port has number 2 now."_s);
     EXPECT_FALSE(opened->chooseButton()->isEnabled());
 
     ports.set({kAdapter, kOnBoard, kOverride});
-    ASSERT_TRUE(SelectsEventually(opened, 2));
-    Key(opened, Qt::Key_Escape);
+    ASSERT_TRUE(selectsEventually(opened, 2));
+    press(opened, Qt::Key_Escape);
 }
 
 // What a device calls itself is shown as written, never read as markup.
@@ -293,7 +296,7 @@ TEST_F(PortChooserTest, DeviceTextsAreShownAsWritten)
     ports.set({Port(1, u"/dev/<i>tty</i>"_s, name)});
     PortPicker *opened = openBy(Qt::Key_F4);
     ASSERT_TRUE(opened);
-    ASSERT_TRUE(ListsEventually(opened, {u"1"_s}));
+    ASSERT_TRUE(listsEventually(opened, {u"1"_s}));
     const QTreeWidgetItem *item = opened->list()->topLevelItem(0);
     EXPECT_EQ(item->text(1), u"/dev/<i>tty</i>"_s);
     EXPECT_EQ(item->text(2), name);
@@ -301,7 +304,7 @@ TEST_F(PortChooserTest, DeviceTextsAreShownAsWritten)
     EXPECT_EQ(opened->details()->text(), described);
     EXPECT_EQ(opened->details()->textFormat(), Qt::PlainText);
     EXPECT_EQ(ShownText(item->toolTip(2)), described);
-    Key(opened, Qt::Key_Escape);
+    press(opened, Qt::Key_Escape);
 }
 
 } // namespace
