@@ -1,9 +1,7 @@
 // tarvek-cli ports: the port numbers that "Comm num:" and send --port use.
 #include "Commands.h"
 #include "Output.h"
-#include "PortDiagnosis.h"
-#include "PortListing.h"
-#include "PortNumbers.h"
+#include "PortSurvey.h"
 
 using namespace tarvek::serial;
 
@@ -12,39 +10,26 @@ namespace tarvek::cli
 
 int runPorts(const Verb & /*verb*/, const VerbArguments & /*args*/)
 {
-    const std::vector<NumberedPort> ports = listNumberedPorts();
-    const std::unique_ptr<PortFacts> facts = systemPortFacts();
-    // What is wrong when no port can be used, and the remedy.
-    const QString noUsablePort = diagnoseNoUsablePort(*facts);
-    if (ports.empty()) {
+    const PortSurvey survey = systemPortSource()->survey();
+    // After the ports: what is wrong when none can be used, and the remedy.
+    if (survey.ports.empty()) {
         printText(QStringLiteral("No serial ports found (TARVEK_COM<n> names a device for port "
                                  "n)\n") +
-                  (noUsablePort.isEmpty() ? QString() : noUsablePort + u'\n'));
+                  (survey.trouble.isEmpty() ? QString() : survey.trouble + u'\n'));
         return ExitOk;
     }
-    bool anyReady = false;
+    // A device's name is one line: its control characters are written out.
     QString out;
-    for (const NumberedPort &numbered : ports) {
-        const SystemPort &port = numbered.port;
-        QStringList details;
-        if (!port.description.isEmpty())
-            details << port.description;
-        if (!port.manufacturer.isEmpty())
-            details << QStringLiteral("maker ") + port.manufacturer;
-        if (!port.serialNumber.isEmpty())
-            details << QStringLiteral("serial number ") + port.serialNumber;
-        if (numbered.overridden)
-            details << QStringLiteral("set by ") + portOverrideVariable(numbered.number);
-        QString line = QStringLiteral("%1  %2").arg(numbered.number).arg(port.device);
-        if (!details.isEmpty())
+    for (const SurveyedPort &surveyed : survey.ports) {
+        const NumberedPort &numbered = surveyed.numbered;
+        QString line = QStringLiteral("%1  %2").arg(numbered.number).arg(numbered.port.device);
+        if (const QStringList details = portDetails(numbered); !details.isEmpty())
             line += QStringLiteral("  (") + details.join(QStringLiteral("; ")) + u')';
-        const PortState state = portState(port.device, *facts);
-        anyReady = anyReady || state.condition == PortCondition::Ready;
-        line += QStringLiteral("  ") + stateText(state);
-        out += escapeControls(line) + u'\n'; // a device's name is one line
+        line += QStringLiteral("  ") + stateText(surveyed.state);
+        out += escapeControls(line) + u'\n';
     }
-    if (!anyReady && !noUsablePort.isEmpty())
-        out += escapeControls(noUsablePort) + u'\n';
+    if (!survey.trouble.isEmpty())
+        out += escapeControls(survey.trouble) + u'\n';
     printOut(out);
     return ExitOk;
 }

@@ -132,10 +132,10 @@ constexpr Verb kVerbs[] = {
      "",
      "Lists the serial port numbers that \"Comm num:\" and send --port use, one a line:\n"
      "the number, the device, what the system knows of it (USB description, maker,\n"
-     "serial number) and its state: ready, in use (by which program), not allowed\n"
-     "(why), Bluetooth. A number set by TARVEK_COM<n> is marked so. When no port is\n"
-     "usable, it says what is wrong, such as a USB adapter without a port, and the\n"
-     "remedy.\n",
+     "serial number, its name in /dev/serial/by-id) and its state: ready, in use (by\n"
+     "which program), not allowed (why), Bluetooth. A number set by TARVEK_COM<n> is\n"
+     "marked so. When no port is usable, it says what is wrong, such as a USB adapter\n"
+     "without a port, and the remedy.\n",
      kPortsExits,
      "TARVEK_COM2=/dev/ttyUSB1 tarvek-cli ports",
      {}, {},

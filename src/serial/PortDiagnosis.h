@@ -14,6 +14,8 @@ enum class PortCondition { Ready, InUse, NotAllowed, DriverProblem, Bluetooth, M
 struct PortState {
     PortCondition condition = PortCondition::Ready;
     QString detail; // who holds it, why it is not allowed, the driver's problem
+
+    bool operator==(const PortState &) const = default;
 };
 
 // A port's state as the system reports it, without opening the port.

@@ -12,6 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <optional>
 #include <vector>
 
 namespace tarvek::serial
@@ -58,18 +59,51 @@ bool hasGroup(gid_t group)
            groups.begin() + std::max(got, 0);
 }
 
+// A user's name and primary group from the user database, by the reentrant
+// call: the port list asks on a thread of its own.
+struct UserEntry {
+    QByteArray name;
+    gid_t group = 0;
+};
+
+std::optional<UserEntry> userEntry(uid_t uid)
+{
+    passwd entry{};
+    std::vector<char> strings(4096);
+    passwd *found = nullptr;
+    if (getpwuid_r(uid, &entry, strings.data(), strings.size(), &found) != 0 || !found)
+        return std::nullopt;
+    return UserEntry{QByteArray(found->pw_name), found->pw_gid};
+}
+
+QString userName(uid_t uid)
+{
+    const std::optional<UserEntry> user = userEntry(uid);
+    return user ? QString::fromLocal8Bit(user->name) : QString();
+}
+
+QString groupName(gid_t gid)
+{
+    group entry{};
+    std::vector<char> strings(4096);
+    group *found = nullptr;
+    if (getgrgid_r(gid, &entry, strings.data(), strings.size(), &found) != 0 || !found)
+        return {};
+    return QString::fromLocal8Bit(entry.gr_name);
+}
+
 bool userListedInGroup(gid_t group)
 {
-    const passwd *user = getpwuid(getuid());
+    const std::optional<UserEntry> user = userEntry(getuid());
     if (!user)
         return false;
-    if (user->pw_gid == group)
+    if (user->group == group)
         return true;
     int count = 64;
     std::vector<gid_t> groups(static_cast<size_t>(count));
-    if (getgrouplist(user->pw_name, user->pw_gid, groups.data(), &count) < 0) {
+    if (getgrouplist(user->name.constData(), user->group, groups.data(), &count) < 0) {
         groups.resize(static_cast<size_t>(count));
-        if (getgrouplist(user->pw_name, user->pw_gid, groups.data(), &count) < 0)
+        if (getgrouplist(user->name.constData(), user->group, groups.data(), &count) < 0)
             return false;
     }
     return std::find(groups.begin(), groups.begin() + count, group) != groups.begin() + count;
@@ -122,10 +156,8 @@ public:
         result.exists = true;
         // The port is opened for writing only.
         result.mayOpen = ::access(path.constData(), W_OK) == 0;
-        if (const passwd *owner = getpwuid(status.st_uid))
-            result.ownerName = QString::fromLocal8Bit(owner->pw_name);
-        if (const group *grp = getgrgid(status.st_gid))
-            result.groupName = QString::fromLocal8Bit(grp->gr_name);
+        result.ownerName = userName(status.st_uid);
+        result.groupName = groupName(status.st_gid);
         result.groupMayOpen = status.st_mode & S_IWGRP;
         result.otherMayOpen = status.st_mode & S_IWOTH;
         result.userInGroup = userListedInGroup(status.st_gid);

@@ -19,6 +19,17 @@ const SystemPort *findByDevice(const std::vector<SystemPort> &ports, const QStri
     return it == ports.end() ? nullptr : &*it;
 }
 
+// The system port that `path` names: by its device path or its stable link.
+const SystemPort *findByPath(const std::vector<SystemPort> &ports, const QString &path)
+{
+    if (const SystemPort *port = findByDevice(ports, path))
+        return port;
+    const auto it = std::find_if(ports.begin(), ports.end(), [&](const SystemPort &port) {
+        return !port.stableLink.isEmpty() && port.stableLink == path;
+    });
+    return it == ports.end() ? nullptr : &*it;
+}
+
 // TARVEK_COM<n> variables with a value, by n. Numbers a port number cannot
 // take (see portNumberFromText) are left out.
 QMap<int, QString> environmentOverrides()
@@ -47,7 +58,7 @@ std::vector<NumberedPort> numberPorts(const std::vector<SystemPort> &system,
     for (auto it = systemNumbers.cbegin(); it != systemNumbers.cend(); ++it)
         numbered.insert(it.key(), {it.key(), *findByDevice(system, it.value()), false});
     for (auto it = overrides.cbegin(); it != overrides.cend(); ++it) {
-        const SystemPort *known = findByDevice(system, it.value());
+        const SystemPort *known = findByPath(system, it.value());
         numbered.insert(it.key(), {it.key(), known ? *known : SystemPort{it.value(), {}, {}, {}},
                                    true, known != nullptr});
     }
@@ -57,6 +68,23 @@ std::vector<NumberedPort> numberPorts(const std::vector<SystemPort> &system,
 std::vector<NumberedPort> listNumberedPorts()
 {
     return numberPorts(systemSerialPorts(), environmentOverrides());
+}
+
+QStringList portDetails(const NumberedPort &numbered)
+{
+    const SystemPort &port = numbered.port;
+    QStringList details;
+    if (!port.description.isEmpty())
+        details << port.description;
+    if (!port.manufacturer.isEmpty())
+        details << QStringLiteral("maker ") + port.manufacturer;
+    if (!port.serialNumber.isEmpty())
+        details << QStringLiteral("serial number ") + port.serialNumber;
+    if (!port.stableLink.isEmpty() && port.stableLink != port.device)
+        details << port.stableLink;
+    if (numbered.overridden)
+        details << QStringLiteral("set by ") + portOverrideVariable(numbered.number);
+    return details;
 }
 
 QString portsThereAre(const std::vector<NumberedPort> &ports)

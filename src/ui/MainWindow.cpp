@@ -8,6 +8,7 @@
 #include "LiteralText.h"
 #include "ManualHelp.h"
 #include "MaskedLineEdit.h"
+#include "PortChooser.h"
 #include "PortNumbers.h"
 #include "RejectedField.h"
 #include "SendCommand.h"
@@ -124,6 +125,7 @@ void MainWindow::findControls()
     m_c.sendButton = f.get<QPushButton>("cmdSend");
     m_c.helpButton = f.get<QPushButton>("cmdHelp");
     m_c.symbolButton = f.get<QToolButton>("cmdSymbols");
+    m_c.portButton = f.get<QToolButton>("cmdPorts");
     m_c.portLabel = f.get<QLabel>("Label1");
     m_c.statusTextLabel = f.get<QLabel>("Label6");
     m_c.micELabel = f.get<QLabel>("Label12");
@@ -137,12 +139,17 @@ QList<QWidget *> MainWindow::tabOrder() const
     return m_form->tabOrder();
 }
 
-// The commands behind the buttons: the symbol picker, Save and Load, and SEND
-// with its information dialog.
+// The commands behind the buttons: the symbol picker, the port chooser, Save
+// and Load, and SEND with its information dialog. The choosers build their
+// windows, and look at the ports, only when first opened.
 void MainWindow::createCommands()
 {
     m_symbolChooser =
         std::make_unique<SymbolChooser>(m_c.symbol, m_c.alternateTable, m_c.symbolButton);
+    if (!m_services.ports)
+        m_systemPorts = systemPortSource();
+    m_portChooser = std::make_unique<PortChooser>(
+        m_c.port, m_c.portButton, m_services.ports ? *m_services.ports : *m_systemPorts);
     m_fileCommands = std::make_unique<ConfigFileCommands>(m_model, m_services.messages,
                                                           m_services.fileDialogs, this);
     m_infoDialog = std::make_unique<InfoDialog>(this);
@@ -156,8 +163,8 @@ void MainWindow::createCommands()
         m_send->setHooks(*m_services.uploadHooks);
 }
 
-// Connects the buttons to the window's commands (the symbol button is the
-// chooser's), and "Comm num:" to its tooltip.
+// Connects the buttons to the window's commands (the symbol and port buttons
+// are the choosers'), and "Comm num:" to its tooltip.
 void MainWindow::connectControls()
 {
     connect(m_c.defaultButton, &QPushButton::clicked, this, &MainWindow::restoreDefaults);
@@ -269,6 +276,7 @@ void MainWindow::unloadWindows()
     m_unloaded = true;
     m_send.reset();
     m_symbolChooser.reset();
+    m_portChooser.reset();
     m_infoDialog.reset();
     m_calculator.reset();
     if (m_services.help)

@@ -10,12 +10,14 @@
 // - FieldRules follows every change with the field rules (counters, key
 //   filters, select-all, GPSless Mode); FieldNotes keeps the tooltips that
 //   say what the symbol and the timing values mean to the tracker;
-//   SymbolChooser opens the symbol picker; SendCommand and ConfigFileCommands
+//   SymbolChooser opens the symbol picker and PortChooser the list of serial
+//   ports; SendCommand and ConfigFileCommands
 //   do SEND, Save and Load; this class wires them and handles closing.
 // - Services with a person or a device behind them (message boxes, file
 //   dialogs, the serial port, the help viewer) come from outside, so tests
 //   can stand in for them; src/app/main.cpp passes the real ones.
 #include "MainWindowControls.h"
+#include "PortSurvey.h"
 #include "TrackerSettings.h"
 #include "Upload.h"
 
@@ -36,6 +38,7 @@ class InfoDialog;
 class ManualHelp;
 class MaskedLineEdit;
 class MessagePresenter;
+class PortChooser;
 class SendCommand;
 class SymbolChooser;
 
@@ -46,6 +49,8 @@ struct MainWindowServices {
     ManualHelp *help = nullptr; // none leaves "Help (F1)" and F1 disabled
     // The upload's pauses and event processing; the window's own by default.
     std::optional<serial::UploadHooks> uploadHooks;
+    // The serial ports the port chooser lists; none: the system's.
+    const serial::PortSource *ports = nullptr;
 };
 
 class MainWindow : public QWidget
@@ -76,6 +81,7 @@ public:
     CalculatorWindow *calculator();
     InfoDialog *infoDialog() const { return m_infoDialog.get(); }
     SymbolChooser *symbolChooser() const { return m_symbolChooser.get(); }
+    PortChooser *portChooser() const { return m_portChooser.get(); }
     SendCommand *sendCommand() const { return m_send.get(); }
 
     // The commands of the buttons, also reachable from tests.
@@ -108,7 +114,9 @@ private:
     std::unique_ptr<InfoDialog> m_infoDialog;
     std::unique_ptr<CalculatorWindow> m_calculator;
     std::unique_ptr<ConfigFileCommands> m_fileCommands;
-    std::unique_ptr<SymbolChooser> m_symbolChooser; // its picker is a window
+    std::unique_ptr<SymbolChooser> m_symbolChooser;    // its picker is a window
+    std::unique_ptr<serial::PortSource> m_systemPorts; // when the services give none
+    std::unique_ptr<PortChooser> m_portChooser;        // its picker is a window
     std::unique_ptr<SendCommand> m_send;
     int m_busy = 0;          // commands running (BusyScope)
     bool m_unloaded = false; // closed: nothing is built any more

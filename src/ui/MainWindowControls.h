@@ -27,7 +27,8 @@ struct MainWindowControls {
     QCheckBox *alternateTable = nullptr, *hideReceived = nullptr, *autoReply = nullptr;
     QPushButton *gpslessButton = nullptr, *defaultButton = nullptr, *saveButton = nullptr,
                 *loadButton = nullptr, *sendButton = nullptr, *helpButton = nullptr;
-    QToolButton *symbolButton = nullptr; // opens the symbol picker; Tab passes it by
+    // Open the symbol picker and the port chooser; Tab passes them by.
+    QToolButton *symbolButton = nullptr, *portButton = nullptr;
     // Labels whose look changes (field rules) or that carry a tooltip.
     QLabel *portLabel = nullptr, *statusTextLabel = nullptr, *micELabel = nullptr,
            *messageCounter = nullptr, *gpslessLabel = nullptr, *statusCounter = nullptr;

@@ -90,6 +90,8 @@ constexpr FormControl kMainWindowForm[] = {
     {.name = "cmdLoad", .type = T::Button, .parent = "Frame6", .box = {3240, 240, 850, 375}, .caption = "Load", .tab = 24},
     {.name = "Label1", .type = T::Label, .parent = "Frame6", .box = {120, 810, 855, 255}, .captionOf = "edComm"},
     {.name = "edComm", .type = T::MaskedField, .parent = "Frame6", .box = {1080, 810, 405, 255}, .tab = 22, .selectAllOnFocus = true},
+    {.name = "cmdPorts", .type = T::DropButton, .parent = "Frame6", .box = {1490, 810, 65, 255}, .caption = "Choose the port", .toolTip = "Choose the port from the list (F4)",
+     .description = "Opens the list of serial ports with their names and states; F4 or Alt+Down in Comm num: does the same"},
     {.name = "cmdSend", .type = T::Button, .parent = "Frame6", .box = {1560, 720, 1095, 375}, .caption = "SEND", .tab = 23},
     {.name = "cmdHelp", .type = T::Button, .parent = "Frame6", .box = {3240, 720, 850, 375}, .caption = "Help (F1)", .tab = 27},
 };

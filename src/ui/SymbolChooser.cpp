@@ -1,6 +1,7 @@
 #include "SymbolChooser.h"
 
 #include "AprsSymbols.h"
+#include "ListKeys.h"
 #include "MaskedLineEdit.h"
 #include "SymbolPicker.h"
 
@@ -12,18 +13,6 @@ using namespace tarvek::config;
 
 namespace tarvek::ui
 {
-namespace
-{
-
-// F4 or Alt+Down, the keys that open a combo box's list.
-bool opensList(const QKeyEvent *key)
-{
-    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
-    return (key->key() == Qt::Key_F4 && modifiers == Qt::NoModifier) ||
-           (key->key() == Qt::Key_Down && modifiers == Qt::AltModifier);
-}
-
-} // namespace
 
 SymbolChooser::SymbolChooser(MaskedLineEdit *symbolField, QCheckBox *alternateTable,
                              QAbstractButton *button, QObject *parent)

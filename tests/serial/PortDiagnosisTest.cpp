@@ -1,6 +1,7 @@
 // Why a port can't be reached, worked out from what the system says: the
 // facts are given by hand, as a machine with that trouble would give them.
 #include "PortDiagnosis.h"
+#include "PortSurvey.h"
 
 #include <QMap>
 
@@ -126,6 +127,24 @@ TEST(PortDiagnosis, StateOfEachPort)
     for (const auto &row : rows)
         EXPECT_EQ(stateText(portState(QString::fromLatin1(row.device), row.facts)),
                   QString::fromLatin1(row.state));
+}
+
+// The list tells each port's state; what is wrong with an adapter comes
+// after it only while no port is ready, as then the operator needs it.
+TEST(PortSurvey, StatesAndTroubleWhenNoPortIsReady)
+{
+    FakeFacts facts;
+    facts.adapters = {{u"1a86:7523"_s, u"USB Serial"_s, false}};
+    const NumberedPort bluetooth{1, {u"/dev/rfcomm0"_s, {}, {}, {}}};
+    const NumberedPort adapter{2, {u"/dev/ttyUSB0"_s, {}, {}, {}}};
+    const PortSurvey none = surveyPorts({bluetooth}, facts);
+    ASSERT_EQ(none.ports.size(), 1U);
+    EXPECT_EQ(none.ports[0].state.condition, PortCondition::Bluetooth);
+    EXPECT_TRUE(none.trouble.startsWith(u"The USB serial adapter 1a86:7523 (USB Serial)"_s));
+    EXPECT_EQ(surveyPorts({}, facts).trouble, none.trouble);
+    const PortSurvey ready = surveyPorts({bluetooth, adapter}, facts);
+    EXPECT_EQ(ready.ports[1].state.condition, PortCondition::Ready);
+    EXPECT_TRUE(ready.trouble.isEmpty());
 }
 
 } // namespace

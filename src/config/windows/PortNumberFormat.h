@@ -1,8 +1,7 @@
 #pragma once
 // What a port number means on Windows, as the settings description tells
-// it: port n is COMn (serial/PortNumberingWindows.cpp); and how an adapter
-// gets a number the window's one-digit field can take, told when a number
-// has no device. Its POSIX twin is
+// it: port n is COMn (serial/PortNumberingWindows.cpp); and how a port gets
+// the number wanted, told when a number has no device. Its POSIX twin is
 // ../posix/PortNumberFormat.h; CMake puts the folder of this system on the
 // include path.
 #include <QLatin1StringView>
