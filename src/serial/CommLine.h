@@ -2,7 +2,7 @@
 // A serial line on Windows, \\.\COMn through the Win32 communications API
 // (Win32Comm.h): opened for 4800 baud, 8 data bits, no parity, 1 stop bit,
 // no flow control; every failure comes back as the text the operator reads.
-// Windows only; SerialDeviceWindows.cpp runs it on the system's calls.
+// Windows only; SystemSerialPortWindows.cpp runs it on the system's calls.
 #include "SerialResult.h"
 #include "Win32Comm.h"
 

@@ -1,19 +1,14 @@
+// What the port does alike on every system: it chooses the device by port
+// number, and a failure to find it names the ports that are there. The
+// device itself is the system's: SystemSerialPortPosix.cpp and
+// SystemSerialPortWindows.cpp.
 #include "SystemSerialPort.h"
 
 #include "PortDiagnosis.h"
-#include "SerialDevice.h"
 #include "SerialErrorTexts.h"
 
 namespace tarvek::serial
 {
-
-SystemSerialPort::SystemSerialPort(Resolver resolver, int writeTimeoutMs, PortLister lister)
-    : m_resolver(std::move(resolver)), m_lister(std::move(lister)),
-      m_writeTimeoutMs(writeTimeoutMs), m_line(std::make_unique<SerialDevice>())
-{
-}
-
-SystemSerialPort::~SystemSerialPort() = default;
 
 SerialResult SystemSerialPort::fail(const QString &description) const
 {
@@ -29,7 +24,7 @@ SerialResult SystemSerialPort::setPortNumber(int number)
 {
     if (number < 1)
         return fail(texts::invalidPortNumber());
-    if (m_line->isOpen())
+    if (isOpen())
         return fail(texts::portNotClosed());
     m_number = number;
     return {};
@@ -37,7 +32,7 @@ SerialResult SystemSerialPort::setPortNumber(int number)
 
 SerialResult SystemSerialPort::open()
 {
-    if (m_line->isOpen())
+    if (isOpen())
         return fail(texts::portAlreadyOpen());
     if (m_number < 1)
         return fail(texts::invalidPortNumber());
@@ -45,25 +40,8 @@ SerialResult SystemSerialPort::open()
     if (!lookup.ok())
         return fail(lookup.reason);
     m_device = lookup.device;
-    const SerialResult opened = m_line->open(m_device);
+    const SerialResult opened = openDevice(m_device);
     return opened.ok() ? opened : fail(opened.reason);
-}
-
-bool SystemSerialPort::isOpen() const
-{
-    return m_line->isOpen();
-}
-
-SerialResult SystemSerialPort::write(const QByteArray &bytes)
-{
-    if (!m_line->isOpen())
-        return fail(texts::portNotOpen());
-    return m_line->write(bytes, m_writeTimeoutMs);
-}
-
-void SystemSerialPort::close()
-{
-    m_line->close();
 }
 
 } // namespace tarvek::serial

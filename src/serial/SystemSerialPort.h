@@ -1,8 +1,10 @@
 #pragma once
 // The real serial port: 4800 baud, 8 data bits, no parity, 1 stop bit, no
-// flow control, opened for writing only. The device itself is the system's
-// (SerialDevice.h); this class chooses it by port number and adds, to a
-// port that is not there, the ports that are.
+// flow control, opened for writing only. It chooses the device by port
+// number and adds, to a port that is not there, the ports that are; one file
+// per system drives the device (SystemSerialPortPosix.cpp on QSerialPort,
+// SystemSerialPortWindows.cpp on CommLine). Every failure is the text the
+// operator reads, the same texts on both systems.
 #include "PortListing.h"
 #include "PortNumbers.h"
 #include "SerialPort.h"
@@ -13,8 +15,6 @@
 namespace tarvek::serial
 {
 
-class SerialDevice;
-
 class SystemSerialPort final : public SerialPort
 {
 public:
@@ -24,7 +24,8 @@ public:
     // `resolver` maps a port number to a device; by default the system's
     // ports and TARVEK_COM<n>. Where the port is not there, the failure
     // names the ports `lister` gives (by default the system's) and how a
-    // port gets its number.
+    // port gets its number. A write fails after `writeTimeoutMs` (on
+    // Windows: after the bytes' time at 4800 baud and that much more).
     explicit SystemSerialPort(Resolver resolver = resolvePortNumber, int writeTimeoutMs = 2000,
                               PortLister lister = listNumberedPorts);
     ~SystemSerialPort() override;
@@ -39,14 +40,18 @@ public:
     QString device() const { return m_device; }
 
 private:
+    struct Line; // the system's device
     SerialResult fail(const QString &description) const;
+    // Opens `device` and checks that the line took its settings; on failure
+    // the device is closed again.
+    SerialResult openDevice(const QString &device);
 
     Resolver m_resolver;
     PortLister m_lister;
     int m_writeTimeoutMs;
     int m_number = 0;
     QString m_device;
-    std::unique_ptr<SerialDevice> m_line;
+    std::unique_ptr<Line> m_line;
 };
 
 } // namespace tarvek::serial

@@ -1,8 +1,8 @@
-// The serial device on Linux and other POSIX systems: QSerialPort, plus an
-// flock() so that a port another program holds is reported as in use.
+// The serial port's device on Linux and other POSIX systems: QSerialPort,
+// plus an flock() so that a port another program holds is reported as in use.
 #include "PortDiagnosis.h"
-#include "SerialDevice.h"
 #include "SerialErrorTexts.h"
+#include "SystemSerialPort.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -82,31 +82,35 @@ bool heldByAnotherProgram(const QSerialPort &port)
 
 } // namespace
 
-struct SerialDevice::Handle {
+struct SystemSerialPort::Line {
+    Line()
+    {
+        // The line settings belong to the port object; open() applies them.
+        port.setBaudRate(kBaudRate);
+        port.setDataBits(QSerialPort::Data8);
+        port.setParity(QSerialPort::NoParity);
+        port.setStopBits(QSerialPort::OneStop);
+        port.setFlowControl(QSerialPort::NoFlowControl);
+        port.setReadBufferSize(1024);
+    }
+
     QSerialPort port;
 };
 
-SerialDevice::SerialDevice() : m_handle(std::make_unique<Handle>())
+SystemSerialPort::SystemSerialPort(Resolver resolver, int writeTimeoutMs, PortLister lister)
+    : m_resolver(std::move(resolver)), m_lister(std::move(lister)),
+      m_writeTimeoutMs(writeTimeoutMs), m_line(std::make_unique<Line>())
 {
-    // The line settings belong to the port object; open() applies them.
-    QSerialPort &port = m_handle->port;
-    port.setBaudRate(kBaudRate);
-    port.setDataBits(QSerialPort::Data8);
-    port.setParity(QSerialPort::NoParity);
-    port.setStopBits(QSerialPort::OneStop);
-    port.setFlowControl(QSerialPort::NoFlowControl);
-    port.setReadBufferSize(1024);
 }
 
-SerialDevice::~SerialDevice()
+SystemSerialPort::~SystemSerialPort()
 {
     close();
 }
 
-SerialResult SerialDevice::open(const QString &device)
+SerialResult SystemSerialPort::openDevice(const QString &device)
 {
-    QSerialPort &port = m_handle->port;
-    m_device = device;
+    QSerialPort &port = m_line->port;
     port.setPortName(device);
     port.clearError();
     // Write only: nothing is ever read from the tracker.
@@ -122,21 +126,23 @@ SerialResult SerialDevice::open(const QString &device)
     return result;
 }
 
-bool SerialDevice::isOpen() const
+bool SystemSerialPort::isOpen() const
 {
-    return m_handle->port.isOpen();
+    return m_line->port.isOpen();
 }
 
 // QSerialPort only queues the bytes; waitForBytesWritten() hands them to the
 // system. Looping until nothing is queued makes the write complete before
 // the caller's pause starts.
-SerialResult SerialDevice::write(const QByteArray &bytes, int timeoutMs)
+SerialResult SystemSerialPort::write(const QByteArray &bytes)
 {
-    QSerialPort &port = m_handle->port;
+    if (!isOpen())
+        return fail(texts::portNotOpen());
+    QSerialPort &port = m_line->port;
     port.clearError();
     if (port.write(bytes) != bytes.size())
         return {writeFailure(port, m_device)};
-    const QDeadlineTimer deadline(timeoutMs);
+    const QDeadlineTimer deadline(m_writeTimeoutMs);
     while (port.bytesToWrite() > 0) {
         const bool progressed = port.waitForBytesWritten(int(deadline.remainingTime()));
         if (port.error() != QSerialPort::NoError && port.error() != QSerialPort::TimeoutError)
@@ -147,10 +153,10 @@ SerialResult SerialDevice::write(const QByteArray &bytes, int timeoutMs)
     return {};
 }
 
-void SerialDevice::close()
+void SystemSerialPort::close()
 {
-    if (m_handle->port.isOpen())
-        m_handle->port.close();
+    if (m_line->port.isOpen())
+        m_line->port.close();
 }
 
 } // namespace tarvek::serial
