@@ -13,7 +13,9 @@
 #   4. the program folder as shipped (installed from the test build into
 #      build/windows/tests-dist): the caption and colour tests beside it and
 #      tarvek-config.exe in normal and GPSless Mode, at 96, 120 and 144 dpi,
-#      captured to build/windows/tests/window/.
+#      captured to build/windows/tests/window/;
+#   5. tarvek-config.exe from that folder, by the keyboard, sending to COM12
+#      typed into "Comm num:" and chosen in the port chooser.
 # Run as root or through sudo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -75,3 +77,7 @@ echo "== The shipped folder under Xvfb"
 rm -rf "$out/tests-dist"
 cmake --install "$tests" --prefix "$out/tests-dist" --strip >/dev/null
 bash scripts/windows/window-check.sh "$out/tests-dist" "$tests" "$tests/window"
+
+echo "== tarvek-config.exe sends to COM12, typed into Comm num: and chosen in the port chooser"
+python3 scripts/windows/window-send-check.py "$host/bin/tarvek-cli" "$wine_run" "$out/tests-dist" \
+  "$tests/window"

@@ -19,11 +19,10 @@ import atexit
 import json
 import os
 import re
-import select
 import subprocess
 import sys
-import time
-import tty
+
+from wineports import WinePorts
 
 linux_cli, wine_run, windows_cli = sys.argv[1:4]
 failures = []
@@ -35,30 +34,9 @@ def check(ok, what):
         failures.append(what)
 
 
-def wine(*args, **kwargs):
-    return subprocess.run([wine_run, *args], capture_output=True, timeout=120, **kwargs)
-
-
-PORTS_KEY = r"HKLM\Software\Wine\Ports"
-# The COM names this check maps. They are unmapped before it starts, in case
-# an earlier run was killed before its own clean-up, and again when it ends.
-MAPPED = ["COM1", "COM12"]
-
-
-def restart_wineserver():
-    subprocess.run(["wineserver", "-k"], env=os.environ, check=False)
-    subprocess.run(["wineserver", "-w"], env=os.environ, check=False)
-
-
-def map_port(name, device):
-    wine("reg", "add", PORTS_KEY, "/v", name, "/t", "REG_SZ", "/d", device, "/f")
-    restart_wineserver()
-
-
-def unmap_ports():
-    for name in MAPPED:
-        wine("reg", "delete", PORTS_KEY, "/v", name, "/f")
-    restart_wineserver()
+# The COM names this check maps.
+ports = WinePorts(wine_run, ["COM1", "COM12"])
+atexit.register(ports.unmap)
 
 
 def message_shape(text):
@@ -68,39 +46,23 @@ def message_shape(text):
     return re.sub(r"\(.*\)", "(...)", re.sub(r"(COM\d+|/dev/\S+)", "DEVICE", text)).strip()
 
 
-unmap_ports()
-atexit.register(unmap_ports)
-
 expected = bytes.fromhex(json.loads(subprocess.run(
     [linux_cli, "encode", "--json"], capture_output=True, check=True).stdout)["wire"])
 
 
 def send_through(number):
     """send --port NUMBER onto a pseudo-terminal mapped to COM<NUMBER>."""
-    master, slave = os.openpty()
-    tty.setraw(slave)
-    device = os.ttyname(slave)
-    map_port(f"COM{number}", device)
+    device = ports.map(f"COM{number}")
     sender = subprocess.Popen([wine_run, windows_cli, "send", "--port", str(number)],
                               stdout=subprocess.PIPE, stderr=subprocess.PIPE)
-    received, arrivals = b"", []
-    deadline = time.monotonic() + 60
-    while time.monotonic() < deadline:
-        ready, _, _ = select.select([master], [], [], 0.05)
-        if ready:
-            chunk = os.read(master, 4096)
-            now = time.monotonic()
-            received += chunk
-            arrivals += [now] * len(chunk)
-        elif sender.poll() is not None:
-            break
+    received, arrivals = ports.receive(f"COM{number}", until=sender)
     out, err = sender.communicate(timeout=30)
     check(sender.returncode == 0, f"send --port {number} exits 0 (exit {sender.returncode}, {err.decode(errors='replace').strip()})")
     check(received == expected, f"COM{number} received the {len(expected)} wire bytes of encode ({len(received)} bytes came)")
-    return out, arrivals, device, (master, slave)
+    return out, arrivals, device
 
 
-out, arrivals, device, pty = send_through(1)
+out, arrivals, device = send_through(1)
 if len(arrivals) == len(expected):
     half = len(expected) // 2
     gap = (arrivals[half] - arrivals[half - 1]) * 1000
@@ -108,15 +70,13 @@ if len(arrivals) == len(expected):
 linux_out = subprocess.run([linux_cli, "send", "--port", "1"], capture_output=True,
                            env={**os.environ, "TARVEK_COM1": device}).stdout
 check(out == linux_out, "standard output is the same as on Linux")
-for fd in pty:
-    os.close(fd)
 # Windows numbers each new adapter with the next number: COM10 and above
 # open only through the device namespace.
 send_through(12)
 
 # Wine gives COMn the device /dev/ttyS<n-1> unless the prefix maps it; port
 # 200 has neither, as TARVEK_COM200 has not on Linux.
-missing_windows = wine(windows_cli, "send", "--port", "200")
+missing_windows = ports.wine(windows_cli, "send", "--port", "200")
 missing_linux = subprocess.run([linux_cli, "send", "--port", "200"], capture_output=True,
                                env={**os.environ, "TARVEK_COM200": "/dev/ttyS199"})
 check(missing_windows.returncode == 4 == missing_linux.returncode and
