@@ -1,5 +1,8 @@
 #include "VerbArguments.h"
 
+#include "SettingKeys.h"
+#include "SettingsDescription.h"
+
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -39,10 +42,16 @@ QString valueProblem(const VerbOption &option, const QString &value)
         if (value.indexOf(u'=') > 0)
             return {};
         return QStringLiteral("%1 takes NAME=VALUE, not \"%2\"").arg(dashed(option), value);
-    case OptionValue::PortNumber:
-        if (kPortDigits.match(value).hasMatch())
+    case OptionValue::PortNumber: {
+        // The same numbers as "Comm num:" takes.
+        const int largest = config::findSetting(config::key::kPort)->maxNumber;
+        if (kPortDigits.match(value).hasMatch() && value.toInt() <= largest)
             return {};
-        return QStringLiteral("%1 takes a port number, not \"%2\"").arg(dashed(option), value);
+        return QStringLiteral("%1 takes a port number up to %2, not \"%3\"")
+            .arg(dashed(option))
+            .arg(largest)
+            .arg(value);
+    }
     case OptionValue::None:
     case OptionValue::Text:
     case OptionValue::CfgFile:

@@ -360,6 +360,8 @@ TEST(CliUsage, EveryKindOfMistakeIsToldOneWayWithTheUsageLine)
         {{u"position"_s, u"--lat"_s, u"0"_s, u"--lon"_s, u"0"_s, u"--normal=1"_s},
          u"--normal takes no value"_s},
         {{u"send"_s, u"--port"_s, u"1"_s, u"--port=2"_s}, u"--port given more than once"_s},
+        {{u"send"_s, u"--port"_s, u"256"_s},
+         u"--port takes a port number up to 255, not \"256\""_s},
         {{u"send"_s, u"--cfg"_s, u"a.cfg"_s}, u"--port is required"_s},
         {{u"decode"_s, u"a"_s, u"b"_s}, u"unexpected argument \"b\""_s},
         {{u"encode"_s, u"x"_s}, u"unexpected argument \"x\""_s},

@@ -103,6 +103,8 @@ TEST(CliSend, ExitCodes)
 
     EXPECT_EQ(RunText({u"send"_s}).exitCode, 2);
     EXPECT_EQ(RunText({u"send"_s, u"--port"_s, u"x"_s}).exitCode, 2);
+    // The largest port number is one "Comm num:" takes; nothing is behind it.
+    EXPECT_EQ(RunText({u"send"_s, u"--port"_s, u"255"_s}).exitCode, 4);
     EXPECT_EQ(RunText({u"send"_s, u"--port"_s, u"1"_s, u"--set"_s, u"nosuch=1"_s}).exitCode, 2);
     EXPECT_TRUE(pty.received().isEmpty());
 }
