@@ -10,9 +10,11 @@
 #include "OptionButton.h"
 #include "PackedCodes.h"
 #include "RecordReader.h"
+#include "SettingKeys.h"
 
 #include <QFile>
 #include <algorithm>
+#include <iterator>
 #include <span>
 #include <vector>
 
@@ -23,11 +25,20 @@ namespace tarvek::cfgfile
 namespace
 {
 
-// Each group is read whole before any of it is applied; the groups end after
-// lines 1, 8, 9 and 10.
-constexpr int kGroupLastLines[] = {1, 8, 9, 10};
-
 using Settings = std::span<const SettingDescription *const>;
+
+bool isSpeedInterval(const SettingDescription &setting)
+{
+    return std::any_of(std::begin(key::kSpeedIntervals), std::end(key::kSpeedIntervals),
+                       [&](const char *band) { return setting.key == QLatin1StringView(band); });
+}
+
+// Each group is read whole before any of it is applied: the values of one
+// line are a group, and the speed table's lines together are one.
+bool inOneGroup(const SettingDescription &a, const SettingDescription &b)
+{
+    return a.cfg.line == b.cfg.line || (isSpeedInterval(a) && isSpeedInterval(b));
+}
 
 // One group of values as read, with the line each begins on, so that a
 // failure can say where the load stopped.
@@ -154,11 +165,10 @@ CfgResult loadConfig(QIODevice &input, SettingsModel &model)
     RecordReader reader(input);
     Group group;
     const std::vector<const SettingDescription *> &order = cfgFileOrder();
-    auto first = order.cbegin();
-    for (const int lastLine : kGroupLastLines) {
-        const auto end = std::find_if(first, order.cend(), [lastLine](const auto *setting) {
-            return setting->cfg.line > lastLine;
-        });
+    for (auto first = order.cbegin(); first != order.cend();) {
+        auto end = std::next(first);
+        while (end != order.cend() && inOneGroup(**std::prev(end), **end))
+            ++end;
         const Settings settings(first, end);
         if (const CfgError e = group.read(reader, settings); e != CfgError::None)
             return group.stoppedReading(e);
