@@ -62,4 +62,14 @@ std::optional<NormalizedCallsign> normalizeCallsign(const QString &input)
     return out;
 }
 
+QStringList pathDigipeaters(const QString &path)
+{
+    if (path.isEmpty())
+        return {};
+    const qsizetype comma = path.size() > 1 ? path.indexOf(u',', 1) : -1;
+    if (comma < 0)
+        return {path};
+    return {path.left(comma), path.mid(comma + 1)};
+}
+
 } // namespace tarvek::config
