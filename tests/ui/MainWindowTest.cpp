@@ -653,6 +653,7 @@ TEST_F(MainWindowTest, RejectedSendPointsOutTheFailingSetting)
         SCOPED_TRACE(field->objectName().toStdString());
         const QString toolTipBefore = field->toolTip();
         const QString descriptionBefore = field->accessibleDescription();
+        const QString styleSheetBefore = field->styleSheet();
         ASSERT_TRUE(field->field().setText(row.text));
         c().sendButton->setFocus(Qt::TabFocusReason);
         QTest::mouseClick(c().sendButton, Qt::LeftButton);
@@ -664,7 +665,7 @@ TEST_F(MainWindowTest, RejectedSendPointsOutTheFailingSetting)
         c().defaultButton->click(); // the text changes: the mark goes
         EXPECT_EQ(field->toolTip(), toolTipBefore);
         EXPECT_EQ(field->accessibleDescription(), descriptionBefore);
-        EXPECT_TRUE(field->styleSheet().isEmpty());
+        EXPECT_EQ(field->styleSheet(), styleSheetBefore); // amber for NOCALL-9 again
     }
 }
 

@@ -213,8 +213,9 @@ TEST_F(WindowExplainsTest, TimingNotesFollowTheTypedText)
     type(slowest, u"0485"_s);
     EXPECT_EQ(slowest->toolTip(), u"480 s (8 min): 7.5 beacons an hour; SEND writes \"0480\""_s);
     EXPECT_TRUE(slowest->accessibleDescription().endsWith(slowest->toolTip()));
-    type(c().speedIntervals[6], u"045"_s); // half to even: 40 s
-    EXPECT_EQ(c().speedIntervals[6]->toolTip(), u"40 s: 90 beacons an hour; SEND writes \"040\""_s);
+    type(c().speedIntervals[6], u"065"_s); // half to even: 60 s
+    EXPECT_EQ(c().speedIntervals[6]->toolTip(),
+              u"60 s (1 min): 60 beacons an hour; SEND writes \"060\""_s);
     type(c().txDelay, u"200"_s);
     EXPECT_EQ(c().txDelay->toolTip(), u"200 ms: 30 flags before each packet"_s);
 
