@@ -2,6 +2,8 @@
 
 #include "LiteralText.h"
 
+#include <QEvent>
+#include <QPainter>
 #include <QWidget>
 
 namespace tarvek::ui
@@ -10,18 +12,23 @@ namespace
 {
 
 constexpr char kLayersName[] = "tarvekFieldMarks";
-constexpr char kWarnedFrame[] = "QLineEdit { border: 2px solid rgb(230, 140, 0); }";
-constexpr char kRejectedFrame[] = "QLineEdit { border: 1px solid red; }";
+const QColor kWarnedFrame(230, 140, 0); // amber
+const QColor kRejectedFrame(Qt::red);
+constexpr int kFrameWidth = 2;
 
-// The layers of one field, kept as a child of it.
+// The layers of one field, kept as a child of it. The frame is drawn over
+// the field once it has painted itself, so that it leaves the field's
+// palette alone (the calculator's light yellow) and needs no style sheet,
+// which would replace that palette.
 class Layers : public QObject
 {
 public:
     explicit Layers(QWidget *field)
         : QObject(field), m_field(field), m_toolTip(field->toolTip()),
-          m_description(field->accessibleDescription()), m_styleSheet(field->styleSheet())
+          m_description(field->accessibleDescription())
     {
         setObjectName(QString::fromLatin1(kLayersName));
+        field->installEventFilter(this);
     }
 
     static Layers &of(QWidget *field)
@@ -50,15 +57,29 @@ public:
         show();
     }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched != m_field || event->type() != QEvent::Paint || !m_frame.isValid())
+            return false;
+        // The field paints itself first, then the frame goes on top.
+        static_cast<QObject *>(m_field)->event(event);
+        QPainter painter(m_field);
+        painter.setPen(QPen(m_frame, kFrameWidth));
+        const int inset = kFrameWidth / 2;
+        painter.drawRect(m_field->rect().adjusted(inset, inset, -inset, -inset));
+        return true;
+    }
+
 private:
     void show()
     {
         if (!m_rejection.isEmpty())
-            showAs(literalRichText(m_rejection), m_rejection, QString::fromLatin1(kRejectedFrame));
+            showAs(literalRichText(m_rejection), m_rejection, kRejectedFrame);
         else if (!m_warnings.isEmpty())
             showWarnings();
         else
-            showAs(literalRichText(m_toolTip), m_description, m_styleSheet);
+            showAs(literalRichText(m_toolTip), m_description, QColor());
     }
 
     // The note first, then each warning as a paragraph of its own; the
@@ -74,21 +95,23 @@ private:
             paragraphs << line;
             description += (description.isEmpty() ? QString() : QStringLiteral(" ")) + line + u'.';
         }
-        showAs(literalParagraphs(paragraphs), description, QString::fromLatin1(kWarnedFrame));
+        showAs(literalParagraphs(paragraphs), description, kWarnedFrame);
     }
 
-    void showAs(const QString &toolTip, const QString &description, const QString &styleSheet)
+    void showAs(const QString &toolTip, const QString &description, const QColor &frame)
     {
         m_field->setToolTip(toolTip);
         m_field->setAccessibleDescription(description);
-        if (m_field->styleSheet() != styleSheet)
-            m_field->setStyleSheet(styleSheet);
+        if (m_frame != frame) {
+            m_frame = frame;
+            m_field->update();
+        }
     }
 
     QWidget *m_field;
     QString m_toolTip;
     QString m_description;
-    QString m_styleSheet; // the field's own, shown without a frame of ours
+    QColor m_frame; // none when invalid
     QStringList m_warnings;
     QString m_rejection;
 };

@@ -2,6 +2,8 @@
 // goes with the text, composes with the field's own tooltip, gives way to a
 // refused SEND's red mark, and is nowhere for the defaults with a real
 // callsign.
+#include "CalculatorWindow.h"
+#include "DrawnFrame.h"
 #include "FakeFileDialogs.h"
 #include "FakeMessagePresenter.h"
 #include "MainWindow.h"
@@ -23,15 +25,12 @@ namespace
 
 using namespace Qt::StringLiterals;
 
-enum class Frame { None, Amber, Red };
+using testing::DrawnFrame;
+using Frame = DrawnFrame;
 
-// The frame as drawn: the colour at the middle of the field's left edge.
 Frame frameOf(QWidget *field)
 {
-    const QColor edge = field->grab().toImage().pixelColor(0, field->height() / 2);
-    if (edge.red() < 200 || edge.blue() > 90)
-        return Frame::None;
-    return edge.green() > 90 ? Frame::Amber : Frame::Red;
+    return testing::DrawnFrameOf(field);
 }
 
 // The tooltip as the operator reads it.
@@ -129,6 +128,22 @@ TEST_F(OnAirMarksTest, RedOfARefusedSendWinsAndAmberComesBack)
     EXPECT_EQ(frameOf(path), Frame::None);
 }
 
+// The calculator's untouched 0 N 0 E warns, and the status text keeps the
+// light yellow the calculator gives it under the amber frame.
+TEST_F(OnAirMarksTest, AmberFrameKeepsTheCalculatorsYellow)
+{
+    type(c().gpsTimeout, u"000"_s);
+    window->showCalculator();
+    auto *write = window->calculator()->findChild<QPushButton *>(u"cmdCalc"_s);
+    ASSERT_TRUE(write);
+    write->click();
+    MaskedLineEdit *status = c().statusText;
+    EXPECT_EQ(frameOf(status), Frame::Amber);
+    EXPECT_TRUE(shownToolTip(status).contains(u"Warning: 0° N 0° E is APRS's \"no position\""_s));
+    const QImage drawn = status->grab().toImage();
+    EXPECT_EQ(drawn.pixelColor(status->width() - 6, status->height() / 2), QColor(255, 255, 128));
+}
+
 TEST_F(OnAirMarksTest, NoAmberForTheDefaultsWithARealCallsign)
 {
     EXPECT_EQ(frameOf(c().callsign), Frame::Amber); // NOCALL-9
@@ -146,7 +161,7 @@ TEST(OnAirMarksStartUp, FirstMarksComeAfterTheFirstFrame)
     testing::FakeFileDialogs dialogs;
     testing::RecordingPort port;
     MainWindow window(model, MainWindowServices{messages, dialogs, port, nullptr, std::nullopt});
-    EXPECT_TRUE(window.controls().callsign->styleSheet().isEmpty());
+    EXPECT_EQ(frameOf(window.controls().callsign), Frame::None);
     QCoreApplication::processEvents();
     EXPECT_EQ(frameOf(window.controls().callsign), Frame::Amber);
 }

@@ -2,6 +2,7 @@
 // name, the symbol picker, and the timing notes, as tooltips and accessible
 // descriptions that follow the fields.
 #include "CalculatorWindow.h"
+#include "DrawnFrame.h"
 #include "FakeFileDialogs.h"
 #include "FakeMessagePresenter.h"
 #include "MainWindow.h"
@@ -228,7 +229,7 @@ TEST_F(WindowExplainsTest, TimingNotesFollowTheTypedText)
     EXPECT_EQ(slowest->toolTip(), refused);
     type(slowest, u"0600"_s);
     EXPECT_EQ(slowest->toolTip(), u"600 s (10 min): 6 beacons an hour"_s);
-    EXPECT_TRUE(slowest->styleSheet().isEmpty());
+    EXPECT_EQ(testing::DrawnFrameOf(slowest), testing::DrawnFrame::None);
 }
 
 } // namespace
