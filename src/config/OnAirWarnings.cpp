@@ -14,8 +14,9 @@ namespace tarvek::config
 namespace
 {
 
-// On a shared 1200-baud channel the usual advice, since the New-N paradigm
-// papers (Bob Bruninga WB4APR), is no more than one beacon a minute.
+// Channel load: every station shares the airtime of one 1200-baud channel,
+// and the usual advice that comes with the New-N paradigm papers (Bob
+// Bruninga WB4APR) is one beacon a minute at most.
 constexpr int kShortestInterval = 60;
 
 class Collector
