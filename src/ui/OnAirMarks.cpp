@@ -22,19 +22,12 @@ OnAirMarks::OnAirMarks(const MainWindowControls &controls, TrackerSettings &sett
         m_fields << band;
     // The settings the rules read: the marked fields themselves, and GPSless
     // Mode and the symbol for the status text.
-    const auto markAfterFirstFrame = [this] {
-        if (m_shown)
-            markAll();
-    };
     for (MaskedLineEdit *field : m_fields)
-        connect(&field->field(), &MaskedField::changed, this, markAfterFirstFrame);
+        connect(&field->field(), &MaskedField::changed, this, &OnAirMarks::markAll);
     for (MaskedField *input : {&settings.gpsTimeout, &settings.symbol})
-        connect(input, &MaskedField::changed, this, markAfterFirstFrame);
-    connect(&settings.alternateTable, &CheckBox::changed, this, markAfterFirstFrame);
-    QTimer::singleShot(0, this, [this] {
-        m_shown = true;
-        markAll();
-    });
+        connect(input, &MaskedField::changed, this, &OnAirMarks::markAll);
+    connect(&settings.alternateTable, &CheckBox::changed, this, &OnAirMarks::markAll);
+    QTimer::singleShot(0, this, &OnAirMarks::markAll);
 }
 
 void OnAirMarks::markAll()

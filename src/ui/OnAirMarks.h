@@ -26,7 +26,6 @@ private:
 
     const config::TrackerSettings &m_settings;
     QList<MaskedLineEdit *> m_fields; // those a warning can be about
-    bool m_shown = false;             // the first frame is out
 };
 
 } // namespace tarvek::ui
