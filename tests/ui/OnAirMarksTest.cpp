@@ -11,6 +11,7 @@
 #include "QtPrinters.h"
 #include "RecordingPort.h"
 
+#include <QCheckBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTextDocument>
@@ -104,6 +105,13 @@ TEST_F(OnAirMarksTest, WarningsFollowTheNoteAndOtherFields)
     type(c().gpsTimeout, u"000"_s);
     EXPECT_EQ(frameOf(c().statusText), Frame::Amber);
     EXPECT_TRUE(shownToolTip(c().statusText).contains(u"Warning: in GPSless Mode the tracker"_s));
+    type(c().statusText, u"=4530.50N/01152.34E>"_s);
+    EXPECT_EQ(frameOf(c().statusText), Frame::None);
+    c().alternateTable->click(); // the position still says "/"
+    EXPECT_EQ(frameOf(c().statusText), Frame::Amber);
+    c().alternateTable->click();
+    type(c().symbol, u"k"_s);
+    EXPECT_EQ(frameOf(c().statusText), Frame::Amber);
     c().defaultButton->click();
     EXPECT_EQ(frameOf(c().statusText), Frame::None);
     EXPECT_EQ(frameOf(band), Frame::None);
