@@ -65,6 +65,7 @@ struct EncodeResult {
     bool built = false; // the build ran: not after a failed --cfg
     ConfigBlock block{};
     BuildResult build;
+    std::vector<OnAirWarning> warnings; // of the settings before the build
 
     bool ok() const { return built && build.ok(); }
 };
@@ -79,9 +80,10 @@ void printReport(const EncodeResult &r, SettingsModel &model, bool json)
                                      ? QStringLiteral(", \"rejected\": ") + rejectionJson(r.build)
                                      : QString();
         printOut(QStringLiteral("{\"ok\": %1, \"block\": \"%2\", \"wire\": %3, \"fields\": %4, "
-                                "\"symbol\": %5%6}\n")
+                                "\"symbol\": %5, \"warnings\": %6%7}\n")
                      .arg(r.ok() ? QStringLiteral("true") : QStringLiteral("false"), hexText(block),
-                          wire, controlsAsJson(model), symbolJson(model), rejected));
+                          wire, controlsAsJson(model), symbolJson(model), warningsJson(r.warnings),
+                          rejected));
         return;
     }
     QString out = r.ok() ? QStringLiteral("Build succeeded\n") : QStringLiteral("Build failed\n");
@@ -115,6 +117,7 @@ int runEncode(const Verb &verb, const VerbArguments &args)
     if (!applied.ok())
         return failInputs(verb, applied);
     result.built = true;
+    result.warnings = applied.warnings;
     result.build = buildConfigBlock(model.tracker, result.block);
     printReport(result, model, json);
     return result.ok() ? ExitOk : failRejected(verb, result.build);

@@ -15,7 +15,11 @@ constexpr const char *kInputsHelp =
     "file as the window's Load does; each --set NAME=VALUE then writes one setting,\n"
     "in the order given. NAME is a control name (edMyCall) or a readable name\n"
     "(callsign): `tarvek-cli settings` lists them with what each takes. Check boxes\n"
-    "take 0, 1 or 2; mic-e takes a list position 0 to 7 or its text (\"in-service\").\n";
+    "take 0, 1 or 2; mic-e takes a list position 0 to 7 or its text (\"in-service\").\n"
+    "Warnings: settings SEND takes but that go wrong on the air (a placeholder\n"
+    "callsign, an obsolete or too long path, beacons more often than once a minute,\n"
+    "a GPSless status text without its position) each give a line on stderr,\n"
+    "warning: NAME (name) \"TEXT\": reason; nothing else changes.\n";
 
 // The help pages fold their lines before this many characters.
 constexpr qsizetype kPageWidth = 80;

@@ -70,4 +70,25 @@ void warnLowerCaseCallsigns(const Verb &verb, SettingsModel &model)
     }
 }
 
+std::vector<OnAirWarning> warnOnAir(const Verb &verb, const TrackerSettings &settings)
+{
+    std::vector<OnAirWarning> warnings = onAirWarnings(settings);
+    for (const OnAirWarning &warning : warnings) {
+        printMessage(verb, QStringLiteral("warning: %1 \"%2\": %3\n")
+                               .arg(namesText(*warning.setting), warning.text, warning.reason));
+    }
+    return warnings;
+}
+
+QString warningsJson(const std::vector<OnAirWarning> &warnings)
+{
+    QStringList objects;
+    for (const OnAirWarning &warning : warnings) {
+        objects << QStringLiteral("{\"control\": %1, \"text\": %2, \"reason\": %3}")
+                       .arg(jsonQuote(QString(warning.setting->key)), jsonQuote(warning.text),
+                            jsonQuote(warning.reason));
+    }
+    return u'[' + objects.join(QStringLiteral(", ")) + u']';
+}
+
 } // namespace tarvek::cli

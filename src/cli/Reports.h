@@ -3,6 +3,7 @@
 // name the file, line, setting and value concerned.
 #include "BlockBuilder.h"
 #include "CfgResult.h"
+#include "OnAirWarnings.h"
 #include "TrackerSettings.h"
 #include "VerbTable.h"
 
@@ -26,5 +27,14 @@ QString rejectionJson(const config::BuildResult &rejection);
 // texts as they are. Warns on standard error for each callsign field that
 // holds lower-case letters.
 void warnLowerCaseCallsigns(const Verb &verb, config::SettingsModel &model);
+
+// Prints each on-air warning of the settings on standard error, as the
+// lower-case warning does: `warning: edAprsPath (path) "RELAY,WIDE": ...`.
+// Returns them, for --json.
+std::vector<config::OnAirWarning> warnOnAir(const Verb &verb,
+                                            const config::TrackerSettings &settings);
+
+// [{"control": ..., "text": ..., "reason": ...}, ...]; [] for none.
+QString warningsJson(const std::vector<config::OnAirWarning> &warnings);
 
 } // namespace tarvek::cli

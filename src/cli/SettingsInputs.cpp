@@ -25,9 +25,10 @@ ApplyResult applySet(const QString &assignment, SettingsModel &model)
     if (!control)
         return {ApplyOutcome::SetRefused,
                 given + QStringLiteral("unknown setting \"%1\" (`tarvek-cli settings` lists them)")
-                            .arg(name)};
+                            .arg(name),
+                {}};
     if (const WriteResult written = writeControl(*control, assignment.mid(eq + 1)); !written.ok())
-        return {ApplyOutcome::SetRefused, given + written.reason};
+        return {ApplyOutcome::SetRefused, given + written.reason, {}};
     return {};
 }
 
@@ -41,14 +42,16 @@ ApplyResult applySettingsInputs(const Verb &verb, const VerbArguments &args, Set
         // value, nothing taken back. There is no calculator window to notify.
         const CfgResult loaded = loadConfigFile(cfgPath, model);
         if (!loaded.ok())
-            return {ApplyOutcome::CfgFailed, cfgFailureText(cfgPath, loaded)};
+            return {ApplyOutcome::CfgFailed, cfgFailureText(cfgPath, loaded), {}};
     }
     for (const QString &assignment : args.values(kSetOption)) {
         if (ApplyResult applied = applySet(assignment, model); !applied.ok())
             return applied;
     }
     warnLowerCaseCallsigns(verb, model);
-    return {};
+    ApplyResult applied;
+    applied.warnings = warnOnAir(verb, model.tracker);
+    return applied;
 }
 
 int failInputs(const Verb &verb, const ApplyResult &failure)

@@ -1,6 +1,7 @@
 #pragma once
 // The inputs shared by encode, save and send: the factory defaults, then
 // --cfg FILE, then each --set NAME=VALUE in the order given.
+#include "OnAirWarnings.h"
 #include "TrackerSettings.h"
 #include "VerbArguments.h"
 
@@ -16,13 +17,16 @@ struct ApplyResult {
     // Why it stopped: the --cfg file and where its load stopped, or the
     // --set and why it was refused. Empty when applied.
     QString reason;
+    // Once all applied: the on-air warnings of the settings, as printed.
+    std::vector<config::OnAirWarning> warnings;
 
     bool ok() const { return reason.isEmpty(); }
 };
 
 // Puts the defaults into `model`, loads the --cfg file if any, then applies
 // every --set. Stops at the first failure, leaving `model` as far as it got.
-// When all applied, warns about lower-case callsigns.
+// When all applied, warns about lower-case callsigns and then about what
+// would go wrong on the air (OnAirWarnings.h).
 ApplyResult applySettingsInputs(const Verb &verb, const VerbArguments &args,
                                 config::SettingsModel &model);
 

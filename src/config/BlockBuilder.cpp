@@ -301,15 +301,15 @@ private:
             m_block[offset::kDigi1] = 0;
             return {};
         }
-        const qsizetype comma = path.size() > 1 ? path.indexOf(u',', 1) : -1;
-        if (comma < 0)
+        const QStringList digipeaters = pathDigipeaters(path);
+        if (digipeaters.size() == 1)
             return packCallsignField(offset::kDigi1, field, true);
-        const auto first = packCallsign(m_block, offset::kDigi1, path.left(comma), false);
+        const auto first = packCallsign(m_block, offset::kDigi1, digipeaters[0], false);
         if (!first)
-            return ssidReason(path.left(comma), QStringLiteral("first digipeater: "));
-        const auto second = packCallsign(m_block, offset::kDigi2, path.mid(comma + 1), true);
+            return ssidReason(digipeaters[0], QStringLiteral("first digipeater: "));
+        const auto second = packCallsign(m_block, offset::kDigi2, digipeaters[1], true);
         if (!second)
-            return ssidReason(path.mid(comma + 1), QStringLiteral("second digipeater: "));
+            return ssidReason(digipeaters[1], QStringLiteral("second digipeater: "));
         return writeBack(field, *first + u',' + *second);
     }
 

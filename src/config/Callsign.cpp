@@ -50,13 +50,23 @@ std::optional<NormalizedCallsign> normalizeCallsign(const QString &input)
     }
     NormalizedCallsign out;
     out.ssidCode = kSsidBase + ssid;
-    if (out.ssidCode >= 64)
+    if (ssid > kLargestSsid)
         out.ssidCode = kSsidBase;
     out.callsign = parts.callsign.left(kCallsignLength).leftJustified(kCallsignLength, u' ');
     out.text = rightTrimSpaces(out.callsign);
     if (parts.ssid && out.ssidCode > kSsidBase)
         out.text += u'-' + *parts.ssid;
     return out;
+}
+
+QStringList pathDigipeaters(const QString &path)
+{
+    if (path.isEmpty())
+        return {};
+    const qsizetype comma = path.size() > 1 ? path.indexOf(u',', 1) : -1;
+    if (comma < 0)
+        return {path};
+    return {path.left(comma), path.mid(comma + 1)};
 }
 
 } // namespace tarvek::config

@@ -2,6 +2,7 @@
 // Callsign normalisation, shared by the own callsign, the digipeaters and the
 // message destination: six callsign characters and one SSID character.
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace tarvek::config
@@ -11,6 +12,7 @@ namespace tarvek::config
 // SSID one character: "0" plus the SSID, "0" to "?" for 0 to 15.
 inline constexpr int kCallsignLength = 6;
 inline constexpr int kSsidBase = '0';
+inline constexpr int kLargestSsid = 15; // four bits of the AX.25 address
 
 struct NormalizedCallsign {
     QString callsign;         // exactly six characters, padded with spaces
@@ -34,5 +36,11 @@ CallsignParts splitCallsign(const QString &text);
 // A negative SSID, or one above kMaxSsidNumber, is refused (nullopt): its
 // character would not be an SSID, or a 0 would end the field early.
 std::optional<NormalizedCallsign> normalizeCallsign(const QString &text);
+
+// The digipeaters of a path text as the build packs them: none for an empty
+// text; else the text is cut at its first "," from the second character on
+// into the first digipeater and the second, which is everything after it (a
+// further "," included); without such a "," the whole text is the only one.
+QStringList pathDigipeaters(const QString &path);
 
 } // namespace tarvek::config

@@ -1,7 +1,7 @@
 #include "FieldNotes.h"
 
 #include "AprsSymbols.h"
-#include "LiteralText.h"
+#include "FieldMarks.h"
 #include "MaskedLineEdit.h"
 #include "SettingsDescription.h"
 #include "TimingNotes.h"
@@ -17,8 +17,7 @@ namespace
 
 void showNote(QWidget *field, const QString &note)
 {
-    field->setToolTip(literalRichText(note));
-    field->setAccessibleDescription(note);
+    setFieldNote(field, note, note);
 }
 
 } // namespace
@@ -58,8 +57,7 @@ void FieldNotes::noteTiming(MaskedLineEdit *field)
     if (!setting)
         return;
     const QString note = timingNote(*setting, field->field().text()).value_or(QString());
-    field->setToolTip(literalRichText(note));
-    field->setAccessibleDescription(QStringLiteral("%1. %2").arg(setting->format, note));
+    setFieldNote(field, note, QStringLiteral("%1. %2").arg(setting->format, note));
 }
 
 } // namespace tarvek::ui

@@ -3,6 +3,7 @@
 // own name, the system's error text. A quote is shown as the characters it
 // holds, never taken as markup.
 #include <QString>
+#include <QStringList>
 
 namespace tarvek::ui
 {
@@ -12,5 +13,9 @@ namespace tarvek::ui
 // rich text that shows every character of `text` as written, spaces and line
 // breaks included.
 QString literalRichText(const QString &text);
+
+// Rich text that shows each of `paragraphs` as written, in a paragraph of
+// its own, long lines wrapped.
+QString literalParagraphs(const QStringList &paragraphs);
 
 } // namespace tarvek::ui

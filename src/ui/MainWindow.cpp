@@ -8,6 +8,7 @@
 #include "LiteralText.h"
 #include "ManualHelp.h"
 #include "MaskedLineEdit.h"
+#include "OnAirMarks.h"
 #include "PortChooser.h"
 #include "PortNumbers.h"
 #include "RejectedField.h"
@@ -85,6 +86,7 @@ MainWindow::MainWindow(SettingsModel &model, MainWindowServices services, QWidge
     loadDefaults(m_model.tracker);
     m_fieldRules = std::make_unique<FieldRules>(m_c, *m_form, m_model.tracker);
     m_fieldNotes = std::make_unique<FieldNotes>(m_c, m_model.tracker);
+    m_onAirMarks = std::make_unique<OnAirMarks>(m_c, m_model.tracker);
     createCommands();
     connectControls();
     // Key preview: the window sees every key press before the focused control.

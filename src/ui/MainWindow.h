@@ -10,6 +10,7 @@
 // - FieldRules follows every change with the field rules (counters, key
 //   filters, select-all, GPSless Mode); FieldNotes keeps the tooltips that
 //   say what the symbol and the timing values mean to the tracker;
+//   OnAirMarks marks in amber the settings that would go wrong on the air;
 //   SymbolChooser opens the symbol picker and PortChooser the list of serial
 //   ports; SendCommand and ConfigFileCommands
 //   do SEND, Save and Load; this class wires them and handles closing.
@@ -38,6 +39,7 @@ class InfoDialog;
 class ManualHelp;
 class MaskedLineEdit;
 class MessagePresenter;
+class OnAirMarks;
 class PortChooser;
 class SendCommand;
 class SymbolChooser;
@@ -110,6 +112,7 @@ private:
     Controls m_c;
     std::unique_ptr<FieldRules> m_fieldRules;
     std::unique_ptr<FieldNotes> m_fieldNotes;
+    std::unique_ptr<OnAirMarks> m_onAirMarks;
     // Parented to the window (they stay above it) and unloaded in this order.
     std::unique_ptr<InfoDialog> m_infoDialog;
     std::unique_ptr<CalculatorWindow> m_calculator;

@@ -1,6 +1,7 @@
 #include "RejectedField.h"
 
 #include "BlockBuilder.h"
+#include "FieldMarks.h"
 #include "LiteralText.h"
 #include "SettingsDescription.h"
 
@@ -17,13 +18,12 @@ namespace
 {
 
 // Set while a field wears the mark, so that a second rejection of the same
-// field keeps the look it had before the first.
+// field waits for the same change of text.
 constexpr char kMarked[] = "tarvekRejected";
 
 void showReason(QLineEdit *field, const QString &reason)
 {
-    field->setToolTip(literalRichText(reason));
-    field->setAccessibleDescription(reason);
+    setFieldRejection(field, reason);
     // Shown once the window is active again, after the focus has arrived:
     // both hide the tooltips shown before. Some systems (Wine) activate the
     // window again only a while after the message box has gone.
@@ -57,26 +57,17 @@ void markRejectedField(QWidget *window, const config::BuildResult &rejection)
     auto *field = window->findChild<QLineEdit *>(QString(rejection.setting->key));
     if (!field || !field->isVisible())
         return;
+    // The mark goes with the first change of the text; the note and the
+    // warnings written meanwhile (FieldNotes, OnAirMarks) then show again.
     if (!field->property(kMarked).toBool()) {
         field->setProperty(kMarked, true);
-        const QString toolTip = field->toolTip();
-        const QString description = field->accessibleDescription();
-        const QString styleSheet = field->styleSheet();
-        const QString reason = config::rejectionText(rejection);
-        // A field whose note follows its text (FieldNotes) may have written
-        // the note for the new text already; that one stays.
         QObject::connect(
             field, &QLineEdit::textChanged, field,
-            [field, toolTip, description, styleSheet, reason] {
+            [field] {
                 field->setProperty(kMarked, false);
-                if (field->toolTip() == literalRichText(reason))
-                    field->setToolTip(toolTip);
-                if (field->accessibleDescription() == reason)
-                    field->setAccessibleDescription(description);
-                field->setStyleSheet(styleSheet);
+                setFieldRejection(field, QString());
             },
             Qt::SingleShotConnection);
-        field->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid red; }"));
     }
     showReason(field, config::rejectionText(rejection));
     field->setFocus(Qt::OtherFocusReason);

@@ -178,9 +178,10 @@ TEST(CliReasons, RejectedBuildNamesTheSettingOnStderrAndInJson)
 {
     const CliText run = Cli({u"encode"_s, u"--json"_s, u"--set"_s, u"path=WIDE1--1"_s});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, u"tarvek-cli encode: Parametri incompleti o non corretti\n"
-                       "tarvek-cli encode: edAprsPath (path) \"WIDE1--1\": the SSID \"-1\" after "
-                       "\"-\" is not a whole number from 0 to 32767\n"_s);
+    EXPECT_EQ(run.err, testing::NocallWarning("encode") +
+                           u"tarvek-cli encode: Parametri incompleti o non corretti\n"
+                           "tarvek-cli encode: edAprsPath (path) \"WIDE1--1\": the SSID \"-1\" "
+                           "after \"-\" is not a whole number from 0 to 32767\n"_s);
     const QJsonObject json = QJsonDocument::fromJson(run.out.toUtf8()).object();
     EXPECT_FALSE(json.value(u"ok"_s).toBool(true));
     EXPECT_EQ(json.value(u"rejected"_s).toObject(),
@@ -257,13 +258,69 @@ TEST(CliReasons, LowerCaseCallsignsAreWarnedAboutAndKept)
     EXPECT_EQ(run.err, u"tarvek-cli encode: warning: edMyCall (callsign) \"iu0abc-7\" has "
                        "lower-case letters; the window upper-cases callsigns as they are typed\n"
                        "tarvek-cli encode: warning: edAprsPath (path) \"Wide2-2\" has lower-case "
-                       "letters; the window upper-cases callsigns as they are typed\n"_s);
+                       "letters; the window upper-cases callsigns as they are typed\n"
+                       "tarvek-cli encode: warning: edMyCall (callsign) \"iu0abc-7\": the callsign "
+                       "\"iu0abc\" holds \"iuabc\", but an AX.25 address takes upper-case letters "
+                       "and digits only: digipeaters and receivers may drop what the tracker "
+                       "sends; keep to letters and digits\n"
+                       "tarvek-cli encode: warning: edAprsPath (path) \"Wide2-2\": the digipeater "
+                       "\"Wide2\" holds \"ide\", but an AX.25 address takes upper-case letters and "
+                       "digits only: digipeaters and receivers may drop what the tracker sends; "
+                       "keep to letters and digits\n"_s);
     EXPECT_TRUE(run.out.contains(u"\"edMyCall\": \"iu0abc-7\""_s)) << qPrintable(run.out);
     const CliText messageTo =
         Cli({u"encode"_s, u"--set"_s, u"callsign=IU0ABC"_s, u"--set"_s, u"msg-to=iu0xyz"_s});
     EXPECT_EQ(messageTo.err, u"tarvek-cli encode: warning: edDestCall (msg-to) \"iu0xyz\" has "
                              "lower-case letters; the window upper-cases callsigns as they are "
-                             "typed\n"_s);
+                             "typed\n"
+                             "tarvek-cli encode: warning: edDestCall (msg-to) \"iu0xyz\": the "
+                             "destination \"iu0xyz\" holds \"iuxyz\", but an AX.25 address takes "
+                             "upper-case letters and digits only: digipeaters and receivers may "
+                             "drop what the tracker sends; keep to letters and digits\n"_s);
+}
+
+// Settings that would go wrong on the air: one line each on standard error,
+// in the lower-case warning's form, and in --json; the exit code, the block
+// and the settings printed stay as they are.
+TEST(CliWarnings, OnStderrAndInJsonWithNothingElseChanged)
+{
+    const QStringList realCall{u"--set"_s, u"callsign=IU0ABC-9"_s};
+    const CliText plain = Cli(QStringList{u"encode"_s} << realCall);
+    EXPECT_EQ(plain.err, QString());
+    const CliText warned =
+        Cli(QStringList{u"encode"_s} << realCall << QStringList{u"--set"_s, u"speed-0-3=0030"_s});
+    EXPECT_EQ(warned.exitCode, 0);
+    EXPECT_EQ(warned.err, u"tarvek-cli encode: warning: esSpeedTable(0) (speed-0-3) \"0030\": the "
+                          "tracker beacons every 30 s (120 an hour), more often than the usual "
+                          "once a minute on a shared channel; use 60 s or more\n"_s);
+    EXPECT_TRUE(warned.out.contains(u"\nesSpeedTable(0)=0030\n"_s));
+    EXPECT_FALSE(warned.out.contains(u"warning"_s));
+
+    const CliText json = Cli(QStringList{u"encode"_s, u"--json"_s}
+                             << realCall << QStringList{u"--set"_s, u"path=WIDE3-3"_s});
+    const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    EXPECT_TRUE(object.value(u"ok"_s).toBool());
+    const QJsonArray warnings = object.value(u"warnings"_s).toArray();
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_EQ(warnings[0].toObject().value(u"control"_s), u"edAprsPath"_s);
+    EXPECT_EQ(warnings[0].toObject().value(u"text"_s), u"WIDE3-3"_s);
+    EXPECT_TRUE(json.err.endsWith(warnings[0].toObject().value(u"reason"_s).toString() + u'\n'));
+    const CliText none = Cli(QStringList{u"encode"_s, u"--json"_s} << realCall);
+    EXPECT_EQ(QJsonDocument::fromJson(none.out.toUtf8()).object().value(u"warnings"_s),
+              QJsonArray());
+
+    // A control character the warning quotes is written out on stderr and
+    // kept in --json.
+    const QStringList status{u"--set"_s, u"status=a|\x1b[2J"_s};
+    const QTemporaryDir dir;
+    const CliText escaped =
+        Cli(QStringList{u"save"_s, dir.filePath(u"w.cfg"_s)} << realCall << status);
+    EXPECT_TRUE(escaped.err.contains(u"edBeacon (status) \"a|\\x1b[2J\": APRS reserves \"|\""_s))
+        << qPrintable(escaped.err);
+    EXPECT_FALSE(escaped.err.contains(u'\x1b'));
+    const CliText kept = Cli(QStringList{u"encode"_s, u"--json"_s} << realCall << status);
+    EXPECT_EQ(QJsonDocument::fromJson(kept.out.toUtf8())[u"warnings"_s][0][u"text"_s],
+              u"a|\x1b[2J"_s);
 }
 
 // A value's control characters reach people written out, never as they are:
@@ -493,7 +550,9 @@ TEST(CliSend, ProgressDotsReachATerminalOnStderrAsTheStepsHappen)
                        " Be shure that the word '*OK*' appears on LCD\n"_s);
     ASSERT_TRUE(terminal.waitFor(40, std::chrono::milliseconds(1000)));
     const QByteArray shown = terminal.received();
-    EXPECT_TRUE(shown.startsWith("tarvek-cli send: Sending data on COM1......")) << shown.data();
+    EXPECT_TRUE(shown.startsWith(testing::NocallWarning("send").toUtf8() +
+                                 "tarvek-cli send: Sending data on COM1......"))
+        << shown.data();
     // The first dot follows the 400 ms pause; three more steps of over
     // 400 ms each come before the end.
     const qsizetype firstDot = shown.indexOf("...") + 3;

@@ -27,4 +27,15 @@ using CliEnvironment = QList<QPair<QString, QString>>;
 CliRun RunCli(const QStringList &args, const QByteArray &input = {},
               const CliEnvironment &environment = {}, const QString &stderrFile = {});
 
+// The line `tarvek-cli VERB` writes on standard error for the factory
+// callsign NOCALL-9, which encode, save and send warn about.
+inline QString NocallWarning(const char *verb)
+{
+    return QStringLiteral("tarvek-cli %1: warning: edMyCall (callsign) \"NOCALL-9\": \"NOCALL\" "
+                          "is a placeholder, not a callsign: the tracker would transmit without "
+                          "identifying the station and APRS-IS drops its packets; type your own "
+                          "callsign\n")
+        .arg(QLatin1StringView(verb));
+}
+
 } // namespace tarvek::testing

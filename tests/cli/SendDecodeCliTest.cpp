@@ -68,6 +68,26 @@ TEST(CliSend, UploadsToTheMappedPortAndTheCaptureDecodes)
     EXPECT_TRUE(decode.out.startsWith(u"edNumFlagsAuto=200\n"_s)) << qPrintable(decode.out);
 }
 
+// A warning is only said: send still sends the settings as they are, with
+// the same progress on standard output.
+TEST(CliSend, WarningsGoToStderrAndTheUploadStillHappens)
+{
+    PtyPair pty;
+    ASSERT_TRUE(pty.isValid());
+    const TextRun send =
+        RunText({u"send"_s, u"--port"_s, u"1"_s, u"--set"_s, u"path=RELAY,WIDE"_s}, pty.device());
+    EXPECT_EQ(send.exitCode, 0);
+    EXPECT_EQ(send.out, u"Sending data on COM1......\nData sent !\n"
+                        " Be shure that the word '*OK*' appears on LCD\n"_s);
+    EXPECT_TRUE(send.err.startsWith(tarvek::testing::NocallWarning("send")));
+    EXPECT_EQ(send.err.count(u"tarvek-cli send: warning: edAprsPath (path) \"RELAY,WIDE\": "_s), 2)
+        << qPrintable(send.err);
+    ASSERT_TRUE(pty.waitFor(120, std::chrono::milliseconds(500)));
+    const TextRun decode = RunText({u"decode"_s}, {}, pty.received());
+    EXPECT_TRUE(decode.out.contains(u"\nedMyCall=NOCALL-9\nedAprsPath=RELAY,WIDE\n"_s))
+        << qPrintable(decode.out);
+}
+
 // Only TARVEK_COM<n> with n a port number in its plain form overrides a
 // port: the variables below name no port, so neither ports nor --port 1 use
 // them.
@@ -92,14 +112,16 @@ TEST(CliSend, ExitCodes)
     const TextRun rejected =
         RunText({u"send"_s, u"--port"_s, u"1"_s, u"--set"_s, u"edMsgRepeat=999"_s}, pty.device());
     EXPECT_EQ(rejected.exitCode, 1);
-    EXPECT_EQ(rejected.err, u"tarvek-cli send: Parametri incompleti o non corretti\n"
-                            "tarvek-cli send: edMsgRepeat (msg-retries) \"999\": 999 does not fit "
-                            "a byte (0 to 255)\n"_s);
+    EXPECT_EQ(rejected.err, tarvek::testing::NocallWarning("send") +
+                                u"tarvek-cli send: Parametri incompleti o non corretti\n"
+                                "tarvek-cli send: edMsgRepeat (msg-retries) \"999\": 999 does "
+                                "not fit a byte (0 to 255)\n"_s);
     EXPECT_TRUE(rejected.out.isEmpty());
 
     const TextRun zero = RunText({u"send"_s, u"--port"_s, u"0"_s});
     EXPECT_EQ(zero.exitCode, 4);
-    EXPECT_EQ(zero.err, u"tarvek-cli send: port 0: Invalid port number\n"_s);
+    EXPECT_EQ(zero.err, tarvek::testing::NocallWarning("send") +
+                            u"tarvek-cli send: port 0: Invalid port number\n"_s);
 
     EXPECT_EQ(RunText({u"send"_s}).exitCode, 2);
     EXPECT_EQ(RunText({u"send"_s, u"--port"_s, u"x"_s}).exitCode, 2);

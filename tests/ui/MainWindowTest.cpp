@@ -8,6 +8,7 @@
 #include "CalculatorWindow.h"
 #include "CaptionFit.h"
 #include "ControlAccess.h"
+#include "DrawnFrame.h"
 #include "FakeFileDialogs.h"
 #include "FakeMessagePresenter.h"
 #include "FormTable.h"
@@ -653,6 +654,7 @@ TEST_F(MainWindowTest, RejectedSendPointsOutTheFailingSetting)
         SCOPED_TRACE(field->objectName().toStdString());
         const QString toolTipBefore = field->toolTip();
         const QString descriptionBefore = field->accessibleDescription();
+        const testing::DrawnFrame frameBefore = testing::DrawnFrameOf(field);
         ASSERT_TRUE(field->field().setText(row.text));
         c().sendButton->setFocus(Qt::TabFocusReason);
         QTest::mouseClick(c().sendButton, Qt::LeftButton);
@@ -661,10 +663,11 @@ TEST_F(MainWindowTest, RejectedSendPointsOutTheFailingSetting)
         EXPECT_EQ(field->selectedText(), row.text);
         EXPECT_EQ(field->toolTip(), row.reason);
         EXPECT_EQ(field->accessibleDescription(), row.reason);
+        EXPECT_EQ(testing::DrawnFrameOf(field), testing::DrawnFrame::Red);
         c().defaultButton->click(); // the text changes: the mark goes
         EXPECT_EQ(field->toolTip(), toolTipBefore);
         EXPECT_EQ(field->accessibleDescription(), descriptionBefore);
-        EXPECT_TRUE(field->styleSheet().isEmpty());
+        EXPECT_EQ(testing::DrawnFrameOf(field), frameBefore); // amber for NOCALL-9 again
     }
 }
 
@@ -709,11 +712,11 @@ TEST_F(MainWindowTest, RejectedMarkSurvivesASecondRejectionAndStillGoes)
     EXPECT_EQ(field->text(), u"008"_s);
     EXPECT_EQ(field->toolTip(), toolTipBefore);
     EXPECT_EQ(field->accessibleDescription(), descriptionBefore);
-    EXPECT_TRUE(field->styleSheet().isEmpty());
+    EXPECT_EQ(testing::DrawnFrameOf(field), testing::DrawnFrame::None);
 
     ASSERT_TRUE(field->field().setText(u"300"_s));
     sendFromTheButton();
-    EXPECT_FALSE(field->styleSheet().isEmpty());
+    EXPECT_EQ(testing::DrawnFrameOf(field), testing::DrawnFrame::Red);
     EXPECT_EQ(field->toolTip(), u"\"300\": 300 does not fit a byte (0 to 255)"_s);
 }
 

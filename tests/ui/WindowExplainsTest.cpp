@@ -1,7 +1,9 @@
 // What the main window tells the operator about the values: the symbol's
-// name, the symbol picker, and the timing notes, as tooltips and accessible
-// descriptions that follow the fields.
+// name, the symbol picker, the timing notes, and the amber mark of a setting
+// that would go wrong on the air, as tooltips, accessible descriptions and
+// frames that follow the fields.
 #include "CalculatorWindow.h"
+#include "DrawnFrame.h"
 #include "FakeFileDialogs.h"
 #include "FakeMessagePresenter.h"
 #include "MainWindow.h"
@@ -16,6 +18,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -28,6 +31,17 @@ namespace
 {
 
 using namespace Qt::StringLiterals;
+
+using testing::DrawnFrame;
+using testing::DrawnFrameOf;
+
+// The tooltip as the operator reads it.
+QString shownToolTip(QWidget *field)
+{
+    QTextDocument document;
+    document.setHtml(field->toolTip());
+    return Qt::mightBeRichText(field->toolTip()) ? document.toPlainText() : field->toolTip();
+}
 
 class WindowExplainsTest : public ::testing::Test
 {
@@ -213,8 +227,9 @@ TEST_F(WindowExplainsTest, TimingNotesFollowTheTypedText)
     type(slowest, u"0485"_s);
     EXPECT_EQ(slowest->toolTip(), u"480 s (8 min): 7.5 beacons an hour; SEND writes \"0480\""_s);
     EXPECT_TRUE(slowest->accessibleDescription().endsWith(slowest->toolTip()));
-    type(c().speedIntervals[6], u"045"_s); // half to even: 40 s
-    EXPECT_EQ(c().speedIntervals[6]->toolTip(), u"40 s: 90 beacons an hour; SEND writes \"040\""_s);
+    type(c().speedIntervals[6], u"065"_s); // half to even: 60 s
+    EXPECT_EQ(c().speedIntervals[6]->toolTip(),
+              u"60 s (1 min): 60 beacons an hour; SEND writes \"060\""_s);
     type(c().txDelay, u"200"_s);
     EXPECT_EQ(c().txDelay->toolTip(), u"200 ms: 30 flags before each packet"_s);
 
@@ -227,7 +242,110 @@ TEST_F(WindowExplainsTest, TimingNotesFollowTheTypedText)
     EXPECT_EQ(slowest->toolTip(), refused);
     type(slowest, u"0600"_s);
     EXPECT_EQ(slowest->toolTip(), u"600 s (10 min): 6 beacons an hour"_s);
-    EXPECT_TRUE(slowest->styleSheet().isEmpty());
+    EXPECT_EQ(DrawnFrameOf(slowest), DrawnFrame::None);
+}
+
+TEST_F(WindowExplainsTest, AmberComesAndGoesAsThePathIsTyped)
+{
+    MaskedLineEdit *path = c().path;
+    const QString description = path->accessibleDescription();
+    EXPECT_EQ(DrawnFrameOf(path), DrawnFrame::None);
+    type(path, u"RELAY,WIDE"_s);
+    EXPECT_EQ(DrawnFrameOf(path), DrawnFrame::Amber);
+    const QString tip = shownToolTip(path);
+    EXPECT_TRUE(tip.startsWith(u"Max 2 digipeater addresses\nWarning: \"RELAY\" is obsolete: "_s))
+        << qPrintable(tip);
+    EXPECT_TRUE(tip.contains(u"\nWarning: \"WIDE\" is obsolete: "_s)) << qPrintable(tip);
+    EXPECT_TRUE(path->accessibleDescription().startsWith(description + u" Warning: \"RELAY\""_s))
+        << qPrintable(path->accessibleDescription());
+    type(path, u"WIDE1-1,WIDE2-1"_s);
+    EXPECT_EQ(DrawnFrameOf(path), DrawnFrame::None);
+    EXPECT_EQ(path->toolTip(), u"Max 2 digipeater addresses"_s);
+    EXPECT_EQ(path->accessibleDescription(), description);
+}
+
+// A timing field keeps its note and adds the warning after it; the status
+// text follows GPSless Mode, set in another field.
+TEST_F(WindowExplainsTest, WarningsFollowTheNoteAndOtherFields)
+{
+    MaskedLineEdit *band = c().speedIntervals[6];
+    type(band, u"030"_s);
+    EXPECT_EQ(DrawnFrameOf(band), DrawnFrame::Amber);
+    EXPECT_EQ(shownToolTip(band), u"30 s: 120 beacons an hour\nWarning: the "
+                                  "tracker beacons every 30 s (120 an hour), more often than the "
+                                  "usual once a minute on a shared channel; use 60 s or more"_s);
+
+    EXPECT_EQ(DrawnFrameOf(c().statusText), DrawnFrame::None);
+    type(c().gpsTimeout, u"000"_s);
+    EXPECT_EQ(DrawnFrameOf(c().statusText), DrawnFrame::Amber);
+    EXPECT_TRUE(shownToolTip(c().statusText).contains(u"Warning: in GPSless Mode the tracker"_s));
+    type(c().statusText, u"=4530.50N/01152.34E>"_s);
+    EXPECT_EQ(DrawnFrameOf(c().statusText), DrawnFrame::None);
+    c().alternateTable->click(); // the position still says "/"
+    EXPECT_EQ(DrawnFrameOf(c().statusText), DrawnFrame::Amber);
+    c().alternateTable->click();
+    type(c().symbol, u"k"_s);
+    EXPECT_EQ(DrawnFrameOf(c().statusText), DrawnFrame::Amber);
+    c().defaultButton->click();
+    EXPECT_EQ(DrawnFrameOf(c().statusText), DrawnFrame::None);
+    EXPECT_EQ(DrawnFrameOf(band), DrawnFrame::None);
+}
+
+// SEND refuses the path's second digipeater: red wins over the amber of
+// RELAY, and once the text changes the amber is back as long as RELAY is.
+TEST_F(WindowExplainsTest, RedOfARefusedSendWinsAndAmberComesBack)
+{
+    MaskedLineEdit *path = c().path;
+    type(path, u"RELAY,X--1"_s);
+    EXPECT_EQ(DrawnFrameOf(path), DrawnFrame::Amber);
+    c().sendButton->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(DrawnFrameOf(path), DrawnFrame::Red);
+    EXPECT_EQ(path->toolTip(), u"\"RELAY,X--1\": second digipeater: the SSID \"-1\" after \"-\" is "
+                               "not a whole number from 0 to 32767"_s);
+    type(path, u"RELAY,X"_s);
+    EXPECT_EQ(DrawnFrameOf(path), DrawnFrame::Amber);
+    EXPECT_TRUE(shownToolTip(path).contains(u"Warning: \"RELAY\" is obsolete"_s));
+    type(path, u"WIDE2-2"_s);
+    EXPECT_EQ(DrawnFrameOf(path), DrawnFrame::None);
+}
+
+// The calculator's untouched 0 N 0 E warns, and the status text keeps the
+// light yellow the calculator gives it under the amber frame.
+TEST_F(WindowExplainsTest, AmberFrameKeepsTheCalculatorsYellow)
+{
+    type(c().gpsTimeout, u"000"_s);
+    window->showCalculator();
+    auto *write = window->calculator()->findChild<QPushButton *>(u"cmdCalc"_s);
+    ASSERT_TRUE(write);
+    write->click();
+    MaskedLineEdit *status = c().statusText;
+    EXPECT_EQ(DrawnFrameOf(status), DrawnFrame::Amber);
+    EXPECT_TRUE(shownToolTip(status).contains(u"Warning: 0° N 0° E is APRS's \"no position\""_s));
+    const QImage drawn = status->grab().toImage();
+    EXPECT_EQ(drawn.pixelColor(status->width() - 6, status->height() / 2), QColor(255, 255, 128));
+}
+
+TEST_F(WindowExplainsTest, NoAmberForTheDefaultsWithARealCallsign)
+{
+    EXPECT_EQ(DrawnFrameOf(c().callsign), DrawnFrame::Amber); // NOCALL-9
+    type(c().callsign, u"IU0ABC-9"_s);
+    for (QLineEdit *field : window->findChildren<QLineEdit *>())
+        EXPECT_EQ(DrawnFrameOf(field), DrawnFrame::None) << qPrintable(field->objectName());
+    EXPECT_FALSE(c().callsign->accessibleDescription().contains(u"Warning"_s));
+}
+
+// The first marks wait for the first frame, as the timing notes do.
+TEST(WindowExplainsStartUp, FirstAmberMarksComeAfterTheFirstFrame)
+{
+    SettingsModel model;
+    testing::FakeMessagePresenter messages;
+    testing::FakeFileDialogs dialogs;
+    testing::RecordingPort port;
+    MainWindow window(model, MainWindowServices{messages, dialogs, port, nullptr, std::nullopt});
+    EXPECT_EQ(DrawnFrameOf(window.controls().callsign), DrawnFrame::None);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(DrawnFrameOf(window.controls().callsign), DrawnFrame::Amber);
 }
 
 } // namespace
