@@ -67,7 +67,7 @@ struct EncodeResult {
     BuildResult build;
     std::vector<OnAirWarning> warnings; // of the settings before the build
 
-    bool ok() const { return built && build.ok(); }
+    bool succeeded() const { return built && build.ok(); }
 };
 
 void printReport(const EncodeResult &r, SettingsModel &model, bool json)
@@ -75,21 +75,21 @@ void printReport(const EncodeResult &r, SettingsModel &model, bool json)
     const QByteArray block = blockBytes(r.block);
     if (json) {
         const QString wire =
-            r.ok() ? jsonQuote(hexText(buildWire(r.block))) : QStringLiteral("null");
-        const QString rejected = r.built && !r.ok()
+            r.succeeded() ? jsonQuote(hexText(buildWire(r.block))) : QStringLiteral("null");
+        const QString rejected = r.built && !r.succeeded()
                                      ? QStringLiteral(", \"rejected\": ") + rejectionJson(r.build)
                                      : QString();
         printOut(QStringLiteral("{\"ok\": %1, \"block\": \"%2\", \"wire\": %3, \"fields\": %4, "
                                 "\"symbol\": %5, \"warnings\": %6%7}\n")
-                     .arg(r.ok() ? QStringLiteral("true") : QStringLiteral("false"), hexText(block),
+                     .arg(r.succeeded() ? QStringLiteral("true") : QStringLiteral("false"), hexText(block),
                           wire, controlsAsJson(model), symbolJson(model), warningsJson(r.warnings),
                           rejected));
         return;
     }
-    QString out = r.ok() ? QStringLiteral("Build succeeded\n") : QStringLiteral("Build failed\n");
+    QString out = r.succeeded() ? QStringLiteral("Build succeeded\n") : QStringLiteral("Build failed\n");
     if (r.built)
         out += QStringLiteral("Block (%1 bytes):\n").arg(kConfigBlockSize) + hexDump(block);
-    if (r.ok())
+    if (r.succeeded())
         out += QStringLiteral("Wire (%1 bytes):\n").arg(kWireSize) + hexDump(buildWire(r.block));
     // A line of its own: scripts read every line after "Settings:" as NAME=VALUE.
     out += QStringLiteral("Symbol: ") +
@@ -120,7 +120,7 @@ int runEncode(const Verb &verb, const VerbArguments &args)
     result.warnings = applied.warnings;
     result.build = buildConfigBlock(model.tracker, result.block);
     printReport(result, model, json);
-    return result.ok() ? ExitOk : failRejected(verb, result.build);
+    return result.succeeded() ? ExitOk : failRejected(verb, result.build);
 }
 
 } // namespace tarvek::cli
