@@ -7,7 +7,6 @@
 #include "PortWatch.h"
 
 #include <QAbstractButton>
-#include <QKeyEvent>
 
 namespace tarvek::ui
 {
@@ -16,8 +15,7 @@ PortChooser::PortChooser(MaskedLineEdit *portField, QAbstractButton *button,
                          const serial::PortSource &ports, QObject *parent)
     : QObject(parent), m_field(portField), m_ports(ports)
 {
-    connect(button, &QAbstractButton::clicked, this, &PortChooser::open);
-    m_field->installEventFilter(this);
+    openListFrom(m_field, button, this, [this] { open(); });
     // The button takes no focus: the field itself tells a screen reader how
     // to reach the list.
     m_field->setAccessibleDescription(m_field->accessibleDescription() +
@@ -56,16 +54,6 @@ void PortChooser::takeChoice()
         return;
     m_field->selectAll();
     m_field->typeCharacters(QString::number(*chosen));
-}
-
-bool PortChooser::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_field && event->type() == QEvent::KeyPress &&
-        opensList(static_cast<QKeyEvent *>(event))) {
-        open();
-        return true;
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 } // namespace tarvek::ui

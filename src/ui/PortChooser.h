@@ -37,9 +37,6 @@ public:
     // The picker, once it has been opened; null before.
     PortPicker *picker() const { return m_picker.get(); }
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void build();
     void takeChoice();

@@ -7,7 +7,6 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
-#include <QKeyEvent>
 
 using namespace tarvek::config;
 
@@ -18,8 +17,7 @@ SymbolChooser::SymbolChooser(MaskedLineEdit *symbolField, QCheckBox *alternateTa
                              QAbstractButton *button, QObject *parent)
     : QObject(parent), m_field(symbolField), m_alternateTable(alternateTable)
 {
-    connect(button, &QAbstractButton::clicked, this, &SymbolChooser::open);
-    m_field->installEventFilter(this);
+    openListFrom(m_field, button, this, [this] { open(); });
 }
 
 SymbolChooser::~SymbolChooser() = default;
@@ -46,16 +44,6 @@ void SymbolChooser::takeChoice()
     m_alternateTable->setChecked(chosen->table == AprsTable::Alternate);
     m_field->selectAll();
     m_field->typeCharacters(QString(QLatin1Char(chosen->code)));
-}
-
-bool SymbolChooser::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_field && event->type() == QEvent::KeyPress &&
-        opensList(static_cast<QKeyEvent *>(event))) {
-        open();
-        return true;
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 } // namespace tarvek::ui

@@ -31,9 +31,6 @@ public:
     // The picker, once it has been opened; null before.
     SymbolPicker *picker() const { return m_picker.get(); }
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void takeChoice();
 
