@@ -15,58 +15,29 @@ namespace tarvek::serial
 namespace
 {
 
-// Runs the steps from opening the port to closing it. The steps that can
-// fail return the port's result of the first operation that failed.
-class UploadSteps
+// Chooses the port by the field's text and opens it.
+SerialResult openPort(SerialPort &port, const QString &portText)
 {
-public:
-    UploadSteps(SerialPort &port, UploadView &view, const UploadHooks &hooks)
-        : m_port(port), m_view(view), m_hooks(hooks)
-    {
-    }
+    const std::optional<int> number = portNumberFromText(portText);
+    const SerialResult chosen = port.setPortNumber(number.value_or(0));
+    return chosen.ok() ? port.open() : chosen;
+}
 
-    SerialResult open(const QString &portText)
-    {
-        const std::optional<int> number = portNumberFromText(portText);
-        const SerialResult chosen = m_port.setPortNumber(number.value_or(0));
-        return chosen.ok() ? m_port.open() : chosen;
-    }
-
-    void showProgress(const QString &portText)
-    {
-        m_view.setInfoText(progressText(portText));
-        m_view.setOkVisible(false);
-        m_view.showNonModal();
-        m_hooks.processEvents();
-        m_hooks.sleep(pause::kBeforeFirstFrame);
-        m_view.appendInfoText(QStringLiteral("."));
-    }
-
-    SerialResult sendFrame(const QByteArray &preamble, const QByteArray &frame)
-    {
-        m_hooks.processEvents();
-        if (SerialResult written = m_port.write(preamble); !written.ok())
-            return written;
-        m_hooks.sleep(pause::kAfterPreamble);
-        if (SerialResult written = m_port.write(frame); !written.ok())
-            return written;
-        m_hooks.sleep(pause::kAfterFrame);
-        m_view.appendInfoText(QStringLiteral("."));
-        return {};
-    }
-
-    void close()
-    {
-        m_hooks.processEvents();
-        m_port.close();
-        m_hooks.sleep(pause::kAfterClose);
-    }
-
-private:
-    SerialPort &m_port;
-    UploadView &m_view;
-    const UploadHooks &m_hooks;
-};
+// A preamble and a frame, each followed by its pause; a dot in the dialog
+// once both are out.
+SerialResult sendFrame(SerialPort &port, UploadView &view, const UploadHooks &hooks,
+                       const QByteArray &preamble, const QByteArray &frame)
+{
+    hooks.processEvents();
+    if (SerialResult written = port.write(preamble); !written.ok())
+        return written;
+    hooks.sleep(pause::kAfterPreamble);
+    if (SerialResult written = port.write(frame); !written.ok())
+        return written;
+    hooks.sleep(pause::kAfterFrame);
+    view.appendInfoText(QStringLiteral("."));
+    return {};
+}
 
 void sleepAtLeast(int milliseconds)
 {
@@ -99,23 +70,29 @@ UploadResult uploadConfigBlock(const ConfigBlock &block, const QString &portText
     const QByteArray frame2 = buildFrame(block, 1);
     const QByteArray preamble = preambleBytes();
 
-    UploadSteps steps(port, view, hooks);
-    SerialResult step = steps.open(portText);
+    SerialResult step = openPort(port, portText);
     if (step.ok() && !port.isOpen())
         return {UploadOutcome::NotOpened, texts::portStayedClosed()};
     if (step.ok()) {
-        steps.showProgress(portText);
-        step = steps.sendFrame(preamble, frame1);
+        view.setInfoText(progressText(portText));
+        view.setOkVisible(false);
+        view.showNonModal();
+        hooks.processEvents();
+        hooks.sleep(pause::kBeforeFirstFrame);
+        view.appendInfoText(QStringLiteral("."));
+        step = sendFrame(port, view, hooks, preamble, frame1);
     }
     if (step.ok())
-        step = steps.sendFrame(preamble, frame2);
+        step = sendFrame(port, view, hooks, preamble, frame2);
     if (!step.ok()) {
         // The port is closed so that a failure never leaves it open: the main
         // window refuses to close while it is.
         port.close();
         return {UploadOutcome::Failed, step.reason};
     }
-    steps.close();
+    hooks.processEvents();
+    port.close();
+    hooks.sleep(pause::kAfterClose);
     view.setInfoText(config::texts::kSent);
     view.setOkVisible(true);
     return {UploadOutcome::Sent, QString()};
