@@ -81,12 +81,13 @@ void printReport(const EncodeResult &r, SettingsModel &model, bool json)
                                      : QString();
         printOut(QStringLiteral("{\"ok\": %1, \"block\": \"%2\", \"wire\": %3, \"fields\": %4, "
                                 "\"symbol\": %5, \"warnings\": %6%7}\n")
-                     .arg(r.succeeded() ? QStringLiteral("true") : QStringLiteral("false"), hexText(block),
-                          wire, controlsAsJson(model), symbolJson(model), warningsJson(r.warnings),
-                          rejected));
+                     .arg(r.succeeded() ? QStringLiteral("true") : QStringLiteral("false"),
+                          hexText(block), wire, controlsAsJson(model), symbolJson(model),
+                          warningsJson(r.warnings), rejected));
         return;
     }
-    QString out = r.succeeded() ? QStringLiteral("Build succeeded\n") : QStringLiteral("Build failed\n");
+    QString out =
+        r.succeeded() ? QStringLiteral("Build succeeded\n") : QStringLiteral("Build failed\n");
     if (r.built)
         out += QStringLiteral("Block (%1 bytes):\n").arg(kConfigBlockSize) + hexDump(block);
     if (r.succeeded())

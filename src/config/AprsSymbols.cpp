@@ -1,5 +1,7 @@
 #include "AprsSymbols.h"
 
+#include "PositionText.h"
+
 #include <array>
 
 namespace tarvek::config
@@ -226,7 +228,7 @@ constexpr auto kSymbols = makeSymbols();
 
 QChar tableCharacter(AprsTable table)
 {
-    return table == AprsTable::Alternate ? u'\\' : u'/';
+    return QLatin1Char(geo::symbolTableId(table == AprsTable::Alternate));
 }
 
 std::span<const AprsSymbol> aprsSymbols()

@@ -4,6 +4,7 @@
 #include "Cp1252.h"
 #include "NumericReading.h"
 #include "PackedCodes.h"
+#include "PositionText.h"
 #include "SettingsDescription.h"
 
 #include <algorithm>
@@ -59,8 +60,8 @@ QString flagText(bool set)
 
 QString symbolTableText(std::uint8_t code)
 {
-    if (code == '/' || code == '\\')
-        return flagText(code == '\\');
+    if (code == geo::kPrimaryTableId || code == geo::kAlternateTableId)
+        return flagText(code == geo::kAlternateTableId);
     return QStringLiteral("invalid (%1)").arg(code);
 }
 

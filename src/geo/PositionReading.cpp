@@ -1,5 +1,7 @@
 #include "PositionReading.h"
 
+#include "PositionText.h"
+
 #include <cstdint>
 
 namespace tarvek::geo
@@ -20,7 +22,7 @@ bool isDigit(char c)
 
 bool isTable(char c)
 {
-    return c == '/' || c == '\\';
+    return c == kPrimaryTableId || c == kAlternateTableId;
 }
 
 bool isSymbolCode(char c)

@@ -21,7 +21,7 @@ double parseAngle(const std::string &text, AngleNotation notation)
 
 char symbolTableId(bool alternate)
 {
-    return alternate ? '\\' : '/';
+    return alternate ? kAlternateTableId : kPrimaryTableId;
 }
 
 bool angleTextValid(Axis axis, const std::string &text, AngleNotation notation) noexcept

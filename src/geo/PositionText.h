@@ -30,7 +30,9 @@ struct PositionResult {
     bool ok() const { return reason.empty(); }
 };
 
-// "\" for the alternate symbol table, "/" for the primary one.
+// The APRS symbol tables' characters: "/" primary, "\" alternate.
+inline constexpr char kPrimaryTableId = '/';
+inline constexpr char kAlternateTableId = '\\';
 char symbolTableId(bool alternate);
 
 enum class Axis { Latitude, Longitude };
