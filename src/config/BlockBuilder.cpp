@@ -357,9 +357,10 @@ std::optional<QString> packCallsign(ConfigBlock &block, int position, const QStr
     const auto at = static_cast<size_t>(position);
     for (int k = 0; k < kCallsignLength; ++k)
         block[at + k] = static_cast<std::uint8_t>(call.at(k));
-    block[static_cast<size_t>(ssidAt)] = static_cast<std::uint8_t>(normalized->ssidCode);
+    const auto ssid = static_cast<size_t>(ssidAt);
+    block[ssid] = static_cast<std::uint8_t>(normalized->ssidCode);
     if (addEnd)
-        block[static_cast<size_t>(ssidAt + 1)] = 0;
+        block[ssid + 1] = 0;
     return normalized->text;
 }
 

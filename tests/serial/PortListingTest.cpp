@@ -57,6 +57,7 @@ TEST(DeviceLinks, NameEachDeviceByItsLink)
 }
 #endif
 
+#ifndef Q_OS_WIN // /dev/serial/by-id and /dev/tty* numbering: Linux only
 // README's advice: TARVEK_COM<n> holding the adapter's by-id link keeps its
 // number across replugging; the list then knows the adapter behind it.
 TEST(PortListing, OverrideByStableLinkCarriesThePortsDetails)
@@ -73,6 +74,7 @@ TEST(PortListing, OverrideByStableLinkCarriesThePortsDetails)
     EXPECT_EQ(ports[3].port.device, u"/dev/serial/by-id/usb-unplugged"_s);
     EXPECT_FALSE(ports[3].reported);
 }
+#endif
 
 TEST(PortListing, DetailsAreThePartsThePortHas)
 {
