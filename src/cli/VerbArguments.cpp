@@ -1,9 +1,8 @@
 #include "VerbArguments.h"
 
+#include "MaskedField.h"
 #include "SettingKeys.h"
 #include "SettingsDescription.h"
-
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -36,20 +35,20 @@ QString typedOption(const QString &name, const QStringList &args)
 // is fine.
 QString valueProblem(const VerbOption &option, const QString &value)
 {
-    static const QRegularExpression kPortDigits(QStringLiteral("^[0-9]{1,5}$"));
     switch (option.value) {
     case OptionValue::Setting:
         if (value.indexOf(u'=') > 0)
             return {};
         return QStringLiteral("%1 takes NAME=VALUE, not \"%2\"").arg(dashed(option), value);
     case OptionValue::PortNumber: {
-        // The same numbers as "Comm num:" takes.
-        const int largest = config::findSetting(config::key::kPort)->maxNumber;
-        if (kPortDigits.match(value).hasMatch() && value.toInt() <= largest)
+        // A number "Comm num:" takes: its field's own rule, its empty text
+        // (the prompt) aside.
+        config::MaskedField field = config::describedField(config::key::kPort);
+        if (!value.isEmpty() && value.front().isDigit() && field.setText(value))
             return {};
         return QStringLiteral("%1 takes a port number up to %2, not \"%3\"")
             .arg(dashed(option))
-            .arg(largest)
+            .arg(field.maxNumber())
             .arg(value);
     }
     case OptionValue::None:
@@ -134,19 +133,27 @@ QString VerbArguments::parseProblem(const Verb &verb, const QStringList &args) c
     const QStringList unknown = m_parser.unknownOptionNames();
     if (!unknown.isEmpty())
         return QStringLiteral("unknown option \"%1\"").arg(typedOption(unknown.first(), args));
-    // Otherwise an option lacks its value or has one it takes none for. The
-    // parser says which in a sentence of its own, found again here by the
-    // option it names.
-    QString said = m_parser.errorText();
+    // Otherwise a known option went wrong. The parser lists each option it
+    // met and keeps a value each time there was one to take, which only the
+    // last argument can lack.
+    const QStringList given = m_parser.optionNames();
     for (const VerbOption &option : verb.options) {
-        for (const QString &word : {dashed(option), u'-' + optionName(option)}) {
-            if (said == QCommandLineParser::tr("Missing value after '%1'.").arg(word))
-                return QStringLiteral("%1 needs a value").arg(word);
-            if (said == QCommandLineParser::tr("Unexpected value after '%1'.").arg(word))
-                return QStringLiteral("%1 takes no value").arg(word);
-        }
+        if (option.value != OptionValue::None &&
+            given.count(optionName(option)) > values(option).size())
+            return QStringLiteral("%1 needs a value").arg(args.last());
     }
-    return said;
+    // Or a flag was given a value: "--json=1".
+    for (const QString &arg : args) {
+        const QString word = arg.section(u'=', 0, 0);
+        const bool isFlag =
+            std::any_of(verb.options.begin(), verb.options.end(), [&](const VerbOption &option) {
+                return option.value == OptionValue::None && given.contains(optionName(option)) &&
+                       (word == dashed(option) || word == u'-' + optionName(option));
+            });
+        if (isFlag && word != arg)
+            return QStringLiteral("%1 takes no value").arg(word);
+    }
+    return m_parser.errorText();
 }
 
 } // namespace tarvek::cli
