@@ -10,6 +10,17 @@
 namespace tarvek::serial
 {
 
+SystemSerialPort::SystemSerialPort(Resolver resolver, int writeTimeoutMs, PortLister lister)
+    : m_resolver(std::move(resolver)), m_lister(std::move(lister)),
+      m_writeTimeoutMs(writeTimeoutMs), m_line(newLine())
+{
+}
+
+SystemSerialPort::~SystemSerialPort()
+{
+    close();
+}
+
 SerialResult SystemSerialPort::fail(const QString &description) const
 {
     SerialResult result{description};

@@ -40,7 +40,14 @@ public:
     QString device() const { return m_device; }
 
 private:
-    struct Line; // the system's device
+    // The system's device, made and destroyed in the system's file, where
+    // it is a complete type.
+    struct Line;
+    struct LineDeleter {
+        void operator()(Line *line) const;
+    };
+    static Line *newLine();
+
     SerialResult fail(const QString &description) const;
     // Opens `device` and checks that the line took its settings; on failure
     // the device is closed again.
@@ -51,7 +58,7 @@ private:
     int m_writeTimeoutMs;
     int m_number = 0;
     QString m_device;
-    std::unique_ptr<Line> m_line;
+    std::unique_ptr<Line, LineDeleter> m_line;
 };
 
 } // namespace tarvek::serial

@@ -97,15 +97,14 @@ struct SystemSerialPort::Line {
     QSerialPort port;
 };
 
-SystemSerialPort::SystemSerialPort(Resolver resolver, int writeTimeoutMs, PortLister lister)
-    : m_resolver(std::move(resolver)), m_lister(std::move(lister)),
-      m_writeTimeoutMs(writeTimeoutMs), m_line(std::make_unique<Line>())
+SystemSerialPort::Line *SystemSerialPort::newLine()
 {
+    return new Line;
 }
 
-SystemSerialPort::~SystemSerialPort()
+void SystemSerialPort::LineDeleter::operator()(Line *line) const
 {
-    close();
+    delete line;
 }
 
 SerialResult SystemSerialPort::openDevice(const QString &device)
