@@ -17,6 +17,13 @@ std::string signPrefix(const std::optional<char> &sign)
     return sign ? std::string(1, *sign) : std::string();
 }
 
+// The seven digits of a packed angle, DDDMMSS or DDDMMCC: a shorter text
+// gets zeros in front, a longer one keeps its last seven.
+std::string packedDigits(const std::string &packed)
+{
+    return lastChars("0000000" + packed, 7);
+}
+
 } // namespace
 
 std::string packDegreesMinutesSeconds(std::string text)
@@ -31,7 +38,7 @@ std::string packDegreesMinutesSeconds(std::string text)
 double packedSecToDegrees(std::string packed)
 {
     const bool negative = takeParserSign(packed);
-    const std::string padded = lastChars("0000000" + packed, 7);
+    const std::string padded = packedDigits(packed);
     const float degrees = textToFloat(charsAt(padded, 1, 3));
     const float minutes = textToFloat(charsAt(padded, 4, 2));
     const float seconds = textToFloat(charsAt(padded, 6, 2));
@@ -86,7 +93,7 @@ std::string degreesToPackedCent(double value)
 std::string unpackCent(std::string packed)
 {
     const std::optional<char> sign = takeSignChar(packed, kEitherAxisSigns);
-    const std::string padded = lastChars("0000000" + packed, 7);
+    const std::string padded = packedDigits(packed);
     std::string text =
         charsAt(padded, 1, 3) + "." + charsAt(padded, 4, 2) + "." + charsAt(padded, 6, 2);
     // Up to two leading zeros go, so the degrees keep at least one digit.
