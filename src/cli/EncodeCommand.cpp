@@ -26,7 +26,9 @@ QByteArray blockBytes(const ConfigBlock &block)
     return QByteArray(reinterpret_cast<const char *>(block.data()), kConfigBlockSize);
 }
 
-// 16 bytes a line: offset, hex bytes, printable characters.
+// 16 bytes a line: offset, hex bytes, and the bytes as ASCII with "." for
+// the others. Not the fields' Windows-1252 rule: a byte above 127 alone is no
+// character of the terminal's encoding, and the dump shows bytes, not text.
 QString hexDump(const QByteArray &bytes)
 {
     QString out;
@@ -34,7 +36,7 @@ QString hexDump(const QByteArray &bytes)
         const QByteArray line = bytes.mid(row, 16);
         QString ascii;
         for (char c : line)
-            ascii += (c >= 32 && c < 127) ? QChar(u' ' + (c - ' ')) : QChar(u'.');
+            ascii += (c >= ' ' && c <= '~') ? QLatin1Char(c) : QLatin1Char('.');
         out += QStringLiteral("  %1  %2  %3\n")
                    .arg(row, 4, 16, QChar(u'0'))
                    .arg(QString::fromLatin1(line.toHex(' ')), -47)

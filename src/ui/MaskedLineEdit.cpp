@@ -183,8 +183,11 @@ void MaskedLineEdit::keyPressEvent(QKeyEvent *event)
         return QLineEdit::keyPressEvent(event);
     const bool command = event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier);
     const QString text = event->text();
+    // A key that types no character (Tab, Enter, Escape, F-keys, shortcuts)
+    // is the window's; any character is typed, and the field's own rule then
+    // keeps or drops it.
     if (command || text.isEmpty() || !text.at(0).isPrint())
-        return event->ignore(); // Tab, Enter, Escape, F-keys, shortcuts: for the window
+        return event->ignore();
     typeCharacters(text);
     event->accept();
 }
