@@ -77,11 +77,13 @@ void RecordReader::takeSeparator()
 CfgError RecordReader::next(CfgValue &value)
 {
     m_budget = kMaxValueBytes;
+    // Spaces end no line: the value is on the line its leading spaces start,
+    // also when there are too many of them.
+    m_valueLine = m_linesEnded + 1;
     while (peek() == ' ') {
         if (const CfgError e = consume(); e != CfgError::None)
             return e;
     }
-    m_valueLine = m_linesEnded + 1;
     if (peek() == kEnd)
         return m_readError ? CfgError::DeviceIo : CfgError::InputPastEnd;
     QString text;

@@ -169,13 +169,18 @@ TEST_F(LoadTest, AFailureNamesTheSettingAndLineOfItsPlace)
         "optLLtoNorm"};
     const int lines[25] = {1, 1, 1, 1, 1, 1, 2, 3, 4,  5,  6,  7, 8,
                            9, 9, 9, 9, 9, 9, 9, 9, 10, 10, 10, 10};
-    for (size_t i = 0; i < 25; ++i) {
-        auto values = Distinct();
-        values[i] = '"' + QByteArray(RecordReader::kMaxValueBytes + 1, 'x') + '"';
-        const CfgResult result = LoadBytes(Layout(values));
-        EXPECT_EQ(result.error, CfgError::ValueTooLong) << settings[i];
-        EXPECT_EQ(result.setting, QLatin1StringView(settings[i]));
-        EXPECT_EQ(result.line, lines[i]) << settings[i];
+    // Too long in its text, or in the spaces before it.
+    const QByteArray tooLong[] = {'"' + QByteArray(RecordReader::kMaxValueBytes + 1, 'x') + '"',
+                                  QByteArray(RecordReader::kMaxValueBytes + 1, ' ') + '1'};
+    for (const QByteArray &value : tooLong) {
+        for (size_t i = 0; i < 25; ++i) {
+            auto values = Distinct();
+            values[i] = value;
+            const CfgResult result = LoadBytes(Layout(values));
+            EXPECT_EQ(result.error, CfgError::ValueTooLong) << settings[i];
+            EXPECT_EQ(result.setting, QLatin1StringView(settings[i]));
+            EXPECT_EQ(result.line, lines[i]) << settings[i] << " " << value.front();
+        }
     }
 }
 
