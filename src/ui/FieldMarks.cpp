@@ -33,9 +33,11 @@ public:
 
     static Layers &of(QWidget *field)
     {
-        auto *layers = field->findChild<Layers *>(QString::fromLatin1(kLayersName),
-                                                  Qt::FindDirectChildrenOnly);
-        return layers ? *layers : *new Layers(field);
+        // Found by its name, which only Layers takes: a class without a
+        // meta-object of its own cannot be asked for by type.
+        QObject *layers = field->findChild<QObject *>(QString::fromLatin1(kLayersName),
+                                                      Qt::FindDirectChildrenOnly);
+        return layers ? *static_cast<Layers *>(layers) : *new Layers(field);
     }
 
     void setNote(const QString &toolTip, const QString &description)
