@@ -51,10 +51,11 @@ AprsTable symbolTable(const SettingsModel &model)
 }
 
 // The symbol the settings choose: {"table": "/", "code": ">", "name": "Car"};
-// the name is null for a code outside the tables.
+// the name is null for a code outside the tables and for no symbol (code "":
+// the field's position unfilled, which SEND refuses).
 QString symbolJson(const SettingsModel &model)
 {
-    const QString text = model.tracker.symbol.text();
+    const QString text = model.tracker.symbol.content();
     const AprsTable table = symbolTable(model);
     const std::optional<AprsSymbol> symbol = findAprsSymbol(table, text);
     return QStringLiteral("{\"table\": %1, \"code\": %2, \"name\": %3}")
@@ -96,7 +97,7 @@ void printReport(const EncodeResult &r, SettingsModel &model, bool json)
         out += QStringLiteral("Wire (%1 bytes):\n").arg(kWireSize) + hexDump(buildWire(r.block));
     // A line of its own: scripts read every line after "Settings:" as NAME=VALUE.
     out += QStringLiteral("Symbol: ") +
-           symbolDescription(model.tracker.symbol.text(), symbolTable(model)) + u'\n';
+           symbolDescription(model.tracker.symbol.content(), symbolTable(model)) + u'\n';
     out += QStringLiteral("Settings:\n");
     for (const ControlRef &control : allControls(model)) {
         const auto value = readControl(control);

@@ -45,7 +45,7 @@ void FieldNotes::noteAll()
 
 void FieldNotes::noteSymbol()
 {
-    showNote(m_c.symbol, symbolDescription(m_settings.symbol.text(),
+    showNote(m_c.symbol, symbolDescription(m_settings.symbol.content(),
                                            tableOfBox(m_settings.alternateTable.value())));
 }
 

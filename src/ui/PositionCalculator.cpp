@@ -53,6 +53,8 @@ PositionCalculator::WriteOutcome PositionCalculator::writePosition()
     const auto form =
         m_calc.normalForm.isSelected() ? geo::PositionForm::Normal : geo::PositionForm::Compressed;
     const char table = tableCharacter(tableOfBox(m_tracker.alternateTable.value())).toLatin1();
+    // The symbol as the field shows it: an unfilled position gives its prompt
+    // "_", so that the text keeps its layout; SEND refuses that field anyway.
     const geo::PositionResult report = geo::composePositionText(
         toCp1252(m_calc.latitude.text()), toCp1252(m_calc.longitude.text()), notation(), form,
         table, toCp1252(m_tracker.symbol.text()));

@@ -32,7 +32,7 @@ void SymbolChooser::open()
                 [this] { m_field->setFocus(Qt::OtherFocusReason); });
     }
     m_picker->reset(
-        findAprsSymbol(tableOfBox(m_alternateTable->checkState()), m_field->field().text()));
+        findAprsSymbol(tableOfBox(m_alternateTable->checkState()), m_field->field().content()));
     m_picker->open();
 }
 

@@ -154,6 +154,20 @@ TEST(CliExplains, GreyedAlternateTableNamesTheSymbolTheBlockSends)
     EXPECT_TRUE(run.out.contains(u"0000  1e 08 00 3e 5c"_s)) << qPrintable(run.out);
 }
 
+// A symbol field with its position unfilled is no symbol, as the build reads
+// it, not the weather station "_" that its prompt looks like.
+TEST(CliExplains, UnfilledSymbolIsNamedAsNoSymbol)
+{
+    const CliText run = Cli({u"encode"_s, u"--set"_s, u"edSymbol="_s});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.contains(u"\nSymbol: No symbol: SEND refuses an empty symbol\n"_s))
+        << qPrintable(run.out);
+    const CliText json = Cli({u"encode"_s, u"--set"_s, u"edSymbol="_s, u"--json"_s});
+    const QJsonValue symbol = QJsonDocument::fromJson(json.out.toUtf8())[u"symbol"_s];
+    EXPECT_EQ(symbol[u"code"_s].toString(u"?"_s), u""_s);
+    EXPECT_TRUE(symbol[u"name"_s].isNull());
+}
+
 // An unknown option is named as typed, with both dashes and without the
 // value given after "=".
 TEST(CliReasons, UnknownOptionWithAValueIsNamedWithoutIt)

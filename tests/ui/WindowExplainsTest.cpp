@@ -196,6 +196,19 @@ TEST_F(WindowExplainsTest, GreyedAlternateTableIsTheAlternateTableEverywhere)
     EXPECT_EQ(port.written[1].at(4), '\\');
 }
 
+// A symbol field with its position unfilled is no symbol, as SEND reads it,
+// not the weather station "_" that its prompt looks like.
+TEST_F(WindowExplainsTest, UnfilledSymbolIsNoSymbolInTheNoteAndThePicker)
+{
+    ASSERT_TRUE(model.tracker.symbol.setText(QString()));
+    EXPECT_EQ(c().symbol->toolTip(), u"No symbol: SEND refuses an empty symbol"_s);
+
+    SymbolPicker *picker = openPicker(Qt::Key_F4);
+    ASSERT_TRUE(picker);
+    EXPECT_NE(currentName(picker), u"Weather station"_s);
+    QTest::keyClick(picker->filterField(), Qt::Key_Escape);
+}
+
 // Every timing field has its note from the first frame, before anything is
 // typed; a screen reader hears the field's format first, then the note.
 TEST_F(WindowExplainsTest, TimingNotesAreThereFromTheStart)
