@@ -82,7 +82,7 @@ QString ssidWarning(const CallsignParts &parts, const NormalizedCallsign &sent)
     const bool digits = !ssid.isEmpty() && std::all_of(ssid.cbegin(), ssid.cend(), [](QChar ch) {
         return ch >= u'0' && ch <= u'9';
     });
-    const int sentSsid = sent.ssidCode - 48;
+    const int sentSsid = sent.ssidCode - kSsidBase;
     if (digits && readNumber(ssid) <= kLargestSsid)
         return {};
     const QString what = digits

@@ -154,7 +154,7 @@ QStringList pathWarnings(const QString &path)
         if (!normalized)
             continue; // SEND refuses it
         const Digipeater d{typed.trimmed(), normalized->callsign.trimmed(),
-                           normalized->ssidCode - 48};
+                           normalized->ssidCode - kSsidBase};
         reasons << obsoleteWarning(d) << deadWarning(d) << nonStandardWarning(d)
                 << farReachingWarning(d) << lateFillInWarning(d, i);
         sent.push_back(d);
