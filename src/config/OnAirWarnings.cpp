@@ -7,6 +7,7 @@
 #include "PathWarnings.h"
 #include "SettingKeys.h"
 #include "StatusWarnings.h"
+#include "TimingNotes.h"
 #include "TrackerSettings.h"
 
 namespace tarvek::config
@@ -53,7 +54,7 @@ QStringList intervalWarnings(const char *key, const QString &text)
     return {QStringLiteral("the tracker beacons every %1 s (%2 an hour), more often than the "
                            "usual once a minute on a shared channel; use %3 s or more")
                 .arg(seconds)
-                .arg(3600 / seconds)
+                .arg(beaconsAnHour(seconds))
                 .arg(kShortestInterval)};
 }
 

@@ -9,13 +9,6 @@ namespace tarvek::config
 namespace
 {
 
-// 3600 / seconds, with one decimal where it is not whole: "7.5", "40".
-QString beaconsAnHour(int seconds)
-{
-    const double perHour = roundHalfEven(36000.0 / seconds) / 10.0;
-    return QString::number(perHour, 'f', perHour == static_cast<int>(perHour) ? 0 : 1);
-}
-
 QString minutesText(int seconds)
 {
     if (seconds < 60)
@@ -61,6 +54,12 @@ std::optional<QString> timingNote(const SettingDescription &setting, const QStri
     return QStringLiteral("%1 s%2: %3 beacons an hour%4")
         .arg(seconds)
         .arg(minutesText(seconds), beaconsAnHour(seconds), note);
+}
+
+QString beaconsAnHour(int seconds)
+{
+    const double perHour = roundHalfEven(36000.0 / seconds) / 10.0;
+    return QString::number(perHour, 'f', perHour == static_cast<int>(perHour) ? 0 : 1);
 }
 
 } // namespace tarvek::config

@@ -16,4 +16,7 @@ struct SettingDescription;
 // that it would and why. Empty for a setting that is no delay or interval.
 std::optional<QString> timingNote(const SettingDescription &setting, const QString &text);
 
+// 3600 / seconds, with one decimal where it is not whole: "7.5", "40".
+QString beaconsAnHour(int seconds);
+
 } // namespace tarvek::config
