@@ -223,12 +223,12 @@ private:
         if (StepReason reason = raiseToMinimum(field, 10); !reason.isEmpty())
             return reason;
         const ByteResult tens =
-            toByte(valueOf(field) / 10.0,
+            toByte(valueOf(field) / kSecondsPerIntervalStep,
                    QStringLiteral("it makes %1 tens of seconds, more than a byte holds (255)"));
         if (!tens.ok())
             return tens.reason;
         m_block[at(row)] = tens.byte;
-        return writeBack(field, tens.byte * 10.0);
+        return writeBack(field, tens.byte * kSecondsPerIntervalStep);
     }
 
     StepReason packTxDelay(const SettingDescription &row)
@@ -236,11 +236,11 @@ private:
         MaskedField &field = fieldOf(row);
         if (StepReason reason = raiseToMinimum(field, 7); !reason.isEmpty())
             return reason;
-        const ByteResult flags = toByte(valueOf(field) * 0.15);
+        const ByteResult flags = toByte(valueOf(field) * kFlagsPerMillisecond);
         if (!flags.ok())
             return flags.reason;
         m_block[at(row)] = flags.byte;
-        return writeBack(field, flags.byte / 0.15);
+        return writeBack(field, flags.byte / kFlagsPerMillisecond);
     }
 
     // The Mic-E message's list position and the auto-reply box share a byte.
@@ -260,8 +260,8 @@ private:
     StepReason packStatusByte(const SettingDescription &row)
     {
         MaskedField &every = fieldOf(row);
-        if (valueOf(every) > 127) {
-            if (StepReason reason = writeBack(every, 127); !reason.isEmpty())
+        if (valueOf(every) > kLargestStatusEvery) {
+            if (StepReason reason = writeBack(every, kLargestStatusEvery); !reason.isEmpty())
                 return reason;
         }
         const int rxPosition = m_settings.hideReceived.value() != 0 ? 1 : 0;

@@ -50,7 +50,7 @@ QString digitsText(double value, int digits)
 
 QString tensText(std::uint8_t tens, int digits)
 {
-    return digitsText(tens * 10.0, digits);
+    return digitsText(tens * kSecondsPerIntervalStep, digits);
 }
 
 QString flagText(bool set)
@@ -84,7 +84,7 @@ QString decodeSetting(const SettingDescription &setting, const ConfigBlock &bloc
     case BlockCoding::None:
         break;
     case BlockCoding::TxDelay:
-        return digitsText(roundHalfEven(byte / 0.15), digits);
+        return digitsText(roundHalfEven(byte / kFlagsPerMillisecond), digits);
     case BlockCoding::Number:
     case BlockCoding::GpsTimeout:
         return digitsText(byte, digits);

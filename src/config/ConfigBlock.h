@@ -30,6 +30,11 @@ constexpr int kDestCall = 68;
 constexpr int kMessage = 75;
 } // namespace offset
 
+// How a byte carries a timing: the TX delay as flags, 0.15 of them a
+// millisecond; an interval in tens of seconds.
+constexpr double kFlagsPerMillisecond = 0.15;
+constexpr double kSecondsPerIntervalStep = 10.0;
+
 // Byte 5 in GPSless Mode, when the acquisition timeout is 0.
 constexpr std::uint8_t kGpslessMarker = 252;
 

@@ -27,6 +27,9 @@ constexpr MessageCode unpackMessageCode(int code)
     return {code & 15, (code & 16) != 0 ? 1 : 0};
 }
 
+// The largest status interval: bits 0 to 6.
+constexpr int kLargestStatusEvery = 127;
+
 struct StatusCode {
     int every = 0;      // the status text goes out once every this many
     int rxPosition = 0; // a check box state
@@ -41,7 +44,7 @@ constexpr int packStatusCode(StatusCode parts)
 // The interval from bits 0 to 6; the display flag 1 when bit 7 is set, else 0.
 constexpr StatusCode unpackStatusCode(int code)
 {
-    return {code & 127, (code & 128) != 0 ? 1 : 0};
+    return {code & kLargestStatusEvery, (code & 128) != 0 ? 1 : 0};
 }
 
 } // namespace tarvek::config
