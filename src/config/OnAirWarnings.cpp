@@ -29,7 +29,8 @@ public:
     {
         const SettingDescription *setting = findSetting(QLatin1StringView(key));
         Q_ASSERT(setting && setting->inTracker);
-        const MaskedField &field = controlAs<const MaskedField>(setting->inTracker(m_settings));
+        const ReadOnlyControl control = setting->inTracker(m_settings);
+        const MaskedField &field = controlAs<const MaskedField>(control);
         for (const QString &reason : reasons)
             m_warnings.push_back({setting, field.text(), reason});
     }

@@ -22,6 +22,10 @@ namespace
 
 using namespace Qt::StringLiterals;
 
+// The C type, named once: "struct stat name {}" reads to the formatters as a
+// struct definition.
+using FileStatus = struct stat;
+
 QString readLine(const QString &path)
 {
     QFile file(path);
@@ -148,8 +152,7 @@ public:
     DeviceAccess access(const QString &device) const override
     {
         DeviceAccess result;
-        struct stat status {
-        };
+        FileStatus status{};
         const QByteArray path = QFile::encodeName(device);
         if (::stat(path.constData(), &status) != 0)
             return result;
